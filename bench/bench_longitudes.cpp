@@ -1,0 +1,64 @@
+// Speed of the longitude sources: the Pluto table load and the requests the
+// computation makes for every chart.
+#include "astro/AstroTables.h"
+#include "astro/Longitudes.h"
+#include "astro/PlutoTable.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace qal;
+
+namespace {
+
+void EnsureTables()
+{
+    static bool blnDone = false;
+    if (blnDone)
+        return;
+    InitAstroTables(QStringLiteral(QAL_DATA_DIR));
+    QString strError;
+    if (!LoadPlutoTable(QStringLiteral("pluto.slx"), strError))
+        qFatal("cannot load the Pluto table: %s", qPrintable(strError));
+    blnDone = true;
+}
+
+void BM_LoadPlutoTable(benchmark::State& state)
+{
+    EnsureTables();
+    for (auto _ : state) {
+        QString strError;
+        benchmark::DoNotOptimize(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
+    }
+}
+BENCHMARK(BM_LoadPlutoTable)->Unit(benchmark::kMillisecond);
+
+void BM_GetLongitude(benchmark::State& state)
+{
+    EnsureTables();
+    const int intBody = static_cast<int>(state.range(0));
+    double t = 2458183.0625;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GetLongitude(intBody, t));
+        t += 0.013; // a new moment each time, as stepping and runs ask
+    }
+}
+BENCHMARK(BM_GetLongitude)->Arg(4)->Arg(10)->Arg(9)->ArgNames({"body"})->Unit(benchmark::kMicrosecond);
+
+void BM_TenBodiesWithRetrogradeFlags(benchmark::State& state)
+{
+    EnsureTables();
+    double t = 2458183.0625;
+    for (auto _ : state) {
+        for (int b = 1; b <= 10; ++b) {
+            dblLongitude[0][b] = GetLongitude(b, t);
+            intRetrograde[0][b] = IsRetrograde(b, dblLongitude[0][b], t);
+        }
+        benchmark::ClobberMemory();
+        t += 0.5;
+    }
+}
+BENCHMARK(BM_TenBodiesWithRetrogradeFlags)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,84 @@
+// The chart vocabulary and the global chart state.
+//
+// Bodies are numbered 1 Sun, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn,
+// 7 Uranus, 8 Neptune, 9 Pluto, 10 Moon (0 is a name slot only); signs 0 Aries
+// .. 11 Pisces; aspect kinds 1 conjunction, 2 opposition, 3 square, 4 trine,
+// 5 sextile, 6 semisextile, 7 quincunx; pattern kinds 0..13.
+//
+// The tables are filled once by InitAstroTables at start-up; the name tables
+// are refilled by SetAstroNames on every language switch. The chart state is
+// written by the computation of the main window and read by the table, the
+// wheel, the pattern search and the durations.
+#pragma once
+
+#include <QString>
+
+namespace qal {
+
+// Angles are radians throughout; 2π and π as the program has always taken them.
+constexpr double dblTwoPi = 6.28318530717959;
+constexpr double dblPi = 3.14159265358979;
+
+constexpr int intMaxBodies = 10;
+constexpr int intMoon = 10;
+constexpr int intPluto = 9;
+constexpr int intNumAspectKinds = 7;
+constexpr int intNumPatternKinds = 14;
+constexpr int intNumSigns = 12;
+
+struct SignText {
+    QString Abbr;
+    QString Name;
+};
+
+struct AspectText {
+    QString Abbr;      // "Con", "Opp", ... (German "Kon", "Qua" ...)
+    QString Name;      // "Conjunction"
+    QString Phrase;    // "conjunct", "square to"
+    QString Adjective; // "conjunct", "square"
+    QString Label;     // "conjunction (0°)"
+};
+
+// --- Vocabulary (language-dependent ones refilled by SetAstroNames) ---
+extern QString strBodyName[intMaxBodies + 1];  // 0 is "Earth" in English
+extern QString strBodyAbbr[intMaxBodies + 1];
+extern QString strBodyGlyph[intMaxBodies + 2]; // 1..11; 11 is the wheel's centre glyph
+extern QString strSignGlyph[intNumSigns];
+extern SignText udtSign[intNumSigns];
+extern AspectText udtAspectText[intNumAspectKinds + 1];
+extern QString strPatternName[intNumPatternKinds];
+extern double dblAspectAngle[intNumAspectKinds + 1]; // radians
+extern double dblColorPalette[12];                   // colours the dialog cycles through
+extern bool blnInnerPlanet[intMaxBodies + 1];        // Sun to Mars
+
+// --- Chart state of the last computation ---
+extern double dblChartJD[3];                              // moments (UT) of date sets 0..2; negative = invalid
+extern double dblLongitude[2][intMaxBodies + 1];          // chart slot, body: radians; negative = not available
+extern bool intRetrograde[2][intMaxBodies + 1];           // chart slot, body
+extern int intNumBodies;                                  // 9 (without the Moon) or 10
+extern int intAspectCount[intNumAspectKinds + 1];         // aspects of each kind found
+extern QString strDataFolder;                             // program folder with a trailing "/"
+
+// Colour value with red in the low byte, green in the middle, blue in the high byte.
+constexpr double RGBColor(int r, int g, int b) { return r + 256.0 * g + 65536.0 * b; }
+
+// Fills every table. strProgramFolder becomes strDataFolder and is handed to
+// the ephemeris as its data folder.
+void InitAstroTables(const QString& strProgramFolder);
+
+// Fills the name tables for the current language: German when it is German,
+// English for every other language. "Earth" is only set when English.
+void SetAstroNames();
+
+// Position text: "12Ari34" (compact) or "13° in Aries" (whole degrees);
+// "" for an angle outside [0, 2π).
+QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle);
+
+// Degree-and-minute text such as 12°34', 8° or 12° 5'.
+QString AngleToDegMinText(double dblAngle, bool blnOmitZeroMinutes = false, bool blnBlankBeforeMinutes = false,
+                          bool blnAllowNegative = false, bool blnRollOver360 = false);
+
+// The name of the zodiac in use (sidereal or tropical), optionally with ".".
+QString ZodiacName(bool blnWithFullStop);
+
+} // namespace qal

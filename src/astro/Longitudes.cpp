@@ -1,0 +1,87 @@
+#include "astro/Longitudes.h"
+
+#include "astro/AstroTables.h"
+#include "astro/PlutoTable.h"
+#include "platform/Calendar.h"
+#include "platform/Ephemeris.h"
+#include "settings/Configuration.h"
+
+#include <cmath>
+
+namespace qal {
+
+int EphemerisPlanetNumber(int intBody)
+{
+    switch (intBody) {
+    case 1: return 3;
+    case 2: return 1;
+    case 3: return 2;
+    default: return intBody;
+    }
+}
+
+double NormalizeAngle(double dblAngle)
+{
+    if (!std::isfinite(dblAngle))
+        return 0.0;
+    if (dblAngle < -dblTwoPi || dblAngle >= 2 * dblTwoPi)
+        dblAngle = std::fmod(dblAngle, dblTwoPi);
+    while (dblAngle < 0)
+        dblAngle += dblTwoPi;
+    while (dblAngle >= dblTwoPi)
+        dblAngle -= dblTwoPi;
+    return dblAngle;
+}
+
+int YearOfJD(double t)
+{
+    return platform::YearOfJulianDay(t);
+}
+
+double MoonLongitude(double t)
+{
+    const double dblDay = std::floor(t + 0.5);
+    if (!(dblDay >= intFirstTableDay))
+        return -99.0;
+    if (dblDay > intLastTableDay)
+        return -100.0;
+    return platform::MoonPosition(t - 2451545.0);
+}
+
+double SiderealOffset(int intYear)
+{
+    return 0.416314 + (intYear - 2000) * 243.8 / 1000000.0;
+}
+
+double GetLongitude(int b, double t)
+{
+    const int intPlanet = EphemerisPlanetNumber(b);
+    const int y = YearOfJD(t);
+    double L;
+    if (b == intPluto)
+        L = PlutoLongitude(t);
+    else if (b == intMoon)
+        L = MoonLongitude(t);
+    else if (b >= 1 && b <= 8)
+        L = platform::PlanetApparentLongitude(intPlanet, t, y);
+    else
+        L = -1.0;
+    if (L < 0)
+        return L;
+    if (udtConfig.blnSidereal)
+        L = NormalizeAngle(L - SiderealOffset(y));
+    return L;
+}
+
+bool IsRetrograde(int b, double dblLongitude, double t)
+{
+    if (dblLongitude < 0 || b == 1 || b == intMoon)
+        return false;
+    const double L1 = GetLongitude(b, t + 1.0 / 48.0);
+    if (L1 < 0)
+        return false;
+    const double d = L1 - dblLongitude;
+    return d < 0 && std::fabs(d) < dblPi;
+}
+
+} // namespace qal

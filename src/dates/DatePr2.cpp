@@ -1,0 +1,324 @@
+#include "dates/DatePr2.h"
+
+#include "text/Texts.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+namespace qal {
+
+int intComputerTzMinutes = 0;
+
+namespace {
+
+const char* const kMonthsEnglish[13] = {"", "January", "February", "March", "April", "May", "June", "July",
+                                        "August", "September", "October", "November", "December"};
+const char* const kMonthsEnglishShort[13] = {"", "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July",
+                                             "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
+const char* const kMonthsGerman[13] = {"", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
+                                       "August", "September", "Oktober", "November", "Dezember"};
+const char* const kMonthsGermanShort[13] = {"", "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli",
+                                            "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
+const char* const kWeekdaysEnglish[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const char* const kWeekdaysGerman[7] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+
+struct NorthAmericanZone {
+    int intIndex;
+    const char* strName;
+};
+const NorthAmericanZone kNorthAmericanZones[] = {
+    {4, "HAST"},      {6, "AKST/HADT"}, {8, "PST/AKDT"}, {10, "MST/PDT"}, {12, "CST/MDT"},
+    {14, "EST/CDT"}, {16, "AST/EDT"},  {17, "NST"},      {18, "ADT"},     {19, "NDT"},
+};
+
+QString TwoDigits(long long v)
+{
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
+
+// Steps 1 to 6 shared by both readers: the day number of the date set, or a code.
+double ReadDayNumber(DateSetInput& udtInput, int& intDayNumber)
+{
+    udtInput.strYear = CleanIntegerText(udtInput.strYear, false, false);
+    if (udtInput.strYear.isEmpty() || udtInput.intMonth == 0 || udtInput.intDay == 0)
+        return dblDateIncomplete;
+    bool blnOk = false;
+    const long long y = udtInput.strYear.toLongLong(&blnOk);
+    if (!blnOk || y > intMaxYear)
+        return dblDateTooLate;
+    if (y < 1)
+        return dblDateTooEarly;
+    EuroDate udtDate;
+    udtDate.year = static_cast<int>(y);
+    udtDate.month = udtInput.intMonth;
+    udtDate.day = udtInput.intDay;
+    udtDate.calendar = platform::kGregorian;
+    const int n = platform::EuroDateToJdn(udtDate);
+    if (udtDate.valid == 0)
+        return dblDateImpossible;
+    if (n < intFirstDayNumber)
+        return dblDateTooEarly;
+    if (n > intLastDayNumber)
+        return dblDateTooLate;
+    if (udtInput.intHour == 0)
+        udtInput.intHour = intNoonHourIndex;
+    intDayNumber = n;
+    return 0;
+}
+
+} // namespace
+
+QStringList MonthListItems(int intLanguage)
+{
+    QStringList items;
+    for (int m = 0; m <= 12; ++m)
+        items << MonthName(m, false, intLanguage);
+    return items;
+}
+
+QStringList DayListItems()
+{
+    QStringList items{QString()};
+    for (int d = 1; d <= 31; ++d)
+        items << QString::number(d);
+    return items;
+}
+
+QStringList HourListItems()
+{
+    QStringList items{QString()};
+    for (int h = 0; h <= 23; ++h)
+        items << TwoDigits(h) + QStringLiteral(":00") << TwoDigits(h) + QStringLiteral(":30");
+    return items;
+}
+
+QStringList TimezoneListItems(bool blnNorthAmerican)
+{
+    QStringList items{QString()};
+    for (int h = 11; h >= 0; --h) {
+        items << QStringLiteral("GMT-%1:30").arg(h);
+        items << (h > 0 ? QStringLiteral("GMT-%1:00").arg(h) : QStringLiteral("GMT"));
+    }
+    for (int h = 0; h <= 11; ++h) {
+        if (h > 0)
+            items << QStringLiteral("GMT+%1:00").arg(h);
+        items << QStringLiteral("GMT+%1:30").arg(h);
+    }
+    if (blnNorthAmerican) {
+        for (const NorthAmericanZone& zone : kNorthAmericanZones)
+            items[zone.intIndex] = QString::fromLatin1(zone.strName);
+    }
+    return items;
+}
+
+int TimezoneItemValue(int i)
+{
+    if (i < 1 || i >= intTimezoneListCount)
+        return 0;
+    return (i - intTimezoneListCount / 2) * 30;
+}
+
+int TimezoneIndexOfMinutes(int intMinutes)
+{
+    for (int i = 1; i < intTimezoneListCount; ++i) {
+        if (TimezoneItemValue(i) == intMinutes)
+            return i;
+    }
+    return 0;
+}
+
+double InputDateToDayNumber(DateSetInput& udtInput)
+{
+    int n = 0;
+    const double dblCode = ReadDayNumber(udtInput, n);
+    if (dblCode < 0)
+        return dblCode;
+    return n + ((udtInput.intHour - 1) * 30) / 1440.0;
+}
+
+double InputDateToAJDate(DateSetInput& udtInput, int intComputerTzIndex)
+{
+    int n = 0;
+    const double dblCode = ReadDayNumber(udtInput, n);
+    if (dblCode < 0)
+        return dblCode;
+    if (udtInput.intTimezone == 0 && intComputerTzIndex > 0 && intComputerTzIndex < intTimezoneListCount)
+        udtInput.intTimezone = intComputerTzIndex;
+    const int z = TimezoneItemValue(udtInput.intTimezone);
+    return (n + ((udtInput.intHour - 1) * 30) / 1440.0) - z / 1440.0 - 0.5;
+}
+
+QString MonthName(int m, bool blnAbbreviated, int intLanguage)
+{
+    if (m < 0 || m > 12)
+        return {};
+    const bool blnGerman = intLanguage == intLangGerman;
+    const char* const* table = blnGerman ? (blnAbbreviated ? kMonthsGermanShort : kMonthsGerman)
+                                         : (blnAbbreviated ? kMonthsEnglishShort : kMonthsEnglish);
+    return QString::fromUtf8(table[m]);
+}
+
+QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
+{
+    const bool blnGerman = intLanguage == intLangGerman;
+    EuroDate udtDate;
+    udtDate.calendar = platform::kGregorian;
+    udtDate.dayNumber = n;
+    platform::JdnToEuroDate(udtDate);
+    QString strYear = QString::number(udtDate.year);
+    if (udtDate.year > 9999 || udtDate.year < -9999)
+        strYear = SeparateThousands(strYear, blnGerman ? QStringLiteral(".") : QStringLiteral(","));
+    const QString strMonth = MonthName(udtDate.month, blnAbbreviated, intLanguage);
+    if (blnGerman)
+        return QString::number(udtDate.day) + QLatin1Char('.') + strMonth + QLatin1Char(' ') + strYear;
+    return strMonth + QLatin1Char(' ') + QString::number(udtDate.day) + QStringLiteral(", ") + strYear;
+}
+
+QString EuroDateToText(const EuroDate& udtDate)
+{
+    return QString::number(udtDate.year) + QLatin1Char('-') + TwoDigits(udtDate.month) + QLatin1Char('-') +
+           TwoDigits(udtDate.day);
+}
+
+QString DayFractionToText(double f, bool blnWithSeconds)
+{
+    if (!(f >= 0) || f >= 1)
+        return QStringLiteral("XX:XX:XX");
+    if (f > 0 && f < 0.99999999)
+        f += 0.00000001; // a hair below a whole second is not cut down
+    long long s = static_cast<long long>(std::floor(f * 86400));
+    if (s == 86400)
+        s = 86399;
+    const long long sec = s % 60;
+    const long long min = ((s - sec) / 60) % 60;
+    const long long hr = ((s - sec) / 60 - min) / 60;
+    QString strText = TwoDigits(hr) + QLatin1Char(':') + TwoDigits(min);
+    if (blnWithSeconds)
+        strText += QLatin1Char(':') + TwoDigits(sec);
+    return strText;
+}
+
+void RoundToHalfHour(double& x)
+{
+    double n = std::floor(x);
+    const double f = x - n;
+    if (f == 0)
+        return;
+    const long long t = static_cast<long long>(std::nearbyint(f * 1440)); // halves to even
+    long long h = t / 30;
+    if (t % 30 > 15)
+        ++h;
+    if (h == 48) {
+        h = 0;
+        n += 1;
+    }
+    x = n + h / 48.0;
+}
+
+QString WeekdayText(int w, int intLanguage)
+{
+    if (w < 0 || w > 6)
+        return {};
+    return QString::fromUtf8(intLanguage == intLangGerman ? kWeekdaysGerman[w] : kWeekdaysEnglish[w]);
+}
+
+QString DayOfWeekText(int n, int intLanguage)
+{
+    return WeekdayText(platform::EuroDayOfWeek(n), intLanguage);
+}
+
+QString SeparateThousands(const QString& strNumber, const QString& strSeparator)
+{
+    if (strSeparator.isEmpty())
+        return strNumber;
+    return platform::SeparateThousands(strNumber, strSeparator.at(0));
+}
+
+bool IsLeapYear(int y, const QString& strCalendar)
+{
+    if (y % 4 != 0)
+        return false;
+    if (y % 400 != 0 && y % 100 == 0)
+        return strCalendar.left(1).toUpper() == QLatin1String("J");
+    return true;
+}
+
+int DaysInMonth(int m, int y)
+{
+    switch (m) {
+    case 2: return IsLeapYear(y, QStringLiteral("G")) ? 29 : 28;
+    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
+    case 4: case 6: case 9: case 11: return 30;
+    default: return 0;
+    }
+}
+
+QString CleanIntegerText(const QString& strText, bool blnAllowMinus, bool blnAllowPlus)
+{
+    QString strKept;
+    for (const QChar c : strText) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('+'))
+            strKept += c;
+    }
+    if (strKept.isEmpty())
+        return {};
+    QString strResult;
+    const QChar chrFirst = strKept.at(0);
+    const bool blnDropFirst = (chrFirst == QLatin1Char('-') && !blnAllowMinus) ||
+                              (chrFirst == QLatin1Char('+') && !blnAllowPlus);
+    if (!blnDropFirst)
+        strResult += chrFirst;
+    for (qsizetype i = 1; i < strKept.size(); ++i) {
+        if (strKept.at(i).isDigit())
+            strResult += strKept.at(i);
+    }
+    return strResult;
+}
+
+int GetComputerTimeZoneMinutes()
+{
+    return static_cast<int>(std::nearbyint(-platform::GetTimezoneSeconds() / 60.0));
+}
+
+void SetComputerTimeZone()
+{
+    intComputerTzMinutes = GetComputerTimeZoneMinutes();
+    if (intComputerTzMinutes == 345)
+        intComputerTzMinutes = 330;
+}
+
+double GetComputerAJDate()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    EuroDate udtDate;
+    udtDate.year = date.year();
+    udtDate.month = date.month();
+    udtDate.day = date.day();
+    udtDate.calendar = platform::kGregorian;
+    const int n = platform::EuroDateToJdn(udtDate);
+    const int z = GetComputerTimeZoneMinutes();
+    return n + (3600.0 * time.hour() + 60.0 * time.minute() + time.second() - 60.0 * z) / 86400.0 - 0.5;
+}
+
+DateSetInput DateSetForNow(int intComputerTzIndex)
+{
+    double x = GetComputerAJDate() + 0.5 + intComputerTzMinutes / 1440.0;
+    RoundToHalfHour(x);
+    EuroDate udtDate;
+    udtDate.calendar = platform::kGregorian;
+    udtDate.dayNumber = static_cast<int>(std::floor(x));
+    platform::JdnToEuroDate(udtDate);
+    DateSetInput udtNow;
+    udtNow.strYear = QString::number(udtDate.year);
+    udtNow.intMonth = udtDate.month;
+    udtNow.intDay = udtDate.day;
+    const QString strTime = DayFractionToText(x - std::floor(x), false);
+    udtNow.intHour = strTime.left(2).toInt() * 2 + 1 + (strTime.right(2) == QLatin1String("30") ? 1 : 0);
+    udtNow.intTimezone = intComputerTzIndex;
+    return udtNow;
+}
+
+} // namespace qal

@@ -1,0 +1,93 @@
+// Dates, time zones and Julian days.
+//
+// A moment is a Julian day in Universal Time (a whole number at noon). The
+// day number of a date is the whole Julian day of its noon (1 January of
+// year 1 is 1721426, 31 December 2799 is 2743738). Dates are Gregorian,
+// proleptic before 1582, in years 1 to 2799.
+#pragma once
+
+#include "platform/Calendar.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace qal {
+
+using platform::EuroDate;
+
+constexpr int intFirstDayNumber = 1721426; // 1 January of year 1
+constexpr int intLastDayNumber = 2743738;  // 31 December 2799
+constexpr int intMaxYear = 2799;
+
+// Result codes of reading a date set.
+constexpr double dblDateIncomplete = -1.0;  // year empty, or month or day not chosen
+constexpr double dblDateImpossible = -2.0;  // such as 31 April
+constexpr double dblDateTooEarly = -3.0;    // before year 1
+constexpr double dblDateTooLate = -4.0;     // after 2799
+
+// The computer's UTC offset in minutes, east positive, as set at start-up
+// (UTC+5:45 is stored as UTC+5:30: the zone lists have half hours only).
+extern int intComputerTzMinutes;
+
+// --- Lists of a date set ---
+QStringList MonthListItems(int intLanguage);  // "", then the twelve full month names
+QStringList DayListItems();                   // "", "1" .. "31"
+QStringList HourListItems();                  // "", "00:00", "00:30" .. "23:30"
+constexpr int intHourListCount = 49;
+constexpr int intNoonHourIndex = 25;          // "12:00"
+// The 48 zone texts: "", "GMT-11:30" .. "GMT" .. "GMT+11:30"; with
+// blnNorthAmerican ten of them show North American names instead.
+QStringList TimezoneListItems(bool blnNorthAmerican);
+constexpr int intTimezoneListCount = 48;
+// Offset of zone entry i in minutes east (0 for the empty entry).
+int TimezoneItemValue(int i);
+// The first entry (1..47) whose offset is intMinutes, or 0.
+int TimezoneIndexOfMinutes(int intMinutes);
+
+// What one date set's inputs hold. Reading it cleans the year text and fills
+// in the defaults it used, so the window can show the values that counted.
+struct DateSetInput {
+    QString strYear;
+    int intMonth = 0;    // list index 0..12
+    int intDay = 0;      // list index 0..31
+    int intHour = 0;     // list index 0..48
+    int intTimezone = 0; // list index 0..47
+};
+
+// Local day number + local clock time / 1440 minutes, or a negative code.
+// An empty hour becomes "12:00".
+double InputDateToDayNumber(DateSetInput& udtInput);
+
+// The moment in UT, or a negative code. An empty zone becomes the computer's
+// zone entry intComputerTzIndex when there is one (offset 0 otherwise).
+double InputDateToAJDate(DateSetInput& udtInput, int intComputerTzIndex);
+
+// --- Texts ---
+QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
+QString EuroDateToText(const EuroDate& udtDate);                   // "2018-03-05"
+QString DayFractionToText(double f, bool blnWithSeconds);          // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
+QString DayOfWeekText(int n, int intLanguage);
+QString WeekdayText(int w, int intLanguage);                       // 0 Sunday .. 6 Saturday; "" otherwise
+QString SeparateThousands(const QString& strNumber, const QString& strSeparator);
+QString MonthName(int m, bool blnAbbreviated, int intLanguage);
+
+// Rounds a day value (day number + fraction) to the nearest half hour; a
+// remainder of exactly 15 minutes rounds down.
+void RoundToHalfHour(double& x);
+
+bool IsLeapYear(int y, const QString& strCalendar);
+int DaysInMonth(int m, int y); // 0 for a month outside 1..12
+
+// Only the digits of strText, with a leading "-" or "+" when allowed.
+QString CleanIntegerText(const QString& strText, bool blnAllowMinus, bool blnAllowPlus);
+
+// --- The computer's clock and zone ---
+int GetComputerTimeZoneMinutes();
+void SetComputerTimeZone();
+double GetComputerAJDate();
+
+// The local day value of "now" rounded to the half hour and split into the
+// list indices of a date set in the computer's zone.
+DateSetInput DateSetForNow(int intComputerTzIndex);
+
+} // namespace qal

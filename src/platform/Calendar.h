@@ -1,0 +1,44 @@
+// The calendar: proleptic Gregorian day numbers, weekdays, thousands grouping
+// and the computer's time zone.
+//
+// A day number is the whole Julian day of a date's noon: 1 January of year 1
+// is 1721426.
+#pragma once
+
+#include <QString>
+
+namespace qal::platform {
+
+// The date record exchanged with the calendar.
+struct EuroDate {
+    int year = 0;
+    int month = 0;   // 1..12
+    int day = 0;     // 1..31
+    int calendar = 0;  // character code of the calendar letter; 71 ("G") is Gregorian
+    int dayNumber = 0;
+    int valid = 0;   // written by EuroDateToJdn: 0 = impossible date
+};
+
+constexpr int kGregorian = 71;
+
+// Day number of the record's year, month and day; sets its valid flag.
+int EuroDateToJdn(EuroDate& udtDate);
+
+// Fills year, month and day from the record's day number.
+void JdnToEuroDate(EuroDate& udtDate);
+
+// Weekday of a day number: 0 Sunday .. 6 Saturday.
+int EuroDayOfWeek(int intDayNumber);
+
+// strNumber with the separator between groups of three digits ("1234567" →
+// "1,234,567"); a leading sign is kept in front.
+QString SeparateThousands(const QString& strNumber, QChar chrSeparator);
+
+// The computer's offset from UTC in seconds, positive west of Greenwich, as
+// the system's zone database gives it now (daylight saving included).
+int GetTimezoneSeconds();
+
+// Gregorian calendar year of a Julian day (UT).
+int YearOfJulianDay(double dblJd);
+
+} // namespace qal::platform

@@ -1,0 +1,32 @@
+// The ephemeris: apparent geocentric ecliptic longitudes of date, computed by
+// the Swiss Ephemeris for a moment in Universal Time.
+//
+// Planet numbers are the ephemeris' own: 1 Mercury, 2 Venus, 3 Sun, 4 Mars,
+// 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, and 9 Pluto (used only to build
+// the Pluto day table). Results are radians in [0, 2π); a failure is a
+// negative value. Nothing throws and nothing is printed.
+#pragma once
+
+#include <QString>
+
+namespace qal::platform {
+
+// Looks for data files first in strFolder (the program's folder, so a user can
+// drop more files beside the program), then in the system's data folder.
+// strFolder is left as the folder in use.
+void SetDataFilesFolder(QString& strFolder);
+
+// Apparent longitude of date (light-time, aberration, nutation) of a planet
+// at Julian day dblJdUT (UT), radians; negative on failure. intYear, the
+// calendar year of the moment, is accepted for the caller's convenience only.
+double PlanetApparentLongitude(int intPlanet, double dblJdUT, int intYear = 0);
+
+// The Moon's apparent geocentric longitude of date, radians, at the moment
+// 2451545.0 + dblDaysSinceJ2000 (UT); negative on failure.
+double MoonPosition(double dblDaysSinceJ2000);
+
+// The ephemeris' ΔT (TT − UT) in days at a moment in UT, for comparisons
+// with values given in Terrestrial Time.
+double DeltaT(double dblJdUT);
+
+} // namespace qal::platform

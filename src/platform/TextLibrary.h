@@ -1,0 +1,46 @@
+// The interface text library: reads the numbered interface texts of "qal.dat"
+// and hands out one text in one language.
+//
+// File format (UTF-8, lines end in LF or CR LF):
+//   # a comment line            (ignored, as are blank lines)
+//   @17                         a record header: the text number (1..32767)
+//   EN Help                     the English wording: everything after "EN "
+//   DE Hilfe                    the German wording
+//   ES Ayuda                    the Spanish wording
+// Every record has exactly these three language lines, in this order, right
+// after its header. A wording of "~" is a text that is deliberately empty.
+// Leading blanks of a wording are kept; only the line end is removed.
+#pragma once
+
+#include <QString>
+
+namespace qal::platform {
+
+// Result codes of TextLibraryLoad below 1 (1 and more: the number of texts).
+enum TextLoadCode : int {
+    kTextNothingRead = 0,
+    kTextCannotOpen = -1,
+    kTextTooMuch = -3,
+    kTextFileEmpty = -6,
+    kTextReadError = -7,
+    kTextMissingBase = -500,    // -500 - line: a language line is missing at that line
+    kTextTooLongBase = -1000,   // -1000 - line: a wording longer than the buffer
+    kTextDuplicateBase = -1500, // -1500 - line: a text number given twice
+};
+
+// Characters one text may hold: the size of the caller's text buffer.
+constexpr int kTextBufferLength = 1024;
+
+// Largest number of texts one file may hold.
+constexpr int kMaxTexts = 4096;
+
+// Loads the file, replacing whatever was loaded before. Returns the number of
+// texts read, or one of the codes above. On failure nothing stays loaded.
+int TextLibraryLoad(const QString& strPath);
+
+// Puts text number intNumber in language intLanguage (0 English, 1 German,
+// 2 Spanish) into strBuffer, cut to intBufferLength characters, and returns
+// the number of characters placed; 0 when there is no such text.
+int TextLibraryGet(int intNumber, int intLanguage, QString& strBuffer, int intBufferLength);
+
+} // namespace qal::platform

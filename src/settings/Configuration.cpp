@@ -1,0 +1,131 @@
+#include "settings/Configuration.h"
+
+#include "astro/AstroTables.h"
+
+#include <algorithm>
+
+namespace qal {
+
+ConfigurationSettings udtConfig;
+
+namespace {
+
+const int kDefaultOrbs[intNumOrbLists] = {10, 9, 6, 7, 5, 4, 5, 1};
+const double kDefaultColors[8] = {
+    0,
+    RGBColor(255, 255, 0),   // conjunction: yellow
+    RGBColor(255, 0, 255),   // opposition: magenta
+    RGBColor(255, 0, 0),     // square: red
+    RGBColor(0, 255, 0),     // trine: green
+    RGBColor(0, 255, 255),   // sextile: cyan
+    RGBColor(128, 128, 255), // semisextile
+    RGBColor(128, 128, 128), // quincunx: grey
+};
+const int kBoldfaceFactors[] = {2, 3, 4, 5, 6, 8, 10, 15, 20};
+const int kNumBoldfaceFactors = static_cast<int>(std::size(kBoldfaceFactors));
+const double kMidpointOrbs[] = {5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0};
+const int kNumMidpointOrbs = static_cast<int>(std::size(kMidpointOrbs));
+constexpr int kNumProportions = 5;
+
+} // namespace
+
+ConfigurationSettings::ConfigurationSettings()
+{
+    for (int i = 0; i < intNumOrbLists; ++i)
+        cboOrb[i] = intOrbIndex[i] = kDefaultOrbs[i];
+    for (int k = 0; k < 8; ++k)
+        dblPendingColor[k] = dblAspectColor[k] = kDefaultColors[k];
+}
+
+int DefaultOrbIndex(int i)
+{
+    return (i >= 0 && i < intNumOrbLists) ? kDefaultOrbs[i] : 0;
+}
+
+double DefaultAspectColor(int k)
+{
+    return (k >= 1 && k <= 7) ? kDefaultColors[k] : 0;
+}
+
+void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface)
+{
+    for (int i = 0; i < intNumOrbLists; ++i)
+        config.cboOrb[i] = config.intOrbIndex[i] = kDefaultOrbs[i];
+    config.chkUseBoldface = true;
+    config.cboBoldfaceFactor = 2;
+    config.cboPersonalOrbsProportion[0] = config.cboPersonalOrbsProportion[1] = 2;
+    config.opt1DegOfOrb = true;
+    config.chkSuppressInnerPlanetAspectDisplay = false;
+    config.chkSaveGraphicWithWhiteBackground = false;
+    config.chkDisplayNATZabbr = blnEnglishInterface;
+    config.chkIncludeTransitingMoon = true;
+    if (!config.chkKeepZodiac)
+        config.optVedicAstrology = false;
+    for (int k = 1; k <= 7; ++k)
+        config.dblPendingColor[k] = kDefaultColors[k];
+    config.cboOrbForMidpoints = 2;
+}
+
+void AcceptShownSettings(ConfigurationSettings& config)
+{
+    for (int k = 1; k <= 7; ++k)
+        config.dblAspectColor[k] = config.dblPendingColor[k];
+    std::copy(std::begin(config.cboOrb), std::end(config.cboOrb), std::begin(config.intOrbIndex));
+    config.blnIncludeTransitingMoon = config.chkIncludeTransitingMoon;
+    config.blnShowInnerPlanetAspects = !config.chkSuppressInnerPlanetAspectDisplay;
+    config.blnSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
+    config.blnSidereal = config.optVedicAstrology;
+}
+
+QString OrbListItemText(int intIndex)
+{
+    return QString::number(intIndex) + QStringLiteral("°");
+}
+
+int OrbListItemData(int intIndex)
+{
+    return std::clamp(intIndex, 0, intMaxOrbDegrees) * 60;
+}
+
+QStringList BoldfaceFactorItems()
+{
+    QStringList items;
+    for (int f : kBoldfaceFactors)
+        items << QStringLiteral("1/%1").arg(f);
+    return items;
+}
+
+int BoldfaceFactorItemData(int intIndex)
+{
+    return kBoldfaceFactors[std::clamp(intIndex, 0, kNumBoldfaceFactors - 1)];
+}
+
+QStringList OrbProportionItems()
+{
+    QStringList items{QStringLiteral("1")};
+    for (int d = 2; d <= kNumProportions; ++d)
+        items << QStringLiteral("1/%1").arg(d);
+    return items;
+}
+
+int OrbProportionItemData(int intIndex)
+{
+    return std::clamp(intIndex, 0, kNumProportions - 1) + 1;
+}
+
+QStringList MidpointOrbItems()
+{
+    QStringList items;
+    for (double dblOrb : kMidpointOrbs) {
+        const int intMinutes = static_cast<int>(dblOrb * 60.0 + 0.5);
+        items << QStringLiteral("%1° %2'").arg(intMinutes / 60).arg(intMinutes % 60);
+    }
+    return items;
+}
+
+double MidpointOrbDegrees(int intIndex)
+{
+    return kMidpointOrbs[std::clamp(intIndex, 0, kNumMidpointOrbs - 1)];
+}
+
+} // namespace qal

@@ -1,0 +1,76 @@
+// The configuration record: every user setting that shapes the computation
+// and the display, with its defaults, ranges and list contents.
+//
+// It holds both what the configuration dialog shows (list indices, check
+// values, pending colours) and the accepted values the computation reads
+// (intOrbIndex, dblAspectColor, blnSidereal, blnIncludeTransitingMoon,
+// blnShowInnerPlanetAspects, blnSaveGraphicWithWhiteBackground). The dialog
+// edits the shown values and copies them into the accepted ones on "Use
+// settings"; the saved state and the registry switches write both.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qal {
+
+constexpr int intNumOrbLists = 8;        // seven aspect kinds and the "set all" orb
+constexpr int intSetAllOrbList = 7;
+constexpr int intMaxOrbDegrees = 15;
+
+struct ConfigurationSettings {
+    // --- What the configuration dialog shows ---
+    int cboOrb[intNumOrbLists];                // list index = orb in whole degrees
+    bool chkUseColor = true;
+    bool chkUseBoldface = true;
+    bool opt1DegOfOrb = true;                  // false: optProportionOfOrb
+    int cboBoldfaceFactor = 2;                 // list index: "1/4"
+    int cboPersonalOrbsProportion[2] = {2, 2}; // personal transits, synastry: "1/3"
+    int cboOrbForMidpoints = 2;                // list index: 0°30'
+    bool optVedicAstrology = false;            // false: optWesternAstrology (tropical)
+    bool chkKeepZodiac = true;
+    bool chkIncludeTransitingMoon = true;
+    bool chkSuppressInnerPlanetAspectDisplay = false;
+    bool chkSaveGraphicWithWhiteBackground = false;
+    bool chkDisplayNATZabbr = true;
+    double dblPendingColor[8];                 // aspect kinds 1..7 as the colour labels show them
+
+    // --- Accepted values read by the computation and the wheel ---
+    int intOrbIndex[intNumOrbLists];
+    double dblAspectColor[8];                  // aspect kinds 1..7; 0 = kind not drawn
+    bool blnSidereal = false;
+    bool blnIncludeTransitingMoon = true;
+    bool blnShowInnerPlanetAspects = true;
+    bool blnSaveGraphicWithWhiteBackground = false;
+
+    ConfigurationSettings();
+};
+
+// The program's one configuration record.
+extern ConfigurationSettings udtConfig;
+
+// Default orb in whole degrees of list i (0..6 aspect kinds, 7 the "set all" orb).
+int DefaultOrbIndex(int i);
+// Default colour of aspect kind k (1..7).
+double DefaultAspectColor(int k);
+
+// Puts every shown setting back to its default, as "Reset to default" does,
+// and the orb indices into intOrbIndex at once; the other accepted values
+// change only when the shown ones are accepted. The zodiac is kept when
+// chkKeepZodiac is set; the time-zone names follow the interface language.
+void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface);
+
+// Copies the shown settings into the accepted values, as "Use settings" does.
+void AcceptShownSettings(ConfigurationSettings& config);
+
+// --- List contents and item data of the dialog's lists ---
+QString OrbListItemText(int intIndex);           // "0°" .. "15°"
+int OrbListItemData(int intIndex);               // arc minutes: index × 60
+QStringList BoldfaceFactorItems();               // "1/2" .. "1/20"
+int BoldfaceFactorItemData(int intIndex);        // 2, 3, 4, 5, 6, 8, 10, 15, 20
+QStringList OrbProportionItems();                // "1", "1/2" .. "1/5"
+int OrbProportionItemData(int intIndex);         // 1..5
+QStringList MidpointOrbItems();                  // "0° 5'" .. "3° 0'"
+double MidpointOrbDegrees(int intIndex);         // 5/60 .. 3 degrees
+
+} // namespace qal

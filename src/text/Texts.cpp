@@ -1,0 +1,79 @@
+#include "text/Texts.h"
+
+#include "platform/TextLibrary.h"
+
+namespace qal {
+
+int intCurrentLanguage = intLangEnglish;
+
+TextLoadResult LoadProgramTexts(const QString& strFolder, const QString& strFileName)
+{
+    QString strPath = strFolder;
+    if (!strPath.endsWith(QLatin1Char('/')) && !strPath.endsWith(QLatin1Char('\\')))
+        strPath += QLatin1Char('/');
+    strPath += strFileName;
+    TextLoadResult result;
+    result.intResult = platform::TextLibraryLoad(strPath);
+    if (!result.ok())
+        result.strMessage = TextLoadFailureMessage(result.intResult, strPath);
+    return result;
+}
+
+QString TextLoadFailureMessage(int intResult, const QString& strPath)
+{
+    const auto atLine = [](const char* strWhat, int intLine) {
+        return QString::fromLatin1(strWhat) + QLatin1Char(' ') + QString::number(intLine) + QLatin1Char('.');
+    };
+    if (intResult < -1500)
+        return atLine("Duplicate in program text at line", -(intResult + 1500));
+    if (intResult <= -1001)
+        return atLine("String too long at line", -(intResult + 1000));
+    if (intResult <= -501)
+        return atLine("Missing string at line", -(intResult + 500));
+    switch (intResult) {
+    case 0: return QStringLiteral("No program text was read.");
+    case -1: return QStringLiteral("Cannot open file containing program text.") + strCrLf + strPath;
+    case -2: return QStringLiteral("Particular memory allocation error.");
+    case -3: return QStringLiteral("Too much program text.");
+    case -4: return QStringLiteral("Text not recovered.");
+    case -6: return QStringLiteral("File is empty.");
+    case -7: return QStringLiteral("Error reading file.");
+    case -8: return QStringLiteral("General memory allocation error.");
+    default: return QStringLiteral("Error ") + QString::number(intResult);
+    }
+}
+
+QString GetText(int n)
+{
+    QString strBuffer;
+    const int intLength = platform::TextLibraryGet(n, intCurrentLanguage, strBuffer, platform::kTextBufferLength);
+    if (intLength <= 0)
+        return {};
+    const QString strText = strBuffer.left(intLength);
+    return strText == QLatin1String("~") ? QString() : strText;
+}
+
+QString ExpandTextMarkers(const QString& strText, const QString& r1, const QString& r2, const QString& r3,
+                          const QString& r4, const QString& r5)
+{
+    if (!strText.contains(QLatin1Char('^')) && !strText.contains(QLatin1String("[r")))
+        return strText;
+    QString strResult = strText;
+    strResult.replace(QLatin1String("[r1]"), r1);
+    const QString* later[] = {&r2, &r3, &r4, &r5};
+    for (int i = 0; i < 4; ++i) {
+        if (later[i]->isEmpty())
+            break;
+        strResult.replace(QStringLiteral("[r%1]").arg(i + 2), *later[i]);
+    }
+    strResult.replace(QLatin1Char('^'), strCrLf);
+    return strResult;
+}
+
+QString GetTextWithMarkers(int n, const QString& r1, const QString& r2, const QString& r3, const QString& r4,
+                           const QString& r5)
+{
+    return ExpandTextMarkers(GetText(n), r1, r2, r3, r4, r5);
+}
+
+} // namespace qal

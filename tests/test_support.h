@@ -1,0 +1,19 @@
+// Shared helpers for the tests.
+#pragma once
+
+#include <QString>
+
+namespace qal::test {
+
+// The folder the build puts qal.dat and pluto.slx in.
+QString DataFolder();
+
+// Loads the interface texts and fills the chart tables once, in English.
+void LoadTextsAndTables();
+
+// Degrees to radians with the program's 2π.
+double Rad(double dblDegrees);
+// Degrees and minutes to radians.
+double RadDM(double dblDegrees, double dblMinutes);
+
+} // namespace qal::test
