@@ -61,4 +61,4 @@ BENCHMARK(BM_TenBodiesWithRetrogradeFlags)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+

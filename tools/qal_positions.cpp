@@ -1,0 +1,46 @@
+// qal-positions: the longitudes QAL computes, for comparison with another
+// ephemeris. Reads Julian days (UT), one per line, from standard input and
+// prints "jd,body,lon_deg" for bodies 1 (Sun) to 10 (Moon) in tropical
+// degrees with 6 decimals, through GetLongitude itself. A body without a
+// position prints its negative code.
+#include "astro/AstroTables.h"
+#include "astro/Longitudes.h"
+#include "astro/PlutoTable.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    qal::InitAstroTables(QCoreApplication::applicationDirPath());
+    QString strError;
+    if (!qal::LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) {
+        std::fprintf(stderr, "%s\n", qPrintable(qal::PlutoLoadFailureMessage(strError)));
+        return 1;
+    }
+    std::printf("jd,body,lon_deg\n");
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const QString strJd = QString::fromStdString(line).trimmed();
+        if (strJd.isEmpty())
+            continue;
+        bool blnOk = false;
+        const double t = strJd.toDouble(&blnOk);
+        if (!blnOk) {
+            std::fprintf(stderr, "not a Julian day: %s\n", line.c_str());
+            continue;
+        }
+        for (int b = 1; b <= qal::intMaxBodies; ++b) {
+            const double L = qal::GetLongitude(b, t);
+            if (L < 0)
+                std::printf("%s,%d,%g\n", qPrintable(strJd), b, L);
+            else
+                std::printf("%s,%d,%.6f\n", qPrintable(strJd), b, L / qal::dblTwoPi * 360.0);
+        }
+    }
+    return 0;
+}
