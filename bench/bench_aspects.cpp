@@ -17,14 +17,14 @@ double Rad(double dblDegrees)
     return dblDegrees / 360.0 * dblTwoPi;
 }
 
-// A chart with a grand trine and its kite, a T-square, a yod, a stellium and
-// midpoints, among all ten bodies.
+// A chart with several patterns among all ten bodies: grand trines, a kite,
+// a T-square, a stellium and midpoints.
 void BuildBusyChart()
 {
     LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat"));
     InitAstroTables(QStringLiteral(QAL_DATA_DIR));
     SetOrbs();
-    const double degrees[11] = {0, 10, 131, 250, 191, 12, 101, 281, 14, 70.5, 16};
+    const double degrees[11] = {0, 10, 14, 18, 191, 131, 101, 250, 300, 340, 205};
     for (int b = 1; b <= 10; ++b)
         dblLongitude[0][b] = Rad(degrees[b]);
     intNumBodies = 10;

@@ -17,6 +17,7 @@ bool blnAllOrbsEqual = false;
 double dblMaxOrbCol[2];
 double dblMinOrbCol[2];
 
+
 namespace {
 
 // Largest and smallest non-zero orb of one column; the smallest starts above any orb.
@@ -41,8 +42,7 @@ double Micro(double x)
 
 double Deviation(double L1, double L2, int k)
 {
-    int intSign = 0;
-    return std::fabs(AngularSeparation(L1, L2, intSign) - dblAspectAngle[k]);
+    return std::fabs(ShorterArc(L1, L2) - dblAspectAngle[k]);
 }
 
 int Trend(double dblNewDeviation, double dblDeviation)
@@ -53,6 +53,17 @@ int Trend(double dblNewDeviation, double dblDeviation)
 }
 
 } // namespace
+
+double ShorterArc(double L1, double L2)
+{
+    double d1 = L1 - L2;
+    if (d1 < 0)
+        d1 += dblTwoPi;
+    double d2 = L2 - L1;
+    if (d2 < 0)
+        d2 += dblTwoPi;
+    return d1 <= d2 ? d1 : d2;
+}
 
 void SetOrbs()
 {
@@ -76,13 +87,7 @@ void ComputeOrbExtremes()
 
 double AngularSeparation(double L1, double L2, int& intLeadSign)
 {
-    double d1 = L1 - L2;
-    if (d1 < 0)
-        d1 += dblTwoPi;
-    double d2 = L2 - L1;
-    if (d2 < 0)
-        d2 += dblTwoPi;
-    const double s = d1 <= d2 ? d1 : d2;
+    const double s = ShorterArc(L1, L2);
     if (Micro(NormalizeAngle(s + L1)) == Micro(L2))
         intLeadSign = -1;
     else if (Micro(NormalizeAngle(s + L2)) == Micro(L1))
@@ -101,8 +106,7 @@ int FindAspect(double L1, double L2, int intOrbColumn, double& dblDeviation)
 {
     if (L1 < 0 || L2 < 0)
         return 0;
-    int intSign = 0;
-    const double s = AngularSeparation(L1, L2, intSign);
+    const double s = ShorterArc(L1, L2);
     for (int k = 1; k <= intNumAspectKinds; ++k) {
         const double dblDev = std::fabs(s - dblAspectAngle[k]);
         if (dblDev < dblOrb[k][intOrbColumn]) {

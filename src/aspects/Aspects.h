@@ -32,6 +32,9 @@ void ComputeOrbExtremes();
 // when neither holds.
 double AngularSeparation(double L1, double L2, int& intLeadSign);
 
+// The shorter arc between two longitudes, in [0, π], without the leader.
+double ShorterArc(double L1, double L2);
+
 // The separation with the sign of the body that is ahead.
 double SignedSeparation(double L1, double L2);
 

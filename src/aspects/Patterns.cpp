@@ -154,12 +154,11 @@ QString Stelliums(int intSize, int intKind, bool blnLongForm, int& intCount)
 // Whether body x stands at the midpoint of y and z, or at the opposite point.
 bool AtMidpoint(int x, int y, int z, double dblOrbRad)
 {
-    int intSign = 0;
     double dblMid = (dblLongitude[0][z] + dblLongitude[0][y]) / 2;
-    if (AngularSeparation(dblMid, dblLongitude[0][x], intSign) < dblOrbRad)
+    if (ShorterArc(dblMid, dblLongitude[0][x]) < dblOrbRad)
         return true;
     dblMid = NormalizeAngle(dblMid + dblPi);
-    return AngularSeparation(dblMid, dblLongitude[0][x], intSign) < dblOrbRad;
+    return ShorterArc(dblMid, dblLongitude[0][x]) < dblOrbRad;
 }
 
 } // namespace

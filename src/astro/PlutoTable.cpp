@@ -4,7 +4,6 @@
 #include "util/FileLines.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include <cmath>
 
@@ -16,13 +15,13 @@ QByteArray g_strPlutoTable;
 
 constexpr int kShiftCycle = 55;
 
-bool IsValidEntry(QStringView entry, int k)
+bool IsValidEntry(QByteArrayView entry, int k)
 {
     if (entry.size() != 3)
         return false;
-    const int a = entry[0].unicode() - 58 - k % kShiftCycle;
-    const int b = entry[1].unicode() - 59;
-    const int c = entry[2].unicode() - 60;
+    const int a = static_cast<unsigned char>(entry[0]) - 58 - k % kShiftCycle;
+    const int b = static_cast<unsigned char>(entry[1]) - 59;
+    const int c = static_cast<unsigned char>(entry[2]) - 60;
     return a >= 0 && a <= 5 && b >= 0 && b <= 59 && c >= 0 && c <= 59 && 60 * a + b < 360;
 }
 
@@ -30,23 +29,30 @@ bool IsValidEntry(QStringView entry, int k)
 
 bool LoadPlutoTable(const QString& strFileName, QString& strError)
 {
-    QStringList lines;
+    QByteArray table;
+    table.reserve(intPlutoTableEntries * 3);
+    int k = 0;
+    QString strBadEntry;
     qsizetype intCount = 0;
     int intErrorNumber = 0;
-    if (!ReadFileLines(strDataFolder + strFileName, lines, true, true, intCount, strError, intErrorNumber))
-        return false;
-    if (lines.isEmpty()) {
-        strError = QStringLiteral("The file holds no entries.");
-        return false;
-    }
-    QByteArray table;
-    table.reserve(lines.size() * 3);
-    for (int k = 0; k < lines.size(); ++k) {
-        if (!IsValidEntry(lines[k], k)) {
-            strError = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(lines[k]);
+    const auto takeEntry = [&](QByteArrayView line) {
+        if (!IsValidEntry(line, k)) {
+            strBadEntry = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(QString::fromUtf8(line));
             return false;
         }
-        table.append(lines[k].toLatin1());
+        table.append(line);
+        ++k;
+        return true;
+    };
+    if (!ForEachFileLine(strDataFolder + strFileName, true, true, takeEntry, intCount, strError, intErrorNumber))
+        return false;
+    if (!strBadEntry.isEmpty()) {
+        strError = strBadEntry;
+        return false;
+    }
+    if (table.isEmpty()) {
+        strError = QStringLiteral("The file holds no entries.");
+        return false;
     }
     g_strPlutoTable = std::move(table);
     strError.clear();

@@ -1,15 +1,25 @@
 // Reading a text file as lines.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace qal {
 
-// Reads every line of strPath into lines, replacing their content. Empty lines
-// are left out when blnSkipEmpty is set (after trimming, when blnTrim is set);
-// intCount receives the number of lines taken. On failure strError describes
-// it, intErrorNumber is non-zero and the result is false.
+// Calls onLine for every line of strPath (UTF-8 bytes, line end removed).
+// Empty lines are left out when blnSkipEmpty is set (after trimming, when
+// blnTrim is set); onLine returns false to stop early. intCount receives the
+// number of lines handed over. On failure strError describes it,
+// intErrorNumber is non-zero and the result is false.
+bool ForEachFileLine(const QString& strPath, bool blnSkipEmpty, bool blnTrim,
+                     const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError,
+                     int& intErrorNumber);
+
+// Reads every line of strPath into lines, replacing their content; the
+// switches and results are those of ForEachFileLine.
 bool ReadFileLines(const QString& strPath, QStringList& lines, bool blnSkipEmpty, bool blnTrim, qsizetype& intCount,
                    QString& strError, int& intErrorNumber);
 
