@@ -56,6 +56,7 @@ const TextRange kUsedTexts[] = {
     {382, 387},
     {389, 396},
     {398, 399},
+    {400, 402}, // angle display options, year hint
 };
 
 std::vector<int> UsedTextNumbers()

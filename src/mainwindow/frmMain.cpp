@@ -1,14 +1,296 @@
 #include "mainwindow/frmMain.h"
 
+#include "astro/AstroTables.h"
+#include "platform/Colors.h"
+#include "platform/GlyphFont.h"
+#include "platform/GlyphMap.h"
 #include "text/Texts.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QButtonGroup>
+
 namespace qal {
+namespace {
+
+// Screen sizes are given in twips: 15 twips to a device-independent pixel.
+constexpr int Px(int intTwips)
+{
+    return intTwips / 15;
+}
+
+constexpr int kCellWidth = 990;  // twips
+constexpr int kCellHeight = 540;
+constexpr int kLeft = 1200;      // left edge of the table and the wheel
+constexpr int kTableTop = 2280;
+constexpr int kReportWidth = 4500;
+constexpr int kMaxCells = 144;
+
+QFont ControlFont(int intPointSize = 9, bool blnBold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(intPointSize);
+    font.setBold(blnBold);
+    return font;
+}
+
+// An aspect colour as text on the table's white background: light colours
+// (yellow, cyan, light green) are darkened until they read well; the hue stays.
+QColor LegibleOnWhite(const QColor& color)
+{
+    const double dblLuma = 0.299 * color.redF() + 0.587 * color.greenF() + 0.114 * color.blueF();
+    constexpr double kMaxLuma = 0.55;
+    if (dblLuma <= kMaxLuma)
+        return color;
+    const double f = kMaxLuma / dblLuma;
+    return QColor::fromRgbF(static_cast<float>(color.redF() * f), static_cast<float>(color.greenF() * f),
+                            static_cast<float>(color.blueF() * f));
+}
+
+// Passes a finished year entry on to the window (Enter key).
+class YearKeyFilter : public QObject {
+public:
+    YearKeyFilter(frmMain* form, int k)
+        : QObject(form)
+        , m_form(form)
+        , m_k(k)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyRelease) {
+            const int intKey = static_cast<QKeyEvent*>(event)->key();
+            if (intKey == Qt::Key_Return || intKey == Qt::Key_Enter)
+                m_form->txbYearCE_KeyUp(m_k, 13);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    frmMain* m_form;
+    int m_k;
+};
+
+} // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
 {
-    setWindowTitle(GetText(1));
-    resize(800, 600);
+    CreateControls();
+    LayOutControls();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    central->setFont(ControlFont());
+
+    for (int k = 0; k < 3; ++k) {
+        lblDateSet[k] = new QLabel(central);
+        txbYearCE[k] = new QLineEdit(central);
+        txbYearCE[k]->setMaxLength(8);
+        txbYearCE[k]->installEventFilter(new YearKeyFilter(this, k));
+        cboMonthCE[k] = new QComboBox(central);
+        cboDayCE[k] = new QComboBox(central);
+        cboHour[k] = new QComboBox(central);
+        cboTimezone[k] = new QComboBox(central);
+        cboTimezone[k]->setMaxVisibleItems(24);
+        cmdClear[k] = new QPushButton(central);
+        for (QComboBox* list : {cboMonthCE[k], cboHour[k], cboTimezone[k]})
+            connect(list, &QComboBox::activated, this, [this, k] { cboDateList_Click(k, false); });
+        connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDateList_Click(k, true); });
+        connect(cmdClear[k], &QPushButton::clicked, this, [this, k] { cmdClear_Click(k); });
+    }
+
+    auto* modes = new QButtonGroup(this);
+    optPlanetary = new QRadioButton(central);
+    optSynastry = new QRadioButton(central);
+    for (int i = 0; i < 2; ++i) {
+        optNatal[i] = new QRadioButton(central);
+        optPersonal[i] = new QRadioButton(central);
+    }
+    for (QRadioButton* opt : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry})
+        modes->addButton(opt);
+    connect(optPlanetary, &QRadioButton::clicked, this, [this] { optPlanetary_Click(); });
+    connect(optSynastry, &QRadioButton::clicked, this, [this] { optSynastry_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(optNatal[i], &QRadioButton::clicked, this, [this, i] { optNatal_Click(i); });
+        connect(optPersonal[i], &QRadioButton::clicked, this, [this, i] { optPersonal_Click(i); });
+    }
+
+    auto* display = new QButtonGroup(this);
+    optDegrees = new QRadioButton(central);
+    optRadians = new QRadioButton(central);
+    display->addButton(optDegrees);
+    display->addButton(optRadians);
+    optDegrees->setChecked(true);
+    for (QRadioButton* opt : {optDegrees, optRadians})
+        connect(opt, &QRadioButton::clicked, this, [this] {
+            if (intChartMode != modeNone)
+                cmdCompute_Click();
+        });
+
+    cmdCompute = new QPushButton(central);
+    cmdCompute->setFont(ControlFont(9, true));
+    cmdCompute->setDefault(true);
+    connect(cmdCompute, &QPushButton::clicked, this, [this] { cmdCompute_Click(); });
+    cmdNow = new QPushButton(central);
+    connect(cmdNow, &QPushButton::clicked, this, [this] { cmdNow_Click(); });
+
+    picTable = new QWidget(central); // the window's background shows between the cells as grid lines
+    txbCell.reserve(kMaxCells);
+    for (int i = 0; i < kMaxCells; ++i) {
+        auto* cell = new QLabel(picTable);
+        cell->setTextFormat(Qt::PlainText);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        cell->setWordWrap(true);
+        cell->setAutoFillBackground(true);
+        cell->setFont(ControlFont(8));
+        cell->hide();
+        txbCell.append(cell);
+    }
+
+    txbReport = new QPlainTextEdit(central);
+    txbReport1 = new QPlainTextEdit(central);
+    for (QPlainTextEdit* box : {txbReport, txbReport1}) {
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+    txbReport1->hide();
+}
+
+void frmMain::LayOutControls()
+{
+    // Date sets: one row each, below a row of column headings.
+    constexpr int kRowTop = 360, kRowStep = 405, kRowHeight = 345;
+    struct Column {
+        int intLeft, intWidth;
+    };
+    const Column label{1200, 1500}, year{2760, 840}, month{3660, 1500}, day{5220, 720}, hour{6000, 1020},
+        zone{7080, 1560}, clear{8700, 900};
+    for (int k = 0; k < 3; ++k) {
+        const int intTop = kRowTop + k * kRowStep;
+        const auto place = [&](QWidget* w, const Column& c) {
+            w->setGeometry(Px(c.intLeft), Px(intTop), Px(c.intWidth), Px(kRowHeight));
+        };
+        place(lblDateSet[k], label);
+        place(txbYearCE[k], year);
+        place(cboMonthCE[k], month);
+        place(cboDayCE[k], day);
+        place(cboHour[k], hour);
+        place(cboTimezone[k], zone);
+        place(cmdClear[k], clear);
+    }
+
+    // Chart modes in a column to the right of the date sets.
+    constexpr int kModeLeft = 9900, kModeWidth = 4200, kModeStep = 285;
+    QRadioButton* modes[] = {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry};
+    for (int i = 0; i < 6; ++i)
+        modes[i]->setGeometry(Px(kModeLeft), Px(120 + i * kModeStep), Px(kModeWidth), Px(kModeStep));
+    optDegrees->setGeometry(Px(14400), Px(120), Px(1800), Px(kModeStep));
+    optRadians->setGeometry(Px(14400), Px(120 + kModeStep), Px(1800), Px(kModeStep));
+
+    cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(960), Px(kRowHeight + kRowStep));
+    cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(960), Px(kRowHeight));
+
+    picTable->move(Px(kLeft), Px(kTableTop));
+    resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kTableTop + 12 * kCellHeight + 240));
+}
+
+void frmMain::SetLanguageDependentText()
+{
+    for (int k = 0; k < 3; ++k) {
+        lblDateSet[k]->setText(GetText(4 + k));
+        cmdClear[k]->setText(GetText(8));
+    }
+    optPlanetary->setText(GetText(9));
+    optNatal[0]->setText(GetText(10));
+    optNatal[1]->setText(GetText(11));
+    optPersonal[0]->setText(GetText(12));
+    optPersonal[1]->setText(GetText(13));
+    optSynastry->setText(GetText(14));
+    cmdNow->setText(GetText(18));
+    cmdCompute->setText(GetText(19));
+    optDegrees->setText(GetText(400));
+    optRadians->setText(GetText(401));
+    for (QLineEdit* year : txbYearCE)
+        year->setPlaceholderText(GetText(402));
+}
+
+void frmMain::GetRowCol(int intCell, int intNumCols)
+{
+    qal::GetRowCol(intCell, intNumCols, intRow, intCol);
+}
+
+QString frmMain::CellText(int intCell) const
+{
+    return udtGrid.cells.at(static_cast<size_t>(intCell)).strText;
+}
+
+void frmMain::RenderCell(int intCell)
+{
+    QLabel* label = txbCell[intCell];
+    const GridCell& cell = udtGrid.cells[static_cast<size_t>(intCell)];
+    GetRowCol(intCell, udtGrid.intCols);
+    label->setGeometry(Px(intCol * kCellWidth), Px(intRow * kCellHeight), Px(kCellWidth) - 1, Px(kCellHeight) - 1);
+    QString strShown = cell.strText;
+    strShown.remove(QLatin1Char('\r'));
+    if (cell.blnGlyph) {
+        label->setFont(platform::GlyphFont(14));
+        label->setText(platform::GlyphSymbols(strShown));
+    } else {
+        QFont font = label->font();
+        font.setFamily(QStringLiteral("Arial"));
+        font.setPointSize(8);
+        font.setBold(cell.blnBold);
+        label->setFont(font);
+        label->setText(strShown);
+    }
+    QPalette palette = label->palette();
+    const bool blnDefaultBack = cell.dblBackColor < 0;
+    palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : platform::ToQColor(cell.dblBackColor));
+    const QColor fore = platform::ToQColor(cell.dblForeColor);
+    palette.setColor(QPalette::WindowText, blnDefaultBack ? LegibleOnWhite(fore) : fore);
+    label->setPalette(palette);
+    label->setVisible(cell.blnVisible);
+}
+
+void frmMain::ShowTable()
+{
+    setUpdatesEnabled(false);
+    const int intCells = udtGrid.CellCount();
+    for (int i = 0; i < intCells; ++i)
+        RenderCell(i);
+    for (int i = intCells; i < txbCell.size(); ++i)
+        txbCell[i]->hide();
+    picTable->resize(Px(udtGrid.intCols * kCellWidth), Px(udtGrid.intRows * kCellHeight));
+    ShowReports();
+    picTable->show();
+    setUpdatesEnabled(true);
+}
+
+void frmMain::ShowReports()
+{
+    const bool blnSingle = IsSingleChartMode(intChartMode);
+    QPlainTextEdit* shown = blnSingle ? txbReport : txbReport1;
+    QPlainTextEdit* hidden = blnSingle ? txbReport1 : txbReport;
+    QString strText = blnSingle ? udtReports.strReport : udtReports.strReport1;
+    strText.replace(strCrLf, QStringLiteral("\n"));
+    shown->setPlainText(strText);
+    shown->setGeometry(picTable->x() + picTable->width() + Px(120), picTable->y(), Px(kReportWidth),
+                       picTable->height());
+    shown->show();
+    hidden->hide();
 }
 
 } // namespace qal

@@ -1,0 +1,111 @@
+#include "mainwindow/AspectGrid.h"
+
+#include "astro/AstroTables.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+
+namespace qal {
+namespace {
+
+constexpr int kSingleRows = 11, kSingleCols = 10;
+constexpr int kTwoRows = 12, kTwoCols = 12;
+
+void Reset(AspectGrid& grid, int intRows, int intCols)
+{
+    grid.intRows = intRows;
+    grid.intCols = intCols;
+    grid.cells.assign(static_cast<size_t>(intRows * intCols), GridCell());
+}
+
+void SetLabel(GridCell& cell, const QString& strText, bool blnGlyph)
+{
+    cell.strText = strText;
+    cell.blnGlyph = blnGlyph;
+    cell.blnBold = false;
+    cell.dblForeColor = dblBlack;
+    cell.dblBackColor = LabelCellBackground();
+}
+
+} // namespace
+
+double PositionCellBackground()
+{
+    return RGBColor(230, 255, 230);
+}
+
+double LabelCellBackground()
+{
+    return RGBColor(200, 200, 220);
+}
+
+void GetRowCol(int intCell, int intNumCols, int& intRow, int& intCol)
+{
+    intRow = intCell / intNumCols;
+    intCol = intCell % intNumCols;
+}
+
+void BuildSingleChartGrid(AspectGrid& grid)
+{
+    Reset(grid, kSingleRows, kSingleCols);
+    for (int c = 0; c < kSingleCols; ++c)
+        SetLabel(grid.At(1, c), strBodyGlyph[c + 1], true);
+    for (int r = 2; r < kSingleRows; ++r)
+        SetLabel(grid.At(r, r - 2), strBodyGlyph[r - 1], true);
+    for (int i = 0; i < grid.CellCount(); ++i) {
+        int intRow = 0, intCol = 0;
+        GetRowCol(i, kSingleCols, intRow, intCol);
+        if (intRow > intCol + 2)
+            grid.cells[i].blnVisible = false;
+    }
+}
+
+void BuildTwoChartGrid(AspectGrid& grid, int intMode)
+{
+    Reset(grid, kTwoRows, kTwoCols);
+    const bool blnSynastry = intMode == modeSynastry;
+    SetLabel(grid.At(0, 0), ZodiacName(false), false);
+    SetLabel(grid.At(0, 1), GetText(blnSynastry ? 75 : 68), false);
+    SetLabel(grid.At(1, 0), GetText(blnSynastry ? 76 : 71), false);
+    SetLabel(grid.At(1, 1), GetText(blnSynastry ? 14 : (intMode == modePersonal1 ? 69 : 70)), false);
+    const bool blnMoonExcluded = !udtConfig.blnIncludeTransitingMoon && !blnSynastry;
+    for (int c = 2; c < kTwoCols; ++c) {
+        const bool blnEmpty = c == kTwoCols - 1 && blnMoonExcluded;
+        SetLabel(grid.At(1, c), blnEmpty ? QString() : strBodyGlyph[c - 1], true);
+    }
+    for (int r = 2; r < kTwoRows; ++r)
+        SetLabel(grid.At(r, 1), strBodyGlyph[r - 1], true);
+}
+
+int SingleChartPositionCell(int b)
+{
+    return b - 1;
+}
+
+int SingleChartAspectCell(int i, int j)
+{
+    return (i + 1) * kSingleCols + (j - 1);
+}
+
+int TwoChartPositionCell(int intSlot, int b)
+{
+    return intSlot == 0 ? b + 1 : (b + 1) * kTwoCols;
+}
+
+int TwoChartAspectCell(int i, int j)
+{
+    return (i + 1) * kTwoCols + (j + 1);
+}
+
+int GetTotalNumAspects(const AspectGrid& grid)
+{
+    int intTotal = 0;
+    for (const GridCell& cell : grid.cells) {
+        for (int k = 1; k <= intNumAspectKinds; ++k) {
+            if (cell.strText.contains(udtAspectText[k].Abbr))
+                ++intTotal;
+        }
+    }
+    return intTotal;
+}
+
+} // namespace qal

@@ -1,0 +1,152 @@
+// The main window's date sets: filling their lists, reading them as moments,
+// "now", and the reactions to edits.
+#include "mainwindow/frmMain.h"
+
+#include "dates/DatePr2.h"
+#include "settings/Configuration.h"
+#include "platform/MessageBoxes.h"
+#include "text/Texts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace qal {
+
+void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices)
+{
+    const QStringList items = TimezoneListItems(udtConfig.chkDisplayNATZabbr);
+    for (QComboBox* list : cboTimezone) {
+        const int intIndex = blnPreserveIndices ? list->currentIndex() : 0;
+        list->clear();
+        for (int i = 0; i < items.size(); ++i)
+            list->addItem(items[i], TimezoneItemValue(i));
+        list->setCurrentIndex(intIndex);
+    }
+}
+
+void frmMain::SetUpMonthAndStepLists()
+{
+    const QStringList months = MonthListItems(intCurrentLanguage);
+    for (QComboBox* list : cboMonthCE) {
+        const int intIndex = list->currentIndex();
+        list->clear();
+        list->addItems(months);
+        list->setCurrentIndex(intIndex < 0 ? 0 : intIndex);
+    }
+}
+
+void frmMain::SetUpDateComboBoxes()
+{
+    SetUpMonthAndStepLists();
+    for (int k = 0; k < 3; ++k) {
+        cboDayCE[k]->clear();
+        cboDayCE[k]->addItems(DayListItems());
+        cboDayCE[k]->setCurrentIndex(0);
+        txbYearCE[k]->clear();
+        cboHour[k]->clear();
+        cboHour[k]->addItems(HourListItems());
+        cboHour[k]->setCurrentIndex(0);
+    }
+}
+
+DateSetInput frmMain::ReadDateSet(int k) const
+{
+    DateSetInput udtInput;
+    udtInput.strYear = txbYearCE[k]->text();
+    udtInput.intMonth = std::max(0, cboMonthCE[k]->currentIndex());
+    udtInput.intDay = std::max(0, cboDayCE[k]->currentIndex());
+    udtInput.intHour = std::max(0, cboHour[k]->currentIndex());
+    udtInput.intTimezone = std::max(0, cboTimezone[k]->currentIndex());
+    return udtInput;
+}
+
+void frmMain::WriteDateSet(int k, const DateSetInput& udtInput)
+{
+    if (txbYearCE[k]->text() != udtInput.strYear)
+        txbYearCE[k]->setText(udtInput.strYear);
+    cboMonthCE[k]->setCurrentIndex(udtInput.intMonth);
+    cboDayCE[k]->setCurrentIndex(udtInput.intDay);
+    cboHour[k]->setCurrentIndex(udtInput.intHour);
+    if (udtInput.intTimezone < cboTimezone[k]->count())
+        cboTimezone[k]->setCurrentIndex(udtInput.intTimezone);
+}
+
+double frmMain::InputDateToDayNumber(int k)
+{
+    DateSetInput udtInput = ReadDateSet(k);
+    const double dblResult = qal::InputDateToDayNumber(udtInput);
+    WriteDateSet(k, udtInput);
+    return dblResult;
+}
+
+double frmMain::InputDateToAJDate(int k)
+{
+    DateSetInput udtInput = ReadDateSet(k);
+    const double dblResult = qal::InputDateToAJDate(udtInput, intComputerTzIndex);
+    WriteDateSet(k, udtInput);
+    return dblResult;
+}
+
+QString frmMain::InputDateToString(int intI, bool blnAbbreviated)
+{
+    const double v = InputDateToDayNumber(intI);
+    if (v < 0)
+        return {};
+    return JDNToDateText(static_cast<int>(std::floor(v)), blnAbbreviated, intCurrentLanguage) + QStringLiteral(", ") +
+           cboHour[intI]->currentText() + QStringLiteral(" (") + cboTimezone[intI]->currentText() + QLatin1Char(')');
+}
+
+void frmMain::SetDateToNow()
+{
+    WriteDateSet(0, DateSetForNow(intComputerTzIndex));
+}
+
+void frmMain::ShowWeekdayTip(int k)
+{
+    DateSetInput udtInput = ReadDateSet(k);
+    const double v = qal::InputDateToDayNumber(udtInput);
+    cboDayCE[k]->setToolTip(v <= 0 ? QString()
+                                   : DayOfWeekText(static_cast<int>(std::floor(v)), intCurrentLanguage));
+}
+
+void frmMain::cboDateList_Click(int k, bool blnDayList)
+{
+    if (!isVisible())
+        return;
+    if (cmdCompute->isVisible() && cmdCompute->isEnabled() && !blnStepping)
+        cmdCompute->setFocus();
+    if (blnDayList)
+        ShowWeekdayTip(k);
+}
+
+void frmMain::txbYearCE_KeyUp(int k, int intKeyCode)
+{
+    if (intKeyCode == 13 && ModeUsesDateSet(SelectedChartMode(), k))
+        cmdCompute_Click();
+}
+
+void frmMain::cmdClear_Click(int k)
+{
+    const QString strQuestion = GetText(342) + QLatin1Char(' ') + GetText(343 + k);
+    if (platform::MsgBox(strQuestion, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel,
+                         cmdClear[k]->text(), 1, this) != platform::MsgAnswer::Yes)
+        return;
+    for (QComboBox* list : {cboMonthCE[k], cboDayCE[k], cboHour[k], cboTimezone[k]})
+        list->setCurrentIndex(0);
+    txbYearCE[k]->clear();
+    cboDayCE[k]->setToolTip(QString());
+}
+
+void frmMain::cmdNow_Click()
+{
+    SetDateToNow();
+    ShowWeekdayTip(0);
+    const int intMode = SelectedChartMode();
+    if (intMode == modePlanetary || IsPersonalMode(intMode))
+        cmdCompute_Click();
+}
+
+} // namespace qal
