@@ -1,0 +1,56 @@
+// Speed of a whole computation through the main window, as the compute
+// button runs it: reading the dates, longitudes, aspects, patterns, reports
+// and showing the table.
+#include "mainwindow/frmMain.h"
+#include "platform/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace qal;
+
+namespace {
+
+frmMain& Window()
+{
+    static std::unique_ptr<frmMain> form;
+    if (!form) {
+        platform::MsgBoxUseScript(true);
+        form = std::make_unique<frmMain>();
+        if (!form->Form_Load(QStringLiteral(QAL_DATA_DIR)))
+            qFatal("cannot start the main window");
+        for (int k = 0; k < 3; ++k) {
+            form->txbYearCE[k]->setText(QStringLiteral("%1").arg(2018 - 20 * k));
+            form->cboMonthCE[k]->setCurrentIndex(3 + k);
+            form->cboDayCE[k]->setCurrentIndex(5 + k);
+            form->cboHour[k]->setCurrentIndex(30);
+            form->cboTimezone[k]->setCurrentIndex(26);
+        }
+    }
+    return *form;
+}
+
+void BM_ComputePlanetary(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optPlanetary->setChecked(true);
+    for (auto _ : state)
+        form.cmdCompute_Click();
+}
+BENCHMARK(BM_ComputePlanetary)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeSynastry(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optSynastry->setChecked(true);
+    for (auto _ : state)
+        form.cmdCompute_Click();
+}
+BENCHMARK(BM_ComputeSynastry)->Unit(benchmark::kMillisecond);
+
+} // namespace
