@@ -54,3 +54,37 @@ void BM_ComputeSynastry(benchmark::State& state)
 BENCHMARK(BM_ComputeSynastry)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+void BM_DrawOneRingWheel(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optPlanetary->setChecked(true);
+    form.cmdCompute_Click();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneRingWheel(form.udtGrid, form.udtTextBlocks));
+}
+BENCHMARK(BM_DrawOneRingWheel)->Unit(benchmark::kMillisecond);
+
+void BM_DrawTwoRingWheel(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optPersonal[0]->setChecked(true);
+    form.cmdCompute_Click();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawTwoRingWheel(form.udtGrid, modePersonal1, form.udtTextBlocks));
+}
+BENCHMARK(BM_DrawTwoRingWheel)->Unit(benchmark::kMillisecond);
+
+void BM_StepForwardOneDay(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optPlanetary->setChecked(true);
+    form.cboForwardBack->setCurrentIndex(1);
+    for (auto _ : state)
+        form.cmdForwardBack_Click(0);
+}
+BENCHMARK(BM_StepForwardOneDay)->Unit(benchmark::kMillisecond);
+
+} // namespace

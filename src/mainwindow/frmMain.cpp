@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/AstroTables.h"
+#include "mainwindow/PictureBox.h"
 #include "platform/Colors.h"
 #include "platform/GlyphFont.h"
 #include "platform/GlyphMap.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
+#include <QTimer>
 
 namespace qal {
 namespace {
@@ -68,6 +70,8 @@ public:
             const int intKey = static_cast<QKeyEvent*>(event)->key();
             if (intKey == Qt::Key_Return || intKey == Qt::Key_Enter)
                 m_form->txbYearCE_KeyUp(m_k, 13);
+        } else if (event->type() == QEvent::FocusOut) {
+            m_form->txbYearCE_LostFocus(m_k);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -147,6 +151,18 @@ void frmMain::CreateControls()
     connect(cmdNow, &QPushButton::clicked, this, [this] { cmdNow_Click(); });
 
     picTable = new QWidget(central); // the window's background shows between the cells as grid lines
+    picGraphic = new PictureBox(central);
+    picGraphic->hide();
+    cmdToggleGraphic = new QPushButton(central);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, [this] { cmdToggleGraphic_Click(); });
+    cboForwardBack = new QComboBox(central);
+    connect(cboForwardBack, &QComboBox::activated, this, [this] { cboForwardBack_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        cmdForwardBack[i] = new QPushButton(central);
+        connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
+    }
+    Timer2 = new QTimer(this);
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     txbCell.reserve(kMaxCells);
     for (int i = 0; i < kMaxCells; ++i) {
         auto* cell = new QLabel(picTable);
@@ -203,8 +219,16 @@ void frmMain::LayOutControls()
     cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(960), Px(kRowHeight + kRowStep));
     cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(960), Px(kRowHeight));
 
+    // View and stepping controls in a row just above the table.
+    constexpr int kToolTop = 1800;
+    cmdToggleGraphic->setGeometry(Px(1200), Px(kToolTop), Px(1200), Px(kRowHeight));
+    cmdForwardBack[1]->setGeometry(Px(2760), Px(kToolTop), Px(1080), Px(kRowHeight));
+    cboForwardBack->setGeometry(Px(3900), Px(kToolTop), Px(1500), Px(kRowHeight));
+    cmdForwardBack[0]->setGeometry(Px(5460), Px(kToolTop), Px(1080), Px(kRowHeight));
+
     picTable->move(Px(kLeft), Px(kTableTop));
     resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kTableTop + 12 * kCellHeight + 240));
+    EnableStepping(true);
 }
 
 void frmMain::SetLanguageDependentText()
@@ -221,6 +245,9 @@ void frmMain::SetLanguageDependentText()
     optSynastry->setText(GetText(14));
     cmdNow->setText(GetText(18));
     cmdCompute->setText(GetText(19));
+    cmdForwardBack[0]->setText(GetText(21) + QStringLiteral(" \u25B6"));
+    cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(22));
+    cmdToggleGraphic->setText(GetText(WheelShown() ? 41 : 37));
     optDegrees->setText(GetText(400));
     optRadians->setText(GetText(401));
     for (QLineEdit* year : txbYearCE)
@@ -275,7 +302,8 @@ void frmMain::ShowTable()
         txbCell[i]->hide();
     picTable->resize(Px(udtGrid.intCols * kCellWidth), Px(udtGrid.intRows * kCellHeight));
     ShowReports();
-    picTable->show();
+    if (!WheelShown())
+        picTable->show();
     setUpdatesEnabled(true);
 }
 
@@ -287,10 +315,15 @@ void frmMain::ShowReports()
     QString strText = blnSingle ? udtReports.strReport : udtReports.strReport1;
     strText.replace(strCrLf, QStringLiteral("\n"));
     shown->setPlainText(strText);
-    shown->setGeometry(picTable->x() + picTable->width() + Px(120), picTable->y(), Px(kReportWidth),
-                       picTable->height());
     shown->show();
     hidden->hide();
+    PlaceReports(WheelShown() ? static_cast<QWidget*>(picGraphic) : picTable);
+}
+
+void frmMain::PlaceReports(QWidget* beside)
+{
+    for (QPlainTextEdit* box : {txbReport, txbReport1})
+        box->setGeometry(beside->x() + beside->width() + Px(120), beside->y(), Px(kReportWidth), beside->height());
 }
 
 } // namespace qal

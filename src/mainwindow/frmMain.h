@@ -2,11 +2,13 @@
 // the reports. Its handlers are split over several files by concern:
 // frmMain.cpp (controls, layout, captions, showing the table),
 // frmMainDates.cpp (the date sets), frmMainCompute.cpp (computing and the
-// chart modes) and frmMainStartup.cpp (start-up).
+// chart modes), frmMainWheel.cpp (the chart wheel), frmMainStepping.cpp
+// (time stepping) and frmMainStartup.cpp (start-up).
 #pragma once
 
 #include "mainwindow/AspectGrid.h"
 #include "mainwindow/ChartCompute.h"
+#include "mainwindow/ChartWheel.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -17,11 +19,13 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QWidget;
 
 namespace qal {
 
 struct DateSetInput;
+class PictureBox;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -57,6 +61,20 @@ public:
     void txbYearCE_KeyUp(int k, int intKeyCode);
     void cmdClear_Click(int k);
     void cmdNow_Click();
+    void DateSetChanged(int k);
+    void txbYearCE_LostFocus(int k);
+
+    // --- The chart wheel (frmMainWheel.cpp) ---
+    void cmdToggleGraphic_Click();
+    void DrawWheel();
+    void ResetWheel();
+    bool WheelShown() const;
+
+    // --- Time stepping (frmMainStepping.cpp) ---
+    void cmdForwardBack_Click(int intIndex);
+    void cboForwardBack_Click();
+    void EnableStepping(bool blnEnabled);
+    void Timer2_Timer();
 
     // --- The table (frmMain.cpp) ---
     void GetRowCol(int intCell, int intNumCols);
@@ -81,6 +99,11 @@ public:
     QPushButton* cmdCompute = nullptr;
     QPushButton* cmdNow = nullptr;
     QWidget* picTable = nullptr;
+    PictureBox* picGraphic = nullptr;
+    QPushButton* cmdToggleGraphic = nullptr;
+    QPushButton* cmdForwardBack[2] = {};
+    QComboBox* cboForwardBack = nullptr;
+    QTimer* Timer2 = nullptr;
     QVector<QLabel*> txbCell;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
@@ -88,6 +111,8 @@ public:
     // State of the last computation.
     AspectGrid udtGrid;
     ChartReports udtReports;
+    WheelTextBlocks udtTextBlocks;
+    WheelDrawing udtWheel;
     int intChartMode = modeNone;
     int intPatternCount[14] = {};
     int intRow = 0;
@@ -96,6 +121,9 @@ public:
     bool blnInvalidDateReported = false;
     bool blnSuppressModeClick = false;
     bool blnStepping = false;
+    bool blnRunning = false;
+    bool blnWaitingForTimer = false;
+    bool blnRunQuickly = false; // the run's "Run quickly" choice
     bool blnLoaded = false;
 
 private:
@@ -105,6 +133,8 @@ private:
     DateSetInput ReadDateSet(int k) const;
     void WriteDateSet(int k, const DateSetInput& udtInput);
     void ShowReports();
+    void PrepareTextBlocks();
+    void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);
 };
 

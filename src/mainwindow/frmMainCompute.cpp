@@ -6,6 +6,7 @@
 #include "platform/MessageBoxes.h"
 #include "text/Texts.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
@@ -39,6 +40,8 @@ void frmMain::cmdCompute_Click()
     const int intMode = SelectedChartMode();
     if (intMode == modeNone)
         return;
+    if (WheelShown())
+        ResetWheel();
     SetOrbs();
     intNumBodies = NumBodiesForMode(intMode);
 
@@ -58,6 +61,10 @@ void frmMain::cmdCompute_Click()
     setWindowTitle(ChartTitle(intMode));
     ComputeChart(intMode, optRadians->isChecked(), udtGrid, udtReports, intPatternCount);
     ShowTable();
+    if (WheelShown())
+        DrawWheel();
+    cmdToggleGraphic->setEnabled(true);
+    cmdToggleGraphic->show();
 }
 
 void frmMain::ReportInvalidDate(int k)
@@ -82,7 +89,10 @@ void frmMain::ModeClicked()
         SelectChartMode(intChartMode);
         blnSuppressModeClick = false;
         blnInvalidDateReported = false;
+        cmdToggleGraphic->setVisible(intChartMode != modeNone); // the view still shows that mode
     }
+    EnableStepping(!blnRunning);
+    cmdToggleGraphic->setText(GetText(WheelShown() ? 41 : 37));
 }
 
 void frmMain::optPlanetary_Click()

@@ -29,13 +29,19 @@ void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices)
 
 void frmMain::SetUpMonthAndStepLists()
 {
-    const QStringList months = MonthListItems(intCurrentLanguage);
-    for (QComboBox* list : cboMonthCE) {
+    const auto refill = [](QComboBox* list, const QStringList& items, int intDefault) {
         const int intIndex = list->currentIndex();
         list->clear();
-        list->addItems(months);
-        list->setCurrentIndex(intIndex < 0 ? 0 : intIndex);
-    }
+        list->addItems(items);
+        list->setCurrentIndex(intIndex < 0 ? intDefault : intIndex);
+    };
+    const QStringList months = MonthListItems(intCurrentLanguage);
+    for (QComboBox* list : cboMonthCE)
+        refill(list, months, 0);
+    QStringList intervals;
+    for (int n = 170; n <= 174; ++n)
+        intervals << GetText(n);
+    refill(cboForwardBack, intervals, 1);
 }
 
 void frmMain::SetUpDateComboBoxes()
@@ -112,14 +118,30 @@ void frmMain::ShowWeekdayTip(int k)
                                    : DayOfWeekText(static_cast<int>(std::floor(v)), intCurrentLanguage));
 }
 
+void frmMain::DateSetChanged(int k)
+{
+    // The wheel is redrawn by the next computation; the table no longer
+    // matches inputs the mode uses, so its wheel cannot be asked for.
+    if (WheelShown())
+        return;
+    if (ModeUsesDateSet(SelectedChartMode(), k))
+        cmdToggleGraphic->hide();
+}
+
 void frmMain::cboDateList_Click(int k, bool blnDayList)
 {
     if (!isVisible())
         return;
+    DateSetChanged(k);
     if (cmdCompute->isVisible() && cmdCompute->isEnabled() && !blnStepping)
         cmdCompute->setFocus();
     if (blnDayList)
         ShowWeekdayTip(k);
+}
+
+void frmMain::txbYearCE_LostFocus(int k)
+{
+    DateSetChanged(k);
 }
 
 void frmMain::txbYearCE_KeyUp(int k, int intKeyCode)
