@@ -24,7 +24,7 @@ void BuildBusyChart()
     LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat"));
     InitAstroTables(QStringLiteral(QAL_DATA_DIR));
     SetOrbs();
-    const double degrees[11] = {0, 10, 14, 18, 191, 131, 101, 250, 300, 340, 205};
+    const double degrees[11] = { 0, 10, 14, 18, 191, 131, 101, 250, 300, 340, 205 };
     for (int b = 1; b <= 10; ++b)
         dblLongitude[0][b] = Rad(degrees[b]);
     intNumBodies = 10;

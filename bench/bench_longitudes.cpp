@@ -42,7 +42,7 @@ void BM_GetLongitude(benchmark::State& state)
         t += 0.013; // a new moment each time, as stepping and runs ask
     }
 }
-BENCHMARK(BM_GetLongitude)->Arg(4)->Arg(10)->Arg(9)->ArgNames({"body"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GetLongitude)->Arg(4)->Arg(10)->Arg(9)->ArgNames({ "body" })->Unit(benchmark::kMicrosecond);
 
 void BM_TenBodiesWithRetrogradeFlags(benchmark::State& state)
 {
@@ -60,5 +60,3 @@ void BM_TenBodiesWithRetrogradeFlags(benchmark::State& state)
 BENCHMARK(BM_TenBodiesWithRetrogradeFlags)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-

@@ -42,7 +42,7 @@ TEST_F(AspectGridTest, SingleChartTriangle)
     EXPECT_EQ(c, 3);
     EXPECT_EQ(SingleChartAspectCell(1, 4), 23); // the Sun–Mars aspect
     EXPECT_EQ(SingleChartPositionCell(10), 9);
-    EXPECT_FALSE(grid.At(3, 0).blnVisible);   // 3 > 0 + 2
+    EXPECT_FALSE(grid.At(3, 0).blnVisible); // 3 > 0 + 2
     EXPECT_TRUE(grid.At(2, 0).blnVisible);
     EXPECT_EQ(grid.At(2, 0).strText, strBodyGlyph[1]);
     EXPECT_TRUE(grid.At(2, 0).blnGlyph);

@@ -58,7 +58,7 @@ TEST_F(Aspects, FirstKindWithinOrbWinsAndTheOrbIsStrict)
     EXPECT_EQ(FindAspect(0.0, dblOrb[1][0], 0, dblDev), 0);
     EXPECT_EQ(FindAspect(0.0, dblOrb[1][0] * 0.999999, 0, dblDev), 1);
     // With conjunction and opposition orbs of 10°, 175° is an opposition.
-    Orbs({10, 10, 6, 7, 5, 4, 5, 1});
+    Orbs({ 10, 10, 6, 7, 5, 4, 5, 1 });
     EXPECT_EQ(FindAspect(Rad(0), Rad(175), 0, dblDev), 2);
     EXPECT_NEAR(dblDev, Rad(5), 1e-12);
     // A body without a position forms nothing.
@@ -84,10 +84,10 @@ TEST_F(Aspects, OrbTableColumnsAndExtremes)
     EXPECT_NEAR(dblOrb[1][1], Rad(10), 1e-12);
     EXPECT_NEAR(dblOrb[1][2], Rad(2), 1e-12);
 
-    Orbs({8, 8, 8, 8, 8, 8, 8, 1});
+    Orbs({ 8, 8, 8, 8, 8, 8, 8, 1 });
     EXPECT_TRUE(blnAllOrbsEqual);
     // A kind switched off never lowers the smallest orb and is never found.
-    Orbs({8, 8, 8, 0, 8, 8, 8, 1});
+    Orbs({ 8, 8, 8, 0, 8, 8, 8, 1 });
     EXPECT_TRUE(blnAllOrbsEqual);
     EXPECT_NEAR(dblMinOrb, Rad(8), 1e-12);
     double dblDev = 0;
@@ -125,7 +125,7 @@ TEST_F(Aspects, TrendTellsApplyingFromSeparating)
     // it and draws away after it.
     const double dblBefore = 2451549.5;
     const double dblAfter = 2451550.75;
-    for (const auto& [t, intExpected] : {std::pair{dblBefore, -1}, std::pair{dblAfter, 1}}) {
+    for (const auto& [t, intExpected] : { std::pair { dblBefore, -1 }, std::pair { dblAfter, 1 } }) {
         double dblDev = 0;
         ASSERT_EQ(FindAspect(GetLongitude(1, t), GetLongitude(10, t), 0, dblDev), 1) << t;
         EXPECT_EQ(AspectTrend(t, 1, 10, 1, dblDev), intExpected) << t;

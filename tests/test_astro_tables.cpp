@@ -32,15 +32,15 @@ TEST_F(AstroTables, CompactSignTextRoundsAndNeverReaches360)
         const char* expected;
     };
     const Case cases[] = {
-        {RadDM(12, 34), "12Ari34"},
-        {RadDM(359, 59.8), "29Pis59"}, // would round to 360°: stays at 59'
-        {RadDM(29, 59.4), "29Ari59"},
-        {RadDM(29, 59.7), "0Tau0"},    // 60' carries into the next sign
-        {RadDM(123, 45), "3Leo45"},
-        {0.0, "0Ari0"},
-        {-0.001, ""},
-        {dblTwoPi, ""},
-        {7.0, ""},
+        { RadDM(12, 34), "12Ari34" },
+        { RadDM(359, 59.8), "29Pis59" }, // would round to 360°: stays at 59'
+        { RadDM(29, 59.4), "29Ari59" },
+        { RadDM(29, 59.7), "0Tau0" }, // 60' carries into the next sign
+        { RadDM(123, 45), "3Leo45" },
+        { 0.0, "0Ari0" },
+        { -0.001, "" },
+        { dblTwoPi, "" },
+        { 7.0, "" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(LongitudeToSignText(c.dblAngle, false).toStdString(), c.expected) << c.dblAngle;
@@ -64,20 +64,20 @@ TEST_F(AstroTables, DegreeMinuteTextFlagsAndCarries)
         const char* expected;
     };
     const Case cases[] = {
-        {RadDM(359, 59.99), false, false, false, false, "359°59'"},
-        {RadDM(359, 59.99), false, false, false, true, "360°0'"},
-        {RadDM(2, 59.99), false, false, false, false, "3°0'"},
-        {Rad(8), true, false, false, false, "8°"},
-        {Rad(8), false, false, false, false, "8°0'"},
-        {RadDM(7, 30), true, false, false, false, "7°30'"},
-        {RadDM(12, 5), false, true, false, false, "12° 5'"},
-        {RadDM(12, 5), false, false, false, false, "12°5'"},
-        {RadDM(0, 7), false, false, false, false, "0°7'"},
-        {-RadDM(3, 20), false, false, false, false, ""},
-        {-RadDM(3, 20), false, false, true, false, "-3°20'"},
-        {-RadDM(3, 20), false, true, true, false, "-3° 20'"},
-        {dblTwoPi, false, false, false, false, ""},
-        {-7.0, false, false, true, false, ""},
+        { RadDM(359, 59.99), false, false, false, false, "359°59'" },
+        { RadDM(359, 59.99), false, false, false, true, "360°0'" },
+        { RadDM(2, 59.99), false, false, false, false, "3°0'" },
+        { Rad(8), true, false, false, false, "8°" },
+        { Rad(8), false, false, false, false, "8°0'" },
+        { RadDM(7, 30), true, false, false, false, "7°30'" },
+        { RadDM(12, 5), false, true, false, false, "12° 5'" },
+        { RadDM(12, 5), false, false, false, false, "12°5'" },
+        { RadDM(0, 7), false, false, false, false, "0°7'" },
+        { -RadDM(3, 20), false, false, false, false, "" },
+        { -RadDM(3, 20), false, false, true, false, "-3°20'" },
+        { -RadDM(3, 20), false, true, true, false, "-3° 20'" },
+        { dblTwoPi, false, false, false, false, "" },
+        { -7.0, false, false, true, false, "" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(AngleToDegMinText(c.dblAngle, c.omit, c.blank, c.negative, c.rollOver).toStdString(), c.expected)
@@ -126,7 +126,7 @@ TEST_F(AstroTables, AnglesGlyphsColoursAndInnerPlanets)
     EXPECT_EQ(strBodyGlyph[10], QStringLiteral("a"));
     EXPECT_EQ(strBodyGlyph[11], QStringLiteral("L"));
     EXPECT_EQ(strSignGlyph[6], QStringLiteral("X"));
-    EXPECT_EQ(udtConfig.dblAspectColor[1], 255 + 256 * 255.0);         // yellow: red low byte
+    EXPECT_EQ(udtConfig.dblAspectColor[1], 255 + 256 * 255.0); // yellow: red low byte
     EXPECT_EQ(udtConfig.dblAspectColor[6], 128 + 256 * 128.0 + 65536 * 255.0);
     EXPECT_EQ(dblColorPalette[11], 128 + 256 * 64.0);
     for (int b = 0; b <= 10; ++b)

@@ -99,7 +99,7 @@ TEST_F(ChartWheel, BodiesWithoutPositionAreNeitherPlacedNorPrinted)
 
 TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
 {
-    Place(0, 1, 10);  // Sun
+    Place(0, 1, 10); // Sun
     Place(0, 5, 130); // Jupiter: trine the Sun
     Place(0, 6, 100); // Saturn: square the Sun
     grid.At(2, 4).strText = QStringLiteral("Tri\r\n0°0' +");
@@ -113,7 +113,7 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
     EXPECT_EQ(lines[0].intWidth, 1);
     EXPECT_EQ(lines[0].color, QColor(0, 255, 0)); // trine green
     EXPECT_TRUE(Touches(lines[0], drawing, 0, 1) && Touches(lines[0], drawing, 0, 5));
-    EXPECT_EQ(lines[1].intWidth, 2);              // bold cell: a close aspect
+    EXPECT_EQ(lines[1].intWidth, 2); // bold cell: a close aspect
     EXPECT_EQ(lines[1].color, QColor(255, 0, 0));
     EXPECT_EQ(lines[2].color, QColor(128, 128, 255));
     EXPECT_EQ(lines[3].color, QColor(128, 128, 128));
@@ -139,8 +139,8 @@ TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedAndTheSignRingInside)
     Place(0, 4, 200);
     intRetrograde[0][4] = true;
     Place(0, 6, 20);
-    blocks.block[0] = QStringList{QStringLiteral("Planetary"), QStringLiteral("Mar. 5, 2018")};
-    blocks.block[3] = QStringList{QStringLiteral("Tropical zodiac")};
+    blocks.block[0] = QStringList { QStringLiteral("Planetary"), QStringLiteral("Mar. 5, 2018") };
+    blocks.block[3] = QStringList { QStringLiteral("Tropical zodiac") };
     const WheelDrawing drawing = DrawOneRingWheel(grid, blocks);
     const QVector<WheelOp>& ops = drawing.picture->Ops();
     const auto last = [&](const QString& strText) {
@@ -198,7 +198,7 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
     AspectGrid twoGrid;
     BuildTwoChartGrid(twoGrid, modePersonal1);
     twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'"); // natal Moon, transiting Moon
-    twoGrid.At(2, 3).strText = QStringLiteral("Ssx\r\n6°0'");    // natal Sun, transiting Mercury
+    twoGrid.At(2, 3).strText = QStringLiteral("Ssx\r\n6°0'"); // natal Sun, transiting Mercury
     WheelDrawing drawing = DrawTwoRingWheel(twoGrid, modePersonal1, blocks);
     ASSERT_TRUE(drawing.blnComplete);
     const WheelGeometry g = TwoRingGeometry();

@@ -8,7 +8,7 @@ using namespace qal;
 TEST(Configuration, DefaultsOfAFreshRecord)
 {
     const ConfigurationSettings config;
-    const int orbs[8] = {10, 9, 6, 7, 5, 4, 5, 1};
+    const int orbs[8] = { 10, 9, 6, 7, 5, 4, 5, 1 };
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(config.cboOrb[i], orbs[i]) << i;
         EXPECT_EQ(config.intOrbIndex[i], orbs[i]) << i;
@@ -25,7 +25,7 @@ TEST(Configuration, DefaultsOfAFreshRecord)
     EXPECT_FALSE(config.blnSaveGraphicWithWhiteBackground);
     EXPECT_TRUE(config.chkKeepZodiac);
     EXPECT_EQ(config.dblAspectColor[2], 255 + 65536 * 255.0); // magenta
-    EXPECT_EQ(config.dblPendingColor[4], 256 * 255.0);        // green
+    EXPECT_EQ(config.dblPendingColor[4], 256 * 255.0); // green
 }
 
 TEST(Configuration, ListContentsAndItemData)
@@ -34,15 +34,15 @@ TEST(Configuration, ListContentsAndItemData)
     EXPECT_EQ(OrbListItemText(15), QStringLiteral("15°"));
     EXPECT_EQ(OrbListItemData(7), 420);
     EXPECT_EQ(OrbListItemData(15), 900);
-    EXPECT_EQ(BoldfaceFactorItems(), QStringList({"1/2", "1/3", "1/4", "1/5", "1/6", "1/8", "1/10", "1/15", "1/20"}));
-    const int factors[] = {2, 3, 4, 5, 6, 8, 10, 15, 20};
+    EXPECT_EQ(BoldfaceFactorItems(), QStringList({ "1/2", "1/3", "1/4", "1/5", "1/6", "1/8", "1/10", "1/15", "1/20" }));
+    const int factors[] = { 2, 3, 4, 5, 6, 8, 10, 15, 20 };
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(BoldfaceFactorItemData(i), factors[i]);
-    EXPECT_EQ(OrbProportionItems(), QStringList({"1", "1/2", "1/3", "1/4", "1/5"}));
+    EXPECT_EQ(OrbProportionItems(), QStringList({ "1", "1/2", "1/3", "1/4", "1/5" }));
     EXPECT_EQ(OrbProportionItemData(0), 1);
     EXPECT_EQ(OrbProportionItemData(4), 5);
     EXPECT_EQ(MidpointOrbItems(),
-              QStringList({"0° 5'", "0° 15'", "0° 30'", "1° 0'", "1° 30'", "2° 0'", "2° 30'", "3° 0'"}));
+        QStringList({ "0° 5'", "0° 15'", "0° 30'", "1° 0'", "1° 30'", "2° 0'", "2° 30'", "3° 0'" }));
     EXPECT_DOUBLE_EQ(MidpointOrbDegrees(0), 5.0 / 60.0);
     EXPECT_DOUBLE_EQ(MidpointOrbDegrees(2), 0.5);
     EXPECT_DOUBLE_EQ(MidpointOrbDegrees(7), 3.0);
@@ -78,7 +78,7 @@ TEST(Configuration, ResetKeepsTheZodiacOnlyWhenAskedAndAcceptCopiesTheShownValue
     EXPECT_FALSE(config.chkDisplayNATZabbr); // German interface
     EXPECT_TRUE(config.chkIncludeTransitingMoon);
     EXPECT_EQ(config.dblPendingColor[3], 255.0);
-    EXPECT_EQ(config.dblAspectColor[3], 0.0);     // not applied until accepted
+    EXPECT_EQ(config.dblAspectColor[3], 0.0); // not applied until accepted
     EXPECT_FALSE(config.blnIncludeTransitingMoon); // likewise
 
     config.chkKeepZodiac = false;

@@ -61,18 +61,18 @@ TEST(Dates, DateSetsBecomeMomentsInUniversalTime)
     };
     const int gmt = ZoneIndex("GMT");
     const Case cases[] = {
-        {"first day", Set("1", 1, 1, 25, gmt), 1721426.0},
-        {"last year", Set("2799", 12, 31, 25, gmt), 2743738.0},
-        {"year 2800", Set("2800", 1, 1, 25, gmt), -4.0},
-        {"huge year", Set("99999999999999999999", 1, 1, 25, gmt), -4.0},
-        {"year 0", Set("0", 1, 1, 25, gmt), -3.0},
-        {"letters only", Set("abc", 1, 1, 25, gmt), -1.0},
-        {"no month", Set("2018", 0, 5, 25, gmt), -1.0},
-        {"no day", Set("2018", 3, 0, 25, gmt), -1.0},
-        {"29 Feb 1900", Set("1900", 2, 29, 25, gmt), -2.0},
-        {"29 Feb 2000", Set("2000", 2, 29, 25, gmt), 2451604.0},
-        {"31 April", Set("2018", 4, 31, 25, gmt), -2.0},
-        {"GMT-11:30 midnight", Set("2000", 1, 1, 1, 1), 2451544.5 + 690.0 / 1440},
+        { "first day", Set("1", 1, 1, 25, gmt), 1721426.0 },
+        { "last year", Set("2799", 12, 31, 25, gmt), 2743738.0 },
+        { "year 2800", Set("2800", 1, 1, 25, gmt), -4.0 },
+        { "huge year", Set("99999999999999999999", 1, 1, 25, gmt), -4.0 },
+        { "year 0", Set("0", 1, 1, 25, gmt), -3.0 },
+        { "letters only", Set("abc", 1, 1, 25, gmt), -1.0 },
+        { "no month", Set("2018", 0, 5, 25, gmt), -1.0 },
+        { "no day", Set("2018", 3, 0, 25, gmt), -1.0 },
+        { "29 Feb 1900", Set("1900", 2, 29, 25, gmt), -2.0 },
+        { "29 Feb 2000", Set("2000", 2, 29, 25, gmt), 2451604.0 },
+        { "31 April", Set("2018", 4, 31, 25, gmt), -2.0 },
+        { "GMT-11:30 midnight", Set("2000", 1, 1, 1, 1), 2451544.5 + 690.0 / 1440 },
     };
     for (Case c : cases)
         EXPECT_DOUBLE_EQ(InputDateToAJDate(c.input, 0), c.expected) << c.name;
@@ -185,7 +185,8 @@ TEST(Dates, RoundingToTheHalfHour)
         int intMinutes;
         int intExpectedMinutes; // minutes after the day's start; 1440 is the next day
     };
-    const Case cases[] = {{615, 600}, {616, 630}, {1430, 1440}, {600, 600}, {14, 0}, {16, 30}, {645, 630}, {646, 660}};
+    const Case cases[] = { { 615, 600 }, { 616, 630 }, { 1430, 1440 }, { 600, 600 }, { 14, 0 }, { 16, 30 },
+        { 645, 630 }, { 646, 660 } };
     for (const Case& c : cases) {
         double x = 2458183 + c.intMinutes / 1440.0;
         RoundToHalfHour(x);

@@ -10,7 +10,8 @@ using namespace qal;
 TEST(Glyphs, BodyAndSignGlyphsAreAstrologicalSymbols)
 {
     test::LoadTextsAndTables();
-    const char16_t bodies[] = {0, 0x2609, 0x263F, 0x2640, 0x2642, 0x2643, 0x2644, 0x2645, 0x2646, 0x2647, 0x263D, 0x2295};
+    const char16_t bodies[]
+        = { 0, 0x2609, 0x263F, 0x2640, 0x2642, 0x2643, 0x2644, 0x2645, 0x2646, 0x2647, 0x263D, 0x2295 };
     for (int b = 1; b <= 11; ++b) {
         const QString strSymbol = platform::GlyphSymbols(strBodyGlyph[b]);
         ASSERT_EQ(strSymbol.size(), 2) << b;

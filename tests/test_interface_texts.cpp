@@ -21,7 +21,7 @@ namespace {
 using namespace qal::platform;
 
 constexpr int kLanguageCount = 3;
-const char* const kLanguageCode[kLanguageCount] = {"EN", "DE", "ES"};
+const char* const kLanguageCode[kLanguageCount] = { "EN", "DE", "ES" };
 constexpr int kGerman = 1;
 
 // Every interface text number the program uses, as single numbers and ranges.
@@ -31,32 +31,15 @@ struct TextRange {
 };
 
 const TextRange kUsedTexts[] = {
-    {1, 22},    // caption, Pluto failure, date sets, found, main window buttons, modes
-    {32, 47},   // hint, title orb note, view buttons, zodiac names
-    {50, 53},   // configuration caption, durations title piece and controls
-    {56, 87},   // durations list, sort keys, grid captions, natal summary
-    {89, 94},   // transit graph title, image credit block
-    {97, 97},
-    {100, 101},
-    {104, 122}, // wheel text blocks, run dialog
-    {126, 128},
-    {130, 135},
-    {145, 149},
-    {153, 159},
-    {161, 162},
-    {165, 176},
-    {179, 179},
-    {184, 185},
-    {187, 187},
-    {200, 201},
-    {273, 273},
-    {310, 310},
-    {342, 370},
-    {372, 372},
-    {382, 387},
-    {389, 396},
-    {398, 399},
-    {400, 402}, // angle display options, year hint
+    { 1, 22 }, // caption, Pluto failure, date sets, found, main window buttons, modes
+    { 32, 47 }, // hint, title orb note, view buttons, zodiac names
+    { 50, 53 }, // configuration caption, durations title piece and controls
+    { 56, 87 }, // durations list, sort keys, grid captions, natal summary
+    { 89, 94 }, // transit graph title, image credit block
+    { 97, 97 }, { 100, 101 }, { 104, 122 }, // wheel text blocks, run dialog
+    { 126, 128 }, { 130, 135 }, { 145, 149 }, { 153, 159 }, { 161, 162 }, { 165, 176 }, { 179, 179 }, { 184, 185 },
+    { 187, 187 }, { 200, 201 }, { 273, 273 }, { 310, 310 }, { 342, 370 }, { 372, 372 }, { 382, 387 }, { 389, 396 },
+    { 398, 399 }, { 400, 402 }, // angle display options, year hint
 };
 
 std::vector<int> UsedTextNumbers()
@@ -102,8 +85,7 @@ TEST_F(InterfaceTexts, EveryUsedTextExistsInEveryLanguageAndNothingElse)
             EXPECT_NE(strText, QStringLiteral("~")) << "text " << intN << " " << kLanguageCode[intLang];
             // Invisible blanks at the end are always a slip; only the two orb
             // phrases that follow a ")" directly start with one.
-            EXPECT_FALSE(strText.endsWith(QLatin1Char(' ')))
-                << "text " << intN << " " << kLanguageCode[intLang];
+            EXPECT_FALSE(strText.endsWith(QLatin1Char(' '))) << "text " << intN << " " << kLanguageCode[intLang];
             const bool blnLeadingBlankWanted = (intN == 80 || intN == 86);
             EXPECT_EQ(strText.startsWith(QLatin1Char(' ')), blnLeadingBlankWanted)
                 << "text " << intN << " " << kLanguageCode[intLang];
@@ -120,27 +102,27 @@ TEST_F(InterfaceTexts, PlaceholdersAppearExactlyOnceInEveryLanguage)
     // A marker occurring twice would be replaced twice (the aspect total "N"
     // is replaced wherever a capital N stands), so the count must be exactly 1.
     const Placeholder kPlaceholders[] = {
-        {127, "N"},
-        {53, "12"},
-        {157, "12"},
-        {73, "20"},
-        {72, "[natal chart]"},
-        {73, "[natal chart]"},
-        {80, "[5 degrees]"},
-        {158, "[8 degrees]"},
-        {158, "[start date]"},
-        {158, "[end date]"},
-        {348, "[time]"},
-        {348, "[date]"},
-        {348, "[exactness]"},
-        {391, "NEW_ORB"},
+        { 127, "N" },
+        { 53, "12" },
+        { 157, "12" },
+        { 73, "20" },
+        { 72, "[natal chart]" },
+        { 73, "[natal chart]" },
+        { 80, "[5 degrees]" },
+        { 158, "[8 degrees]" },
+        { 158, "[start date]" },
+        { 158, "[end date]" },
+        { 348, "[time]" },
+        { 348, "[date]" },
+        { 348, "[exactness]" },
+        { 391, "NEW_ORB" },
     };
     for (const Placeholder& udtP : kPlaceholders) {
         for (int intLang = 0; intLang < kLanguageCount; ++intLang) {
             const QString strText = Text(udtP.intNumber, intLang);
             EXPECT_EQ(strText.count(QString::fromUtf8(udtP.szMarker)), 1)
-                << "text " << udtP.intNumber << " " << kLanguageCode[intLang] << ": \""
-                << strText.toStdString() << "\" needs " << udtP.szMarker;
+                << "text " << udtP.intNumber << " " << kLanguageCode[intLang] << ": \"" << strText.toStdString()
+                << "\" needs " << udtP.szMarker;
         }
     }
 
@@ -158,15 +140,13 @@ TEST_F(InterfaceTexts, CaptionsHaveTheShapeTheProgramReliesOn)
 {
     // Pieces the program follows with its own ": ", ".", "?" or a blank and
     // more words: they must not bring punctuation of their own.
-    const int kPieces[] = {7, 33, 34, 35, 44, 45, 46, 47, 89, 90, 91, 131, 133,
-                           154, 155, 156, 162, 165, 166, 389};
+    const int kPieces[] = { 7, 33, 34, 35, 44, 45, 46, 47, 89, 90, 91, 131, 133, 154, 155, 156, 162, 165, 166, 389 };
     for (int intN : kPieces) {
         for (int intLang = 0; intLang < kLanguageCount; ++intLang) {
             const QString strText = Text(intN, intLang);
             ASSERT_FALSE(strText.isEmpty()) << "text " << intN;
             const QChar chrLast = strText.back();
-            EXPECT_FALSE(chrLast == QLatin1Char('.') || chrLast == QLatin1Char(':')
-                         || chrLast == QLatin1Char('?'))
+            EXPECT_FALSE(chrLast == QLatin1Char('.') || chrLast == QLatin1Char(':') || chrLast == QLatin1Char('?'))
                 << "text " << intN << " " << kLanguageCode[intLang] << " ends in " << QString(chrLast).toStdString();
         }
     }

@@ -70,7 +70,7 @@ TEST_F(Longitudes, BodiesMapToTheEphemerisPlanetNumbers)
 
 TEST_F(Longitudes, EveryBodyGivesARadianValueWithinOneTurn)
 {
-    for (double t : {2305448.0, 2415020.0, 2451545.0, 2488069.4}) {
+    for (double t : { 2305448.0, 2415020.0, 2451545.0, 2488069.4 }) {
         for (int b = 1; b <= 10; ++b) {
             const double L = GetLongitude(b, t);
             EXPECT_GE(L, 0.0) << b << " " << t;
@@ -84,7 +84,7 @@ TEST_F(Longitudes, EveryBodyGivesARadianValueWithinOneTurn)
 TEST_F(Longitudes, MoonAndPlutoOutsideTheirRangeGiveCodes)
 {
     EXPECT_EQ(MoonLongitude(2305447.4), -99.0); // day number 2305447
-    EXPECT_GE(MoonLongitude(2305447.5), 0.0);   // day number 2305448
+    EXPECT_GE(MoonLongitude(2305447.5), 0.0); // day number 2305448
     EXPECT_GE(MoonLongitude(2488069.49), 0.0);
     EXPECT_EQ(MoonLongitude(2488069.5), -100.0);
     EXPECT_EQ(GetLongitude(9, 2305447.4), -99.0);
@@ -104,7 +104,7 @@ TEST_F(Longitudes, SiderealOffsetStepsOnceAYear)
     EXPECT_DOUBLE_EQ(SiderealOffset(2000), 0.416314);
     EXPECT_NEAR(SiderealOffset(2001) - SiderealOffset(2000), 243.8e-6, 1e-12);
 
-    for (double t : {2451545.0, 2451909.0 /* 31 Dec 2000 */, 2451911.0 /* 2 Jan 2001 */}) {
+    for (double t : { 2451545.0, 2451909.0 /* 31 Dec 2000 */, 2451911.0 /* 2 Jan 2001 */ }) {
         const int y = YearOfJD(t);
         const double dblTropical = GetLongitude(4, t);
         udtConfig.blnSidereal = true;
@@ -131,7 +131,7 @@ TEST_F(Longitudes, RetrogradeOnlyForPlanetsThatMoveBackwards)
 {
     // Mars stood still on 2018 June 28 and turned direct on August 27: in the
     // middle of July it was retrograde, in October direct.
-    const double dblJuly = 2458315.5;    // 2018-07-15 0h UT
+    const double dblJuly = 2458315.5; // 2018-07-15 0h UT
     const double dblOctober = 2458392.5; // 2018-09-30
     EXPECT_TRUE(IsRetrograde(4, GetLongitude(4, dblJuly), dblJuly));
     EXPECT_FALSE(IsRetrograde(4, GetLongitude(4, dblOctober), dblOctober));

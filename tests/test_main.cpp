@@ -12,7 +12,6 @@ using TestApplication = QCoreApplication;
 
 #include <QLocale>
 
-
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -10,12 +10,13 @@
 #include "astro/AstroTables.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Configuration.h"
-#include "text/Texts.h"
 #include "test_support.h"
+#include "text/Texts.h"
 #include "window_support.h"
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,7 +24,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QFile>
 
 using namespace qal;
 using qal::test::MainWindowTest;
@@ -50,21 +50,21 @@ TEST_F(MainWindow, PlanetaryChartOfMarch2018)
     EXPECT_EQ(form->udtGrid.intRows, 11);
     EXPECT_EQ(form->udtGrid.intCols, 10);
 
-    EXPECT_EQ(Cell(0, 0), QStringLiteral("344°55'\r\n14Pis55"));  // Sun
-    EXPECT_EQ(Cell(0, 8), QStringLiteral("290°44'\r\n20Cap44"));  // Pluto from its table
-    EXPECT_EQ(Cell(0, 9), QStringLiteral("210°4'\r\n0Sco4"));     // Moon
-    EXPECT_EQ(Cell(1, 0), QStringLiteral("s"));                    // glyph row
-    EXPECT_EQ(Cell(2, 0), QStringLiteral("s"));                    // diagonal
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("344°55'\r\n14Pis55")); // Sun
+    EXPECT_EQ(Cell(0, 8), QStringLiteral("290°44'\r\n20Cap44")); // Pluto from its table
+    EXPECT_EQ(Cell(0, 9), QStringLiteral("210°4'\r\n0Sco4")); // Moon
+    EXPECT_EQ(Cell(1, 0), QStringLiteral("s")); // glyph row
+    EXPECT_EQ(Cell(2, 0), QStringLiteral("s")); // diagonal
     EXPECT_EQ(Cell(10, 0), QStringLiteral("Tropical zodiac"));
     // Sun conjunct Neptune, 0°57' and separating; the Moon opposite Uranus.
     EXPECT_EQ(Cell(2, 7), QStringLiteral("Con\r\n0°57' +"));
     EXPECT_EQ(Cell(8, 9), QStringLiteral("Opp\r\n3°56' +"));
     EXPECT_EQ(Cell(5, 4), QStringLiteral("Ssx\r\n0°15' -")); // Mars and Jupiter, applying
-    EXPECT_TRUE(form->udtGrid.At(2, 7).blnBold);              // within 1°
+    EXPECT_TRUE(form->udtGrid.At(2, 7).blnBold); // within 1°
     EXPECT_FALSE(form->udtGrid.At(8, 9).blnBold);
     EXPECT_EQ(form->udtGrid.At(8, 9).dblForeColor, udtConfig.dblAspectColor[2]);
-    EXPECT_FALSE(form->udtGrid.At(3, 0).blnVisible);           // below the diagonal
-    EXPECT_EQ(Cell(2, 1), QString());                          // Sun and Mercury: 13°45' apart
+    EXPECT_FALSE(form->udtGrid.At(3, 0).blnVisible); // below the diagonal
+    EXPECT_EQ(Cell(2, 1), QString()); // Sun and Mercury: 13°45' apart
 
     const QString strReport = form->udtReports.strReport;
     EXPECT_TRUE(strReport.startsWith(QStringLiteral("2 conjunctions\r\n1 opposition\r\n3 squares\r\n3 trines\r\n"
@@ -130,8 +130,8 @@ TEST_F(MainWindow, SynastryUsesItsOwnOrbsJudgesBoldOnTheTransitOrbsAndShowsNoTre
     udtConfig.cboPersonalOrbsProportion[0] = 4; // personal transits: 1/5
     udtConfig.cboPersonalOrbsProportion[1] = 0; // synastry: the full orbs
     udtConfig.chkUseBoldface = true;
-    udtConfig.opt1DegOfOrb = false;             // bold below a fraction of the orb
-    udtConfig.cboBoldfaceFactor = 0;            // 1/2
+    udtConfig.opt1DegOfOrb = false; // bold below a fraction of the orb
+    udtConfig.cboBoldfaceFactor = 0; // 1/2
     form->optSynastry->click();
     EXPECT_EQ(form->intChartMode, modeSynastry);
     EXPECT_EQ(Cell(0, 1), GetText(75));
@@ -270,8 +270,8 @@ TEST_F(MainWindow, BodiesOutsideTheTablesShowWhereTheyAre)
     EXPECT_EQ(Cell(0, 8), QStringLiteral("<")); // Pluto before 1600
     EXPECT_EQ(Cell(0, 9), QStringLiteral("<")); // the Moon too
     for (int r = 2; r <= 9; ++r)
-        EXPECT_EQ(Cell(r, 8), QString()) << r;  // no aspect with Pluto
-    EXPECT_FALSE(Cell(0, 0).isEmpty());         // the Sun comes from the ephemeris
+        EXPECT_EQ(Cell(r, 8), QString()) << r; // no aspect with Pluto
+    EXPECT_FALSE(Cell(0, 0).isEmpty()); // the Sun comes from the ephemeris
     FillDateSet(0, "2150", 1, 1, "12:00", "GMT");
     form->cmdCompute->click();
     EXPECT_EQ(Cell(0, 9), QStringLiteral(">"));
@@ -304,10 +304,12 @@ TEST(MainWindowStartUp, MissingDataFilesAreReportedAndEndTheProgram)
         ASSERT_EQ(log.size(), 1);
         EXPECT_EQ(log[0].icon, platform::MsgIcon::Critical);
         EXPECT_EQ(log[0].strTitle, QString());
-        EXPECT_EQ(log[0].strText, QStringLiteral("Cannot open file containing program text.\r\n") + folder.path() +
-                                      QStringLiteral("/qal.dat"));
+        EXPECT_EQ(log[0].strText,
+            QStringLiteral("Cannot open file containing program text.\r\n") + folder.path()
+                + QStringLiteral("/qal.dat"));
     }
-    ASSERT_TRUE(QFile::copy(test::DataFolder() + QStringLiteral("/qal.dat"), folder.filePath(QStringLiteral("qal.dat"))));
+    ASSERT_TRUE(
+        QFile::copy(test::DataFolder() + QStringLiteral("/qal.dat"), folder.filePath(QStringLiteral("qal.dat"))));
     {
         frmMain form;
         EXPECT_FALSE(form.Form_Load(folder.path()));

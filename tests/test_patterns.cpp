@@ -41,7 +41,8 @@ protected:
 
     static QString Orb(const char* strAngle)
     {
-        return QStringLiteral(" (") + GetText(154) + QLatin1Char(' ') + QString::fromUtf8(strAngle) + QStringLiteral(")\r\n");
+        return QStringLiteral(" (") + GetText(154) + QLatin1Char(' ') + QString::fromUtf8(strAngle)
+            + QStringLiteral(")\r\n");
     }
 };
 
@@ -49,7 +50,7 @@ protected:
 
 TEST_F(Patterns, GrandTrineAndItsKiteTail)
 {
-    Chart({{7, 250}, {2, 10}, {5, 130}});
+    Chart({ { 7, 250 }, { 2, 10 }, { 5, 130 } });
     int intCount = -1;
     EXPECT_EQ(FindGrandTrines(false, intCount), QStringLiteral("Grand trine: Me-Ju-Ur") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
@@ -60,7 +61,7 @@ TEST_F(Patterns, GrandTrineAndItsKiteTail)
     // Mars opposite the Sun and sextile to the other two: a kite whose first
     // name is the body opposite the tail and whose last is the tail. The six
     // deviations 1°, 0°, 1° (trines) and 0°, 1°, 1° average 0°40'.
-    Chart({{1, 10}, {5, 131}, {7, 250}, {4, 191}});
+    Chart({ { 1, 10 }, { 5, 131 }, { 7, 250 }, { 4, 191 } });
     EXPECT_EQ(FindKites(false, intCount), QStringLiteral("Kite: Su-Ju-Ur-Ma") + Orb("0°40'"));
     EXPECT_EQ(intCount, 1);
     EXPECT_EQ(FindGrandTrines(false, intCount), QStringLiteral("Grand trine: Su-Ju-Ur") + Orb("0°40'"));
@@ -70,7 +71,7 @@ TEST_F(Patterns, RectangleFoundTwiceIsListedOnce)
 {
     // Sun 0°, Mercury 120°, Venus 180°, Mars 300°: found as Su-Ve-Me-Ma and
     // again as Me-Ma-Su-Ve, which the duplicate rule suppresses.
-    Chart({{1, 0}, {2, 120}, {3, 180}, {4, 300}});
+    Chart({ { 1, 0 }, { 2, 120 }, { 3, 180 }, { 4, 300 } });
     int intCount = -1;
     EXPECT_EQ(FindRectangles(false, intCount), QStringLiteral("Rectangle: Su-Ve-Me-Ma") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
@@ -79,11 +80,11 @@ TEST_F(Patterns, RectangleFoundTwiceIsListedOnce)
 TEST_F(Patterns, TSquareGrandCrossYodYodKiteAndTrapezium)
 {
     int intCount = -1;
-    Chart({{4, 10}, {6, 190}, {5, 101}});
+    Chart({ { 4, 10 }, { 6, 190 }, { 5, 101 } });
     EXPECT_EQ(FindTSquares(false, intCount), QStringLiteral("T-square: Ma-Ju-Sa") + Orb("0°40'"));
     EXPECT_EQ(FindTSquares(true, intCount), QStringLiteral("Mars-Jupiter-Saturn\r\n"));
 
-    Chart({{1, 0}, {2, 90}, {3, 270}, {4, 180}});
+    Chart({ { 1, 0 }, { 2, 90 }, { 3, 270 }, { 4, 180 } });
     EXPECT_EQ(FindGrandCrosses(false, intCount), QStringLiteral("Grand cross: Su-Me-Ma-Ve") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
     FindTSquares(false, intCount);
@@ -92,21 +93,21 @@ TEST_F(Patterns, TSquareGrandCrossYodYodKiteAndTrapezium)
     // A yod with Saturn at the apex (deviations 1°, 0°, 1°); Pluto opposite the
     // apex and semisextile to both makes it a yod-kite: the six deviations
     // average 0°30', and 1°40' once Pluto moves to 33°.
-    Chart({{2, 0}, {3, 61}, {6, 210}, {9, 30}});
+    Chart({ { 2, 0 }, { 3, 61 }, { 6, 210 }, { 9, 30 } });
     EXPECT_EQ(FindYods(false, intCount), QStringLiteral("Yod: Me-Sa-Ve") + Orb("0°40'"));
     EXPECT_EQ(FindYodKites(false, intCount), QStringLiteral("Yod-kite: Me-Sa-Ve-Pl") + Orb("0°30'"));
     EXPECT_EQ(intCount, 1);
     dblLongitude[0][9] = test::Rad(33);
     EXPECT_EQ(FindYodKites(false, intCount), QStringLiteral("Yod-kite: Me-Sa-Ve-Pl") + Orb("1°40'"));
 
-    Chart({{1, 0}, {2, 180}, {3, 120}, {4, 60}});
+    Chart({ { 1, 0 }, { 2, 180 }, { 3, 120 }, { 4, 60 } });
     EXPECT_EQ(FindTrapeziums(false, intCount), QStringLiteral("Trapezium: Su-Me-Ve-Ma") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
 }
 
 TEST_F(Patterns, LargestStelliumWinsAndSmallerCountsAreCleared)
 {
-    Chart({{1, 10}, {2, 12}, {3, 14}, {4, 16}});
+    Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 } });
     int intPatternCount[14];
     for (int& c : intPatternCount)
         c = 7; // counts of an earlier computation
@@ -115,7 +116,7 @@ TEST_F(Patterns, LargestStelliumWinsAndSmallerCountsAreCleared)
     EXPECT_EQ(strReport, QStringLiteral("4-Stellium: Su-Me-Ve-Ma") + Orb("3°20'") + QStringLiteral("\r\n"));
     EXPECT_EQ(intPatternCount[patFourStellium], 1);
     EXPECT_EQ(intPatternCount[patThreeStellium], 0);
-    EXPECT_EQ(intPatternCount[patSixStellium], 7);  // searched, found nothing: unchanged
+    EXPECT_EQ(intPatternCount[patSixStellium], 7); // searched, found nothing: unchanged
     EXPECT_EQ(intPatternCount[patFiveStellium], 7);
     EXPECT_EQ(intPatternCount[patGrandTrine], 7);
 
@@ -127,16 +128,16 @@ TEST_F(Patterns, LargestStelliumWinsAndSmallerCountsAreCleared)
 
 TEST_F(Patterns, TwoGrandSextilesCountAsOne)
 {
-    Chart({{1, 0}, {2, 60}, {3, 120}, {4, 180}, {5, 240}, {6, 300}, {8, 60.5}});
+    Chart({ { 1, 0 }, { 2, 60 }, { 3, 120 }, { 4, 180 }, { 5, 240 }, { 6, 300 }, { 8, 60.5 } });
     int intCount = -1;
     EXPECT_EQ(FindGrandSextiles(false, intCount),
-              QStringLiteral("Grand sextile: Su-Ve-Ju-Me-Ma-Sa\r\nGrand sextile: Su-Ve-Ju-Ma-Sa-Ne\r\n"));
+        QStringLiteral("Grand sextile: Su-Ve-Ju-Me-Ma-Sa\r\nGrand sextile: Su-Ve-Ju-Ma-Sa-Ne\r\n"));
     EXPECT_EQ(intCount, 1);
 }
 
 TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
 {
-    Chart({{1, 0}, {2, 20.2}, {3, 40}, {10, 20}});
+    Chart({ { 1, 0 }, { 2, 20.2 }, { 3, 40 }, { 10, 20 } });
     int intCount = -1;
     QString strText;
     CheckForMidpoint(false, intCount, strText);
@@ -146,7 +147,7 @@ TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
     EXPECT_EQ(strText, QStringLiteral("Sun-Mercury-Venus\r\n"));
 
     // The opposite point counts too; outer bodies stay in ascending order.
-    Chart({{6, 0}, {2, 200.2}, {3, 40}});
+    Chart({ { 6, 0 }, { 2, 200.2 }, { 3, 40 } });
     CheckForMidpoint(false, intCount, strText);
     EXPECT_EQ(strText, QStringLiteral("Midpoint: Ve-Me-Sa\r\n"));
     EXPECT_EQ(MidpointText(6, 2, 3, false), QStringLiteral("Ve-Me-Sa"));
@@ -161,13 +162,13 @@ TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
     EXPECT_EQ(strText, QString());
 
     // Equal longitudes or a body without a position give no candidate.
-    Chart({{1, 0}, {2, 0}, {3, 40}});
+    Chart({ { 1, 0 }, { 2, 0 }, { 3, 40 } });
     EXPECT_EQ(MidpointText(1, 2, 3, false), QString());
 }
 
 TEST_F(Patterns, TheMoonTakesPartOnlyWithTenBodies)
 {
-    Chart({{10, 10}, {6, 190}, {5, 100}});
+    Chart({ { 10, 10 }, { 6, 190 }, { 5, 100 } });
     int intCount = -1;
     EXPECT_EQ(FindTSquares(false, intCount), QStringLiteral("T-square: Sa-Ju-Mo") + Orb("0°0'"));
     intNumBodies = 9;
@@ -179,7 +180,7 @@ TEST_F(Patterns, TheMoonTakesPartOnlyWithTenBodies)
 
 TEST_F(Patterns, AnAspectKindWithOrbZeroFindsNothing)
 {
-    Chart({{2, 10}, {5, 130}, {7, 250}});
+    Chart({ { 2, 10 }, { 5, 130 }, { 7, 250 } });
     udtConfig.intOrbIndex[3] = 0; // trine switched off
     SetOrbs();
     int intCount = -1;
@@ -191,7 +192,7 @@ TEST_F(Patterns, GermanLinesUseTheGermanNames)
 {
     intCurrentLanguage = intLangGerman;
     SetAstroNames();
-    Chart({{4, 10}, {6, 190}, {5, 100}});
+    Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
     int intCount = -1;
     EXPECT_EQ(FindTSquares(false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));
     intCurrentLanguage = intLangEnglish;

@@ -97,7 +97,7 @@ TEST_F(PlutoTable, EntriesDecodeWithTheirDayShift)
 
 TEST_F(PlutoTable, InterpolatesAcrossZeroAndWithinTheDay)
 {
-    SmallTable table(Entries({{0, 359.5}, {1, 0.3}, {2, 10.0}}));
+    SmallTable table(Entries({ { 0, 359.5 }, { 1, 0.3 }, { 2, 10.0 } }));
     ASSERT_TRUE(table.loaded());
     const double dblDay0 = 2305447.5; // 0h UT of 1600-01-01
     EXPECT_NEAR(PlutoLongitude(dblDay0 + 0.5) / dblTwoPi * 360.0, 359.9, 1e-9);
@@ -129,7 +129,7 @@ TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
     strDataFolder = strSaved;
     EXPECT_EQ(PlutoLoadFailureTitle(), QStringLiteral("Read Pluto Data"));
     EXPECT_EQ(PlutoLoadFailureMessage(QStringLiteral("No such file")),
-              QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
+        QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
 }
 
 TEST_F(PlutoTable, GeneratedTableIsCompleteAndMatchesTheEphemeris)

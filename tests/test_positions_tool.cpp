@@ -23,7 +23,8 @@ TEST(PositionsTool, PrintsEveryBodyOfEachMomentAndCodesOutsideTheRange)
     tool.closeWriteChannel();
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines
+        = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 21);
     EXPECT_EQ(lines[0], QStringLiteral("jd,body,lon_deg"));
     for (int b = 1; b <= 10; ++b) {
@@ -34,7 +35,7 @@ TEST(PositionsTool, PrintsEveryBodyOfEachMomentAndCodesOutsideTheRange)
         EXPECT_EQ(fields[2].section(QLatin1Char('.'), 1).size(), 6);
         EXPECT_NEAR(fields[2].toDouble(), GetLongitude(b, 2451545.0) / dblTwoPi * 360.0, 1e-6);
     }
-    EXPECT_EQ(lines[19], QStringLiteral("2305000.25,9,-99"));  // Pluto before 1600
+    EXPECT_EQ(lines[19], QStringLiteral("2305000.25,9,-99")); // Pluto before 1600
     EXPECT_EQ(lines[20], QStringLiteral("2305000.25,10,-99")); // the Moon too
     EXPECT_TRUE(tool.readAllStandardError().contains("nonsense"));
 }

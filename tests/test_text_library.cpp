@@ -46,20 +46,20 @@ TEST(TextLibrary, LoadFailuresAreReportedWithTheirLine)
     const QByteArray tooLong = "@1\nEN " + QByteArray(1025, 'x') + "\nDE a\nES b\n";
     const QByteArray justFits = "@1\nEN " + QByteArray(1024, 'x') + "\nDE a\nES b\n";
     const Case cases[] = {
-        {"empty file", "", -6, "File is empty."},
-        {"only blanks", "  \n\n", -6, "File is empty."},
-        {"only comments", "# nothing here\n", 0, "No program text was read."},
-        {"German line missing", "@1\nEN One\nES Uno\n", -503, "Missing string at line 3."},
-        {"record cut short at the end", "# c\n@1\nEN One\n", -504, "Missing string at line 4."},
-        {"stray line", kGoodRecord + "hello\n", -505, "Missing string at line 5."},
-        {"bad number", "@x\nEN a\nDE b\nES c\n", -501, "Missing string at line 1."},
-        {"number out of range", "@40000\nEN a\nDE b\nES c\n", -501, "Missing string at line 1."},
-        {"blank line inside a record", "@1\nEN a\n\nDE b\nES c\n", -503, "Missing string at line 3."},
-        {"duplicate", kGoodRecord + "\n@1\nEN a\nDE b\nES c\n", -1506, "Duplicate in program text at line 6."},
-        {"too long", tooLong, -1002, "String too long at line 2."},
-        {"invalid UTF-8", "@1\nEN \xff\xfe\nDE b\nES c\n", -7, "Error reading file."},
-        {"longest text", justFits, 1, ""},
-        {"CR LF line ends", "@1\r\nEN One\r\nDE Eins\r\nES Uno\r\n@2\r\nEN ~\r\nDE ~\r\nES ~\r\n", 2, ""},
+        { "empty file", "", -6, "File is empty." },
+        { "only blanks", "  \n\n", -6, "File is empty." },
+        { "only comments", "# nothing here\n", 0, "No program text was read." },
+        { "German line missing", "@1\nEN One\nES Uno\n", -503, "Missing string at line 3." },
+        { "record cut short at the end", "# c\n@1\nEN One\n", -504, "Missing string at line 4." },
+        { "stray line", kGoodRecord + "hello\n", -505, "Missing string at line 5." },
+        { "bad number", "@x\nEN a\nDE b\nES c\n", -501, "Missing string at line 1." },
+        { "number out of range", "@40000\nEN a\nDE b\nES c\n", -501, "Missing string at line 1." },
+        { "blank line inside a record", "@1\nEN a\n\nDE b\nES c\n", -503, "Missing string at line 3." },
+        { "duplicate", kGoodRecord + "\n@1\nEN a\nDE b\nES c\n", -1506, "Duplicate in program text at line 6." },
+        { "too long", tooLong, -1002, "String too long at line 2." },
+        { "invalid UTF-8", "@1\nEN \xff\xfe\nDE b\nES c\n", -7, "Error reading file." },
+        { "longest text", justFits, 1, "" },
+        { "CR LF line ends", "@1\r\nEN One\r\nDE Eins\r\nES Uno\r\n@2\r\nEN ~\r\nDE ~\r\nES ~\r\n", 2, "" },
     };
     for (const Case& c : cases) {
         TextFile file;
@@ -72,7 +72,8 @@ TEST(TextLibrary, MissingFileNamesThePath)
 {
     const TextLoadResult result = LoadProgramTexts(QStringLiteral("/nonexistent/folder/"), QStringLiteral("qal.dat"));
     EXPECT_EQ(result.intResult, -1);
-    EXPECT_EQ(result.strMessage, QStringLiteral("Cannot open file containing program text.\r\n/nonexistent/folder/qal.dat"));
+    EXPECT_EQ(
+        result.strMessage, QStringLiteral("Cannot open file containing program text.\r\n/nonexistent/folder/qal.dat"));
 }
 
 TEST(TextLibrary, FailureMessagesForEveryCode)
@@ -115,7 +116,7 @@ TEST(TextLibrary, FolderWithTrailingSeparatorGetsNoSecondOne)
     file.Load(kGoodRecord);
     EXPECT_EQ(LoadProgramTexts(file.folder() + QLatin1Char('/'), QStringLiteral("qal.dat")).intResult, 1);
     EXPECT_EQ(LoadProgramTexts(QStringLiteral("/no/such/"), QStringLiteral("x.dat")).strMessage,
-              QStringLiteral("Cannot open file containing program text.\r\n/no/such/x.dat"));
+        QStringLiteral("Cannot open file containing program text.\r\n/no/such/x.dat"));
 }
 
 TEST(TextMarkers, ExpansionChainStopsAtTheFirstEmptyReplacement)
@@ -123,13 +124,13 @@ TEST(TextMarkers, ExpansionChainStopsAtTheFirstEmptyReplacement)
     // r1 is always replaced, even by nothing; r2 empty stops the chain so r3 is
     // never tried; the caret still becomes a line break.
     EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1]-[r2]-[r3]^end"), QStringLiteral("A"), {}, QStringLiteral("C")),
-              QStringLiteral("A-[r2]-[r3]\r\nend"));
+        QStringLiteral("A-[r2]-[r3]\r\nend"));
     EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1][r2][r3][r4][r5]"), {}, QStringLiteral("b"), QStringLiteral("c"),
-                                QStringLiteral("d"), QStringLiteral("e")),
-              QStringLiteral("bcde"));
+                  QStringLiteral("d"), QStringLiteral("e")),
+        QStringLiteral("bcde"));
     EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1] [r1] [r2] [r4]"), QStringLiteral("x"), QStringLiteral("y"), {},
-                                QStringLiteral("w")),
-              QStringLiteral("x x y [r4]"));
+                  QStringLiteral("w")),
+        QStringLiteral("x x y [r4]"));
     // Without markers or carets the text is returned untouched.
     EXPECT_EQ(ExpandTextMarkers(QStringLiteral("plain [x]"), QStringLiteral("A")), QStringLiteral("plain [x]"));
     EXPECT_EQ(ExpandTextMarkers(QStringLiteral("a^b^"), {}), QStringLiteral("a\r\nb\r\n"));

@@ -29,8 +29,8 @@ void MainWindowTest::TearDown()
     platform::MsgBoxUseScript(false);
 }
 
-void MainWindowTest::FillDateSet(int k, const char* strYear, int intMonth, int intDay, const char* strHour,
-                                 const char* strZone)
+void MainWindowTest::FillDateSet(
+    int k, const char* strYear, int intMonth, int intDay, const char* strHour, const char* strZone)
 {
     form->txbYearCE[k]->setText(QString::fromUtf8(strYear));
     form->cboMonthCE[k]->setCurrentIndex(intMonth);

@@ -17,7 +17,6 @@ bool blnAllOrbsEqual = false;
 double dblMaxOrbCol[2];
 double dblMinOrbCol[2];
 
-
 namespace {
 
 // Largest and smallest non-zero orb of one column; the smallest starts above any orb.

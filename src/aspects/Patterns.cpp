@@ -52,8 +52,8 @@ QString Candidate(const std::vector<int>& bodies, bool blnLongForm, double dblAv
 {
     QString strText = BodiesText(bodies, blnLongForm);
     if (!blnLongForm && dblAverage >= 0)
-        strText += QStringLiteral(" (") + GetText(kAverageOrbLabel) + QLatin1Char(' ') + AngleToDegMinText(dblAverage) +
-                   QLatin1Char(')');
+        strText += QStringLiteral(" (") + GetText(kAverageOrbLabel) + QLatin1Char(' ') + AngleToDegMinText(dblAverage)
+            + QLatin1Char(')');
     return strText;
 }
 
@@ -65,16 +65,15 @@ QString Line(int intKind, const QString& strCandidate, bool blnLongForm)
 }
 
 // Appends an occurrence and counts it.
-void Add(QString& strText, int& intCount, int intKind, const std::vector<int>& bodies, bool blnLongForm,
-         double dblAverage)
+void Add(
+    QString& strText, int& intCount, int intKind, const std::vector<int>& bodies, bool blnLongForm, double dblAverage)
 {
     strText += Line(intKind, Candidate(bodies, blnLongForm, dblAverage), blnLongForm);
     ++intCount;
 }
 
 // Calls visit(i, j, k, sum) for every grand trine i < j < k.
-template <typename Visit>
-void ForEachGrandTrine(Visit visit)
+template <typename Visit> void ForEachGrandTrine(Visit visit)
 {
     const int n = intNumBodies;
     for (int i = 1; i <= n; ++i) {
@@ -92,8 +91,7 @@ void ForEachGrandTrine(Visit visit)
 }
 
 // Calls visit(i, j, k, sum) for every yod: i, j sextile, k quincunx to both.
-template <typename Visit>
-void ForEachYod(Visit visit)
+template <typename Visit> void ForEachYod(Visit visit)
 {
     const int n = intNumBodies;
     for (int i = 1; i <= n; ++i) {
@@ -111,17 +109,17 @@ void ForEachYod(Visit visit)
 }
 
 void CheckKiteTail(int intTail, int intApex, int intLeft, int intRight, double dblTrineSum, bool blnLongForm,
-                   QString& strText, int& intCount)
+    QString& strText, int& intCount)
 {
     double s = 0;
-    if (AllOf({Asp(intTail, intLeft, Sxt, s), Asp(intTail, intApex, Opp, s), Asp(intTail, intRight, Sxt, s)}))
-        Add(strText, intCount, patKite, {intApex, intLeft, intRight, intTail}, blnLongForm, (dblTrineSum + s) / 6);
+    if (AllOf({ Asp(intTail, intLeft, Sxt, s), Asp(intTail, intApex, Opp, s), Asp(intTail, intRight, Sxt, s) }))
+        Add(strText, intCount, patKite, { intApex, intLeft, intRight, intTail }, blnLongForm, (dblTrineSum + s) / 6);
 }
 
 // Stelliums of intSize bodies in ascending order, every pair conjunct; the
 // pairs a new body makes are all tested before the group is judged.
 void FindStelliums(int intSize, int intKind, std::vector<int>& chosen, double dblSum, bool blnLongForm,
-                   QString& strText, int& intCount)
+    QString& strText, int& intCount)
 {
     if (static_cast<int>(chosen.size()) == intSize) {
         const int intPairs = intSize * (intSize - 1) / 2;
@@ -168,7 +166,7 @@ QString FindGrandTrines(bool blnLongForm, int& intCount)
     intCount = 0;
     QString strText;
     ForEachGrandTrine([&](int i, int j, int k, double s) {
-        Add(strText, intCount, patGrandTrine, {i, j, k}, blnLongForm, s / 3);
+        Add(strText, intCount, patGrandTrine, { i, j, k }, blnLongForm, s / 3);
     });
     return strText;
 }
@@ -208,9 +206,9 @@ QString FindRectangles(bool blnLongForm, int& intCount)
                     double s = s2;
                     if (!Asp(c, d, Opp, s) || !Asp(d, a, Sxt, s))
                         continue;
-                    if (!AllOf({Asp(b, d, Tri, s), Asp(a, c, Tri, s)}))
+                    if (!AllOf({ Asp(b, d, Tri, s), Asp(a, c, Tri, s) }))
                         continue;
-                    const QString strCandidate = Candidate({a, b, c, d}, blnLongForm, s / 6);
+                    const QString strCandidate = Candidate({ a, b, c, d }, blnLongForm, s / 6);
                     if (!strPrevious.isEmpty() && strCandidate.mid(6, 5) == strPrevious.left(5))
                         continue;
                     strPrevious = strCandidate;
@@ -236,7 +234,7 @@ QString FindTSquares(bool blnLongForm, int& intCount)
             for (int k = 1; k <= n; ++k) {
                 double s = s1;
                 if (Asp(i, k, Sqr, s) && Asp(j, k, Sqr, s))
-                    Add(strText, intCount, patTSquare, {i, k, j}, blnLongForm, s / 3);
+                    Add(strText, intCount, patTSquare, { i, k, j }, blnLongForm, s / 3);
             }
         }
     }
@@ -260,7 +258,7 @@ QString FindGrandCrosses(bool blnLongForm, int& intCount)
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
                     if (Asp(a, d, Opp, s) && Asp(b, c, Opp, s) && Asp(b, d, Sqr, s) && Asp(d, c, Sqr, s))
-                        Add(strText, intCount, patGrandCross, {a, b, d, c}, blnLongForm, s / 6);
+                        Add(strText, intCount, patGrandCross, { a, b, d, c }, blnLongForm, s / 6);
                 }
             }
         }
@@ -272,7 +270,7 @@ QString FindYods(bool blnLongForm, int& intCount)
 {
     intCount = 0;
     QString strText;
-    ForEachYod([&](int i, int j, int k, double s) { Add(strText, intCount, patYod, {i, k, j}, blnLongForm, s / 3); });
+    ForEachYod([&](int i, int j, int k, double s) { Add(strText, intCount, patYod, { i, k, j }, blnLongForm, s / 3); });
     return strText;
 }
 
@@ -287,8 +285,8 @@ QString FindYodKites(bool blnLongForm, int& intCount)
             double s = s3;
             if (!Asp(m, k, Opp, s))
                 continue;
-            if (AllOf({Asp(m, j, Ssx, s), Asp(m, i, Ssx, s)}))
-                Add(strText, intCount, patYodKite, {i, k, j, m}, blnLongForm, s / 6);
+            if (AllOf({ Asp(m, j, Ssx, s), Asp(m, i, Ssx, s) }))
+                Add(strText, intCount, patYodKite, { i, k, j, m }, blnLongForm, s / 6);
         }
     });
     return strText;
@@ -313,7 +311,7 @@ QString FindTrapeziums(bool blnLongForm, int& intCount)
                     if (d == a || d == b || d == c)
                         continue;
                     if (Asp(a, d, Sxt, s) && Asp(c, d, Sxt, s) && Asp(b, c, Sxt, s) && Asp(b, d, Tri, s))
-                        Add(strText, intCount, patTrapezium, {a, b, c, d}, blnLongForm, s / 6);
+                        Add(strText, intCount, patTrapezium, { a, b, c, d }, blnLongForm, s / 6);
                 }
             }
         }
@@ -359,12 +357,12 @@ QString FindGrandSextiles(bool blnLongForm, int& intCount)
                     if (!outside(f) || !Asp(d, f, Tri, s) || !Asp(e, f, Tri, s))
                         continue;
                     int intSextiles = 0;
-                    for (int x : {a, b, c}) {
-                        for (int y : {d, e, f})
+                    for (int x : { a, b, c }) {
+                        for (int y : { d, e, f })
                             intSextiles += Asp(x, y, Sxt, s) ? 1 : 0;
                     }
                     if (intSextiles == 6) {
-                        strText += Line(patGrandSextile, Candidate({a, b, c, d, e, f}, blnLongForm, -1), blnLongForm);
+                        strText += Line(patGrandSextile, Candidate({ a, b, c, d, e, f }, blnLongForm, -1), blnLongForm);
                         intCount = 1;
                     }
                 }
@@ -393,7 +391,7 @@ QString MidpointText(int a, int b, int c, bool blnLongForm)
         return {};
     if (intOuter1 > intOuter2)
         std::swap(intOuter1, intOuter2);
-    return BodiesText({intOuter1, intMid, intOuter2}, blnLongForm);
+    return BodiesText({ intOuter1, intMid, intOuter2 }, blnLongForm);
 }
 
 void CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText)
@@ -433,9 +431,8 @@ QString RunPatternSearches(bool blnLongForm, int intPatternCount[14])
         return true;
     };
     using Search = QString (*)(bool, int&);
-    const Search searches[] = {FindGrandTrines, FindKites,        FindRectangles, FindTSquares,
-                               FindGrandCrosses, FindYods,        FindYodKites,   FindTrapeziums,
-                               FindSixStelliums, FindFiveStelliums, FindFourStelliums, FindThreeStelliums};
+    const Search searches[] = { FindGrandTrines, FindKites, FindRectangles, FindTSquares, FindGrandCrosses, FindYods,
+        FindYodKites, FindTrapeziums, FindSixStelliums, FindFiveStelliums, FindFourStelliums, FindThreeStelliums };
     for (int intKind = patGrandTrine; intKind <= patTrapezium; ++intKind) {
         int intCount = 0;
         const QString strText = searches[intKind](blnLongForm, intCount);

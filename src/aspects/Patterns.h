@@ -11,8 +11,20 @@
 namespace qal {
 
 enum PatternKind {
-    patGrandTrine, patKite, patRectangle, patTSquare, patGrandCross, patYod, patYodKite, patTrapezium,
-    patSixStellium, patFiveStellium, patFourStellium, patThreeStellium, patGrandSextile, patMidpoint,
+    patGrandTrine,
+    patKite,
+    patRectangle,
+    patTSquare,
+    patGrandCross,
+    patYod,
+    patYodKite,
+    patTrapezium,
+    patSixStellium,
+    patFiveStellium,
+    patFourStellium,
+    patThreeStellium,
+    patGrandSextile,
+    patMidpoint,
 };
 
 QString FindGrandTrines(bool blnLongForm, int& intCount);

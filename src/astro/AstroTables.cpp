@@ -34,25 +34,61 @@ struct NamePair {
 };
 
 const NamePair kBodyNames[intMaxBodies + 1] = {
-    {"Earth", nullptr}, {"Sun", "Sonne"},     {"Mercury", "Merkur"}, {"Venus", "Venus"},
-    {"Mars", "Mars"},   {"Jupiter", "Jupiter"}, {"Saturn", "Saturn"}, {"Uranus", "Uranus"},
-    {"Neptune", "Neptun"}, {"Pluto", "Pluto"}, {"Moon", "Mond"},
+    { "Earth", nullptr },
+    { "Sun", "Sonne" },
+    { "Mercury", "Merkur" },
+    { "Venus", "Venus" },
+    { "Mars", "Mars" },
+    { "Jupiter", "Jupiter" },
+    { "Saturn", "Saturn" },
+    { "Uranus", "Uranus" },
+    { "Neptune", "Neptun" },
+    { "Pluto", "Pluto" },
+    { "Moon", "Mond" },
 };
 const NamePair kBodyAbbrs[intMaxBodies + 1] = {
-    {"", ""}, {"Su", "So"}, {"Me", "Me"}, {"Ve", "Ve"}, {"Ma", "Ma"}, {"Ju", "Ju"},
-    {"Sa", "Sa"}, {"Ur", "Ur"}, {"Ne", "Ne"}, {"Pl", "Pl"}, {"Mo", "Mo"},
+    { "", "" },
+    { "Su", "So" },
+    { "Me", "Me" },
+    { "Ve", "Ve" },
+    { "Ma", "Ma" },
+    { "Ju", "Ju" },
+    { "Sa", "Sa" },
+    { "Ur", "Ur" },
+    { "Ne", "Ne" },
+    { "Pl", "Pl" },
+    { "Mo", "Mo" },
 };
 const char* const kBodyGlyphs = " sfghjSFGJaL"; // index 1..11
-const char* const kSignGlyphs = "xcvbnmXCVBNM";  // index 0..11
+const char* const kSignGlyphs = "xcvbnmXCVBNM"; // index 0..11
 
 const NamePair kSignAbbrs[intNumSigns] = {
-    {"Ari", "Wid"}, {"Tau", "Sti"}, {"Gem", "Zwi"}, {"Can", "Kre"}, {"Leo", "Löw"}, {"Vir", "Jun"},
-    {"Lib", "Waa"}, {"Sco", "Sko"}, {"Sag", "Sch"}, {"Cap", "Ste"}, {"Aqu", "Was"}, {"Pis", "Fis"},
+    { "Ari", "Wid" },
+    { "Tau", "Sti" },
+    { "Gem", "Zwi" },
+    { "Can", "Kre" },
+    { "Leo", "Löw" },
+    { "Vir", "Jun" },
+    { "Lib", "Waa" },
+    { "Sco", "Sko" },
+    { "Sag", "Sch" },
+    { "Cap", "Ste" },
+    { "Aqu", "Was" },
+    { "Pis", "Fis" },
 };
 const NamePair kSignNames[intNumSigns] = {
-    {"Aries", "Widder"},    {"Taurus", "Stier"},       {"Gemini", "Zwilling"},    {"Cancer", "Krebs"},
-    {"Leo", "Löwe"},        {"Virgo", "Jungfrau"},     {"Libra", "Waage"},        {"Scorpio", "Skorpion"},
-    {"Sagittarius", "Schütze"}, {"Capricorn", "Steinbock"}, {"Aquarius", "Wassermann"}, {"Pisces", "Fische"},
+    { "Aries", "Widder" },
+    { "Taurus", "Stier" },
+    { "Gemini", "Zwilling" },
+    { "Cancer", "Krebs" },
+    { "Leo", "Löwe" },
+    { "Virgo", "Jungfrau" },
+    { "Libra", "Waage" },
+    { "Scorpio", "Skorpion" },
+    { "Sagittarius", "Schütze" },
+    { "Capricorn", "Steinbock" },
+    { "Aquarius", "Wassermann" },
+    { "Pisces", "Fische" },
 };
 
 struct AspectNames {
@@ -66,29 +102,47 @@ struct AspectNames {
     const char* labelStemDe;
 };
 const AspectNames kAspectNames[intNumAspectKinds + 1] = {
-    {"", "", "", "", "", "", "", ""},
-    {"Con", "Kon", "Conjunction", "conjunct", "conjunct", "conjunction (0", "Konjunktion", "Konjunktion (0"},
-    {"Opp", "Opp", "Opposition", "opposite", "opposite", "opposition (180", "Opposition", "Opposition (180"},
-    {"Sqr", "Qua", "Square", "square to", "square", "square (90", "Quadrat", "Quadrat (90"},
-    {"Tri", "Tri", "Trine", "trine to", "trine", "trine (120", "Trigon", "Trigon (120"},
-    {"Sxt", "Sxt", "Sextile", "sextile to", "sextile", "sextile (60", "Sextil", "Sextil (60"},
-    {"Ssx", "Ssx", "Semisextile", "semisextile to", "semisextile", "semisextile (30", "Semisextil", "Semisextil (30"},
-    {"Qui", "Qui", "Quincunx", "quincunx to", "quincunx", "quincunx (150", "Quinkunx", "Quinkunx (150"},
+    { "", "", "", "", "", "", "", "" },
+    { "Con", "Kon", "Conjunction", "conjunct", "conjunct", "conjunction (0", "Konjunktion", "Konjunktion (0" },
+    { "Opp", "Opp", "Opposition", "opposite", "opposite", "opposition (180", "Opposition", "Opposition (180" },
+    { "Sqr", "Qua", "Square", "square to", "square", "square (90", "Quadrat", "Quadrat (90" },
+    { "Tri", "Tri", "Trine", "trine to", "trine", "trine (120", "Trigon", "Trigon (120" },
+    { "Sxt", "Sxt", "Sextile", "sextile to", "sextile", "sextile (60", "Sextil", "Sextil (60" },
+    { "Ssx", "Ssx", "Semisextile", "semisextile to", "semisextile", "semisextile (30", "Semisextil", "Semisextil (30" },
+    { "Qui", "Qui", "Quincunx", "quincunx to", "quincunx", "quincunx (150", "Quinkunx", "Quinkunx (150" },
 };
-const double kAspectDegrees[intNumAspectKinds + 1] = {0, 0, 180, 90, 120, 60, 30, 150};
+const double kAspectDegrees[intNumAspectKinds + 1] = { 0, 0, 180, 90, 120, 60, 30, 150 };
 
 const NamePair kPatternNames[intNumPatternKinds] = {
-    {"Grand trine", "Großes Trigon"}, {"Kite", "Drachen"},       {"Rectangle", "Rechteck"},
-    {"T-square", "T-Quadrat"},        {"Grand cross", "Großes Kreuz"}, {"Yod", "Yod"},
-    {"Yod-kite", "Yod-Drachen"},      {"Trapezium", "Trapez"},   {"6-Stellium", "6-Stellium"},
-    {"5-Stellium", "5-Stellium"},     {"4-Stellium", "4-Stellium"}, {"3-Stellium", "3-Stellium"},
-    {"Grand sextile", "Großes Sextil"}, {"Midpoint", "Halbsumme"},
+    { "Grand trine", "Großes Trigon" },
+    { "Kite", "Drachen" },
+    { "Rectangle", "Rechteck" },
+    { "T-square", "T-Quadrat" },
+    { "Grand cross", "Großes Kreuz" },
+    { "Yod", "Yod" },
+    { "Yod-kite", "Yod-Drachen" },
+    { "Trapezium", "Trapez" },
+    { "6-Stellium", "6-Stellium" },
+    { "5-Stellium", "5-Stellium" },
+    { "4-Stellium", "4-Stellium" },
+    { "3-Stellium", "3-Stellium" },
+    { "Grand sextile", "Großes Sextil" },
+    { "Midpoint", "Halbsumme" },
 };
 
 const double kPalette[12] = {
-    RGBColor(255, 255, 0), RGBColor(255, 0, 255), RGBColor(255, 0, 0),   RGBColor(0, 255, 0),
-    RGBColor(0, 255, 255), RGBColor(128, 128, 128), RGBColor(128, 128, 255), RGBColor(0, 0, 255),
-    RGBColor(0, 192, 255), RGBColor(192, 0, 255), RGBColor(255, 192, 0), RGBColor(128, 64, 0),
+    RGBColor(255, 255, 0),
+    RGBColor(255, 0, 255),
+    RGBColor(255, 0, 0),
+    RGBColor(0, 255, 0),
+    RGBColor(0, 255, 255),
+    RGBColor(128, 128, 128),
+    RGBColor(128, 128, 255),
+    RGBColor(0, 0, 255),
+    RGBColor(0, 192, 255),
+    RGBColor(192, 0, 255),
+    RGBColor(255, 192, 0),
+    RGBColor(128, 64, 0),
 };
 
 QString Pick(const NamePair& pair, bool blnGerman)
@@ -131,7 +185,7 @@ void SetAstroNames()
         strBodyAbbr[b] = Pick(kBodyAbbrs[b], blnGerman);
     }
     for (int s = 0; s < intNumSigns; ++s)
-        udtSign[s] = {Pick(kSignAbbrs[s], blnGerman), Pick(kSignNames[s], blnGerman)};
+        udtSign[s] = { Pick(kSignAbbrs[s], blnGerman), Pick(kSignNames[s], blnGerman) };
     for (int k = 1; k <= intNumAspectKinds; ++k) {
         const AspectNames& n = kAspectNames[k];
         AspectText& t = udtAspectText[k];
@@ -176,8 +230,8 @@ QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle)
     return QString::number(d) + QStringLiteral("° in ") + udtSign[s].Name;
 }
 
-QString AngleToDegMinText(double dblAngle, bool blnOmitZeroMinutes, bool blnBlankBeforeMinutes,
-                          bool blnAllowNegative, bool blnRollOver360)
+QString AngleToDegMinText(
+    double dblAngle, bool blnOmitZeroMinutes, bool blnBlankBeforeMinutes, bool blnAllowNegative, bool blnRollOver360)
 {
     QString strSign;
     if (dblAngle < 0) {

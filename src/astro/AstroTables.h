@@ -32,15 +32,15 @@ struct SignText {
 };
 
 struct AspectText {
-    QString Abbr;      // "Con", "Opp", ... (German "Kon", "Qua" ...)
-    QString Name;      // "Conjunction"
-    QString Phrase;    // "conjunct", "square to"
+    QString Abbr; // "Con", "Opp", ... (German "Kon", "Qua" ...)
+    QString Name; // "Conjunction"
+    QString Phrase; // "conjunct", "square to"
     QString Adjective; // "conjunct", "square"
-    QString Label;     // "conjunction (0°)"
+    QString Label; // "conjunction (0°)"
 };
 
 // --- Vocabulary (language-dependent ones refilled by SetAstroNames) ---
-extern QString strBodyName[intMaxBodies + 1];  // 0 is "Earth" in English
+extern QString strBodyName[intMaxBodies + 1]; // 0 is "Earth" in English
 extern QString strBodyAbbr[intMaxBodies + 1];
 extern QString strBodyGlyph[intMaxBodies + 2]; // 1..11; 11 is the wheel's centre glyph
 extern QString strSignGlyph[intNumSigns];
@@ -48,19 +48,22 @@ extern SignText udtSign[intNumSigns];
 extern AspectText udtAspectText[intNumAspectKinds + 1];
 extern QString strPatternName[intNumPatternKinds];
 extern double dblAspectAngle[intNumAspectKinds + 1]; // radians
-extern double dblColorPalette[12];                   // colours the dialog cycles through
-extern bool blnInnerPlanet[intMaxBodies + 1];        // Sun to Mars
+extern double dblColorPalette[12]; // colours the dialog cycles through
+extern bool blnInnerPlanet[intMaxBodies + 1]; // Sun to Mars
 
 // --- Chart state of the last computation ---
-extern double dblChartJD[3];                              // moments (UT) of date sets 0..2; negative = invalid
-extern double dblLongitude[2][intMaxBodies + 1];          // chart slot, body: radians; negative = not available
-extern bool intRetrograde[2][intMaxBodies + 1];           // chart slot, body
-extern int intNumBodies;                                  // 9 (without the Moon) or 10
-extern int intAspectCount[intNumAspectKinds + 1];         // aspects of each kind found
-extern QString strDataFolder;                             // program folder with a trailing "/"
+extern double dblChartJD[3]; // moments (UT) of date sets 0..2; negative = invalid
+extern double dblLongitude[2][intMaxBodies + 1]; // chart slot, body: radians; negative = not available
+extern bool intRetrograde[2][intMaxBodies + 1]; // chart slot, body
+extern int intNumBodies; // 9 (without the Moon) or 10
+extern int intAspectCount[intNumAspectKinds + 1]; // aspects of each kind found
+extern QString strDataFolder; // program folder with a trailing "/"
 
 // Colour value with red in the low byte, green in the middle, blue in the high byte.
-constexpr double RGBColor(int r, int g, int b) { return r + 256.0 * g + 65536.0 * b; }
+constexpr double RGBColor(int r, int g, int b)
+{
+    return r + 256.0 * g + 65536.0 * b;
+}
 
 // Fills every table. strProgramFolder becomes strDataFolder and is handed to
 // the ephemeris as its data folder.
@@ -76,7 +79,7 @@ QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle);
 
 // Degree-and-minute text such as 12°34', 8° or 12° 5'.
 QString AngleToDegMinText(double dblAngle, bool blnOmitZeroMinutes = false, bool blnBlankBeforeMinutes = false,
-                          bool blnAllowNegative = false, bool blnRollOver360 = false);
+    bool blnAllowNegative = false, bool blnRollOver360 = false);
 
 // The name of the zodiac in use (sidereal or tropical), optionally with ".".
 QString ZodiacName(bool blnWithFullStop);

@@ -109,8 +109,8 @@ double PlutoLongitude(double t)
 
 QString EncodePlutoEntry(int k, int intDegrees, int intMinutes)
 {
-    const char chars[3] = {static_cast<char>(intDegrees / 60 + 58 + k % kShiftCycle),
-                           static_cast<char>(intDegrees % 60 + 59), static_cast<char>(intMinutes + 60)};
+    const char chars[3] = { static_cast<char>(intDegrees / 60 + 58 + k % kShiftCycle),
+        static_cast<char>(intDegrees % 60 + 59), static_cast<char>(intMinutes + 60) };
     return QString::fromLatin1(chars, 3);
 }
 

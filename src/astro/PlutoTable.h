@@ -12,8 +12,8 @@
 
 namespace qal {
 
-constexpr int intFirstTableDay = 2305448;  // 1600-01-01
-constexpr int intLastTableDay = 2488069;   // 2099-12-31
+constexpr int intFirstTableDay = 2305448; // 1600-01-01
+constexpr int intLastTableDay = 2488069; // 2099-12-31
 constexpr int intPlutoTableEntries = 182623; // through 2100-01-01
 
 // Reads strDataFolder + strFileName. On failure returns false with the reason

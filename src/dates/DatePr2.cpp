@@ -12,24 +12,34 @@ int intComputerTzMinutes = 0;
 
 namespace {
 
-const char* const kMonthsEnglish[13] = {"", "January", "February", "March", "April", "May", "June", "July",
-                                        "August", "September", "October", "November", "December"};
-const char* const kMonthsEnglishShort[13] = {"", "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July",
-                                             "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
-const char* const kMonthsGerman[13] = {"", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
-                                       "August", "September", "Oktober", "November", "Dezember"};
-const char* const kMonthsGermanShort[13] = {"", "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli",
-                                            "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
-const char* const kWeekdaysEnglish[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-const char* const kWeekdaysGerman[7] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+const char* const kMonthsEnglish[13] = { "", "January", "February", "March", "April", "May", "June", "July", "August",
+    "September", "October", "November", "December" };
+const char* const kMonthsEnglishShort[13]
+    = { "", "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July", "Aug.", "Sept.", "Oct.", "Nov.", "Dec." };
+const char* const kMonthsGerman[13] = { "", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
+    "September", "Oktober", "November", "Dezember" };
+const char* const kMonthsGermanShort[13]
+    = { "", "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez." };
+const char* const kWeekdaysEnglish[7]
+    = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+const char* const kWeekdaysGerman[7]
+    = { "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag" };
 
 struct NorthAmericanZone {
     int intIndex;
     const char* strName;
 };
 const NorthAmericanZone kNorthAmericanZones[] = {
-    {4, "HAST"},      {6, "AKST/HADT"}, {8, "PST/AKDT"}, {10, "MST/PDT"}, {12, "CST/MDT"},
-    {14, "EST/CDT"}, {16, "AST/EDT"},  {17, "NST"},      {18, "ADT"},     {19, "NDT"},
+    { 4, "HAST" },
+    { 6, "AKST/HADT" },
+    { 8, "PST/AKDT" },
+    { 10, "MST/PDT" },
+    { 12, "CST/MDT" },
+    { 14, "EST/CDT" },
+    { 16, "AST/EDT" },
+    { 17, "NST" },
+    { 18, "ADT" },
+    { 19, "NDT" },
 };
 
 QString TwoDigits(long long v)
@@ -79,7 +89,7 @@ QStringList MonthListItems(int intLanguage)
 
 QStringList DayListItems()
 {
-    QStringList items{QString()};
+    QStringList items { QString() };
     for (int d = 1; d <= 31; ++d)
         items << QString::number(d);
     return items;
@@ -87,7 +97,7 @@ QStringList DayListItems()
 
 QStringList HourListItems()
 {
-    QStringList items{QString()};
+    QStringList items { QString() };
     for (int h = 0; h <= 23; ++h)
         items << TwoDigits(h) + QStringLiteral(":00") << TwoDigits(h) + QStringLiteral(":30");
     return items;
@@ -95,7 +105,7 @@ QStringList HourListItems()
 
 QStringList TimezoneListItems(bool blnNorthAmerican)
 {
-    QStringList items{QString()};
+    QStringList items { QString() };
     for (int h = 11; h >= 0; --h) {
         items << QStringLiteral("GMT-%1:30").arg(h);
         items << (h > 0 ? QStringLiteral("GMT-%1:00").arg(h) : QStringLiteral("GMT"));
@@ -177,8 +187,8 @@ QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
 
 QString EuroDateToText(const EuroDate& udtDate)
 {
-    return QString::number(udtDate.year) + QLatin1Char('-') + TwoDigits(udtDate.month) + QLatin1Char('-') +
-           TwoDigits(udtDate.day);
+    return QString::number(udtDate.year) + QLatin1Char('-') + TwoDigits(udtDate.month) + QLatin1Char('-')
+        + TwoDigits(udtDate.day);
 }
 
 QString DayFractionToText(double f, bool blnWithSeconds)
@@ -248,8 +258,17 @@ int DaysInMonth(int m, int y)
 {
     switch (m) {
     case 2: return IsLeapYear(y, QStringLiteral("G")) ? 29 : 28;
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    case 4: case 6: case 9: case 11: return 30;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12: return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
     default: return 0;
     }
 }
@@ -265,8 +284,8 @@ QString CleanIntegerText(const QString& strText, bool blnAllowMinus, bool blnAll
         return {};
     QString strResult;
     const QChar chrFirst = strKept.at(0);
-    const bool blnDropFirst = (chrFirst == QLatin1Char('-') && !blnAllowMinus) ||
-                              (chrFirst == QLatin1Char('+') && !blnAllowPlus);
+    const bool blnDropFirst
+        = (chrFirst == QLatin1Char('-') && !blnAllowMinus) || (chrFirst == QLatin1Char('+') && !blnAllowPlus);
     if (!blnDropFirst)
         strResult += chrFirst;
     for (qsizetype i = 1; i < strKept.size(); ++i) {

@@ -16,25 +16,25 @@ namespace qal {
 using platform::EuroDate;
 
 constexpr int intFirstDayNumber = 1721426; // 1 January of year 1
-constexpr int intLastDayNumber = 2743738;  // 31 December 2799
+constexpr int intLastDayNumber = 2743738; // 31 December 2799
 constexpr int intMaxYear = 2799;
 
 // Result codes of reading a date set.
-constexpr double dblDateIncomplete = -1.0;  // year empty, or month or day not chosen
-constexpr double dblDateImpossible = -2.0;  // such as 31 April
-constexpr double dblDateTooEarly = -3.0;    // before year 1
-constexpr double dblDateTooLate = -4.0;     // after 2799
+constexpr double dblDateIncomplete = -1.0; // year empty, or month or day not chosen
+constexpr double dblDateImpossible = -2.0; // such as 31 April
+constexpr double dblDateTooEarly = -3.0; // before year 1
+constexpr double dblDateTooLate = -4.0; // after 2799
 
 // The computer's UTC offset in minutes, east positive, as set at start-up
 // (UTC+5:45 is stored as UTC+5:30: the zone lists have half hours only).
 extern int intComputerTzMinutes;
 
 // --- Lists of a date set ---
-QStringList MonthListItems(int intLanguage);  // "", then the twelve full month names
-QStringList DayListItems();                   // "", "1" .. "31"
-QStringList HourListItems();                  // "", "00:00", "00:30" .. "23:30"
+QStringList MonthListItems(int intLanguage); // "", then the twelve full month names
+QStringList DayListItems(); // "", "1" .. "31"
+QStringList HourListItems(); // "", "00:00", "00:30" .. "23:30"
 constexpr int intHourListCount = 49;
-constexpr int intNoonHourIndex = 25;          // "12:00"
+constexpr int intNoonHourIndex = 25; // "12:00"
 // The 48 zone texts: "", "GMT-11:30" .. "GMT" .. "GMT+11:30"; with
 // blnNorthAmerican ten of them show North American names instead.
 QStringList TimezoneListItems(bool blnNorthAmerican);
@@ -48,9 +48,9 @@ int TimezoneIndexOfMinutes(int intMinutes);
 // in the defaults it used, so the window can show the values that counted.
 struct DateSetInput {
     QString strYear;
-    int intMonth = 0;    // list index 0..12
-    int intDay = 0;      // list index 0..31
-    int intHour = 0;     // list index 0..48
+    int intMonth = 0; // list index 0..12
+    int intDay = 0; // list index 0..31
+    int intHour = 0; // list index 0..48
     int intTimezone = 0; // list index 0..47
 };
 
@@ -64,10 +64,10 @@ double InputDateToAJDate(DateSetInput& udtInput, int intComputerTzIndex);
 
 // --- Texts ---
 QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
-QString EuroDateToText(const EuroDate& udtDate);                   // "2018-03-05"
-QString DayFractionToText(double f, bool blnWithSeconds);          // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
+QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05"
+QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
 QString DayOfWeekText(int n, int intLanguage);
-QString WeekdayText(int w, int intLanguage);                       // 0 Sunday .. 6 Saturday; "" otherwise
+QString WeekdayText(int w, int intLanguage); // 0 Sunday .. 6 Saturday; "" otherwise
 QString SeparateThousands(const QString& strNumber, const QString& strSeparator);
 QString MonthName(int m, bool blnAbbreviated, int intLanguage);
 

@@ -18,13 +18,13 @@ namespace qal {
 // Colour values as the program keeps them (red in the low byte).
 constexpr double dblBlack = 0;
 constexpr double dblDefaultBackground = -1; // the cell keeps the window's own background
-double PositionCellBackground();            // red 230, green 255, blue 230
-double LabelCellBackground();               // red 200, green 200, blue 220
+double PositionCellBackground(); // red 230, green 255, blue 230
+double LabelCellBackground(); // red 200, green 200, blue 220
 
 struct GridCell {
     QString strText;
     bool blnBold = false;
-    bool blnGlyph = false;   // drawn in the glyph font, size 14
+    bool blnGlyph = false; // drawn in the glyph font, size 14
     bool blnVisible = true;
     double dblForeColor = dblBlack;
     double dblBackColor = dblDefaultBackground;

@@ -26,10 +26,10 @@ std::vector<PositionCell> PositionCells(bool blnSingle)
     std::vector<PositionCell> result;
     for (int b = 1; b <= intMaxBodies; ++b) {
         if (blnSingle) {
-            result.push_back({SingleChartPositionCell(b), 0, b});
+            result.push_back({ SingleChartPositionCell(b), 0, b });
         } else {
-            result.push_back({TwoChartPositionCell(0, b), 0, b});
-            result.push_back({TwoChartPositionCell(1, b), 1, b});
+            result.push_back({ TwoChartPositionCell(0, b), 0, b });
+            result.push_back({ TwoChartPositionCell(1, b), 1, b });
         }
     }
     return result;
@@ -93,8 +93,8 @@ void WriteSingleChartReport(ChartReports& reports, int intPatternCount[14])
     r += strCrLf;
     r += RunPatternSearches(false, intPatternCount);
     if (reports.intRetrogradeCount > 0)
-        r += QString::number(reports.intRetrogradeCount) + QLatin1Char(' ') + GetText(389) + QStringLiteral(": ") +
-             reports.strRetrogradeList;
+        r += QString::number(reports.intRetrogradeCount) + QLatin1Char(' ') + GetText(389) + QStringLiteral(": ")
+            + reports.strRetrogradeList;
 }
 
 void WriteTwoChartReport(ChartReports& reports)
@@ -133,7 +133,7 @@ void ComputeChart(int intMode, bool blnRadians, AspectGrid& grid, ChartReports& 
         BuildTwoChartGrid(grid, intMode);
 
     // The moment of each chart slot.
-    double dblSlotJD[2] = {0, 0};
+    double dblSlotJD[2] = { 0, 0 };
     if (blnSingle) {
         dblSlotJD[0] = dblChartJD[intMode - modePlanetary];
     } else {
@@ -168,7 +168,7 @@ void ComputeChart(int intMode, bool blnRadians, AspectGrid& grid, ChartReports& 
                 const int k = FindAspect(dblLongitude[0][i], dblLongitude[0][j], 0, d);
                 if (k > 0)
                     SetAspectCell(grid.cells[SingleChartAspectCell(i, j)], k, d, blnRadians,
-                                  AspectTrend(dblSlotJD[0], i, j, k, d), 0);
+                        AspectTrend(dblSlotJD[0], i, j, k, d), 0);
             }
         }
         GridCell& zodiac = grid.At(grid.intRows - 1, 0);
@@ -206,14 +206,14 @@ QString AddOrbToTitle(const QString& strTitle, bool blnPersonal, bool blnSynastr
     const double dblLargest = blnPersonal ? dblMaxOrbCol[c] : dblMaxOrb;
     const double dblSmallest = blnPersonal ? dblMinOrbCol[c] : dblMinOrb;
     if (blnAllOrbsEqual) {
-        QString strResult = strTitle + QStringLiteral("  ") + GetText(33) + QLatin1Char(' ') +
-                            AngleToDegMinText(dblLargest, true);
+        QString strResult
+            = strTitle + QStringLiteral("  ") + GetText(33) + QLatin1Char(' ') + AngleToDegMinText(dblLargest, true);
         if (blnAddPeriod)
             strResult += QLatin1Char('.');
         return strResult;
     }
-    return strTitle + QStringLiteral("  ") + GetText(34) + QStringLiteral(": ") + AngleToDegMinText(dblSmallest, true) +
-           QLatin1Char(' ') + GetText(35) + QLatin1Char(' ') + AngleToDegMinText(dblLargest, true);
+    return strTitle + QStringLiteral("  ") + GetText(34) + QStringLiteral(": ") + AngleToDegMinText(dblSmallest, true)
+        + QLatin1Char(' ') + GetText(35) + QLatin1Char(' ') + AngleToDegMinText(dblLargest, true);
 }
 
 QString LongitudeErrorText(int intCode)

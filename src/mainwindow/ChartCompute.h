@@ -9,7 +9,7 @@
 namespace qal {
 
 struct ChartReports {
-    QString strReport;  // single-chart modes: counts, patterns, retrograde bodies
+    QString strReport; // single-chart modes: counts, patterns, retrograde bodies
     QString strReport1; // two-chart modes: one line of counts
     int intRetrogradeCount = 0;
     QString strRetrogradeList; // abbreviations, each followed by a blank

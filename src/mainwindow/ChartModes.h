@@ -6,11 +6,11 @@ namespace qal {
 enum ChartMode {
     modeNone = 0,
     modePlanetary = 1, // the sky at one moment (date set 0)
-    modeNatal1 = 2,    // natal chart 1 (date set 1)
-    modeNatal2 = 3,    // natal chart 2 (date set 2)
+    modeNatal1 = 2, // natal chart 1 (date set 1)
+    modeNatal2 = 3, // natal chart 2 (date set 2)
     modePersonal1 = 4, // transits (date set 0) to natal chart 1
     modePersonal2 = 5, // transits (date set 0) to natal chart 2
-    modeSynastry = 6,  // natal chart 1 against natal chart 2
+    modeSynastry = 6, // natal chart 1 against natal chart 2
 };
 
 inline bool IsSingleChartMode(int intMode)

@@ -12,7 +12,7 @@ namespace {
 constexpr double kRadiusFactor = 0.98; // a glyph moves inward by 2 % per attempt
 constexpr double kMinRadius = 100;
 constexpr int kSampleStep = 10;
-constexpr int kGlyphOffset = 150;      // print position = glyph centre − 150
+constexpr int kGlyphOffset = 150; // print position = glyph centre − 150
 constexpr int kLineEndOffset = 120;
 constexpr double kGlyphPoints = 14;
 constexpr double kSignGlyphPoints = 8;
@@ -27,7 +27,7 @@ int Round(double v)
 
 QPoint OnCircle(const WheelGeometry& g, double dblAngle, double dblRadius)
 {
-    return {Round(g.cx + dblRadius * std::cos(dblAngle)), Round(g.cy - dblRadius * std::sin(dblAngle))};
+    return { Round(g.cx + dblRadius * std::cos(dblAngle)), Round(g.cy - dblRadius * std::sin(dblAngle)) };
 }
 
 // Free when every sample of the glyph box is black (the disc) or the line
@@ -118,7 +118,7 @@ void DrawAspectLines(WheelDrawing& drawing, const AspectGrid& grid, bool blnTwoR
             const QPoint from = LineEnd(drawing.printPosition[0][b1]);
             const QPoint to = LineEnd(drawing.printPosition[intSetB][b2]);
             drawing.picture->Line(from.x(), from.y(), to.x(), to.y(), platform::ToQColor(udtConfig.dblAspectColor[k]),
-                                  cell.blnBold ? 2 : 1);
+                cell.blnBold ? 2 : 1);
         }
     }
 }
@@ -143,8 +143,8 @@ void Finish(WheelDrawing& drawing, const WheelGeometry& g, int intLastA, bool bl
             if (!drawing.blnPlaced[1][b])
                 continue;
             const QPoint p = drawing.printPosition[1][b];
-            picture.Print(p.x(), p.y(), strBodyGlyph[b], true, kGlyphPoints, SecondSetColor(intRetrograde[1][b]),
-                          false, true);
+            picture.Print(
+                p.x(), p.y(), strBodyGlyph[b], true, kGlyphPoints, SecondSetColor(intRetrograde[1][b]), false, true);
         }
     }
     for (int s = 0; s < intNumSigns; ++s) {
@@ -158,7 +158,7 @@ void Finish(WheelDrawing& drawing, const WheelGeometry& g, int intLastA, bool bl
 
 WheelGeometry OneRingGeometry()
 {
-    WheelGeometry g{6000, 6000, 3000, 3000, 2950, 2880, 150, 0, 0};
+    WheelGeometry g { 6000, 6000, 3000, 3000, 2950, 2880, 150, 0, 0 };
     g.intCentreGlyphX = g.intWidth / 2 - 140;
     g.intCentreGlyphY = g.intCentreGlyphX - 20;
     return g;
@@ -166,7 +166,7 @@ WheelGeometry OneRingGeometry()
 
 WheelGeometry TwoRingGeometry()
 {
-    WheelGeometry g{9900, 6600, 4950, 3300, 3250, 3200, 200, 0, 0};
+    WheelGeometry g { 9900, 6600, 4950, 3300, 3250, 3200, 200, 0, 0 };
     g.intCentreGlyphX = g.intWidth / 2 - 140;
     g.intCentreGlyphY = g.intHeight / 2 - 150;
     return g;
@@ -179,12 +179,12 @@ QPoint LineEnd(const QPoint& printPosition)
 
 QColor WheelBackground()
 {
-    return {224, 224, 224};
+    return { 224, 224, 224 };
 }
 
 QColor WheelLineColor()
 {
-    return {64, 64, 64};
+    return { 64, 64, 64 };
 }
 
 QColor SecondSetColor(bool blnRetrograde)

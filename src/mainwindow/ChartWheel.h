@@ -16,11 +16,11 @@
 namespace qal {
 
 struct WheelGeometry {
-    int intWidth, intHeight;   // picture size, twips
-    int cx, cy;                // centre
+    int intWidth, intHeight; // picture size, twips
+    int cx, cy; // centre
     int intDiscRadius;
-    int intStartRadius;        // spoke length and first glyph radius
-    int intBoxBottom;          // glyph box reaches this far below its centre
+    int intStartRadius; // spoke length and first glyph radius
+    int intBoxBottom; // glyph box reaches this far below its centre
     int intCentreGlyphX, intCentreGlyphY;
 };
 
@@ -35,9 +35,9 @@ struct WheelTextBlocks {
 
 struct WheelDrawing {
     std::unique_ptr<WheelPicture> picture;
-    bool blnComplete = true;       // false when a glyph found no free place
-    bool blnPlaced[2][11] = {};    // set, body
-    QPoint printPosition[2][11];   // top-left of each placed glyph, twips
+    bool blnComplete = true; // false when a glyph found no free place
+    bool blnPlaced[2][11] = {}; // set, body
+    QPoint printPosition[2][11]; // top-left of each placed glyph, twips
 };
 
 // Draws the one-ring wheel of chart slot 0 (modes Planetary and Natal).
@@ -50,8 +50,8 @@ WheelDrawing DrawTwoRingWheel(const AspectGrid& grid, int intMode, const WheelTe
 QPoint LineEnd(const QPoint& printPosition);
 
 // Colours of the wheel.
-QColor WheelBackground();      // 224, 224, 224
-QColor WheelLineColor();       // 64, 64, 64: spokes and sign glyphs
+QColor WheelBackground(); // 224, 224, 224
+QColor WheelLineColor(); // 64, 64, 64: spokes and sign glyphs
 QColor SecondSetColor(bool blnRetrograde); // 32, 32, 255 retrograde, else 32, 32, 32
 
 } // namespace qal

@@ -30,7 +30,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         return;
     }
     painter.scale(static_cast<double>(width()) / m_picture->WidthTwips(),
-                  static_cast<double>(height()) / m_picture->HeightTwips());
+        static_cast<double>(height()) / m_picture->HeightTwips());
     m_picture->Replay(painter);
 }
 

@@ -61,7 +61,7 @@ void WheelPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, int
 }
 
 void WheelPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize,
-                         const QColor& color, bool blnUnderline, bool blnOpaque)
+    const QColor& color, bool blnUnderline, bool blnOpaque)
 {
     WheelOp op;
     op.kind = WheelOp::Text;

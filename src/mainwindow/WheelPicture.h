@@ -20,13 +20,13 @@ struct WheelOp {
     enum Kind { Disc, Line, Text } kind = Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line end points; disc centre and radius in x1, y1, x2; text top-left
     QColor color;
-    QColor outline;                     // disc outline
-    int intWidth = 1;                   // line width in pixels
+    QColor outline; // disc outline
+    int intWidth = 1; // line width in pixels
     QString strText;
-    bool blnGlyphFont = false;          // the astrological glyph font, else the text font
+    bool blnGlyphFont = false; // the astrological glyph font, else the text font
     double dblPointSize = 14;
     bool blnUnderline = false;
-    bool blnOpaque = false;             // text on a box of the picture's background
+    bool blnOpaque = false; // text on a box of the picture's background
 };
 
 class WheelPicture {
@@ -42,7 +42,7 @@ public:
     // Prints strText with its top-left corner at (x, y). Glyph text is given
     // as glyph characters ("s", "x", ...).
     void Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize, const QColor& color,
-               bool blnUnderline = false, bool blnOpaque = false);
+        bool blnUnderline = false, bool blnOpaque = false);
 
     // Colour at a point of the canvas; invalid outside the picture.
     QColor PointColor(int x, int y) const;

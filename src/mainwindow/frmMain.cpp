@@ -2,11 +2,13 @@
 
 #include "astro/AstroTables.h"
 #include "mainwindow/PictureBox.h"
+#include "mainwindow/Twips.h"
 #include "platform/Colors.h"
 #include "platform/GlyphFont.h"
 #include "platform/GlyphMap.h"
 #include "text/Texts.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,21 +16,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QButtonGroup>
 #include <QTimer>
 
 namespace qal {
 namespace {
 
-// Screen sizes are given in twips: 15 twips to a device-independent pixel.
-constexpr int Px(int intTwips)
-{
-    return intTwips / 15;
-}
-
-constexpr int kCellWidth = 990;  // twips
+constexpr int kCellWidth = 990; // twips
 constexpr int kCellHeight = 540;
-constexpr int kLeft = 1200;      // left edge of the table and the wheel
+constexpr int kLeft = 1200; // left edge of the table and the wheel
 constexpr int kTableTop = 2280;
 constexpr int kReportWidth = 4500;
 constexpr int kMaxCells = 144;
@@ -52,7 +47,7 @@ QColor LegibleOnWhite(const QColor& color)
         return color;
     const double f = kMaxLuma / dblLuma;
     return QColor::fromRgbF(static_cast<float>(color.redF() * f), static_cast<float>(color.greenF() * f),
-                            static_cast<float>(color.blueF() * f));
+        static_cast<float>(color.blueF() * f));
 }
 
 // Passes a finished year entry on to the window (Enter key).
@@ -109,7 +104,7 @@ void frmMain::CreateControls()
         cboTimezone[k] = new QComboBox(central);
         cboTimezone[k]->setMaxVisibleItems(24);
         cmdClear[k] = new QPushButton(central);
-        for (QComboBox* list : {cboMonthCE[k], cboHour[k], cboTimezone[k]})
+        for (QComboBox* list : { cboMonthCE[k], cboHour[k], cboTimezone[k] })
             connect(list, &QComboBox::activated, this, [this, k] { cboDateList_Click(k, false); });
         connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDateList_Click(k, true); });
         connect(cmdClear[k], &QPushButton::clicked, this, [this, k] { cmdClear_Click(k); });
@@ -122,7 +117,7 @@ void frmMain::CreateControls()
         optNatal[i] = new QRadioButton(central);
         optPersonal[i] = new QRadioButton(central);
     }
-    for (QRadioButton* opt : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry})
+    for (QRadioButton* opt : { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry })
         modes->addButton(opt);
     connect(optPlanetary, &QRadioButton::clicked, this, [this] { optPlanetary_Click(); });
     connect(optSynastry, &QRadioButton::clicked, this, [this] { optSynastry_Click(); });
@@ -137,7 +132,7 @@ void frmMain::CreateControls()
     display->addButton(optDegrees);
     display->addButton(optRadians);
     optDegrees->setChecked(true);
-    for (QRadioButton* opt : {optDegrees, optRadians})
+    for (QRadioButton* opt : { optDegrees, optRadians })
         connect(opt, &QRadioButton::clicked, this, [this] {
             if (intChartMode != modeNone)
                 cmdCompute_Click();
@@ -178,7 +173,7 @@ void frmMain::CreateControls()
 
     txbReport = new QPlainTextEdit(central);
     txbReport1 = new QPlainTextEdit(central);
-    for (QPlainTextEdit* box : {txbReport, txbReport1}) {
+    for (QPlainTextEdit* box : { txbReport, txbReport1 }) {
         box->setReadOnly(true);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
@@ -192,8 +187,8 @@ void frmMain::LayOutControls()
     struct Column {
         int intLeft, intWidth;
     };
-    const Column label{1200, 1500}, year{2760, 840}, month{3660, 1500}, day{5220, 720}, hour{6000, 1020},
-        zone{7080, 1560}, clear{8700, 900};
+    const Column label { 1200, 1500 }, year { 2760, 840 }, month { 3660, 1500 }, day { 5220, 720 }, hour { 6000, 1020 },
+        zone { 7080, 1560 }, clear { 8700, 900 };
     for (int k = 0; k < 3; ++k) {
         const int intTop = kRowTop + k * kRowStep;
         const auto place = [&](QWidget* w, const Column& c) {
@@ -210,7 +205,7 @@ void frmMain::LayOutControls()
 
     // Chart modes in a column to the right of the date sets.
     constexpr int kModeLeft = 9900, kModeWidth = 4200, kModeStep = 285;
-    QRadioButton* modes[] = {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry};
+    QRadioButton* modes[] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
     for (int i = 0; i < 6; ++i)
         modes[i]->setGeometry(Px(kModeLeft), Px(120 + i * kModeStep), Px(kModeWidth), Px(kModeStep));
     optDegrees->setGeometry(Px(14400), Px(120), Px(1800), Px(kModeStep));
@@ -322,7 +317,7 @@ void frmMain::ShowReports()
 
 void frmMain::PlaceReports(QWidget* beside)
 {
-    for (QPlainTextEdit* box : {txbReport, txbReport1})
+    for (QPlainTextEdit* box : { txbReport, txbReport1 })
         box->setGeometry(beside->x() + beside->width() + Px(120), beside->y(), Px(kReportWidth), beside->height());
 }
 

@@ -30,7 +30,8 @@ int frmMain::SelectedChartMode() const
 
 void frmMain::SelectChartMode(int intMode)
 {
-    QRadioButton* options[] = {nullptr, optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry};
+    QRadioButton* options[]
+        = { nullptr, optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
     if (intMode >= modePlanetary && intMode <= modeSynastry)
         options[intMode]->setChecked(true);
 }

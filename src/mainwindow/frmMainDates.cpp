@@ -3,8 +3,8 @@
 #include "mainwindow/frmMain.h"
 
 #include "dates/DatePr2.h"
-#include "settings/Configuration.h"
 #include "platform/MessageBoxes.h"
+#include "settings/Configuration.h"
 #include "text/Texts.h"
 
 #include <QComboBox>
@@ -101,8 +101,8 @@ QString frmMain::InputDateToString(int intI, bool blnAbbreviated)
     const double v = InputDateToDayNumber(intI);
     if (v < 0)
         return {};
-    return JDNToDateText(static_cast<int>(std::floor(v)), blnAbbreviated, intCurrentLanguage) + QStringLiteral(", ") +
-           cboHour[intI]->currentText() + QStringLiteral(" (") + cboTimezone[intI]->currentText() + QLatin1Char(')');
+    return JDNToDateText(static_cast<int>(std::floor(v)), blnAbbreviated, intCurrentLanguage) + QStringLiteral(", ")
+        + cboHour[intI]->currentText() + QStringLiteral(" (") + cboTimezone[intI]->currentText() + QLatin1Char(')');
 }
 
 void frmMain::SetDateToNow()
@@ -114,8 +114,7 @@ void frmMain::ShowWeekdayTip(int k)
 {
     DateSetInput udtInput = ReadDateSet(k);
     const double v = qal::InputDateToDayNumber(udtInput);
-    cboDayCE[k]->setToolTip(v <= 0 ? QString()
-                                   : DayOfWeekText(static_cast<int>(std::floor(v)), intCurrentLanguage));
+    cboDayCE[k]->setToolTip(v <= 0 ? QString() : DayOfWeekText(static_cast<int>(std::floor(v)), intCurrentLanguage));
 }
 
 void frmMain::DateSetChanged(int k)
@@ -153,10 +152,11 @@ void frmMain::txbYearCE_KeyUp(int k, int intKeyCode)
 void frmMain::cmdClear_Click(int k)
 {
     const QString strQuestion = GetText(342) + QLatin1Char(' ') + GetText(343 + k);
-    if (platform::MsgBox(strQuestion, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel,
-                         cmdClear[k]->text(), 1, this) != platform::MsgAnswer::Yes)
+    if (platform::MsgBox(
+            strQuestion, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel, cmdClear[k]->text(), 1, this)
+        != platform::MsgAnswer::Yes)
         return;
-    for (QComboBox* list : {cboMonthCE[k], cboDayCE[k], cboHour[k], cboTimezone[k]})
+    for (QComboBox* list : { cboMonthCE[k], cboDayCE[k], cboHour[k], cboTimezone[k] })
         list->setCurrentIndex(0);
     txbYearCE[k]->clear();
     cboDayCE[k]->setToolTip(QString());

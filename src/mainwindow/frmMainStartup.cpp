@@ -37,7 +37,7 @@ bool frmMain::Form_Load(const QString& strProgramFolder)
     QString strError;
     if (!LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) {
         platform::MsgBox(PlutoLoadFailureMessage(strError), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
-                         PlutoLoadFailureTitle(), 1, this);
+            PlutoLoadFailureTitle(), 1, this);
         show();
         platform::MsgBox(GetText(2), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok, GetText(3), 1, this);
         return false;

@@ -17,8 +17,8 @@
 namespace qal {
 namespace {
 
-constexpr int kStepPause = 1000;      // ms between the steps of a run
-constexpr int kQuickStepPause = 100;  // "Run quickly" in Planetary mode
+constexpr int kStepPause = 1000; // ms between the steps of a run
+constexpr int kQuickStepPause = 100; // "Run quickly" in Planetary mode
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "astro/AstroTables.h"
 #include "dates/DatePr2.h"
 #include "mainwindow/PictureBox.h"
+#include "mainwindow/Twips.h"
 #include "platform/MessageBoxes.h"
 #include "text/Texts.h"
 
@@ -15,14 +16,6 @@
 #include <cmath>
 
 namespace qal {
-namespace {
-
-constexpr int Px(int intTwips)
-{
-    return intTwips / 15;
-}
-
-} // namespace
 
 bool frmMain::WheelShown() const
 {
@@ -46,22 +39,22 @@ void frmMain::PrepareTextBlocks()
         udtInput.intHour = cboHour[k]->currentIndex();
         const double v = qal::InputDateToDayNumber(udtInput);
         if (v < 0)
-            return QStringList{QString(), QString()};
-        return QStringList{JDNToDateText(static_cast<int>(std::floor(v)), true, intCurrentLanguage),
-                           cboHour[k]->currentText() + QLatin1Char(' ') + cboTimezone[k]->currentText()};
+            return QStringList { QString(), QString() };
+        return QStringList { JDNToDateText(static_cast<int>(std::floor(v)), true, intCurrentLanguage),
+            cboHour[k]->currentText() + QLatin1Char(' ') + cboTimezone[k]->currentText() };
     };
     const int intMode = intChartMode;
     udtTextBlocks = WheelTextBlocks();
     const int intFirstSet = intMode == modeNatal1 || intMode == modeSynastry ? 1 : (intMode == modeNatal2 ? 2 : 0);
-    udtTextBlocks.block[0] = QStringList{GetText(8 + intMode)} + dateLines(intFirstSet);
+    udtTextBlocks.block[0] = QStringList { GetText(8 + intMode) } + dateLines(intFirstSet);
     if (IsSingleChartMode(intMode)) {
-        udtTextBlocks.block[3] = {ZodiacName(false), AddOrbToTitle(QString(), false, false).trimmed()};
+        udtTextBlocks.block[3] = { ZodiacName(false), AddOrbToTitle(QString(), false, false).trimmed() };
         return;
     }
     const int intSecondSet = intMode == modePersonal1 ? 1 : 2;
-    const QStringList second = QStringList{GetText(4 + intSecondSet)} + dateLines(intSecondSet);
-    const QStringList lines{second[0], second[1] + QStringLiteral(", ") + second[2], ZodiacName(false),
-                            AddOrbToTitle(QString(), true, intMode == modeSynastry).trimmed()};
+    const QStringList second = QStringList { GetText(4 + intSecondSet) } + dateLines(intSecondSet);
+    const QStringList lines { second[0], second[1] + QStringLiteral(", ") + second[2], ZodiacName(false),
+        AddOrbToTitle(QString(), true, intMode == modeSynastry).trimmed() };
     udtTextBlocks.block[intMode == modeSynastry ? 2 : 1] = lines;
 }
 

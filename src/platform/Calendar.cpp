@@ -23,7 +23,7 @@ bool IsGregorianLeap(long long y)
 
 int MonthLength(int m, long long y)
 {
-    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int kLengths[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     return m == 2 && IsGregorianLeap(y) ? 29 : kLengths[m - 1];
 }
 
@@ -39,8 +39,8 @@ int EuroDateToJdn(EuroDate& udtDate)
     const long long a = FloorDiv(14 - std::clamp(m, 1, 12), 12);
     const long long y2 = y + 4800 - a;
     const long long m2 = std::clamp(m, 1, 12) + 12 * a - 3;
-    const long long n = d + FloorDiv(153 * m2 + 2, 5) + 365 * y2 + FloorDiv(y2, 4) - FloorDiv(y2, 100) +
-                        FloorDiv(y2, 400) - 32045;
+    const long long n
+        = d + FloorDiv(153 * m2 + 2, 5) + 365 * y2 + FloorDiv(y2, 4) - FloorDiv(y2, 100) + FloorDiv(y2, 400) - 32045;
     udtDate.dayNumber = static_cast<int>(std::clamp<long long>(n, INT_MIN, INT_MAX));
     return udtDate.dayNumber;
 }

@@ -12,11 +12,11 @@ namespace qal::platform {
 // The date record exchanged with the calendar.
 struct EuroDate {
     int year = 0;
-    int month = 0;   // 1..12
-    int day = 0;     // 1..31
-    int calendar = 0;  // character code of the calendar letter; 71 ("G") is Gregorian
+    int month = 0; // 1..12
+    int day = 0; // 1..31
+    int calendar = 0; // character code of the calendar letter; 71 ("G") is Gregorian
     int dayNumber = 0;
-    int valid = 0;   // written by EuroDateToJdn: 0 = impossible date
+    int valid = 0; // written by EuroDateToJdn: 0 = impossible date
 };
 
 constexpr int kGregorian = 71;

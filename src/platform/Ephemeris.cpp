@@ -45,8 +45,8 @@ void SetDataFilesFolder(QString& strFolder)
 
 double PlanetApparentLongitude(int intPlanet, double dblJdUT, int /*intYear*/)
 {
-    static const int kSweBody[10] = {-1, SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER,
-                                     SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+    static const int kSweBody[10]
+        = { -1, SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO };
     if (intPlanet < 1 || intPlanet > 9 || !std::isfinite(dblJdUT))
         return -1.0;
     return LongitudeOf(kSweBody[intPlanet], dblJdUT);

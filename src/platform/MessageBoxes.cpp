@@ -12,11 +12,11 @@ QList<MessageRecord> g_log;
 QList<MsgAnswer> ButtonAnswers(MsgButtons buttons)
 {
     switch (buttons) {
-    case MsgButtons::YesNo: return {MsgAnswer::Yes, MsgAnswer::No};
-    case MsgButtons::YesNoCancel: return {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel};
+    case MsgButtons::YesNo: return { MsgAnswer::Yes, MsgAnswer::No };
+    case MsgButtons::YesNoCancel: return { MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel };
     case MsgButtons::Ok: break;
     }
-    return {MsgAnswer::Ok};
+    return { MsgAnswer::Ok };
 }
 
 QMessageBox::StandardButton ToStandard(MsgAnswer answer)
@@ -45,16 +45,16 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon)
 } // namespace
 
 MsgAnswer MsgBox(const QString& strText, MsgIcon icon, MsgButtons buttons, const QString& strTitle,
-                 int intDefaultButton, QWidget* parent)
+    int intDefaultButton, QWidget* parent)
 {
     const QList<MsgAnswer> answers = ButtonAnswers(buttons);
     const MsgAnswer defaultAnswer = answers.value(intDefaultButton - 1, answers.first());
     if (g_blnScripted) {
-        g_log.append({strText, strTitle, icon, buttons});
+        g_log.append({ strText, strTitle, icon, buttons });
         return g_answers.isEmpty() ? defaultAnswer : g_answers.takeFirst();
     }
     QMessageBox box(ToQtIcon(icon), strTitle, QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    QMessageBox::NoButton, parent);
+        QMessageBox::NoButton, parent);
     for (MsgAnswer a : answers)
         box.addButton(ToStandard(a));
     box.setDefaultButton(ToStandard(defaultAnswer));

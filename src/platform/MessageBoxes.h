@@ -23,7 +23,7 @@ struct MessageRecord {
 // Shows a modal box and returns the answer. intDefaultButton (1-based) is the
 // button that Enter presses.
 MsgAnswer MsgBox(const QString& strText, MsgIcon icon, MsgButtons buttons, const QString& strTitle,
-                 int intDefaultButton = 1, QWidget* parent = nullptr);
+    int intDefaultButton = 1, QWidget* parent = nullptr);
 
 // --- For tests: once scripted, no box is shown; each call takes the next
 // queued answer (or its default button when none is queued) and is logged.

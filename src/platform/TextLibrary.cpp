@@ -14,7 +14,7 @@ using Wordings = std::array<QString, 3>;
 // The texts of the last successful load, by number.
 QHash<int, Wordings> g_texts;
 
-constexpr const char* kLanguageTags[3] = {"EN ", "DE ", "ES "};
+constexpr const char* kLanguageTags[3] = { "EN ", "DE ", "ES " };
 constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 constexpr int kNoRecordOpen = -1;
 

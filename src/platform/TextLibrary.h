@@ -23,8 +23,8 @@ enum TextLoadCode : int {
     kTextTooMuch = -3,
     kTextFileEmpty = -6,
     kTextReadError = -7,
-    kTextMissingBase = -500,    // -500 - line: a language line is missing at that line
-    kTextTooLongBase = -1000,   // -1000 - line: a wording longer than the buffer
+    kTextMissingBase = -500, // -500 - line: a language line is missing at that line
+    kTextTooLongBase = -1000, // -1000 - line: a wording longer than the buffer
     kTextDuplicateBase = -1500, // -1500 - line: a text number given twice
 };
 

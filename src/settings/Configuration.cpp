@@ -10,20 +10,19 @@ ConfigurationSettings udtConfig;
 
 namespace {
 
-const int kDefaultOrbs[intNumOrbLists] = {10, 9, 6, 7, 5, 4, 5, 1};
+const int kDefaultOrbs[intNumOrbLists] = { 10, 9, 6, 7, 5, 4, 5, 1 };
 const double kDefaultColors[8] = {
-    0,
-    RGBColor(255, 255, 0),   // conjunction: yellow
-    RGBColor(255, 0, 255),   // opposition: magenta
-    RGBColor(255, 0, 0),     // square: red
-    RGBColor(0, 255, 0),     // trine: green
-    RGBColor(0, 255, 255),   // sextile: cyan
+    0, RGBColor(255, 255, 0), // conjunction: yellow
+    RGBColor(255, 0, 255), // opposition: magenta
+    RGBColor(255, 0, 0), // square: red
+    RGBColor(0, 255, 0), // trine: green
+    RGBColor(0, 255, 255), // sextile: cyan
     RGBColor(128, 128, 255), // semisextile
     RGBColor(128, 128, 128), // quincunx: grey
 };
-const int kBoldfaceFactors[] = {2, 3, 4, 5, 6, 8, 10, 15, 20};
+const int kBoldfaceFactors[] = { 2, 3, 4, 5, 6, 8, 10, 15, 20 };
 const int kNumBoldfaceFactors = static_cast<int>(std::size(kBoldfaceFactors));
-const double kMidpointOrbs[] = {5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0};
+const double kMidpointOrbs[] = { 5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0 };
 const int kNumMidpointOrbs = static_cast<int>(std::size(kMidpointOrbs));
 constexpr int kNumProportions = 5;
 
@@ -102,7 +101,7 @@ int BoldfaceFactorItemData(int intIndex)
 
 QStringList OrbProportionItems()
 {
-    QStringList items{QStringLiteral("1")};
+    QStringList items { QStringLiteral("1") };
     for (int d = 2; d <= kNumProportions; ++d)
         items << QStringLiteral("1/%1").arg(d);
     return items;

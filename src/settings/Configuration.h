@@ -14,30 +14,30 @@
 
 namespace qal {
 
-constexpr int intNumOrbLists = 8;        // seven aspect kinds and the "set all" orb
+constexpr int intNumOrbLists = 8; // seven aspect kinds and the "set all" orb
 constexpr int intSetAllOrbList = 7;
 constexpr int intMaxOrbDegrees = 15;
 
 struct ConfigurationSettings {
     // --- What the configuration dialog shows ---
-    int cboOrb[intNumOrbLists];                // list index = orb in whole degrees
+    int cboOrb[intNumOrbLists]; // list index = orb in whole degrees
     bool chkUseColor = true;
     bool chkUseBoldface = true;
-    bool opt1DegOfOrb = true;                  // false: optProportionOfOrb
-    int cboBoldfaceFactor = 2;                 // list index: "1/4"
-    int cboPersonalOrbsProportion[2] = {2, 2}; // personal transits, synastry: "1/3"
-    int cboOrbForMidpoints = 2;                // list index: 0°30'
-    bool optVedicAstrology = false;            // false: optWesternAstrology (tropical)
+    bool opt1DegOfOrb = true; // false: optProportionOfOrb
+    int cboBoldfaceFactor = 2; // list index: "1/4"
+    int cboPersonalOrbsProportion[2] = { 2, 2 }; // personal transits, synastry: "1/3"
+    int cboOrbForMidpoints = 2; // list index: 0°30'
+    bool optVedicAstrology = false; // false: optWesternAstrology (tropical)
     bool chkKeepZodiac = true;
     bool chkIncludeTransitingMoon = true;
     bool chkSuppressInnerPlanetAspectDisplay = false;
     bool chkSaveGraphicWithWhiteBackground = false;
     bool chkDisplayNATZabbr = true;
-    double dblPendingColor[8];                 // aspect kinds 1..7 as the colour labels show them
+    double dblPendingColor[8]; // aspect kinds 1..7 as the colour labels show them
 
     // --- Accepted values read by the computation and the wheel ---
     int intOrbIndex[intNumOrbLists];
-    double dblAspectColor[8];                  // aspect kinds 1..7; 0 = kind not drawn
+    double dblAspectColor[8]; // aspect kinds 1..7; 0 = kind not drawn
     bool blnSidereal = false;
     bool blnIncludeTransitingMoon = true;
     bool blnShowInnerPlanetAspects = true;
@@ -64,13 +64,13 @@ void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface);
 void AcceptShownSettings(ConfigurationSettings& config);
 
 // --- List contents and item data of the dialog's lists ---
-QString OrbListItemText(int intIndex);           // "0°" .. "15°"
-int OrbListItemData(int intIndex);               // arc minutes: index × 60
-QStringList BoldfaceFactorItems();               // "1/2" .. "1/20"
-int BoldfaceFactorItemData(int intIndex);        // 2, 3, 4, 5, 6, 8, 10, 15, 20
-QStringList OrbProportionItems();                // "1", "1/2" .. "1/5"
-int OrbProportionItemData(int intIndex);         // 1..5
-QStringList MidpointOrbItems();                  // "0° 5'" .. "3° 0'"
-double MidpointOrbDegrees(int intIndex);         // 5/60 .. 3 degrees
+QString OrbListItemText(int intIndex); // "0°" .. "15°"
+int OrbListItemData(int intIndex); // arc minutes: index × 60
+QStringList BoldfaceFactorItems(); // "1/2" .. "1/20"
+int BoldfaceFactorItemData(int intIndex); // 2, 3, 4, 5, 6, 8, 10, 15, 20
+QStringList OrbProportionItems(); // "1", "1/2" .. "1/5"
+int OrbProportionItemData(int intIndex); // 1..5
+QStringList MidpointOrbItems(); // "0° 5'" .. "3° 0'"
+double MidpointOrbDegrees(int intIndex); // 5/60 .. 3 degrees
 
 } // namespace qal

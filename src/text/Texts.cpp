@@ -54,13 +54,13 @@ QString GetText(int n)
 }
 
 QString ExpandTextMarkers(const QString& strText, const QString& r1, const QString& r2, const QString& r3,
-                          const QString& r4, const QString& r5)
+    const QString& r4, const QString& r5)
 {
     if (!strText.contains(QLatin1Char('^')) && !strText.contains(QLatin1String("[r")))
         return strText;
     QString strResult = strText;
     strResult.replace(QLatin1String("[r1]"), r1);
-    const QString* later[] = {&r2, &r3, &r4, &r5};
+    const QString* later[] = { &r2, &r3, &r4, &r5 };
     for (int i = 0; i < 4; ++i) {
         if (later[i]->isEmpty())
             break;
@@ -70,8 +70,8 @@ QString ExpandTextMarkers(const QString& strText, const QString& r1, const QStri
     return strResult;
 }
 
-QString GetTextWithMarkers(int n, const QString& r1, const QString& r2, const QString& r3, const QString& r4,
-                           const QString& r5)
+QString GetTextWithMarkers(
+    int n, const QString& r1, const QString& r2, const QString& r3, const QString& r4, const QString& r5)
 {
     return ExpandTextMarkers(GetText(n), r1, r2, r3, r4, r5);
 }

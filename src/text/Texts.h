@@ -17,7 +17,10 @@ constexpr int intLanguageCount = 3;
 // The language every text is fetched in (0 English, 1 German, 2 Spanish).
 extern int intCurrentLanguage;
 
-inline bool IsGerman() { return intCurrentLanguage == intLangGerman; }
+inline bool IsGerman()
+{
+    return intCurrentLanguage == intLangGerman;
+}
 
 // Outcome of loading the interface texts: intResult >= 1 is the number of
 // texts read; below 1, strMessage says what went wrong in the program's words.
@@ -42,10 +45,10 @@ QString GetText(int n);
 // is always replaced; each later marker only while every earlier replacement
 // was made and its own replacement is not empty.
 QString ExpandTextMarkers(const QString& strText, const QString& r1 = {}, const QString& r2 = {},
-                          const QString& r3 = {}, const QString& r4 = {}, const QString& r5 = {});
+    const QString& r3 = {}, const QString& r4 = {}, const QString& r5 = {});
 
 QString GetTextWithMarkers(int n, const QString& r1 = {}, const QString& r2 = {}, const QString& r3 = {},
-                           const QString& r4 = {}, const QString& r5 = {});
+    const QString& r4 = {}, const QString& r5 = {});
 
 // Line break used inside texts and reports.
 inline const QString strCrLf = QStringLiteral("\r\n");

@@ -5,8 +5,7 @@
 namespace qal {
 
 bool ForEachFileLine(const QString& strPath, bool blnSkipEmpty, bool blnTrim,
-                     const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError,
-                     int& intErrorNumber)
+    const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError, int& intErrorNumber)
 {
     strError.clear();
     intCount = 0;
@@ -41,7 +40,7 @@ bool ForEachFileLine(const QString& strPath, bool blnSkipEmpty, bool blnTrim,
 }
 
 bool ReadFileLines(const QString& strPath, QStringList& lines, bool blnSkipEmpty, bool blnTrim, qsizetype& intCount,
-                   QString& strError, int& intErrorNumber)
+    QString& strError, int& intErrorNumber)
 {
     lines.clear();
     return ForEachFileLine(

@@ -15,12 +15,11 @@ namespace qal {
 // number of lines handed over. On failure strError describes it,
 // intErrorNumber is non-zero and the result is false.
 bool ForEachFileLine(const QString& strPath, bool blnSkipEmpty, bool blnTrim,
-                     const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError,
-                     int& intErrorNumber);
+    const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError, int& intErrorNumber);
 
 // Reads every line of strPath into lines, replacing their content; the
 // switches and results are those of ForEachFileLine.
 bool ReadFileLines(const QString& strPath, QStringList& lines, bool blnSkipEmpty, bool blnTrim, qsizetype& intCount,
-                   QString& strError, int& intErrorNumber);
+    QString& strError, int& intErrorNumber);
 
 } // namespace qal
