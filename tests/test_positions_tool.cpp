@@ -4,7 +4,9 @@
 #include "astro/PlutoTable.h"
 #include "test_support.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +40,20 @@ TEST(PositionsTool, PrintsEveryBodyOfEachMomentAndCodesOutsideTheRange)
     EXPECT_EQ(lines[19], QStringLiteral("2305000.25,9,-99")); // Pluto before 1600
     EXPECT_EQ(lines[20], QStringLiteral("2305000.25,10,-99")); // the Moon too
     EXPECT_TRUE(tool.readAllStandardError().contains("nonsense"));
+}
+
+TEST(PlutoTableGenerator, WritesTheSameTableEveryTime)
+{
+    QTemporaryDir folder;
+    const QString strOut = folder.filePath(QStringLiteral("pluto.slx"));
+    QProcess generator;
+    generator.start(test::DataFolder() + QStringLiteral("/qal-make-pluto-table"), {strOut});
+    ASSERT_TRUE(generator.waitForFinished(120000));
+    EXPECT_EQ(generator.exitCode(), 0);
+    QFile fresh(strOut);
+    QFile built(test::DataFolder() + QStringLiteral("/pluto.slx"));
+    ASSERT_TRUE(fresh.open(QIODevice::ReadOnly) && built.open(QIODevice::ReadOnly));
+    const QByteArray content = fresh.readAll();
+    EXPECT_EQ(content.count('\n'), intPlutoTableEntries);
+    EXPECT_TRUE(content == built.readAll());
 }

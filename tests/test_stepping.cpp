@@ -189,3 +189,19 @@ TEST_F(Stepping, TableAndWheelViews)
     form->cmdCompute->click();
     EXPECT_FALSE(form->cmdToggleGraphic->isHidden());
 }
+
+TEST_F(Stepping, AWheelWithoutRoomForEveryGlyphIsShownWithAWarning)
+{
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+    form->optPlanetary->click();
+    for (int b = 1; b <= 10; ++b)
+        dblLongitude[0][b] = 1.0; // every body in one place
+    form->DrawWheel();
+    const auto log = platform::MsgBoxTakeLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, GetText(347));
+    EXPECT_EQ(log[0].strTitle, GetText(346));
+    EXPECT_EQ(log[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_TRUE(form->picGraphic->isVisible()); // what was drawn so far stays
+    EXPECT_NE(form->picGraphic->Picture(), nullptr);
+}
