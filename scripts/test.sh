@@ -19,6 +19,6 @@ for config in release asan; do
   echo "== $config build"
   scripts/build.sh "$config"
   echo "== $config tests"
-  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "build/$config" --output-on-failure -j "$(nproc)"
 done

@@ -50,7 +50,7 @@ QColor LegibleOnWhite(const QColor& color)
         static_cast<float>(color.blueF() * f));
 }
 
-// Passes a finished year entry on to the window (Enter key).
+// Passes the Enter key and the loss of focus of a year field on to the window.
 class YearKeyFilter : public QObject {
 public:
     YearKeyFilter(frmMain* form, int k)
@@ -85,7 +85,13 @@ frmMain::frmMain(QWidget* parent)
     LayOutControls();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The year fields lose their focus while the window's children are torn
+    // down; by then nothing may reach this window any more.
+    for (QObject* filter : m_yearKeyFilter)
+        delete filter;
+}
 
 void frmMain::CreateControls()
 {
@@ -97,7 +103,8 @@ void frmMain::CreateControls()
         lblDateSet[k] = new QLabel(central);
         txbYearCE[k] = new QLineEdit(central);
         txbYearCE[k]->setMaxLength(8);
-        txbYearCE[k]->installEventFilter(new YearKeyFilter(this, k));
+        m_yearKeyFilter[k] = new YearKeyFilter(this, k);
+        txbYearCE[k]->installEventFilter(m_yearKeyFilter[k]);
         cboMonthCE[k] = new QComboBox(central);
         cboDayCE[k] = new QComboBox(central);
         cboHour[k] = new QComboBox(central);

@@ -127,6 +127,8 @@ public:
     bool blnLoaded = false;
 
 private:
+    QObject* m_yearKeyFilter[3] = {};
+
     void CreateControls();
     void LayOutControls();
     void ModeClicked();
