@@ -11,25 +11,7 @@
 
 using namespace qal;
 
-namespace {
-
-class AspectGridTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        test::LoadTextsAndTables();
-        udtConfig = ConfigurationSettings();
-        SetOrbs();
-    }
-    void TearDown() override
-    {
-        udtConfig = ConfigurationSettings();
-        intCurrentLanguage = intLangEnglish;
-        SetAstroNames();
-    }
-};
-
-} // namespace
+using AspectGridTest = test::ChartTest;
 
 TEST_F(AspectGridTest, SingleChartTriangle)
 {

@@ -12,16 +12,8 @@ using test::Rad;
 
 namespace {
 
-class Aspects : public ::testing::Test {
+class Aspects : public test::ChartTest {
 protected:
-    void SetUp() override
-    {
-        test::LoadTextsAndTables();
-        udtConfig = ConfigurationSettings();
-        SetOrbs();
-    }
-    void TearDown() override { udtConfig = ConfigurationSettings(); }
-
     static void Orbs(std::initializer_list<int> degrees)
     {
         int i = 0;

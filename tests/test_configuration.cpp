@@ -11,7 +11,7 @@ TEST(Configuration, DefaultsAndListItemData)
     const ConfigurationSettings config;
     EXPECT_EQ(OrbListItemData(config.intOrbIndex[0]), 600); // conjunction 10°, in arc minutes
     EXPECT_EQ(OrbListItemData(config.intOrbIndex[5]), 240); // semisextile 4°
-    EXPECT_EQ(config.intOrbIndex[7], 1);                     // "set all" orb
+    EXPECT_EQ(config.intOrbIndex[7], 1); // "set all" orb
     EXPECT_EQ(BoldfaceFactorItemData(config.cboBoldfaceFactor), 4);
     EXPECT_EQ(OrbProportionItemData(config.cboPersonalOrbsProportion[1]), 3);
     EXPECT_DOUBLE_EQ(MidpointOrbDegrees(config.cboOrbForMidpoints), 0.5);

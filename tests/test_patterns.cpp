@@ -15,20 +15,8 @@ using namespace qal;
 
 namespace {
 
-class Patterns : public ::testing::Test {
+class Patterns : public test::ChartTest {
 protected:
-    void SetUp() override
-    {
-        test::LoadTextsAndTables();
-        udtConfig = ConfigurationSettings();
-        SetOrbs();
-    }
-    void TearDown() override
-    {
-        udtConfig = ConfigurationSettings();
-        intNumBodies = 10;
-    }
-
     // Places the given bodies (degrees); every other body has no position.
     static void Chart(std::initializer_list<std::pair<int, double>> bodies)
     {

@@ -47,7 +47,7 @@ TEST(PlutoTableGenerator, WritesTheSameTableEveryTime)
     QTemporaryDir folder;
     const QString strOut = folder.filePath(QStringLiteral("pluto.slx"));
     QProcess generator;
-    generator.start(test::DataFolder() + QStringLiteral("/qal-make-pluto-table"), {strOut});
+    generator.start(test::DataFolder() + QStringLiteral("/qal-make-pluto-table"), { strOut });
     ASSERT_TRUE(generator.waitForFinished(120000));
     EXPECT_EQ(generator.exitCode(), 0);
     QFile fresh(strOut);

@@ -1,6 +1,8 @@
 #include "test_support.h"
 
+#include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
+#include "settings/Configuration.h"
 #include "text/Texts.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,21 @@ double Rad(double dblDegrees)
 double RadDM(double dblDegrees, double dblMinutes)
 {
     return Rad(dblDegrees + dblMinutes / 60.0);
+}
+
+void ChartTest::SetUp()
+{
+    LoadTextsAndTables();
+    udtConfig = ConfigurationSettings();
+    SetOrbs();
+}
+
+void ChartTest::TearDown()
+{
+    udtConfig = ConfigurationSettings();
+    intCurrentLanguage = intLangEnglish;
+    SetAstroNames();
+    intNumBodies = 10;
 }
 
 } // namespace qal::test
