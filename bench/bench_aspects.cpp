@@ -12,36 +12,43 @@ using namespace qal;
 
 namespace {
 
-double Rad(double dblDegrees)
-{
-    return dblDegrees / 360.0 * dblTwoPi;
-}
-
 // A chart with several patterns among all ten bodies: grand trines, a kite,
 // a T-square, a stellium and midpoints.
-void BuildBusyChart()
+PatternSky BusyChart()
 {
     LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat"));
     InitAstroTables(QStringLiteral(QAL_DATA_DIR));
-    SetOrbs();
     const double degrees[11] = { 0, 10, 14, 18, 191, 131, 101, 250, 300, 340, 205 };
+    double L[11] = {};
     for (int b = 1; b <= 10; ++b)
-        dblLongitude[0][b] = Rad(degrees[b]);
-    intNumBodies = 10;
+        L[b] = DegToRad(degrees[b]);
+    const ConfigurationSettings config;
+    return MakePatternSky(L, 10, OrbTableFor(config), MidpointOrbRadians(config));
 }
 
 void BM_FullPatternRun(benchmark::State& state)
 {
-    BuildBusyChart();
+    const PatternSky sky = BusyChart();
     int intPatternCount[14] = {};
     for (auto _ : state)
-        benchmark::DoNotOptimize(RunPatternSearches(false, intPatternCount));
+        benchmark::DoNotOptimize(RunPatternSearches(sky, false, intPatternCount));
     int intFound = 0;
     for (int c : intPatternCount)
         intFound += c;
     state.counters["patterns"] = intFound;
 }
 BENCHMARK(BM_FullPatternRun)->Unit(benchmark::kMicrosecond);
+
+void BM_CountPatterns(benchmark::State& state)
+{
+    const PatternSky sky = BusyChart();
+    int intPatternCount[14] = {};
+    for (auto _ : state) {
+        CountPatterns(sky, intPatternCount);
+        benchmark::DoNotOptimize(intPatternCount);
+    }
+}
+BENCHMARK(BM_CountPatterns)->Unit(benchmark::kMicrosecond);
 
 void BM_DayNumberRoundTrip(benchmark::State& state)
 {

@@ -1,8 +1,11 @@
 // Speed of a whole computation through the main window, as the compute
-// button runs it: reading the dates, longitudes, aspects, patterns, reports
-// and showing the table.
+// button runs it (reading the dates, longitudes, aspects, patterns, reports
+// and showing the table), of drawing the wheels and of a step.
+#include "BenchSupport.h"
+#include "drawing/ChartWheel.h"
 #include "mainwindow/frmMain.h"
-#include "platform/MessageBoxes.h"
+#include "settings/Configuration.h"
+#include "ui/UiScript.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,24 +19,42 @@ using namespace qal;
 
 namespace {
 
+std::unique_ptr<frmMain> g_form;
+
+} // namespace
+
+namespace qal::bench {
+
 frmMain& Window()
 {
-    static std::unique_ptr<frmMain> form;
-    if (!form) {
-        platform::MsgBoxUseScript(true);
-        form = std::make_unique<frmMain>();
-        if (!form->Form_Load(QStringLiteral(QAL_DATA_DIR)))
+    if (!g_form) {
+        ui::UseScript(true);
+        g_form = std::make_unique<frmMain>();
+        platform::AppFolders folders;
+        folders.strProgramFolder = folders.strDataFolder = QStringLiteral(QAL_DATA_DIR);
+        if (!g_form->Form_Load(folders))
             qFatal("cannot start the main window");
         for (int k = 0; k < 3; ++k) {
-            form->txbYearCE[k]->setText(QStringLiteral("%1").arg(2018 - 20 * k));
-            form->cboMonthCE[k]->setCurrentIndex(3 + k);
-            form->cboDayCE[k]->setCurrentIndex(5 + k);
-            form->cboHour[k]->setCurrentIndex(30);
-            form->cboTimezone[k]->setCurrentIndex(26);
+            g_form->txbYearCE[k]->setText(QStringLiteral("%1").arg(2018 - 20 * k));
+            g_form->cboMonthCE[k]->setCurrentIndex(3 + k);
+            g_form->cboDayCE[k]->setCurrentIndex(5 + k);
+            g_form->cboHour[k]->setCurrentIndex(30);
+            g_form->cboTimezone[k]->setCurrentIndex(26);
         }
     }
-    return *form;
+    return *g_form;
 }
+
+void CloseWindow()
+{
+    g_form.reset();
+}
+
+} // namespace qal::bench
+
+namespace {
+
+using qal::bench::Window;
 
 void BM_ComputePlanetary(benchmark::State& state)
 {
@@ -53,27 +74,25 @@ void BM_ComputeSynastry(benchmark::State& state)
 }
 BENCHMARK(BM_ComputeSynastry)->Unit(benchmark::kMillisecond);
 
-} // namespace
-
-namespace {
+void DrawShownWheel(benchmark::State& state, QRadioButton* option, int intMode)
+{
+    frmMain& form = Window();
+    option->setChecked(true);
+    form.cmdCompute_Click();
+    const WheelTextBlocks blocks;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawWheel({ udtShownChart, form.Grid(), udtConfig, intMode, blocks }));
+}
 
 void BM_DrawOneRingWheel(benchmark::State& state)
 {
-    frmMain& form = Window();
-    form.optPlanetary->setChecked(true);
-    form.cmdCompute_Click();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(DrawOneRingWheel(form.udtGrid, form.udtTextBlocks));
+    DrawShownWheel(state, Window().optPlanetary, modePlanetary);
 }
 BENCHMARK(BM_DrawOneRingWheel)->Unit(benchmark::kMillisecond);
 
 void BM_DrawTwoRingWheel(benchmark::State& state)
 {
-    frmMain& form = Window();
-    form.optPersonal[0]->setChecked(true);
-    form.cmdCompute_Click();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(DrawTwoRingWheel(form.udtGrid, modePersonal1, form.udtTextBlocks));
+    DrawShownWheel(state, Window().optPersonal[0], modePersonal1);
 }
 BENCHMARK(BM_DrawTwoRingWheel)->Unit(benchmark::kMillisecond);
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkgconf
+  build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev
   qt6-base-dev
   libswe-dev swe-basic-data
   libgtest-dev googletest libbenchmark-dev

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds QAL and runs the whole test suite:
-# first the normal build, then the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Tests run offscreen with their own HOME and
+# first the normal build with a short run of the benchmarks, then the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer with a few
+# seconds of each fuzz target. Tests run offscreen with their own HOME and
 # XDG folders, so a user's settings and files are never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +16,23 @@ export HOME="$sandbox/home" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sa
        XDG_CACHE_HOME="$sandbox/cache" XDG_RUNTIME_DIR="$sandbox/runtime" \
        QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 
-for config in release asan; do
-  echo "== $config build"
-  scripts/build.sh "$config"
-  echo "== $config tests"
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir "build/$config" --output-on-failure -j "$(nproc)"
+echo "== release build"
+scripts/build.sh release
+echo "== release tests"
+ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+echo "== benchmarks, briefly (they must run and exit cleanly)"
+build/release/qal-bench --benchmark_min_time=0.01 > "$sandbox/bench.txt"
+
+echo "== sanitizer build"
+scripts/build.sh asan
+echo "== sanitizer tests"
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/asan --output-on-failure -j "$(nproc)"
+echo "== fuzz targets, a few seconds each"
+for target in text_table pluto_table date_set moments; do
+  mkdir -p "$sandbox/corpus/$target"
+  build/asan/fuzz_$target -max_total_time=4 -timeout=10 -print_final_stats=0 \
+    "$sandbox/corpus/$target" "fuzz/corpus/$target" 2> "$sandbox/fuzz_$target.log" \
+    || { tail -40 "$sandbox/fuzz_$target.log"; exit 1; }
 done
+echo "== all tests passed"

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "no Pluto position for Julian day %.1f\n", dblMoment);
             return 1;
         }
-        int intMinutes = static_cast<int>(std::lround(dblRad / qal::dblTwoPi * 360.0 * 60.0)) % (360 * 60);
+        int intMinutes = static_cast<int>(std::lround(qal::RadToDeg(dblRad) * 60.0)) % (360 * 60);
         content += qal::EncodePlutoEntry(k, intMinutes / 60, intMinutes % 60).toLatin1();
         content += "\r\n";
     }

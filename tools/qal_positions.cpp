@@ -1,7 +1,7 @@
 // qal-positions: the longitudes QAL computes, for comparison with another
 // ephemeris. Reads Julian days (UT), one per line, from standard input and
 // prints "jd,body,lon_deg" for bodies 1 (Sun) to 10 (Moon) in tropical
-// degrees with 6 decimals, through GetLongitude itself. A body without a
+// degrees with 6 decimals, as the program computes them. A body without a
 // position prints its negative code.
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
@@ -35,11 +35,11 @@ int main(int argc, char* argv[])
             continue;
         }
         for (int b = 1; b <= qal::intMaxBodies; ++b) {
-            const double L = qal::GetLongitude(b, t);
+            const double L = qal::LongitudeAt(b, t, false);
             if (L < 0)
                 std::printf("%s,%d,%g\n", qPrintable(strJd), b, L);
             else
-                std::printf("%s,%d,%.6f\n", qPrintable(strJd), b, L / qal::dblTwoPi * 360.0);
+                std::printf("%s,%d,%.6f\n", qPrintable(strJd), b, qal::RadToDeg(L));
         }
     }
     return 0;

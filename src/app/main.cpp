@@ -1,5 +1,7 @@
-// QAL: creates the application and its main window.
+// QAL: creates the application and its main window, and finds the folders
+// they work with.
 #include "mainwindow/frmMain.h"
+#include "platform/DataPaths.h"
 
 #include <QApplication>
 
@@ -9,8 +11,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QAL"));
     QApplication::setOrganizationName(QStringLiteral("Brenvale"));
 
+    qal::platform::AppFolders folders;
+    folders.strProgramFolder = QApplication::applicationDirPath();
+    folders.strDataFolder = qal::platform::FindDataFolder(folders.strProgramFolder);
+    folders.strUserDataFolder = qal::platform::UserApplicationDataFolder();
+
     qal::frmMain window;
-    if (!window.Form_Load(QApplication::applicationDirPath()))
+    if (!window.Form_Load(folders))
         return 1;
     return QApplication::exec();
 }

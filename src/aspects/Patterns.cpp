@@ -2,10 +2,10 @@
 
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
-#include "astro/Longitudes.h"
-#include "settings/Configuration.h"
 #include "text/Texts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -14,13 +14,11 @@ namespace {
 
 enum AspectKind { Con = 1, Opp, Sqr, Tri, Sxt, Ssx, Qui };
 
-constexpr int kAverageOrbLabel = 154;
-
 // The aspect test of the searches, adding the deviation to a running sum.
-bool Asp(int b1, int b2, int k, double& dblSum)
+bool Asp(const PatternSky& sky, int b1, int b2, int k, double& dblSum)
 {
     double dblDev = 0;
-    if (!IsAspectBetweenBodies(b1, b2, k, dblDev))
+    if (!IsAspectInSky(sky, b1, b2, k, dblDev))
         return false;
     dblSum += dblDev;
     return true;
@@ -35,7 +33,28 @@ bool AllOf(std::initializer_list<bool> results)
     return blnAll;
 }
 
-QString BodiesText(const std::vector<int>& bodies, bool blnLongForm)
+// The bodies of one occurrence, in the order of its line.
+class Bodies {
+public:
+    Bodies(std::initializer_list<int> bodies)
+    {
+        for (int b : bodies)
+            m_intBody[m_intCount++] = b;
+    }
+    explicit Bodies(const std::vector<int>& bodies)
+    {
+        for (int b : bodies)
+            m_intBody[m_intCount++] = b;
+    }
+    const int* begin() const { return m_intBody; }
+    const int* end() const { return m_intBody + m_intCount; }
+
+private:
+    int m_intBody[6] = {};
+    int m_intCount = 0;
+};
+
+QString BodiesText(const Bodies& bodies, bool blnLongForm)
 {
     QString strText;
     for (int b : bodies) {
@@ -46,44 +65,70 @@ QString BodiesText(const std::vector<int>& bodies, bool blnLongForm)
     return strText;
 }
 
-// The bodies part of a line, with the average orb in the short form when
-// dblAverage is not negative.
-QString Candidate(const std::vector<int>& bodies, bool blnLongForm, double dblAverage)
-{
-    QString strText = BodiesText(bodies, blnLongForm);
-    if (!blnLongForm && dblAverage >= 0)
-        strText += QStringLiteral(" (") + GetText(kAverageOrbLabel) + QLatin1Char(' ') + AngleToDegMinText(dblAverage)
-            + QLatin1Char(')');
-    return strText;
-}
+// The occurrences one search finds: their lines (unless only counted) and
+// their number.
+class PatternList {
+public:
+    PatternList(int intKind, bool blnLongForm, bool blnWithText = true)
+        : m_intKind(intKind)
+        , m_blnLongForm(blnLongForm)
+        , m_blnWithText(blnWithText)
+    {
+    }
 
-QString Line(int intKind, const QString& strCandidate, bool blnLongForm)
-{
-    if (blnLongForm)
-        return strCandidate + strCrLf;
-    return strPatternName[intKind] + QStringLiteral(": ") + strCandidate + strCrLf;
-}
+    // The bodies part of a line, with the average orb in the short form when
+    // dblAverage is not negative.
+    QString Candidate(const Bodies& bodies, double dblAverage) const
+    {
+        QString strText = BodiesText(bodies, m_blnLongForm);
+        if (!m_blnLongForm && dblAverage >= 0)
+            strText += QStringLiteral(" (") + GetText(TextId::AverageOrb) + QLatin1Char(' ')
+                + AngleToDegMinText(dblAverage) + QLatin1Char(')');
+        return strText;
+    }
 
-// Appends an occurrence and counts it.
-void Add(
-    QString& strText, int& intCount, int intKind, const std::vector<int>& bodies, bool blnLongForm, double dblAverage)
-{
-    strText += Line(intKind, Candidate(bodies, blnLongForm, dblAverage), blnLongForm);
-    ++intCount;
-}
+    void AddCandidate(const QString& strCandidate)
+    {
+        ++intCount;
+        if (!m_blnWithText)
+            return;
+        if (!m_blnLongForm)
+            strText += strPatternName[m_intKind] + QStringLiteral(": ");
+        strText += strCandidate + strCrLf;
+    }
+
+    void Add(const Bodies& bodies, double dblAverage)
+    {
+        if (m_blnWithText)
+            AddCandidate(Candidate(bodies, dblAverage));
+        else
+            ++intCount;
+    }
+
+    bool LongForm() const { return m_blnLongForm; }
+    bool WithText() const { return m_blnWithText; }
+
+    QString strText;
+    int intCount = 0;
+
+private:
+    int m_intKind;
+    bool m_blnLongForm;
+    bool m_blnWithText;
+};
 
 // Calls visit(i, j, k, sum) for every grand trine i < j < k.
-template <typename Visit> void ForEachGrandTrine(Visit visit)
+template <typename Visit> void ForEachGrandTrine(const PatternSky& sky, Visit visit)
 {
-    const int n = intNumBodies;
+    const int n = sky.intNumBodies;
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(i, j, Tri, s1))
+            if (!Asp(sky, i, j, Tri, s1))
                 continue;
             for (int k = j + 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(i, k, Tri, s) && Asp(j, k, Tri, s))
+                if (Asp(sky, i, k, Tri, s) && Asp(sky, j, k, Tri, s))
                     visit(i, j, k, s);
             }
         }
@@ -91,369 +136,456 @@ template <typename Visit> void ForEachGrandTrine(Visit visit)
 }
 
 // Calls visit(i, j, k, sum) for every yod: i, j sextile, k quincunx to both.
-template <typename Visit> void ForEachYod(Visit visit)
+template <typename Visit> void ForEachYod(const PatternSky& sky, Visit visit)
 {
-    const int n = intNumBodies;
+    const int n = sky.intNumBodies;
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(i, j, Sxt, s1))
+            if (!Asp(sky, i, j, Sxt, s1))
                 continue;
             for (int k = 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(i, k, Qui, s) && Asp(j, k, Qui, s))
+                if (Asp(sky, i, k, Qui, s) && Asp(sky, j, k, Qui, s))
                     visit(i, j, k, s);
             }
         }
     }
 }
 
-void CheckKiteTail(int intTail, int intApex, int intLeft, int intRight, double dblTrineSum, bool blnLongForm,
-    QString& strText, int& intCount)
+void SearchGrandTrines(const PatternSky& sky, PatternList& list)
+{
+    ForEachGrandTrine(sky, [&](int i, int j, int k, double s) { list.Add({ i, j, k }, s / 3); });
+}
+
+void CheckKiteTail(
+    const PatternSky& sky, int intTail, int intApex, int intLeft, int intRight, double dblTrineSum, PatternList& list)
 {
     double s = 0;
-    if (AllOf({ Asp(intTail, intLeft, Sxt, s), Asp(intTail, intApex, Opp, s), Asp(intTail, intRight, Sxt, s) }))
-        Add(strText, intCount, patKite, { intApex, intLeft, intRight, intTail }, blnLongForm, (dblTrineSum + s) / 6);
+    if (AllOf({ Asp(sky, intTail, intLeft, Sxt, s), Asp(sky, intTail, intApex, Opp, s),
+            Asp(sky, intTail, intRight, Sxt, s) }))
+        list.Add({ intApex, intLeft, intRight, intTail }, (dblTrineSum + s) / 6);
 }
 
-// Stelliums of intSize bodies in ascending order, every pair conjunct; the
-// pairs a new body makes are all tested before the group is judged.
-void FindStelliums(int intSize, int intKind, std::vector<int>& chosen, double dblSum, bool blnLongForm,
-    QString& strText, int& intCount)
+void SearchKites(const PatternSky& sky, PatternList& list)
 {
-    if (static_cast<int>(chosen.size()) == intSize) {
-        const int intPairs = intSize * (intSize - 1) / 2;
-        Add(strText, intCount, intKind, chosen, blnLongForm, dblSum / intPairs);
-        return;
-    }
-    const int intFirst = chosen.empty() ? 1 : chosen.back() + 1;
-    for (int b = intFirst; b <= intNumBodies; ++b) {
-        double s = dblSum;
-        bool blnAll = true;
-        for (auto it = chosen.rbegin(); it != chosen.rend(); ++it)
-            blnAll = Asp(*it, b, Con, s) && blnAll;
-        if (!blnAll)
-            continue;
-        chosen.push_back(b);
-        FindStelliums(intSize, intKind, chosen, s, blnLongForm, strText, intCount);
-        chosen.pop_back();
-    }
-}
-
-QString Stelliums(int intSize, int intKind, bool blnLongForm, int& intCount)
-{
-    intCount = 0;
-    QString strText;
-    std::vector<int> chosen;
-    FindStelliums(intSize, intKind, chosen, 0, blnLongForm, strText, intCount);
-    return strText;
-}
-
-// Whether body x stands at the midpoint of y and z, or at the opposite point.
-bool AtMidpoint(int x, int y, int z, double dblOrbRad)
-{
-    double dblMid = (dblLongitude[0][z] + dblLongitude[0][y]) / 2;
-    if (ShorterArc(dblMid, dblLongitude[0][x]) < dblOrbRad)
-        return true;
-    dblMid = NormalizeAngle(dblMid + dblPi);
-    return ShorterArc(dblMid, dblLongitude[0][x]) < dblOrbRad;
-}
-
-} // namespace
-
-QString FindGrandTrines(bool blnLongForm, int& intCount)
-{
-    intCount = 0;
-    QString strText;
-    ForEachGrandTrine([&](int i, int j, int k, double s) {
-        Add(strText, intCount, patGrandTrine, { i, j, k }, blnLongForm, s / 3);
-    });
-    return strText;
-}
-
-QString FindKites(bool blnLongForm, int& intCount)
-{
-    intCount = 0;
-    QString strText;
-    ForEachGrandTrine([&](int i, int j, int k, double s) {
-        for (int m = 1; m <= intNumBodies; ++m) {
+    ForEachGrandTrine(sky, [&](int i, int j, int k, double s) {
+        for (int m = 1; m <= sky.intNumBodies; ++m) {
             if (m == i || m == j || m == k)
                 continue;
-            CheckKiteTail(m, i, j, k, s, blnLongForm, strText, intCount);
-            CheckKiteTail(m, j, k, i, s, blnLongForm, strText, intCount);
-            CheckKiteTail(m, k, i, j, s, blnLongForm, strText, intCount);
+            CheckKiteTail(sky, m, i, j, k, s, list);
+            CheckKiteTail(sky, m, j, k, i, s, list);
+            CheckKiteTail(sky, m, k, i, j, s, list);
         }
     });
-    return strText;
 }
 
-QString FindRectangles(bool blnLongForm, int& intCount)
+void SearchRectangles(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    QString strPrevious; // the previously accepted candidate of this call
-    const int n = intNumBodies;
+    // A rectangle is found once from each of its oppositions; the second
+    // finding is recognised by its text, so the text is built even when the
+    // lines are only counted (in the short form then, as the report has it).
+    const PatternList textForm(patRectangle, list.WithText() && list.LongForm());
+    QString strPrevious; // the previously accepted candidate of this search
+    const int n = sky.intNumBodies;
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(a, b, Opp, s1))
+            if (!Asp(sky, a, b, Opp, s1))
                 continue;
             for (int c = 1; c <= n; ++c) {
                 double s2 = s1;
-                if (!Asp(b, c, Sxt, s2))
+                if (!Asp(sky, b, c, Sxt, s2))
                     continue;
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
-                    if (!Asp(c, d, Opp, s) || !Asp(d, a, Sxt, s))
+                    if (!Asp(sky, c, d, Opp, s) || !Asp(sky, d, a, Sxt, s))
                         continue;
-                    if (!AllOf({ Asp(b, d, Tri, s), Asp(a, c, Tri, s) }))
+                    if (!AllOf({ Asp(sky, b, d, Tri, s), Asp(sky, a, c, Tri, s) }))
                         continue;
-                    const QString strCandidate = Candidate({ a, b, c, d }, blnLongForm, s / 6);
+                    const QString strCandidate = textForm.Candidate({ a, b, c, d }, s / 6);
                     if (!strPrevious.isEmpty() && strCandidate.mid(6, 5) == strPrevious.left(5))
                         continue;
                     strPrevious = strCandidate;
-                    strText += Line(patRectangle, strCandidate, blnLongForm);
-                    ++intCount;
+                    list.AddCandidate(strCandidate);
                 }
             }
         }
     }
-    return strText;
 }
 
-QString FindTSquares(bool blnLongForm, int& intCount)
+void SearchTSquares(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    const int n = intNumBodies;
+    const int n = sky.intNumBodies;
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(i, j, Opp, s1))
+            if (!Asp(sky, i, j, Opp, s1))
                 continue;
             for (int k = 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(i, k, Sqr, s) && Asp(j, k, Sqr, s))
-                    Add(strText, intCount, patTSquare, { i, k, j }, blnLongForm, s / 3);
+                if (Asp(sky, i, k, Sqr, s) && Asp(sky, j, k, Sqr, s))
+                    list.Add({ i, k, j }, s / 3);
             }
         }
     }
-    return strText;
 }
 
-QString FindGrandCrosses(bool blnLongForm, int& intCount)
+void SearchGrandCrosses(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    const int n = intNumBodies;
+    const int n = sky.intNumBodies;
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(a, b, Sqr, s1))
+            if (!Asp(sky, a, b, Sqr, s1))
                 continue;
             for (int c = b + 1; c <= n; ++c) {
                 double s2 = s1;
-                if (!Asp(a, c, Sqr, s2))
+                if (!Asp(sky, a, c, Sqr, s2))
                     continue;
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
-                    if (Asp(a, d, Opp, s) && Asp(b, c, Opp, s) && Asp(b, d, Sqr, s) && Asp(d, c, Sqr, s))
-                        Add(strText, intCount, patGrandCross, { a, b, d, c }, blnLongForm, s / 6);
+                    if (Asp(sky, a, d, Opp, s) && Asp(sky, b, c, Opp, s) && Asp(sky, b, d, Sqr, s)
+                        && Asp(sky, d, c, Sqr, s))
+                        list.Add({ a, b, d, c }, s / 6);
                 }
             }
         }
     }
-    return strText;
 }
 
-QString FindYods(bool blnLongForm, int& intCount)
+void SearchYods(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    ForEachYod([&](int i, int j, int k, double s) { Add(strText, intCount, patYod, { i, k, j }, blnLongForm, s / 3); });
-    return strText;
+    ForEachYod(sky, [&](int i, int j, int k, double s) { list.Add({ i, k, j }, s / 3); });
 }
 
-QString FindYodKites(bool blnLongForm, int& intCount)
+void SearchYodKites(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    ForEachYod([&](int i, int j, int k, double s3) {
-        for (int m = 1; m <= intNumBodies; ++m) {
+    ForEachYod(sky, [&](int i, int j, int k, double s3) {
+        for (int m = 1; m <= sky.intNumBodies; ++m) {
             if (m == i || m == j || m == k)
                 continue;
             double s = s3;
-            if (!Asp(m, k, Opp, s))
+            if (!Asp(sky, m, k, Opp, s))
                 continue;
-            if (AllOf({ Asp(m, j, Ssx, s), Asp(m, i, Ssx, s) }))
-                Add(strText, intCount, patYodKite, { i, k, j, m }, blnLongForm, s / 6);
+            if (AllOf({ Asp(sky, m, j, Ssx, s), Asp(sky, m, i, Ssx, s) }))
+                list.Add({ i, k, j, m }, s / 6);
         }
     });
-    return strText;
 }
 
-QString FindTrapeziums(bool blnLongForm, int& intCount)
+void SearchTrapeziums(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    QString strText;
-    const int n = intNumBodies;
+    const int n = sky.intNumBodies;
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(a, b, Opp, s1))
+            if (!Asp(sky, a, b, Opp, s1))
                 continue;
             for (int c = 1; c <= n; ++c) {
                 double s2 = s1;
-                if (c == a || c == b || !Asp(a, c, Tri, s2))
+                if (c == a || c == b || !Asp(sky, a, c, Tri, s2))
                     continue;
                 for (int d = 1; d <= n; ++d) {
                     double s = s2;
                     if (d == a || d == b || d == c)
                         continue;
-                    if (Asp(a, d, Sxt, s) && Asp(c, d, Sxt, s) && Asp(b, c, Sxt, s) && Asp(b, d, Tri, s))
-                        Add(strText, intCount, patTrapezium, { a, b, c, d }, blnLongForm, s / 6);
+                    if (Asp(sky, a, d, Sxt, s) && Asp(sky, c, d, Sxt, s) && Asp(sky, b, c, Sxt, s)
+                        && Asp(sky, b, d, Tri, s))
+                        list.Add({ a, b, c, d }, s / 6);
                 }
             }
         }
     }
-    return strText;
 }
 
-QString FindSixStelliums(bool blnLongForm, int& intCount)
+// Stelliums of intSize bodies in ascending order, every pair conjunct; the
+// pairs a new body makes are all tested before the group is judged.
+void AddStelliums(const PatternSky& sky, int intSize, std::vector<int>& chosen, double dblSum, PatternList& list)
 {
-    return Stelliums(6, patSixStellium, blnLongForm, intCount);
+    if (static_cast<int>(chosen.size()) == intSize) {
+        const int intPairs = intSize * (intSize - 1) / 2;
+        list.Add(Bodies(chosen), dblSum / intPairs);
+        return;
+    }
+    const int intFirst = chosen.empty() ? 1 : chosen.back() + 1;
+    for (int b = intFirst; b <= sky.intNumBodies; ++b) {
+        double s = dblSum;
+        bool blnAll = true;
+        for (auto it = chosen.rbegin(); it != chosen.rend(); ++it)
+            blnAll = Asp(sky, *it, b, Con, s) && blnAll;
+        if (!blnAll)
+            continue;
+        chosen.push_back(b);
+        AddStelliums(sky, intSize, chosen, s, list);
+        chosen.pop_back();
+    }
 }
 
-QString FindFiveStelliums(bool blnLongForm, int& intCount)
+void SearchStelliums(const PatternSky& sky, int intSize, PatternList& list)
 {
-    return Stelliums(5, patFiveStellium, blnLongForm, intCount);
+    std::vector<int> chosen;
+    chosen.reserve(6);
+    AddStelliums(sky, intSize, chosen, 0, list);
 }
 
-QString FindFourStelliums(bool blnLongForm, int& intCount)
+void SearchGrandSextiles(const PatternSky& sky, PatternList& list)
 {
-    return Stelliums(4, patFourStellium, blnLongForm, intCount);
-}
-
-QString FindThreeStelliums(bool blnLongForm, int& intCount)
-{
-    return Stelliums(3, patThreeStellium, blnLongForm, intCount);
-}
-
-QString FindGrandSextiles(bool blnLongForm, int& intCount)
-{
-    intCount = 0;
-    QString strText;
-    const int n = intNumBodies;
-    ForEachGrandTrine([&](int a, int b, int c, double) {
+    const int n = sky.intNumBodies;
+    ForEachGrandTrine(sky, [&](int a, int b, int c, double) {
         const auto outside = [&](int x) { return x != b && x != c; };
         for (int d = a + 1; d <= n; ++d) {
             if (!outside(d))
                 continue;
             for (int e = d + 1; e <= n; ++e) {
                 double s = 0;
-                if (!outside(e) || !Asp(d, e, Tri, s))
+                if (!outside(e) || !Asp(sky, d, e, Tri, s))
                     continue;
                 for (int f = e + 1; f <= n; ++f) {
-                    if (!outside(f) || !Asp(d, f, Tri, s) || !Asp(e, f, Tri, s))
+                    if (!outside(f) || !Asp(sky, d, f, Tri, s) || !Asp(sky, e, f, Tri, s))
                         continue;
                     int intSextiles = 0;
                     for (int x : { a, b, c }) {
                         for (int y : { d, e, f })
-                            intSextiles += Asp(x, y, Sxt, s) ? 1 : 0;
+                            intSextiles += Asp(sky, x, y, Sxt, s) ? 1 : 0;
                     }
                     if (intSextiles == 6) {
-                        strText += Line(patGrandSextile, Candidate({ a, b, c, d, e, f }, blnLongForm, -1), blnLongForm);
-                        intCount = 1;
+                        list.Add({ a, b, c, d, e, f }, -1);
+                        list.intCount = 1;
                     }
                 }
             }
         }
     });
-    return strText;
 }
 
-QString MidpointText(int a, int b, int c, bool blnLongForm)
+// Whether body x stands at the midpoint of y and z, or at the opposite point.
+bool AtMidpoint(const PatternSky& sky, int x, int y, int z)
 {
-    const double La = dblLongitude[0][a];
-    const double Lb = dblLongitude[0][b];
-    const double Lc = dblLongitude[0][c];
-    if (La < 0 || Lb < 0 || Lc < 0 || La == Lb || La == Lc || Lb == Lc)
-        return {};
-    const double dblOrbRad = MidpointOrbDegrees(udtConfig.cboOrbForMidpoints) * dblTwoPi / 360.0;
+    const double* L = sky.dblLongitude;
+    double dblMid = (L[z] + L[y]) / 2;
+    if (ShorterArc(dblMid, L[x]) < sky.dblMidpointOrb)
+        return true;
+    dblMid = NormalizeAngle(dblMid + dblPi);
+    return ShorterArc(dblMid, L[x]) < sky.dblMidpointOrb;
+}
+
+// The midpoint body and the outer bodies in ascending order, or false.
+bool FindMidpointBody(const PatternSky& sky, int a, int b, int c, int (&intLine)[3])
+{
+    const double* L = sky.dblLongitude;
+    if (L[a] < 0 || L[b] < 0 || L[c] < 0 || L[a] == L[b] || L[a] == L[c] || L[b] == L[c])
+        return false;
     int intMid = 0, intOuter1 = 0, intOuter2 = 0;
-    if (AtMidpoint(a, b, c, dblOrbRad))
+    if (AtMidpoint(sky, a, b, c))
         intMid = a, intOuter1 = b, intOuter2 = c;
-    else if (AtMidpoint(b, a, c, dblOrbRad))
+    else if (AtMidpoint(sky, b, a, c))
         intMid = b, intOuter1 = a, intOuter2 = c;
-    else if (AtMidpoint(c, a, b, dblOrbRad))
+    else if (AtMidpoint(sky, c, a, b))
         intMid = c, intOuter1 = a, intOuter2 = b;
     else
-        return {};
+        return false;
     if (intOuter1 > intOuter2)
         std::swap(intOuter1, intOuter2);
-    return BodiesText({ intOuter1, intMid, intOuter2 }, blnLongForm);
+    intLine[0] = intOuter1;
+    intLine[1] = intMid;
+    intLine[2] = intOuter2;
+    return true;
 }
 
-void CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText)
+void SearchMidpoints(const PatternSky& sky, PatternList& list)
 {
-    intCount = 0;
-    strText.clear();
+    // Each configuration is found from several loop orders and listed once:
+    // remembered by its bodies, as its line would be.
+    std::vector<int> found;
     for (int i = 1; i <= 8; ++i) {
         for (int j = i + 1; j <= 9; ++j) {
             double s = 0;
-            if (Asp(i, j, Con, s))
+            if (Asp(sky, i, j, Con, s))
                 continue;
             for (int k = 1; k <= 9; ++k) {
                 if (k == i || k == j)
                     continue;
-                const bool blnWithJ = Asp(k, j, Con, s);
-                const bool blnWithI = Asp(k, i, Con, s);
+                const bool blnWithJ = Asp(sky, k, j, Con, s);
+                const bool blnWithI = Asp(sky, k, i, Con, s);
                 if (blnWithJ || blnWithI)
                     continue;
-                const QString strCandidate = MidpointText(i, k, j, blnLongForm);
-                if (strCandidate.isEmpty() || strText.contains(strCandidate))
+                int intLine[3];
+                if (!FindMidpointBody(sky, i, k, j, intLine))
                     continue;
-                strText += Line(patMidpoint, strCandidate, blnLongForm);
-                ++intCount;
+                const int intKey = intLine[0] * 100 + intLine[1] * 10 + intLine[2];
+                if (std::find(found.begin(), found.end(), intKey) != found.end())
+                    continue;
+                found.push_back(intKey);
+                list.Add({ intLine[0], intLine[1], intLine[2] }, -1);
             }
         }
     }
 }
 
-QString RunPatternSearches(bool blnLongForm, int intPatternCount[14])
+using Search = void (*)(const PatternSky&, PatternList&);
+
+void SearchSix(const PatternSky& sky, PatternList& list)
 {
-    QString strReport;
-    const auto record = [&](int intKind, const QString& strText, int intCount) {
-        if (strText.isEmpty())
-            return false;
-        strReport += strText + strCrLf;
-        intPatternCount[intKind] = intCount;
-        return true;
-    };
-    using Search = QString (*)(bool, int&);
-    const Search searches[] = { FindGrandTrines, FindKites, FindRectangles, FindTSquares, FindGrandCrosses, FindYods,
-        FindYodKites, FindTrapeziums, FindSixStelliums, FindFiveStelliums, FindFourStelliums, FindThreeStelliums };
-    for (int intKind = patGrandTrine; intKind <= patTrapezium; ++intKind) {
-        int intCount = 0;
-        const QString strText = searches[intKind](blnLongForm, intCount);
-        record(intKind, strText, intCount);
+    SearchStelliums(sky, 6, list);
+}
+void SearchFive(const PatternSky& sky, PatternList& list)
+{
+    SearchStelliums(sky, 5, list);
+}
+void SearchFour(const PatternSky& sky, PatternList& list)
+{
+    SearchStelliums(sky, 4, list);
+}
+void SearchThree(const PatternSky& sky, PatternList& list)
+{
+    SearchStelliums(sky, 3, list);
+}
+
+// The searches by pattern kind.
+constexpr Search kSearches[intNumPatternKinds] = { SearchGrandTrines, SearchKites, SearchRectangles, SearchTSquares,
+    SearchGrandCrosses, SearchYods, SearchYodKites, SearchTrapeziums, SearchSix, SearchFive, SearchFour, SearchThree,
+    SearchGrandSextiles, SearchMidpoints };
+
+QString Find(int intKind, const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    PatternList list(intKind, blnLongForm);
+    kSearches[intKind](sky, list);
+    intCount = list.intCount;
+    return list.strText;
+}
+
+// The report's order of searches; visit(kind, list) after each that ran, and
+// the smaller stelliums skipped once a larger one was found.
+template <typename Visit> void RunSearches(const PatternSky& sky, bool blnLongForm, bool blnWithText, Visit visit)
+{
+    for (int intKind = 0; intKind < intNumPatternKinds; ++intKind) {
+        PatternList list(intKind, blnLongForm, blnWithText);
+        kSearches[intKind](sky, list);
+        visit(intKind, list);
+        if (intKind >= patSixStellium && intKind < patThreeStellium && list.intCount > 0)
+            intKind = patThreeStellium; // a larger stellium was found
     }
-    for (int intKind = patSixStellium; intKind <= patThreeStellium; ++intKind) {
-        int intCount = 0;
-        const QString strText = searches[intKind](blnLongForm, intCount);
-        if (record(intKind, strText, intCount)) {
-            for (int intSmaller = intKind + 1; intSmaller <= patThreeStellium; ++intSmaller)
-                intPatternCount[intSmaller] = 0;
-            break;
+}
+
+} // namespace
+
+PatternSky MakePatternSky(
+    const double (&L)[intMaxBodies + 1], int intNumBodies, const OrbTable& udtOrbs, double dblMidpointOrb)
+{
+    PatternSky sky;
+    sky.intNumBodies = intNumBodies;
+    sky.dblMidpointOrb = dblMidpointOrb;
+    for (int k = 1; k <= intNumAspectKinds; ++k)
+        sky.dblOrb[k] = udtOrbs.dblOrb[k][0];
+    for (int i = 0; i <= intMaxBodies; ++i)
+        sky.dblLongitude[i] = L[i];
+    for (int i = 1; i <= intMaxBodies; ++i) {
+        for (int j = i; j <= intMaxBodies; ++j) {
+            const bool blnBoth = L[i] >= 0 && L[j] >= 0;
+            sky.dblSeparation[i][j] = sky.dblSeparation[j][i] = blnBoth ? ShorterArc(L[i], L[j]) : -1.0;
         }
     }
-    int intCount = 0;
-    const QString strSextiles = FindGrandSextiles(blnLongForm, intCount);
-    record(patGrandSextile, strSextiles, intCount);
-    QString strMidpoints;
-    CheckForMidpoint(blnLongForm, intCount, strMidpoints);
-    record(patMidpoint, strMidpoints, intCount);
+    return sky;
+}
+
+bool IsAspectInSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation)
+{
+    const double s = sky.dblSeparation[b1][b2];
+    if (s < 0)
+        return false;
+    dblDeviation = std::fabs(s - dblAspectAngle[k]);
+    return dblDeviation < sky.dblOrb[k];
+}
+
+QString FindGrandTrines(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patGrandTrine, sky, blnLongForm, intCount);
+}
+QString FindKites(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patKite, sky, blnLongForm, intCount);
+}
+QString FindRectangles(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patRectangle, sky, blnLongForm, intCount);
+}
+QString FindTSquares(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patTSquare, sky, blnLongForm, intCount);
+}
+QString FindGrandCrosses(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patGrandCross, sky, blnLongForm, intCount);
+}
+QString FindYods(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patYod, sky, blnLongForm, intCount);
+}
+QString FindYodKites(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patYodKite, sky, blnLongForm, intCount);
+}
+QString FindTrapeziums(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patTrapezium, sky, blnLongForm, intCount);
+}
+QString FindSixStelliums(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patSixStellium, sky, blnLongForm, intCount);
+}
+QString FindFiveStelliums(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patFiveStellium, sky, blnLongForm, intCount);
+}
+QString FindFourStelliums(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patFourStellium, sky, blnLongForm, intCount);
+}
+QString FindThreeStelliums(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patThreeStellium, sky, blnLongForm, intCount);
+}
+QString FindGrandSextiles(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patGrandSextile, sky, blnLongForm, intCount);
+}
+
+QString FindMidpoints(const PatternSky& sky, bool blnLongForm, int& intCount)
+{
+    return Find(patMidpoint, sky, blnLongForm, intCount);
+}
+
+QString MidpointLine(const PatternSky& sky, int a, int b, int c, bool blnLongForm)
+{
+    int intLine[3];
+    if (!FindMidpointBody(sky, a, b, c, intLine))
+        return {};
+    return BodiesText({ intLine[0], intLine[1], intLine[2] }, blnLongForm);
+}
+
+QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatternCount[intNumPatternKinds])
+{
+    QString strReport;
+    RunSearches(sky, blnLongForm, true, [&](int intKind, const PatternList& list) {
+        if (list.strText.isEmpty())
+            return;
+        strReport += list.strText + strCrLf;
+        intPatternCount[intKind] = list.intCount;
+        if (intKind >= patSixStellium && intKind < patThreeStellium) {
+            for (int intSmaller = intKind + 1; intSmaller <= patThreeStellium; ++intSmaller)
+                intPatternCount[intSmaller] = 0;
+        }
+    });
     return strReport;
+}
+
+void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds])
+{
+    for (int intKind = 0; intKind < intNumPatternKinds; ++intKind)
+        intPatternCount[intKind] = 0;
+    RunSearches(
+        sky, false, false, [&](int intKind, const PatternList& list) { intPatternCount[intKind] = list.intCount; });
 }
 
 } // namespace qal

@@ -1,10 +1,15 @@
-// Aspect patterns among the bodies of chart slot 0.
+// Aspect patterns among the bodies of one chart.
 //
-// Each search looks at bodies 1..intNumBodies with the base orbs and returns
-// one line per occurrence ("\r\n" after each), empty when there is none, and
-// counts the occurrences. The short form is "T-square: Ma-Ju-Sa (average orb
-// 2°15')"; the long form names the bodies in full ("Mars-Jupiter-Saturn").
+// The searches look at bodies 1..intNumBodies of a PatternSky (the
+// longitudes of one chart with the base orbs, its separations worked out
+// once and shared by every search) and return one line per occurrence
+// ("\r\n" after each), empty when there is none, and count the occurrences.
+// The short form is "T-square: Ma-Ju-Sa (average orb 2°15')"; the long form
+// names the bodies in full ("Mars-Jupiter-Saturn").
 #pragma once
+
+#include "aspects/Orbs.h"
+#include "astro/AstroTables.h"
 
 #include <QString>
 
@@ -27,35 +32,57 @@ enum PatternKind {
     patMidpoint,
 };
 
-QString FindGrandTrines(bool blnLongForm, int& intCount);
-QString FindKites(bool blnLongForm, int& intCount);
-QString FindRectangles(bool blnLongForm, int& intCount);
-QString FindTSquares(bool blnLongForm, int& intCount);
-QString FindGrandCrosses(bool blnLongForm, int& intCount);
-QString FindYods(bool blnLongForm, int& intCount);
-QString FindYodKites(bool blnLongForm, int& intCount);
-QString FindTrapeziums(bool blnLongForm, int& intCount);
-QString FindSixStelliums(bool blnLongForm, int& intCount);
-QString FindFiveStelliums(bool blnLongForm, int& intCount);
-QString FindFourStelliums(bool blnLongForm, int& intCount);
-QString FindThreeStelliums(bool blnLongForm, int& intCount);
-// Sets the count to 1 whenever it lists an occurrence, however many.
-QString FindGrandSextiles(bool blnLongForm, int& intCount);
+struct PatternSky {
+    double dblLongitude[intMaxBodies + 1] = {}; // radians; negative = not available
+    int intNumBodies = intMaxBodies;
+    double dblSeparation[intMaxBodies + 1][intMaxBodies + 1] = {}; // shorter arc; −1 without a position
+    double dblOrb[8] = {}; // base orbs of kinds 1..7
+    double dblMidpointOrb = 0; // radians
+};
 
-// Bodies standing at the midpoint (or the opposite point) of two others,
-// within the midpoint orb of the configuration; the Moon never takes part.
-void CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText);
+// The sky of longitudes L (bodies 1..10) with the bodies 1..intNumBodies
+// taking part, the base orbs of udtOrbs and the midpoint orb in radians.
+PatternSky MakePatternSky(
+    const double (&L)[intMaxBodies + 1], int intNumBodies, const OrbTable& udtOrbs, double dblMidpointOrb);
 
-// The line for bodies a, b and c without the pattern name: the two outer
-// bodies in ascending order with the midpoint body between them; empty when
-// none of the three stands at the midpoint of the other two.
-QString MidpointText(int a, int b, int c, bool blnLongForm);
+// Whether bodies b1 and b2 form kind k with the base orbs; the deviation is
+// handed back in any case (when both have a position).
+bool IsAspectInSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation);
+
+QString FindGrandTrines(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindKites(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindRectangles(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindTSquares(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindGrandCrosses(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindYods(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindYodKites(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindTrapeziums(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindSixStelliums(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindFiveStelliums(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindFourStelliums(const PatternSky& sky, bool blnLongForm, int& intCount);
+QString FindThreeStelliums(const PatternSky& sky, bool blnLongForm, int& intCount);
+// Sets the count to 1 whenever it lists an occurrence.
+QString FindGrandSextiles(const PatternSky& sky, bool blnLongForm, int& intCount);
+
+// Midpoint configurations of the bodies 1..9 (never the Moon): one body at
+// the midpoint of two others, or opposite it, within the midpoint orb. (The
+// main window's CheckForMidpoint runs it on the shown chart.)
+QString FindMidpoints(const PatternSky& sky, bool blnLongForm, int& intCount);
+
+// The line of bodies a, b and c when one of them stands at the midpoint of
+// the other two: outer bodies in ascending order with the midpoint body
+// between them; "" otherwise. (The main window's MidpointText.)
+QString MidpointLine(const PatternSky& sky, int a, int b, int c, bool blnLongForm);
 
 // Runs every search in the report's order: kinds 0 to 7, the largest
 // stellium found (the smaller ones are then not searched and count 0), the
 // grand sextile and the midpoints. Each non-empty result is followed by a
 // blank line; its count goes into intPatternCount, while a kind that found
 // nothing keeps its previous count.
-QString RunPatternSearches(bool blnLongForm, int intPatternCount[14]);
+QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatternCount[intNumPatternKinds]);
+
+// The same counts as RunPatternSearches in the short form gives, without
+// writing any text: every count is set (0 for a kind not found).
+void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds]);
 
 } // namespace qal

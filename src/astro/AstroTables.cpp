@@ -1,7 +1,6 @@
 #include "astro/AstroTables.h"
 
 #include "platform/Ephemeris.h"
-#include "settings/Configuration.h"
 #include "text/Texts.h"
 
 #include <cmath>
@@ -18,12 +17,6 @@ QString strPatternName[intNumPatternKinds];
 double dblAspectAngle[intNumAspectKinds + 1];
 double dblColorPalette[12];
 bool blnInnerPlanet[intMaxBodies + 1];
-
-double dblChartJD[3];
-double dblLongitude[2][intMaxBodies + 1];
-bool intRetrograde[2][intMaxBodies + 1];
-int intNumBodies = intMaxBodies;
-int intAspectCount[intNumAspectKinds + 1];
 QString strDataFolder;
 
 namespace {
@@ -112,6 +105,15 @@ const AspectNames kAspectNames[intNumAspectKinds + 1] = {
     { "Qui", "Qui", "Quincunx", "quincunx to", "quincunx", "quincunx (150", "Quinkunx", "Quinkunx (150" },
 };
 const double kAspectDegrees[intNumAspectKinds + 1] = { 0, 0, 180, 90, 120, 60, 30, 150 };
+const double kDefaultColors[intNumAspectKinds + 1] = {
+    0, RGBColor(255, 255, 0), // conjunction: yellow
+    RGBColor(255, 0, 255), // opposition: magenta
+    RGBColor(255, 0, 0), // square: red
+    RGBColor(0, 255, 0), // trine: green
+    RGBColor(0, 255, 255), // sextile: cyan
+    RGBColor(128, 128, 255), // semisextile
+    RGBColor(128, 128, 128), // quincunx: grey
+};
 
 const NamePair kPatternNames[intNumPatternKinds] = {
     { "Grand trine", "Großes Trigon" },
@@ -152,14 +154,18 @@ QString Pick(const NamePair& pair, bool blnGerman)
 
 } // namespace
 
-void InitAstroTables(const QString& strProgramFolder)
+double DefaultAspectColor(int k)
 {
-    strDataFolder = strProgramFolder;
+    return (k >= 1 && k <= intNumAspectKinds) ? kDefaultColors[k] : 0;
+}
+
+void InitAstroTables(const QString& strDataFiles)
+{
+    strDataFolder = strDataFiles;
     if (!strDataFolder.endsWith(QLatin1Char('/')))
         strDataFolder += QLatin1Char('/');
     platform::SetDataFilesFolder(strDataFolder);
 
-    udtConfig.blnIncludeTransitingMoon = true;
     for (int b = 0; b <= intMaxBodies; ++b)
         blnInnerPlanet[b] = b >= 1 && b <= 4;
     for (int b = 1; b <= intMaxBodies + 1; ++b)
@@ -168,10 +174,8 @@ void InitAstroTables(const QString& strProgramFolder)
         strSignGlyph[s] = QString(QLatin1Char(kSignGlyphs[s]));
     for (int i = 0; i < 12; ++i)
         dblColorPalette[i] = kPalette[i];
-    for (int k = 1; k <= intNumAspectKinds; ++k) {
-        udtConfig.dblAspectColor[k] = DefaultAspectColor(k);
-        dblAspectAngle[k] = kAspectDegrees[k] / 360.0 * dblTwoPi;
-    }
+    for (int k = 0; k <= intNumAspectKinds; ++k)
+        dblAspectAngle[k] = DegToRad(kAspectDegrees[k]);
     SetAstroNames();
 }
 
@@ -208,9 +212,9 @@ void SetAstroNames()
 
 QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle)
 {
-    if (dblAngle < 0 || dblAngle >= dblTwoPi)
+    if (!(dblAngle >= 0 && dblAngle < dblTwoPi)) // NaN too
         return {};
-    const double dblDeg = dblAngle / dblTwoPi * 360.0;
+    const double dblDeg = RadToDeg(dblAngle);
     int d = static_cast<int>(std::floor(dblDeg));
     int m = static_cast<int>(std::nearbyint((dblDeg - d) * 60.0)); // halves to even
     if (m == 60) {
@@ -240,9 +244,9 @@ QString AngleToDegMinText(
         dblAngle = -dblAngle;
         strSign = QStringLiteral("-");
     }
-    if (dblAngle >= dblTwoPi)
+    if (!(dblAngle < dblTwoPi)) // NaN too
         return {};
-    const double dblDegrees = dblAngle / dblTwoPi * 360.0;
+    const double dblDegrees = RadToDeg(dblAngle);
     int D = static_cast<int>(dblDegrees + 0.00001);
     int M = static_cast<int>(std::nearbyint((dblDegrees - D) * 60.0));
     if (M == 60) {
@@ -259,9 +263,9 @@ QString AngleToDegMinText(
     return strSign + QString::number(D) + QStringLiteral("°") + strMinutes + QStringLiteral("'");
 }
 
-QString ZodiacName(bool blnWithFullStop)
+QString ZodiacText(bool blnSidereal, bool blnWithFullStop)
 {
-    QString strName = GetText(udtConfig.blnSidereal ? 46 : 47);
+    QString strName = GetText(blnSidereal ? TextId::SiderealZodiac : TextId::TropicalZodiac);
     if (blnWithFullStop)
         strName += QLatin1Char('.');
     return strName;

@@ -6,22 +6,17 @@
 // 5 sextile, 6 semisextile, 7 quincunx; pattern kinds 0..13.
 //
 // The tables are filled once by InitAstroTables at start-up; the name tables
-// are refilled by SetAstroNames on every language switch. The chart state is
-// written by the computation of the main window and read by the table, the
-// wheel, the pattern search and the durations.
+// are refilled by SetAstroNames on every language switch. The chart state
+// lives in astro/ChartState.h.
 #pragma once
+
+#include "astro/Angles.h"
+#include "astro/ChartState.h"
 
 #include <QString>
 
 namespace qal {
 
-// Angles are radians throughout; 2π and π as the program has always taken them.
-constexpr double dblTwoPi = 6.28318530717959;
-constexpr double dblPi = 3.14159265358979;
-
-constexpr int intMaxBodies = 10;
-constexpr int intMoon = 10;
-constexpr int intPluto = 9;
 constexpr int intNumAspectKinds = 7;
 constexpr int intNumPatternKinds = 14;
 constexpr int intNumSigns = 12;
@@ -50,14 +45,7 @@ extern QString strPatternName[intNumPatternKinds];
 extern double dblAspectAngle[intNumAspectKinds + 1]; // radians
 extern double dblColorPalette[12]; // colours the dialog cycles through
 extern bool blnInnerPlanet[intMaxBodies + 1]; // Sun to Mars
-
-// --- Chart state of the last computation ---
-extern double dblChartJD[3]; // moments (UT) of date sets 0..2; negative = invalid
-extern double dblLongitude[2][intMaxBodies + 1]; // chart slot, body: radians; negative = not available
-extern bool intRetrograde[2][intMaxBodies + 1]; // chart slot, body
-extern int intNumBodies; // 9 (without the Moon) or 10
-extern int intAspectCount[intNumAspectKinds + 1]; // aspects of each kind found
-extern QString strDataFolder; // program folder with a trailing "/"
+extern QString strDataFolder; // folder of the data files, with a trailing "/"
 
 // Colour value with red in the low byte, green in the middle, blue in the high byte.
 constexpr double RGBColor(int r, int g, int b)
@@ -65,9 +53,12 @@ constexpr double RGBColor(int r, int g, int b)
     return r + 256.0 * g + 65536.0 * b;
 }
 
-// Fills every table. strProgramFolder becomes strDataFolder and is handed to
-// the ephemeris as its data folder.
-void InitAstroTables(const QString& strProgramFolder);
+// The colour of aspect kind k (1..7) before any configuration; 0 otherwise.
+double DefaultAspectColor(int k);
+
+// Fills every table. strDataFiles (the folder of qal.dat and pluto.slx)
+// becomes strDataFolder and is handed to the ephemeris as its data folder.
+void InitAstroTables(const QString& strDataFiles);
 
 // Fills the name tables for the current language: German when it is German,
 // English for every other language. "Earth" is only set when English.
@@ -81,7 +72,7 @@ QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle);
 QString AngleToDegMinText(double dblAngle, bool blnOmitZeroMinutes = false, bool blnBlankBeforeMinutes = false,
     bool blnAllowNegative = false, bool blnRollOver360 = false);
 
-// The name of the zodiac in use (sidereal or tropical), optionally with ".".
-QString ZodiacName(bool blnWithFullStop);
+// The name of the sidereal or the tropical zodiac, optionally with ".".
+QString ZodiacText(bool blnSidereal, bool blnWithFullStop);
 
 } // namespace qal

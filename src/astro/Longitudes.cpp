@@ -4,7 +4,6 @@
 #include "astro/PlutoTable.h"
 #include "platform/Calendar.h"
 #include "platform/Ephemeris.h"
-#include "settings/Configuration.h"
 
 #include <cmath>
 
@@ -18,19 +17,6 @@ int EphemerisPlanetNumber(int intBody)
     case 3: return 2;
     default: return intBody;
     }
-}
-
-double NormalizeAngle(double dblAngle)
-{
-    if (!std::isfinite(dblAngle))
-        return 0.0;
-    if (dblAngle < -dblTwoPi || dblAngle >= 2 * dblTwoPi)
-        dblAngle = std::fmod(dblAngle, dblTwoPi);
-    while (dblAngle < 0)
-        dblAngle += dblTwoPi;
-    while (dblAngle >= dblTwoPi)
-        dblAngle -= dblTwoPi;
-    return dblAngle;
 }
 
 int YearOfJD(double t)
@@ -53,7 +39,7 @@ double SiderealOffset(int intYear)
     return 0.416314 + (intYear - 2000) * 243.8 / 1000000.0;
 }
 
-double GetLongitude(int b, double t)
+double LongitudeAt(int b, double t, bool blnSidereal)
 {
     const int intPlanet = EphemerisPlanetNumber(b);
     const int y = YearOfJD(t);
@@ -68,16 +54,21 @@ double GetLongitude(int b, double t)
         L = -1.0;
     if (L < 0)
         return L;
-    if (udtConfig.blnSidereal)
+    if (blnSidereal)
         L = NormalizeAngle(L - SiderealOffset(y));
     return L;
 }
 
-bool IsRetrograde(int b, double dblLongitude, double t)
+LongitudeSource EphemerisSource(bool blnSidereal)
+{
+    return [blnSidereal](int b, double t) { return LongitudeAt(b, t, blnSidereal); };
+}
+
+bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, double t)
 {
     if (dblLongitude < 0 || b == 1 || b == intMoon)
         return false;
-    const double L1 = GetLongitude(b, t + 1.0 / 48.0);
+    const double L1 = source(b, t + 1.0 / 48.0);
     if (L1 < 0)
         return false;
     const double d = L1 - dblLongitude;

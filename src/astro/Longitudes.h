@@ -4,21 +4,29 @@
 // from the lunar function. All angles are radians; moments are Julian days in
 // Universal Time. A negative longitude is not available: −99 before and −100
 // after the range of the Pluto table and the Moon (1600-01-01 .. 2099-12-31),
-// any other negative value an ephemeris failure passed on unchanged.
+// any other negative value an ephemeris failure passed on unchanged (also for
+// moments no ephemeris reaches, NaN and infinities included).
 #pragma once
 
+#include <functional>
+
 namespace qal {
+
+// Where a computation takes its longitudes from: body (1..10) and moment (UT)
+// in, radians or a negative code out. The ephemeris in either zodiac is one
+// source; tests hand in constructed skies.
+using LongitudeSource = std::function<double(int intBody, double dblMoment)>;
 
 // Ephemeris planet number of a body: Sun 3, Mercury 1, Venus 2, Mars .. Neptune
 // unchanged; Pluto and the Moon keep their own numbers.
 int EphemerisPlanetNumber(int intBody);
 
-// Longitude of body b (1..10) at moment t: tropical, or sidereal when the
-// configuration says so (shifted by an offset that steps once a year).
-double GetLongitude(int b, double t);
+// Longitude of body b (1..10) at moment t, tropical, or sidereal (shifted by
+// an offset that steps once a year) when blnSidereal is set.
+double LongitudeAt(int b, double t, bool blnSidereal);
 
-// The angle brought into [0, 2π).
-double NormalizeAngle(double dblAngle);
+// The ephemeris as a longitude source in the given zodiac.
+LongitudeSource EphemerisSource(bool blnSidereal);
 
 // Gregorian calendar year of a moment.
 int YearOfJD(double t);
@@ -30,8 +38,8 @@ double MoonLongitude(double t);
 double SiderealOffset(int intYear);
 
 // True when body b, standing at dblLongitude at moment t, moves backwards:
-// its longitude half an hour later is smaller by less than half a turn.
-// Never true for the Sun, the Moon or a body without a position.
-bool IsRetrograde(int b, double dblLongitude, double t);
+// its longitude half an hour later (from source) is smaller by less than half
+// a turn. Never true for the Sun, the Moon or a body without a position.
+bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, double t);
 
 } // namespace qal

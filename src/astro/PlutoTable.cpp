@@ -15,14 +15,23 @@ QByteArray g_strPlutoTable;
 
 constexpr int kShiftCycle = 55;
 
-bool IsValidEntry(QByteArrayView entry, int k)
+// The sixties, degrees and minutes of entry k from its three characters.
+struct PlutoEntry {
+    int a, b, c;
+};
+
+PlutoEntry DecodeEntry(const char* entry, int k)
 {
-    if (entry.size() != 3)
+    return { static_cast<unsigned char>(entry[0]) - 58 - k % kShiftCycle, static_cast<unsigned char>(entry[1]) - 59,
+        static_cast<unsigned char>(entry[2]) - 60 };
+}
+
+bool IsValidEntry(QByteArrayView line, int k)
+{
+    if (line.size() != 3)
         return false;
-    const int a = static_cast<unsigned char>(entry[0]) - 58 - k % kShiftCycle;
-    const int b = static_cast<unsigned char>(entry[1]) - 59;
-    const int c = static_cast<unsigned char>(entry[2]) - 60;
-    return a >= 0 && a <= 5 && b >= 0 && b <= 59 && c >= 0 && c <= 59 && 60 * a + b < 360;
+    const PlutoEntry e = DecodeEntry(line.data(), k);
+    return e.a >= 0 && e.a <= 5 && e.b >= 0 && e.b <= 59 && e.c >= 0 && e.c <= 59 && 60 * e.a + e.b < 360;
 }
 
 } // namespace
@@ -36,22 +45,29 @@ bool LoadPlutoTable(const QString& strFileName, QString& strError)
     qsizetype intCount = 0;
     int intErrorNumber = 0;
     const auto takeEntry = [&](QByteArrayView line) {
+        if (k == intPlutoTableEntries) {
+            strBadEntry = QStringLiteral("The file holds more than %1 entries.").arg(intPlutoTableEntries);
+            return false;
+        }
         if (!IsValidEntry(line, k)) {
-            strBadEntry = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(QString::fromUtf8(line));
+            strBadEntry = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(PrintableExcerpt(line, 12));
             return false;
         }
         table.append(line);
         ++k;
         return true;
     };
-    if (!ForEachFileLine(strDataFolder + strFileName, true, true, takeEntry, intCount, strError, intErrorNumber))
+    if (!ForEachFileLine(strDataFolder + strFileName, intMaxPlutoFileBytes, true, true, takeEntry, intCount, strError,
+            intErrorNumber))
         return false;
     if (!strBadEntry.isEmpty()) {
         strError = strBadEntry;
         return false;
     }
-    if (table.isEmpty()) {
-        strError = QStringLiteral("The file holds no entries.");
+    if (k < intPlutoTableEntries) {
+        strError = QStringLiteral("The file holds %1 of the %2 entries needed; it is incomplete.")
+                       .arg(k)
+                       .arg(intPlutoTableEntries);
         return false;
     }
     g_strPlutoTable = std::move(table);
@@ -76,11 +92,8 @@ int PlutoTableSize()
 
 double PlutoTableValue(int k)
 {
-    const char* entry = g_strPlutoTable.constData() + 3 * static_cast<qsizetype>(k);
-    const int a = static_cast<unsigned char>(entry[0]) - 58 - k % kShiftCycle;
-    const int b = static_cast<unsigned char>(entry[1]) - 59;
-    const int c = static_cast<unsigned char>(entry[2]) - 60;
-    return (60 * a + b) + c / 60.0;
+    const PlutoEntry e = DecodeEntry(g_strPlutoTable.constData() + 3 * static_cast<qsizetype>(k), k);
+    return (60 * e.a + e.b) + e.c / 60.0;
 }
 
 double PlutoLongitude(double t)
@@ -104,7 +117,7 @@ double PlutoLongitude(double t)
     double L = p0 + f * (p1 - p0);
     if (L >= 360)
         L -= 360;
-    return L / 360.0 * dblTwoPi;
+    return DegToRad(L);
 }
 
 QString EncodePlutoEntry(int k, int intDegrees, int intMinutes)

@@ -15,9 +15,12 @@ namespace qal {
 constexpr int intFirstTableDay = 2305448; // 1600-01-01
 constexpr int intLastTableDay = 2488069; // 2099-12-31
 constexpr int intPlutoTableEntries = 182623; // through 2100-01-01
+constexpr qint64 intMaxPlutoFileBytes = 4 * 1024 * 1024; // generous for 182,623 short lines
 
-// Reads strDataFolder + strFileName. On failure returns false with the reason
-// in strError, and the table loaded before stays in use.
+// Reads strDataFolder + strFileName. A table is accepted only when it is an
+// ordinary file holding every entry the range needs, each well formed; on
+// failure returns false with the reason in strError (quoting at most a short,
+// printable excerpt of a bad line), and the table loaded before stays in use.
 bool LoadPlutoTable(const QString& strFileName, QString& strError);
 
 // The message the user is shown when the table cannot be read.
@@ -31,7 +34,7 @@ int PlutoTableSize();
 double PlutoTableValue(int k);
 
 // Pluto at moment t (UT), radians, interpolated between the two days around
-// it; −99 before 1600-01-01, −100 after 2099-12-31 or beyond a short table.
+// it; −99 before 1600-01-01, −100 after 2099-12-31 or beyond the loaded table.
 double PlutoLongitude(double t);
 
 // The three characters that encode dblDegrees (already rounded to the arc

@@ -1,8 +1,7 @@
 #include "dates/DatePr2.h"
 
+#include "platform/Clock.h"
 #include "text/Texts.h"
-
-#include <QDateTime>
 
 #include <cmath>
 
@@ -24,23 +23,6 @@ const char* const kWeekdaysEnglish[7]
     = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
 const char* const kWeekdaysGerman[7]
     = { "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag" };
-
-struct NorthAmericanZone {
-    int intIndex;
-    const char* strName;
-};
-const NorthAmericanZone kNorthAmericanZones[] = {
-    { 4, "HAST" },
-    { 6, "AKST/HADT" },
-    { 8, "PST/AKDT" },
-    { 10, "MST/PDT" },
-    { 12, "CST/MDT" },
-    { 14, "EST/CDT" },
-    { 16, "AST/EDT" },
-    { 17, "NST" },
-    { 18, "ADT" },
-    { 19, "NDT" },
-};
 
 QString TwoDigits(long long v)
 {
@@ -103,42 +85,7 @@ QStringList HourListItems()
     return items;
 }
 
-QStringList TimezoneListItems(bool blnNorthAmerican)
-{
-    QStringList items { QString() };
-    for (int h = 11; h >= 0; --h) {
-        items << QStringLiteral("GMT-%1:30").arg(h);
-        items << (h > 0 ? QStringLiteral("GMT-%1:00").arg(h) : QStringLiteral("GMT"));
-    }
-    for (int h = 0; h <= 11; ++h) {
-        if (h > 0)
-            items << QStringLiteral("GMT+%1:00").arg(h);
-        items << QStringLiteral("GMT+%1:30").arg(h);
-    }
-    if (blnNorthAmerican) {
-        for (const NorthAmericanZone& zone : kNorthAmericanZones)
-            items[zone.intIndex] = QString::fromLatin1(zone.strName);
-    }
-    return items;
-}
-
-int TimezoneItemValue(int i)
-{
-    if (i < 1 || i >= intTimezoneListCount)
-        return 0;
-    return (i - intTimezoneListCount / 2) * 30;
-}
-
-int TimezoneIndexOfMinutes(int intMinutes)
-{
-    for (int i = 1; i < intTimezoneListCount; ++i) {
-        if (TimezoneItemValue(i) == intMinutes)
-            return i;
-    }
-    return 0;
-}
-
-double InputDateToDayNumber(DateSetInput& udtInput)
+double DateSetToDayValue(DateSetInput& udtInput)
 {
     int n = 0;
     const double dblCode = ReadDayNumber(udtInput, n);
@@ -147,7 +94,7 @@ double InputDateToDayNumber(DateSetInput& udtInput)
     return n + ((udtInput.intHour - 1) * 30) / 1440.0;
 }
 
-double InputDateToAJDate(DateSetInput& udtInput, int intComputerTzIndex)
+double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex)
 {
     int n = 0;
     const double dblCode = ReadDayNumber(udtInput, n);
@@ -211,6 +158,8 @@ QString DayFractionToText(double f, bool blnWithSeconds)
 
 void RoundToHalfHour(double& x)
 {
+    if (!(std::fabs(x) < 1e15))
+        return;
     double n = std::floor(x);
     const double f = x - n;
     if (f == 0)
@@ -247,30 +196,14 @@ QString SeparateThousands(const QString& strNumber, const QString& strSeparator)
 
 bool IsLeapYear(int y, const QString& strCalendar)
 {
-    if (y % 4 != 0)
-        return false;
-    if (y % 400 != 0 && y % 100 == 0)
-        return strCalendar.left(1).toUpper() == QLatin1String("J");
-    return true;
+    if (strCalendar.left(1).toUpper() == QLatin1String("J"))
+        return y % 4 == 0;
+    return platform::IsGregorianLeapYear(y);
 }
 
 int DaysInMonth(int m, int y)
 {
-    switch (m) {
-    case 2: return IsLeapYear(y, QStringLiteral("G")) ? 29 : 28;
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-    case 12: return 31;
-    case 4:
-    case 6:
-    case 9:
-    case 11: return 30;
-    default: return 0;
-    }
+    return platform::GregorianMonthLength(m, y);
 }
 
 QString CleanIntegerText(const QString& strText, bool blnAllowMinus, bool blnAllowPlus)
@@ -309,7 +242,7 @@ void SetComputerTimeZone()
 
 double GetComputerAJDate()
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = platform::ComputerLocalNow();
     const QDate date = now.date();
     const QTime time = now.time();
     EuroDate udtDate;

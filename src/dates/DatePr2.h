@@ -6,6 +6,7 @@
 // proleptic before 1582, in years 1 to 2799.
 #pragma once
 
+#include "dates/TimeZones.h"
 #include "platform/Calendar.h"
 
 #include <QString>
@@ -35,14 +36,6 @@ QStringList DayListItems(); // "", "1" .. "31"
 QStringList HourListItems(); // "", "00:00", "00:30" .. "23:30"
 constexpr int intHourListCount = 49;
 constexpr int intNoonHourIndex = 25; // "12:00"
-// The 48 zone texts: "", "GMT-11:30" .. "GMT" .. "GMT+11:30"; with
-// blnNorthAmerican ten of them show North American names instead.
-QStringList TimezoneListItems(bool blnNorthAmerican);
-constexpr int intTimezoneListCount = 48;
-// Offset of zone entry i in minutes east (0 for the empty entry).
-int TimezoneItemValue(int i);
-// The first entry (1..47) whose offset is intMinutes, or 0.
-int TimezoneIndexOfMinutes(int intMinutes);
 
 // What one date set's inputs hold. Reading it cleans the year text and fills
 // in the defaults it used, so the window can show the values that counted.
@@ -55,12 +48,15 @@ struct DateSetInput {
 };
 
 // Local day number + local clock time / 1440 minutes, or a negative code.
-// An empty hour becomes "12:00".
-double InputDateToDayNumber(DateSetInput& udtInput);
+// The year is cleaned and an empty hour becomes "12:00". (The main window's
+// InputDateToDayNumber reads its controls through this.)
+double DateSetToDayValue(DateSetInput& udtInput);
 
-// The moment in UT, or a negative code. An empty zone becomes the computer's
-// zone entry intComputerTzIndex when there is one (offset 0 otherwise).
-double InputDateToAJDate(DateSetInput& udtInput, int intComputerTzIndex);
+// The moment in UT, or a negative code; as DateSetToDayValue, and an empty
+// zone becomes the computer's zone entry intComputerTzIndex when there is
+// one (offset 0 otherwise). (The main window's InputDateToAJDate reads its
+// controls through this.)
+double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex);
 
 // --- Texts ---
 QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
@@ -72,7 +68,8 @@ QString SeparateThousands(const QString& strNumber, const QString& strSeparator)
 QString MonthName(int m, bool blnAbbreviated, int intLanguage);
 
 // Rounds a day value (day number + fraction) to the nearest half hour; a
-// remainder of exactly 15 minutes rounds down.
+// remainder of exactly 15 minutes rounds down. Infinite and NaN values, and
+// values beyond any calendar, are left as they are.
 void RoundToHalfHour(double& x);
 
 bool IsLeapYear(int y, const QString& strCalendar);

@@ -1,12 +1,12 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/AstroTables.h"
-#include "mainwindow/PictureBox.h"
-#include "mainwindow/Twips.h"
-#include "platform/Colors.h"
-#include "platform/GlyphFont.h"
+#include "drawing/PictureBox.h"
 #include "platform/GlyphMap.h"
 #include "text/Texts.h"
+#include "ui/Colors.h"
+#include "ui/GlyphFont.h"
+#include "util/Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -111,9 +111,10 @@ void frmMain::CreateControls()
         cboTimezone[k] = new QComboBox(central);
         cboTimezone[k]->setMaxVisibleItems(24);
         cmdClear[k] = new QPushButton(central);
-        for (QComboBox* list : { cboMonthCE[k], cboHour[k], cboTimezone[k] })
-            connect(list, &QComboBox::activated, this, [this, k] { cboDateList_Click(k, false); });
-        connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDateList_Click(k, true); });
+        connect(cboMonthCE[k], &QComboBox::activated, this, [this, k] { cboMonthCE_Click(k); });
+        connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDayCE_Click(k); });
+        connect(cboHour[k], &QComboBox::activated, this, [this, k] { cboHour_Click(k); });
+        connect(cboTimezone[k], &QComboBox::activated, this, [this, k] { cboTimezone_Click(k); });
         connect(cmdClear[k], &QPushButton::clicked, this, [this, k] { cmdClear_Click(k); });
     }
 
@@ -194,8 +195,8 @@ void frmMain::LayOutControls()
     struct Column {
         int intLeft, intWidth;
     };
-    const Column label { 1200, 1500 }, year { 2760, 840 }, month { 3660, 1500 }, day { 5220, 720 }, hour { 6000, 1020 },
-        zone { 7080, 1560 }, clear { 8700, 900 };
+    const Column label { 1500, 1500 }, year { 3060, 840 }, month { 3960, 1500 }, day { 5520, 720 }, hour { 6300, 1020 },
+        zone { 7380, 1560 }, clear { 9000, 900 };
     for (int k = 0; k < 3; ++k) {
         const int intTop = kRowTop + k * kRowStep;
         const auto place = [&](QWidget* w, const Column& c) {
@@ -211,15 +212,15 @@ void frmMain::LayOutControls()
     }
 
     // Chart modes in a column to the right of the date sets.
-    constexpr int kModeLeft = 9900, kModeWidth = 4200, kModeStep = 285;
+    constexpr int kModeLeft = 10140, kModeWidth = 4200, kModeStep = 285;
     QRadioButton* modes[] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
     for (int i = 0; i < 6; ++i)
         modes[i]->setGeometry(Px(kModeLeft), Px(120 + i * kModeStep), Px(kModeWidth), Px(kModeStep));
-    optDegrees->setGeometry(Px(14400), Px(120), Px(1800), Px(kModeStep));
-    optRadians->setGeometry(Px(14400), Px(120 + kModeStep), Px(1800), Px(kModeStep));
+    optDegrees->setGeometry(Px(14640), Px(120), Px(1800), Px(kModeStep));
+    optRadians->setGeometry(Px(14640), Px(120 + kModeStep), Px(1800), Px(kModeStep));
 
-    cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(960), Px(kRowHeight + kRowStep));
-    cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(960), Px(kRowHeight));
+    cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(1320), Px(kRowHeight + kRowStep));
+    cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(1320), Px(kRowHeight));
 
     // View and stepping controls in a row just above the table.
     constexpr int kToolTop = 1800;
@@ -230,52 +231,48 @@ void frmMain::LayOutControls()
 
     picTable->move(Px(kLeft), Px(kTableTop));
     resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kTableTop + 12 * kCellHeight + 240));
-    EnableStepping(true);
+    EnableStepping(false);
 }
 
 void frmMain::SetLanguageDependentText()
 {
+    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
     for (int k = 0; k < 3; ++k) {
-        lblDateSet[k]->setText(GetText(4 + k));
-        cmdClear[k]->setText(GetText(8));
+        lblDateSet[k]->setText(GetText(kDateSets[k]));
+        cmdClear[k]->setText(GetText(TextId::Clear));
     }
-    optPlanetary->setText(GetText(9));
-    optNatal[0]->setText(GetText(10));
-    optNatal[1]->setText(GetText(11));
-    optPersonal[0]->setText(GetText(12));
-    optPersonal[1]->setText(GetText(13));
-    optSynastry->setText(GetText(14));
-    cmdNow->setText(GetText(18));
-    cmdCompute->setText(GetText(19));
-    cmdForwardBack[0]->setText(GetText(21) + QStringLiteral(" \u25B6"));
-    cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(22));
-    cmdToggleGraphic->setText(GetText(WheelShown() ? 41 : 37));
-    optDegrees->setText(GetText(400));
-    optRadians->setText(GetText(401));
+    optPlanetary->setText(GetText(TextId::ModePlanetary));
+    optNatal[0]->setText(GetText(TextId::ModeNatal1));
+    optNatal[1]->setText(GetText(TextId::ModeNatal2));
+    optPersonal[0]->setText(GetText(TextId::ModePersonal1));
+    optPersonal[1]->setText(GetText(TextId::ModePersonal2));
+    optSynastry->setText(GetText(TextId::ModeSynastry));
+    cmdNow->setText(GetText(TextId::Now));
+    cmdCompute->setText(GetText(TextId::Compute));
+    cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
+    cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));
+    cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
+    optDegrees->setText(GetText(TextId::Degrees));
+    optRadians->setText(GetText(TextId::Radians));
     for (QLineEdit* year : txbYearCE)
-        year->setPlaceholderText(GetText(402));
+        year->setPlaceholderText(GetText(TextId::YearPlaceholder));
 }
 
 void frmMain::GetRowCol(int intCell, int intNumCols)
 {
-    qal::GetRowCol(intCell, intNumCols, intRow, intCol);
-}
-
-QString frmMain::CellText(int intCell) const
-{
-    return udtGrid.cells.at(static_cast<size_t>(intCell)).strText;
+    CellRowCol(intCell, intNumCols, intRow, intCol);
 }
 
 void frmMain::RenderCell(int intCell)
 {
     QLabel* label = txbCell[intCell];
-    const GridCell& cell = udtGrid.cells[static_cast<size_t>(intCell)];
-    GetRowCol(intCell, udtGrid.intCols);
+    const GridCell& cell = m_shown.udtGrid.cells[static_cast<size_t>(intCell)];
+    GetRowCol(intCell, m_shown.udtGrid.intCols);
     label->setGeometry(Px(intCol * kCellWidth), Px(intRow * kCellHeight), Px(kCellWidth) - 1, Px(kCellHeight) - 1);
     QString strShown = cell.strText;
     strShown.remove(QLatin1Char('\r'));
     if (cell.blnGlyph) {
-        label->setFont(platform::GlyphFont(14));
+        label->setFont(ui::GlyphFont(14));
         label->setText(platform::GlyphSymbols(strShown));
     } else {
         QFont font = label->font();
@@ -287,8 +284,8 @@ void frmMain::RenderCell(int intCell)
     }
     QPalette palette = label->palette();
     const bool blnDefaultBack = cell.dblBackColor < 0;
-    palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : platform::ToQColor(cell.dblBackColor));
-    const QColor fore = platform::ToQColor(cell.dblForeColor);
+    palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : ui::ToQColor(cell.dblBackColor));
+    const QColor fore = ui::ToQColor(cell.dblForeColor);
     palette.setColor(QPalette::WindowText, blnDefaultBack ? LegibleOnWhite(fore) : fore);
     label->setPalette(palette);
     label->setVisible(cell.blnVisible);
@@ -297,12 +294,13 @@ void frmMain::RenderCell(int intCell)
 void frmMain::ShowTable()
 {
     setUpdatesEnabled(false);
-    const int intCells = udtGrid.CellCount();
+    const AspectGrid& grid = m_shown.udtGrid;
+    const int intCells = grid.CellCount();
     for (int i = 0; i < intCells; ++i)
         RenderCell(i);
     for (int i = intCells; i < txbCell.size(); ++i)
         txbCell[i]->hide();
-    picTable->resize(Px(udtGrid.intCols * kCellWidth), Px(udtGrid.intRows * kCellHeight));
+    picTable->resize(Px(grid.intCols * kCellWidth), Px(grid.intRows * kCellHeight));
     ShowReports();
     if (!WheelShown())
         picTable->show();
@@ -314,7 +312,7 @@ void frmMain::ShowReports()
     const bool blnSingle = IsSingleChartMode(intChartMode);
     QPlainTextEdit* shown = blnSingle ? txbReport : txbReport1;
     QPlainTextEdit* hidden = blnSingle ? txbReport1 : txbReport;
-    QString strText = blnSingle ? udtReports.strReport : udtReports.strReport1;
+    QString strText = blnSingle ? m_shown.udtReports.strReport : m_shown.udtReports.strReport1;
     strText.replace(strCrLf, QStringLiteral("\n"));
     shown->setPlainText(strText);
     shown->show();

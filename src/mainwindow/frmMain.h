@@ -1,14 +1,16 @@
-// The main window: three date sets, the chart modes, the aspect table and
-// the reports. Its handlers are split over several files by concern:
-// frmMain.cpp (controls, layout, captions, showing the table),
+// The main window: three date sets, the chart modes, the aspect table, the
+// reports and the chart wheel. Its handlers are split over several files by
+// concern: frmMain.cpp (controls, layout, captions, showing the table),
 // frmMainDates.cpp (the date sets), frmMainCompute.cpp (computing and the
 // chart modes), frmMainWheel.cpp (the chart wheel), frmMainStepping.cpp
-// (time stepping) and frmMainStartup.cpp (start-up).
+// (time stepping) and frmMainStartup.cpp (start-up). The computing itself
+// happens in the core (chart/); the window gathers inputs and shows results.
 #pragma once
 
-#include "mainwindow/AspectGrid.h"
-#include "mainwindow/ChartCompute.h"
-#include "mainwindow/ChartWheel.h"
+#include "chart/ChartCompute.h"
+#include "dates/DatePr2.h"
+#include "drawing/ChartWheel.h"
+#include "platform/DataPaths.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -24,7 +26,6 @@ class QWidget;
 
 namespace qal {
 
-struct DateSetInput;
 class PictureBox;
 
 class frmMain : public QMainWindow {
@@ -36,7 +37,7 @@ public:
     // Start-up: texts, tables, date lists, the Pluto table, the current
     // moment in Planetary mode, the first computation. False when the program
     // cannot run (the user has been told why).
-    bool Form_Load(const QString& strProgramFolder);
+    bool Form_Load(const platform::AppFolders& folders);
 
     // --- Computing (frmMainCompute.cpp) ---
     void cmdCompute_Click();
@@ -44,9 +45,11 @@ public:
     void optNatal_Click(int intIndex);
     void optPersonal_Click(int intIndex);
     void optSynastry_Click();
-    int SelectedChartMode() const;
-    void SelectChartMode(int intMode);
     void ReportInvalidDate(int k);
+    QString AddOrbToTitle(const QString& strTitle, bool blnPersonal, bool blnAddPeriod = false) const;
+    int GetTotalNumAspects() const;
+    void CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText) const;
+    QString MidpointText(int a, int b, int c, bool blnLongForm) const;
 
     // --- Date sets (frmMainDates.cpp) ---
     void SetUpTimezoneComboBoxes(bool blnPreserveIndices = false);
@@ -57,18 +60,18 @@ public:
     QString InputDateToString(int intI, bool blnAbbreviated);
     void SetDateToNow();
     void ShowWeekdayTip(int k);
-    void cboDateList_Click(int k, bool blnDayList);
+    void cboMonthCE_Click(int k);
+    void cboDayCE_Click(int k);
+    void cboHour_Click(int k);
+    void cboTimezone_Click(int k);
     void txbYearCE_KeyUp(int k, int intKeyCode);
+    void txbYearCE_LostFocus(int k);
     void cmdClear_Click(int k);
     void cmdNow_Click();
     void DateSetChanged(int k);
-    void txbYearCE_LostFocus(int k);
 
     // --- The chart wheel (frmMainWheel.cpp) ---
     void cmdToggleGraphic_Click();
-    void DrawWheel();
-    void ResetWheel();
-    bool WheelShown() const;
 
     // --- Time stepping (frmMainStepping.cpp) ---
     void cmdForwardBack_Click(int intIndex);
@@ -78,9 +81,12 @@ public:
 
     // --- The table (frmMain.cpp) ---
     void GetRowCol(int intCell, int intNumCols);
-    void ShowTable();
     void SetLanguageDependentText();
-    QString CellText(int intCell) const;
+
+    // What the last computation shows.
+    const AspectGrid& Grid() const { return m_shown.udtGrid; }
+    const ChartReports& Reports() const { return m_shown.udtReports; }
+    bool WheelShown() const;
 
     // Controls, as control arrays indexed by date set or element.
     QLineEdit* txbYearCE[3] = {};
@@ -108,13 +114,9 @@ public:
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
 
-    // State of the last computation.
-    AspectGrid udtGrid;
-    ChartReports udtReports;
-    WheelTextBlocks udtTextBlocks;
-    WheelDrawing udtWheel;
-    int intChartMode = modeNone;
-    int intPatternCount[14] = {};
+    // Window state the program's design names.
+    int intChartMode = modeNone; // the mode of the last computation that got past the dates
+    int intPatternCount[intNumPatternKinds] = {};
     int intRow = 0;
     int intCol = 0;
     int intComputerTzIndex = 0;
@@ -123,19 +125,39 @@ public:
     bool blnStepping = false;
     bool blnRunning = false;
     bool blnWaitingForTimer = false;
-    bool blnRunQuickly = false; // the run's "Run quickly" choice
-    bool blnLoaded = false;
 
 private:
+    // What the last computation put on screen.
+    struct ShownChart {
+        AspectGrid udtGrid;
+        ChartReports udtReports;
+        WheelTextBlocks udtTextBlocks; // the side texts name the moments computed
+        QString strComputedYear[3]; // year texts as last read by a computation
+    };
+    // The window's own flags.
+    struct WindowFlags {
+        bool blnLoaded = false;
+        bool blnRunQuickly = false; // the run's "Run quickly" choice
+    };
+
+    ShownChart m_shown;
+    WindowFlags m_flags;
+    platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
 
     void CreateControls();
     void LayOutControls();
     void ModeClicked();
+    int SelectedChartMode() const;
+    void SelectChartMode(int intMode);
     DateSetInput ReadDateSet(int k) const;
     void WriteDateSet(int k, const DateSetInput& udtInput);
+    void DateListClicked(int k, bool blnDayList);
+    void RejectDateSet(int k, double dblCode);
+    void ShowTable();
     void ShowReports();
-    void PrepareTextBlocks();
+    WheelTextBlocks PrepareTextBlocks() const;
+    void DrawWheel();
     void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);
 };

@@ -1,11 +1,12 @@
 // The main window's computation and its chart modes.
 #include "mainwindow/frmMain.h"
 
-#include "aspects/Aspects.h"
-#include "astro/AstroTables.h"
-#include "platform/MessageBoxes.h"
+#include "chart/CurrentChart.h"
+#include "settings/Configuration.h"
 #include "text/Texts.h"
+#include "ui/MessageBoxes.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -41,26 +42,38 @@ void frmMain::cmdCompute_Click()
     const int intMode = SelectedChartMode();
     if (intMode == modeNone)
         return;
-    if (WheelShown())
-        ResetWheel();
-    SetOrbs();
-    intNumBodies = NumBodiesForMode(intMode);
+    SetOrbTable(udtConfig);
 
     // Read the moments the mode needs, in date-set order; the first invalid
     // one is reported and everything shown stays as it was.
+    ChartRequest request;
+    request.intMode = intMode;
+    request.blnRadians = optRadians->isChecked();
     for (int k = 0; k < 3; ++k) {
         if (!ModeUsesDateSet(intMode, k))
             continue;
-        dblChartJD[k] = InputDateToAJDate(k);
-        if (dblChartJD[k] < 0) {
-            ReportInvalidDate(k);
+        request.dblChartJD[k] = InputDateToAJDate(k);
+        if (request.dblChartJD[k] < 0) {
+            RejectDateSet(k, request.dblChartJD[k]);
             return;
         }
     }
     intChartMode = intMode;
+    for (int k = 0; k < 3; ++k) {
+        if (ModeUsesDateSet(intMode, k))
+            m_shown.strComputedYear[k] = txbYearCE[k]->text();
+    }
 
-    setWindowTitle(ChartTitle(intMode));
-    ComputeChart(intMode, optRadians->isChecked(), udtGrid, udtReports, intPatternCount);
+    ChartResult result;
+    std::copy(std::begin(intPatternCount), std::end(intPatternCount), std::begin(result.intPatternCount));
+    ComputeChart(request, udtConfig, udtOrbTable, result);
+    PublishChart(request, result);
+    std::copy(std::begin(result.intPatternCount), std::end(result.intPatternCount), std::begin(intPatternCount));
+    m_shown.udtGrid = std::move(result.udtGrid);
+    m_shown.udtReports = std::move(result.udtReports);
+    m_shown.udtTextBlocks = PrepareTextBlocks();
+
+    setWindowTitle(ChartTitle(intMode, udtOrbTable));
     ShowTable();
     if (WheelShown())
         DrawWheel();
@@ -68,14 +81,43 @@ void frmMain::cmdCompute_Click()
     cmdToggleGraphic->show();
 }
 
+void frmMain::RejectDateSet(int k, double dblCode)
+{
+    PublishInvalidDate(k, dblCode);
+    ReportInvalidDate(k);
+}
+
 void frmMain::ReportInvalidDate(int k)
 {
+    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
+    static const TextId kReasons[4]
+        = { TextId::DateIncomplete, TextId::DateImpossible, TextId::DateTooEarly, TextId::DateTooLate };
     const int c = static_cast<int>(std::nearbyint(dblChartJD[k]));
-    QString strMessage = GetText(4 + k) + QLatin1Char(' ');
+    QString strMessage = GetText(kDateSets[k]) + QLatin1Char(' ');
     if (c <= -1 && c >= -4)
-        strMessage += GetText(144 - c);
-    platform::MsgBox(strMessage, platform::MsgIcon::Information, platform::MsgButtons::Ok, GetText(153), 1, this);
+        strMessage += GetText(kReasons[-c - 1]);
+    ui::MsgBox(strMessage, ui::MsgIcon::Information, ui::MsgButtons::Ok, GetText(TextId::InvalidDate), 1, this);
     blnInvalidDateReported = true;
+}
+
+QString frmMain::AddOrbToTitle(const QString& strTitle, bool blnPersonal, bool blnAddPeriod) const
+{
+    return TitleWithOrbs(udtOrbTable, strTitle, blnPersonal, optSynastry->isChecked(), blnAddPeriod);
+}
+
+int frmMain::GetTotalNumAspects() const
+{
+    return qal::GetTotalNumAspects(m_shown.udtGrid);
+}
+
+void frmMain::CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText) const
+{
+    strText = FindMidpoints(ShownPatternSky(), blnLongForm, intCount);
+}
+
+QString frmMain::MidpointText(int a, int b, int c, bool blnLongForm) const
+{
+    return MidpointLine(ShownPatternSky(), a, b, c, blnLongForm);
 }
 
 void frmMain::ModeClicked()
@@ -92,8 +134,9 @@ void frmMain::ModeClicked()
         blnInvalidDateReported = false;
         cmdToggleGraphic->setVisible(intChartMode != modeNone); // the view still shows that mode
     }
-    EnableStepping(!blnRunning);
-    cmdToggleGraphic->setText(GetText(WheelShown() ? 41 : 37));
+    // Stepping moves the current moment, which only some modes use.
+    EnableStepping(!blnRunning && ModeUsesDateSet(intChartMode, 0));
+    cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
 }
 
 void frmMain::optPlanetary_Click()
@@ -101,15 +144,13 @@ void frmMain::optPlanetary_Click()
     ModeClicked();
 }
 
-void frmMain::optNatal_Click(int intIndex)
+void frmMain::optNatal_Click(int)
 {
-    Q_UNUSED(intIndex);
     ModeClicked();
 }
 
-void frmMain::optPersonal_Click(int intIndex)
+void frmMain::optPersonal_Click(int)
 {
-    Q_UNUSED(intIndex);
     ModeClicked();
 }
 

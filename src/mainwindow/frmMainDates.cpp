@@ -2,10 +2,9 @@
 // "now", and the reactions to edits.
 #include "mainwindow/frmMain.h"
 
-#include "dates/DatePr2.h"
-#include "platform/MessageBoxes.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
+#include "ui/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -38,9 +37,8 @@ void frmMain::SetUpMonthAndStepLists()
     const QStringList months = MonthListItems(intCurrentLanguage);
     for (QComboBox* list : cboMonthCE)
         refill(list, months, 0);
-    QStringList intervals;
-    for (int n = 170; n <= 174; ++n)
-        intervals << GetText(n);
+    const QStringList intervals { GetText(TextId::Step30Minutes), GetText(TextId::Step1Day), GetText(TextId::Step7Days),
+        GetText(TextId::Step1Month), GetText(TextId::Step1Year) };
     refill(cboForwardBack, intervals, 1);
 }
 
@@ -58,6 +56,7 @@ void frmMain::SetUpDateComboBoxes()
     }
 }
 
+// Every reading of a date set's controls goes through here.
 DateSetInput frmMain::ReadDateSet(int k) const
 {
     DateSetInput udtInput;
@@ -83,7 +82,7 @@ void frmMain::WriteDateSet(int k, const DateSetInput& udtInput)
 double frmMain::InputDateToDayNumber(int k)
 {
     DateSetInput udtInput = ReadDateSet(k);
-    const double dblResult = qal::InputDateToDayNumber(udtInput);
+    const double dblResult = DateSetToDayValue(udtInput);
     WriteDateSet(k, udtInput);
     return dblResult;
 }
@@ -91,7 +90,7 @@ double frmMain::InputDateToDayNumber(int k)
 double frmMain::InputDateToAJDate(int k)
 {
     DateSetInput udtInput = ReadDateSet(k);
-    const double dblResult = qal::InputDateToAJDate(udtInput, intComputerTzIndex);
+    const double dblResult = DateSetToMoment(udtInput, intComputerTzIndex);
     WriteDateSet(k, udtInput);
     return dblResult;
 }
@@ -112,8 +111,7 @@ void frmMain::SetDateToNow()
 
 void frmMain::ShowWeekdayTip(int k)
 {
-    DateSetInput udtInput = ReadDateSet(k);
-    const double v = qal::InputDateToDayNumber(udtInput);
+    const double v = InputDateToDayNumber(k);
     cboDayCE[k]->setToolTip(v <= 0 ? QString() : DayOfWeekText(static_cast<int>(std::floor(v)), intCurrentLanguage));
 }
 
@@ -127,7 +125,7 @@ void frmMain::DateSetChanged(int k)
         cmdToggleGraphic->hide();
 }
 
-void frmMain::cboDateList_Click(int k, bool blnDayList)
+void frmMain::DateListClicked(int k, bool blnDayList)
 {
     if (!isVisible())
         return;
@@ -138,9 +136,31 @@ void frmMain::cboDateList_Click(int k, bool blnDayList)
         ShowWeekdayTip(k);
 }
 
+void frmMain::cboMonthCE_Click(int k)
+{
+    DateListClicked(k, false);
+}
+
+void frmMain::cboDayCE_Click(int k)
+{
+    DateListClicked(k, true);
+}
+
+void frmMain::cboHour_Click(int k)
+{
+    DateListClicked(k, false);
+}
+
+void frmMain::cboTimezone_Click(int k)
+{
+    DateListClicked(k, false);
+}
+
 void frmMain::txbYearCE_LostFocus(int k)
 {
-    DateSetChanged(k);
+    // Leaving the year field after Enter has computed it changes nothing shown.
+    if (CleanIntegerText(txbYearCE[k]->text(), false, false) != m_shown.strComputedYear[k])
+        DateSetChanged(k);
 }
 
 void frmMain::txbYearCE_KeyUp(int k, int intKeyCode)
@@ -151,10 +171,10 @@ void frmMain::txbYearCE_KeyUp(int k, int intKeyCode)
 
 void frmMain::cmdClear_Click(int k)
 {
-    const QString strQuestion = GetText(342) + QLatin1Char(' ') + GetText(343 + k);
-    if (platform::MsgBox(
-            strQuestion, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel, cmdClear[k]->text(), 1, this)
-        != platform::MsgAnswer::Yes)
+    static const TextId kWhich[3] = { TextId::ClearCurrentDate, TextId::ClearNatal1, TextId::ClearNatal2 };
+    const QString strQuestion = GetText(TextId::ClearQuestion) + QLatin1Char(' ') + GetText(kWhich[k]);
+    if (ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNoCancel, cmdClear[k]->text(), 1, this)
+        != ui::MsgAnswer::Yes)
         return;
     for (QComboBox* list : { cboMonthCE[k], cboDayCE[k], cboHour[k], cboTimezone[k] })
         list->setCurrentIndex(0);
@@ -166,8 +186,7 @@ void frmMain::cmdNow_Click()
 {
     SetDateToNow();
     ShowWeekdayTip(0);
-    const int intMode = SelectedChartMode();
-    if (intMode == modePlanetary || IsPersonalMode(intMode))
+    if (ModeUsesDateSet(SelectedChartMode(), 0))
         cmdCompute_Click();
 }
 

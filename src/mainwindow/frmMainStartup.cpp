@@ -1,45 +1,38 @@
 // Start-up of the main window.
 #include "mainwindow/frmMain.h"
 
-#include "astro/AstroTables.h"
 #include "astro/PlutoTable.h"
-#include "dates/DatePr2.h"
-#include "platform/MessageBoxes.h"
 #include "text/Texts.h"
+#include "ui/MessageBoxes.h"
 
-#include <QComboBox>
 #include <QRadioButton>
 
 namespace qal {
 
-bool frmMain::Form_Load(const QString& strProgramFolder)
+bool frmMain::Form_Load(const platform::AppFolders& folders)
 {
-    const TextLoadResult texts = LoadProgramTexts(strProgramFolder, QStringLiteral("qal.dat"));
+    m_folders = folders;
+    const TextLoadResult texts = LoadProgramTexts(folders.strDataFolder, QStringLiteral("qal.dat"));
     if (!texts.ok()) {
-        platform::MsgBox(texts.strMessage, platform::MsgIcon::Critical, platform::MsgButtons::Ok, QString(), 1, this);
+        ui::MsgBox(texts.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
         return false;
     }
     intCurrentLanguage = intLangEnglish;
-    InitAstroTables(strProgramFolder);
+    InitAstroTables(folders.strDataFolder);
 
     SetUpDateComboBoxes();
     SetUpTimezoneComboBoxes(false);
     SetComputerTimeZone();
-    intComputerTzIndex = 0;
-    for (int i = 1; i < cboTimezone[0]->count(); ++i) {
-        if (cboTimezone[0]->itemData(i).toInt() == intComputerTzMinutes) {
-            intComputerTzIndex = i;
-            break;
-        }
-    }
+    intComputerTzIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
     SetLanguageDependentText();
 
     QString strError;
     if (!LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) {
-        platform::MsgBox(PlutoLoadFailureMessage(strError), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
+        ui::MsgBox(PlutoLoadFailureMessage(strError), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
             PlutoLoadFailureTitle(), 1, this);
         show();
-        platform::MsgBox(GetText(2), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok, GetText(3), 1, this);
+        ui::MsgBox(GetText(TextId::PlutoMissingMessage), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
+            GetText(TextId::PlutoMissingTitle), 1, this);
         return false;
     }
 
@@ -47,8 +40,9 @@ bool frmMain::Form_Load(const QString& strProgramFolder)
     ShowWeekdayTip(0);
     optPlanetary->setChecked(true);
     cmdCompute_Click();
+    EnableStepping(true);
     show();
-    blnLoaded = true;
+    m_flags.blnLoaded = true;
     return true;
 }
 

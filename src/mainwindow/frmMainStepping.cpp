@@ -3,9 +3,7 @@
 // while a run is on.
 #include "mainwindow/frmMain.h"
 
-#include "astro/AstroTables.h"
-#include "dates/DatePr2.h"
-#include "mainwindow/TimeStep.h"
+#include "chart/TimeStep.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -49,8 +47,11 @@ void frmMain::cmdForwardBack_Click(int intIndex)
         QCoreApplication::processEvents(); // a click on the run button is seen between steps
         const DateSetInput udtBefore = ReadDateSet(0);
         DateSetInput udtStep = udtBefore;
-        if (!StepDateSet(udtStep, cboForwardBack->currentIndex(), blnForward, intComputerTzIndex))
-            break; // no whole year to step from: the computation's own report tells the user
+        const double dblCode = StepDateSet(udtStep, cboForwardBack->currentIndex(), blnForward, intComputerTzIndex);
+        if (dblCode < 0) {
+            RejectDateSet(0, dblCode); // the current moment cannot be read, so there is nothing to step from
+            break;
+        }
         WriteDateSet(0, udtStep);
         for (int& intCount : intPatternCount)
             intCount = 0;
@@ -63,7 +64,7 @@ void frmMain::cmdForwardBack_Click(int intIndex)
             break;
 
         blnWaitingForTimer = true;
-        Timer2->setInterval(optPlanetary->isChecked() && blnRunQuickly ? kQuickStepPause : kStepPause);
+        Timer2->setInterval(optPlanetary->isChecked() && m_flags.blnRunQuickly ? kQuickStepPause : kStepPause);
         Timer2->start();
         while (blnWaitingForTimer)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -2,15 +2,14 @@
 // side texts and drawing the wheel of the current chart.
 #include "mainwindow/frmMain.h"
 
-#include "astro/AstroTables.h"
-#include "dates/DatePr2.h"
-#include "mainwindow/PictureBox.h"
-#include "mainwindow/Twips.h"
-#include "platform/MessageBoxes.h"
+#include "chart/CurrentChart.h"
+#include "drawing/PictureBox.h"
+#include "settings/Configuration.h"
 #include "text/Texts.h"
+#include "ui/MessageBoxes.h"
+#include "util/Twips.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <cmath>
@@ -22,64 +21,60 @@ bool frmMain::WheelShown() const
     return picGraphic->isVisible();
 }
 
-void frmMain::ResetWheel()
+WheelTextBlocks frmMain::PrepareTextBlocks() const
 {
-    udtWheel = WheelDrawing();
-    picGraphic->Clear();
-}
-
-void frmMain::PrepareTextBlocks()
-{
-    // Date and time of a date set, short enough for a corner of the wheel.
+    static const TextId kModeNames[7] = { TextId::AppTitle, TextId::ModePlanetary, TextId::ModeNatal1,
+        TextId::ModeNatal2, TextId::ModePersonal1, TextId::ModePersonal2, TextId::ModeSynastry };
+    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
+    // Date and time of a date set as the computation read it, short enough
+    // for a corner of the wheel.
     const auto dateLines = [this](int k) {
-        DateSetInput udtInput;
-        udtInput.strYear = txbYearCE[k]->text();
-        udtInput.intMonth = cboMonthCE[k]->currentIndex();
-        udtInput.intDay = cboDayCE[k]->currentIndex();
-        udtInput.intHour = cboHour[k]->currentIndex();
-        const double v = qal::InputDateToDayNumber(udtInput);
+        DateSetInput udtInput = ReadDateSet(k);
+        const double v = DateSetToDayValue(udtInput);
         if (v < 0)
             return QStringList { QString(), QString() };
         return QStringList { JDNToDateText(static_cast<int>(std::floor(v)), true, intCurrentLanguage),
-            cboHour[k]->currentText() + QLatin1Char(' ') + cboTimezone[k]->currentText() };
+            cboHour[k]->itemText(udtInput.intHour) + QLatin1Char(' ') + cboTimezone[k]->currentText() };
     };
     const int intMode = intChartMode;
-    udtTextBlocks = WheelTextBlocks();
-    const int intFirstSet = intMode == modeNatal1 || intMode == modeSynastry ? 1 : (intMode == modeNatal2 ? 2 : 0);
-    udtTextBlocks.block[0] = QStringList { GetText(8 + intMode) } + dateLines(intFirstSet);
-    if (IsSingleChartMode(intMode)) {
-        udtTextBlocks.block[3] = { ZodiacName(false), AddOrbToTitle(QString(), false, false).trimmed() };
-        return;
+    const ModeRule& rule = RuleOfMode(intMode);
+    WheelTextBlocks blocks;
+    const int intFirstSet = rule.intSlotDateSet[0];
+    blocks.block[0] = QStringList { GetText(kModeNames[intMode]) } + dateLines(intFirstSet);
+    if (rule.blnSingleChart) {
+        blocks.block[3] = { ZodiacName(false), AddOrbToTitle(QString(), false).trimmed() };
+        return blocks;
     }
-    const int intSecondSet = intMode == modePersonal1 ? 1 : 2;
-    const QStringList second = QStringList { GetText(4 + intSecondSet) } + dateLines(intSecondSet);
+    const int intSecondSet = rule.intSlotDateSet[1];
+    const QStringList second = QStringList { GetText(kDateSets[intSecondSet]) } + dateLines(intSecondSet);
     const QStringList lines { second[0], second[1] + QStringLiteral(", ") + second[2], ZodiacName(false),
-        AddOrbToTitle(QString(), true, intMode == modeSynastry).trimmed() };
-    udtTextBlocks.block[intMode == modeSynastry ? 2 : 1] = lines;
+        AddOrbToTitle(QString(), true).trimmed() };
+    blocks.block[intMode == modeSynastry ? 2 : 1] = lines;
+    return blocks;
 }
 
 void frmMain::DrawWheel()
 {
-    PrepareTextBlocks();
-    const bool blnOneRing = IsSingleChartMode(intChartMode);
-    udtWheel = blnOneRing ? DrawOneRingWheel(udtGrid, udtTextBlocks)
-                          : DrawTwoRingWheel(udtGrid, intChartMode, udtTextBlocks);
+    const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks };
+    WheelDrawing drawing = qal::DrawWheel(inputs);
+    const bool blnOneRing = RuleOfMode(intChartMode).blnSingleChart;
     const WheelGeometry g = blnOneRing ? OneRingGeometry() : TwoRingGeometry();
     picGraphic->setGeometry(Px(1200), picTable->y(), Px(g.intWidth), Px(g.intHeight));
-    picGraphic->SetPicture(std::move(udtWheel.picture));
-    cmdToggleGraphic->setText(GetText(41));
+    picGraphic->SetPicture(std::move(drawing.picture));
+    cmdToggleGraphic->setText(GetText(TextId::ShowTable));
     picGraphic->show();
     picTable->hide();
     PlaceReports(picGraphic);
-    if (!udtWheel.blnComplete)
-        platform::MsgBox(GetText(347), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok, GetText(346), 1, this);
+    if (!drawing.blnComplete)
+        ui::MsgBox(GetText(TextId::WheelNoRoom), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
+            GetText(TextId::ChartWheel), 1, this);
 }
 
 void frmMain::cmdToggleGraphic_Click()
 {
     picGraphic->setToolTip(QString());
     if (WheelShown()) {
-        cmdToggleGraphic->setText(GetText(37));
+        cmdToggleGraphic->setText(GetText(TextId::ShowWheel));
         picGraphic->hide();
         picTable->show();
         PlaceReports(picTable);

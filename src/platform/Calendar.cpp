@@ -1,10 +1,9 @@
 #include "platform/Calendar.h"
 
-#include <QDateTime>
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <climits>
-
 #include <cmath>
 
 namespace qal::platform {
@@ -16,25 +15,31 @@ constexpr long long FloorDiv(long long a, long long b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
-bool IsGregorianLeap(long long y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int MonthLength(int m, long long y)
-{
-    static const int kLengths[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    return m == 2 && IsGregorianLeap(y) ? 29 : kLengths[m - 1];
-}
+// Julian days of about a million years either side of the present.
+constexpr double kMaxDayMagnitude = 4e8;
 
 } // namespace
+
+bool IsGregorianLeapYear(long long intYear)
+{
+    return (intYear % 4 == 0 && intYear % 100 != 0) || intYear % 400 == 0;
+}
+
+int GregorianMonthLength(int m, long long intYear)
+{
+    static const int kLengths[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    if (m < 1 || m > 12)
+        return 0;
+    return m == 2 && IsGregorianLeapYear(intYear) ? 29 : kLengths[m - 1];
+}
 
 int EuroDateToJdn(EuroDate& udtDate)
 {
     const long long y = udtDate.year;
     const int m = udtDate.month;
     const int d = udtDate.day;
-    udtDate.valid = (udtDate.calendar == kGregorian && m >= 1 && m <= 12 && d >= 1 && d <= MonthLength(m, y)) ? 1 : 0;
+    udtDate.valid
+        = (udtDate.calendar == kGregorian && m >= 1 && m <= 12 && d >= 1 && d <= GregorianMonthLength(m, y)) ? 1 : 0;
     // Standard civil-to-day-number conversion (months counted from March).
     const long long a = FloorDiv(14 - std::clamp(m, 1, 12), 12);
     const long long y2 = y + 4800 - a;
@@ -79,11 +84,13 @@ QString SeparateThousands(const QString& strNumber, QChar chrSeparator)
 
 int GetTimezoneSeconds()
 {
-    return -QDateTime::currentDateTime().offsetFromUtc();
+    return -ComputerUtcOffsetSeconds();
 }
 
 int YearOfJulianDay(double dblJd)
 {
+    if (!(std::fabs(dblJd) < kMaxDayMagnitude))
+        return 0;
     EuroDate udtDate;
     udtDate.calendar = kGregorian;
     udtDate.dayNumber = static_cast<int>(std::floor(dblJd + 0.5));

@@ -34,11 +34,19 @@ int EuroDayOfWeek(int intDayNumber);
 // "1,234,567"); a leading sign is kept in front.
 QString SeparateThousands(const QString& strNumber, QChar chrSeparator);
 
+// Whether a year of the Gregorian calendar is a leap year (proleptic, any
+// year, negative ones included).
+bool IsGregorianLeapYear(long long intYear);
+
+// Days in month m (1..12) of a Gregorian year.
+int GregorianMonthLength(int m, long long intYear);
+
 // The computer's offset from UTC in seconds, positive west of Greenwich, as
-// the system's zone database gives it now (daylight saving included).
+// the clock gives it now (daylight saving included).
 int GetTimezoneSeconds();
 
-// Gregorian calendar year of a Julian day (UT).
+// Gregorian calendar year of a Julian day (UT). Moments beyond a million
+// years either way (and NaN) give year 0 rather than an undefined value.
 int YearOfJulianDay(double dblJd);
 
 } // namespace qal::platform

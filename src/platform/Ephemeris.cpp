@@ -10,6 +10,9 @@ namespace qal::platform {
 namespace {
 
 constexpr double kTwoPi = 6.28318530717959;
+// Moments further than about 20,000 years from J2000 are not asked for: no
+// ephemeris reaches them, and the library's own arithmetic is not meant for them.
+constexpr double kMaxDaysFromJ2000 = 7.3e6;
 constexpr const char* kSystemDataFolder = "/usr/share/libswe/ephe";
 
 #ifdef Q_OS_WIN
@@ -20,6 +23,8 @@ constexpr char kPathSeparator = ':';
 
 double LongitudeOf(int intSweBody, double dblJdUT)
 {
+    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
+        return -1.0;
     double xx[6] = {};
     char serr[AS_MAXCH] = {};
     if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_SWIEPH, xx, serr) < 0)
@@ -47,15 +52,13 @@ double PlanetApparentLongitude(int intPlanet, double dblJdUT, int /*intYear*/)
 {
     static const int kSweBody[10]
         = { -1, SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO };
-    if (intPlanet < 1 || intPlanet > 9 || !std::isfinite(dblJdUT))
+    if (intPlanet < 1 || intPlanet > 9)
         return -1.0;
     return LongitudeOf(kSweBody[intPlanet], dblJdUT);
 }
 
 double MoonPosition(double dblDaysSinceJ2000)
 {
-    if (!std::isfinite(dblDaysSinceJ2000))
-        return -1.0;
     return LongitudeOf(SE_MOON, 2451545.0 + dblDaysSinceJ2000);
 }
 

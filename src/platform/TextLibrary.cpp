@@ -1,6 +1,7 @@
 #include "platform/TextLibrary.h"
 
-#include <QFile>
+#include "platform/Files.h"
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -15,11 +16,15 @@ using Wordings = std::array<QString, 3>;
 QHash<int, Wordings> g_texts;
 
 constexpr const char* kLanguageTags[3] = { "EN ", "DE ", "ES " };
-constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 constexpr int kNoRecordOpen = -1;
 
-// Parses the whole file into texts; returns the number of texts or a negative code.
-int Parse(const QString& strContent, QHash<int, Wordings>& texts)
+TextLoadStatus FaultAt(int intCode, int intLine)
+{
+    return { intCode, intLine };
+}
+
+// Parses the whole file into texts.
+TextLoadStatus Parse(const QString& strContent, QHash<int, Wordings>& texts)
 {
     const QStringList lines = strContent.split(QLatin1Char('\n'));
     int intLine = 0;
@@ -35,10 +40,10 @@ int Parse(const QString& strContent, QHash<int, Wordings>& texts)
 
         if (intNextLanguage != kNoRecordOpen) {
             if (blnBlankOrComment || !line.startsWith(QLatin1String(kLanguageTags[intNextLanguage])))
-                return kTextMissingBase - intLine;
+                return FaultAt(kTextMissingString, intLine);
             const QString strText = line.mid(3);
             if (strText.size() > kTextBufferLength)
-                return kTextTooLongBase - intLine;
+                return FaultAt(kTextTooLong, intLine);
             current[intNextLanguage] = strText;
             if (++intNextLanguage == 3) {
                 texts.insert(intNumber, current);
@@ -52,45 +57,45 @@ int Parse(const QString& strContent, QHash<int, Wordings>& texts)
         bool blnOk = false;
         intNumber = line.startsWith(QLatin1Char('@')) ? line.mid(1).trimmed().toInt(&blnOk) : 0;
         if (!blnOk || intNumber < 1 || intNumber > 32767)
-            return kTextMissingBase - intLine;
+            return FaultAt(kTextMissingString, intLine);
         if (texts.contains(intNumber))
-            return kTextDuplicateBase - intLine;
+            return FaultAt(kTextDuplicate, intLine);
         if (texts.size() >= kMaxTexts)
-            return kTextTooMuch;
+            return FaultAt(kTextTooMuch, 0);
         current = Wordings();
         intNextLanguage = 0;
     }
     if (intNextLanguage != kNoRecordOpen)
-        return kTextMissingBase - intLine;
-    return static_cast<int>(texts.size());
+        return FaultAt(kTextMissingString, intLine);
+    return { static_cast<int>(texts.size()), 0 };
 }
 
 } // namespace
 
-int TextLibraryLoad(const QString& strPath)
+TextLoadStatus TextLibraryLoad(const QString& strPath)
 {
     g_texts.clear();
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return kTextCannotOpen;
-    if (file.size() > kMaxFileBytes)
-        return kTextTooMuch;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return kTextReadError;
-    if (bytes.trimmed().isEmpty())
-        return kTextFileEmpty;
+    const FileContent file = ReadWholeFile(strPath, kMaxTextFileBytes);
+    switch (file.status) {
+    case FileReadStatus::Ok: break;
+    case FileReadStatus::TooLarge: return FaultAt(kTextTooMuch, 0);
+    case FileReadStatus::ReadError: return FaultAt(kTextReadError, 0);
+    case FileReadStatus::NotAFile:
+    case FileReadStatus::CannotOpen: return FaultAt(kTextCannotOpen, 0);
+    }
+    if (file.bytes.trimmed().isEmpty())
+        return FaultAt(kTextFileEmpty, 0);
 
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString strContent = decoder.decode(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8); // a byte-order mark at the start is skipped
+    const QString strContent = decoder.decode(file.bytes);
     if (decoder.hasError())
-        return kTextReadError;
+        return FaultAt(kTextReadError, 0);
 
     QHash<int, Wordings> texts;
-    const int intResult = Parse(strContent, texts);
-    if (intResult > 0)
+    const TextLoadStatus status = Parse(strContent, texts);
+    if (status.intResult > 0)
         g_texts = std::move(texts);
-    return intResult;
+    return status;
 }
 
 int TextLibraryGet(int intNumber, int intLanguage, QString& strBuffer, int intBufferLength)

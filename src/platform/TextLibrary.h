@@ -17,26 +17,34 @@
 namespace qal::platform {
 
 // Result codes of TextLibraryLoad below 1 (1 and more: the number of texts).
+// The faults found at a line carry the line separately, so that a fault at
+// any line of any file names its real kind and its real line.
 enum TextLoadCode : int {
     kTextNothingRead = 0,
     kTextCannotOpen = -1,
     kTextTooMuch = -3,
     kTextFileEmpty = -6,
     kTextReadError = -7,
-    kTextMissingBase = -500, // -500 - line: a language line is missing at that line
-    kTextTooLongBase = -1000, // -1000 - line: a wording longer than the buffer
-    kTextDuplicateBase = -1500, // -1500 - line: a text number given twice
+    kTextMissingString = -500, // a record line is missing or malformed at intLine
+    kTextTooLong = -1000, // a wording longer than the buffer at intLine
+    kTextDuplicate = -1500, // a text number given a second time at intLine
+};
+
+struct TextLoadStatus {
+    int intResult = kTextNothingRead; // number of texts, or a code above
+    int intLine = 0; // the line of a fault found at a line
 };
 
 // Characters one text may hold: the size of the caller's text buffer.
 constexpr int kTextBufferLength = 1024;
 
-// Largest number of texts one file may hold.
+// Largest number of texts one file may hold, and largest file read.
 constexpr int kMaxTexts = 4096;
+constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
 
-// Loads the file, replacing whatever was loaded before. Returns the number of
-// texts read, or one of the codes above. On failure nothing stays loaded.
-int TextLibraryLoad(const QString& strPath);
+// Loads the file, replacing whatever was loaded before. On failure nothing
+// stays loaded.
+TextLoadStatus TextLibraryLoad(const QString& strPath);
 
 // Puts text number intNumber in language intLanguage (0 English, 1 German,
 // 2 Spanish) into strBuffer, cut to intBufferLength characters, and returns

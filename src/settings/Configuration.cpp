@@ -11,15 +11,6 @@ ConfigurationSettings udtConfig;
 namespace {
 
 const int kDefaultOrbs[intNumOrbLists] = { 10, 9, 6, 7, 5, 4, 5, 1 };
-const double kDefaultColors[8] = {
-    0, RGBColor(255, 255, 0), // conjunction: yellow
-    RGBColor(255, 0, 255), // opposition: magenta
-    RGBColor(255, 0, 0), // square: red
-    RGBColor(0, 255, 0), // trine: green
-    RGBColor(0, 255, 255), // sextile: cyan
-    RGBColor(128, 128, 255), // semisextile
-    RGBColor(128, 128, 128), // quincunx: grey
-};
 const int kBoldfaceFactors[] = { 2, 3, 4, 5, 6, 8, 10, 15, 20 };
 const int kNumBoldfaceFactors = static_cast<int>(std::size(kBoldfaceFactors));
 const double kMidpointOrbs[] = { 5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0 };
@@ -33,7 +24,7 @@ ConfigurationSettings::ConfigurationSettings()
     for (int i = 0; i < intNumOrbLists; ++i)
         cboOrb[i] = intOrbIndex[i] = kDefaultOrbs[i];
     for (int k = 0; k < 8; ++k)
-        dblPendingColor[k] = dblAspectColor[k] = kDefaultColors[k];
+        dblPendingColor[k] = dblAspectColor[k] = DefaultAspectColor(k);
 }
 
 int DefaultOrbIndex(int i)
@@ -41,9 +32,23 @@ int DefaultOrbIndex(int i)
     return (i >= 0 && i < intNumOrbLists) ? kDefaultOrbs[i] : 0;
 }
 
-double DefaultAspectColor(int k)
+OrbTable OrbTableFor(const ConfigurationSettings& config)
 {
-    return (k >= 1 && k <= 7) ? kDefaultColors[k] : 0;
+    int intDegrees[7];
+    for (int i = 0; i < 7; ++i)
+        intDegrees[i] = OrbListItemData(config.intOrbIndex[i]) / 60;
+    return MakeOrbTable(intDegrees, OrbProportionItemData(config.cboPersonalOrbsProportion[0]),
+        OrbProportionItemData(config.cboPersonalOrbsProportion[1]));
+}
+
+void SetOrbTable(const ConfigurationSettings& config)
+{
+    udtOrbTable = OrbTableFor(config);
+}
+
+double MidpointOrbRadians(const ConfigurationSettings& config)
+{
+    return DegToRad(MidpointOrbDegrees(config.cboOrbForMidpoints));
 }
 
 void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface)
@@ -61,7 +66,7 @@ void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface)
     if (!config.chkKeepZodiac)
         config.optVedicAstrology = false;
     for (int k = 1; k <= 7; ++k)
-        config.dblPendingColor[k] = kDefaultColors[k];
+        config.dblPendingColor[k] = DefaultAspectColor(k);
     config.cboOrbForMidpoints = 2;
 }
 

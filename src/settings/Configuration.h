@@ -9,6 +9,8 @@
 // settings"; the saved state and the registry switches write both.
 #pragma once
 
+#include "aspects/Orbs.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -46,13 +48,23 @@ struct ConfigurationSettings {
     ConfigurationSettings();
 };
 
-// The program's one configuration record.
+// The program's one configuration record. Written by the configuration
+// dialog, the saved state and the registry switches; read by everything else.
 extern ConfigurationSettings udtConfig;
 
 // Default orb in whole degrees of list i (0..6 aspect kinds, 7 the "set all" orb).
 int DefaultOrbIndex(int i);
-// Default colour of aspect kind k (1..7).
-double DefaultAspectColor(int k);
+
+// The orb table of a configuration: the accepted orbs (intOrbIndex) and the
+// proportions as the two lists show them.
+OrbTable OrbTableFor(const ConfigurationSettings& config);
+
+// Rebuilds the accepted orb table (aspects/Orbs.h) from config; the one
+// writer of that table.
+void SetOrbTable(const ConfigurationSettings& config);
+
+// The midpoint orb of a configuration, radians.
+double MidpointOrbRadians(const ConfigurationSettings& config);
 
 // Puts every shown setting back to its default, as "Reset to default" does,
 // and the orb indices into intOrbIndex at once; the other accepted values

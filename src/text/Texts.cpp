@@ -12,25 +12,24 @@ TextLoadResult LoadProgramTexts(const QString& strFolder, const QString& strFile
     if (!strPath.endsWith(QLatin1Char('/')) && !strPath.endsWith(QLatin1Char('\\')))
         strPath += QLatin1Char('/');
     strPath += strFileName;
+    const platform::TextLoadStatus status = platform::TextLibraryLoad(strPath);
     TextLoadResult result;
-    result.intResult = platform::TextLibraryLoad(strPath);
+    result.intResult = status.intResult;
+    result.intLine = status.intLine;
     if (!result.ok())
-        result.strMessage = TextLoadFailureMessage(result.intResult, strPath);
+        result.strMessage = TextLoadFailureMessage(result.intResult, result.intLine, strPath);
     return result;
 }
 
-QString TextLoadFailureMessage(int intResult, const QString& strPath)
+QString TextLoadFailureMessage(int intResult, int intLine, const QString& strPath)
 {
-    const auto atLine = [](const char* strWhat, int intLine) {
+    const auto atLine = [intLine](const char* strWhat) {
         return QString::fromLatin1(strWhat) + QLatin1Char(' ') + QString::number(intLine) + QLatin1Char('.');
     };
-    if (intResult < -1500)
-        return atLine("Duplicate in program text at line", -(intResult + 1500));
-    if (intResult <= -1001)
-        return atLine("String too long at line", -(intResult + 1000));
-    if (intResult <= -501)
-        return atLine("Missing string at line", -(intResult + 500));
     switch (intResult) {
+    case platform::kTextDuplicate: return atLine("Duplicate in program text at line");
+    case platform::kTextTooLong: return atLine("String too long at line");
+    case platform::kTextMissingString: return atLine("Missing string at line");
     case 0: return QStringLiteral("No program text was read.");
     case -1: return QStringLiteral("Cannot open file containing program text.") + strCrLf + strPath;
     case -2: return QStringLiteral("Particular memory allocation error.");
@@ -41,6 +40,11 @@ QString TextLoadFailureMessage(int intResult, const QString& strPath)
     case -8: return QStringLiteral("General memory allocation error.");
     default: return QStringLiteral("Error ") + QString::number(intResult);
     }
+}
+
+QString GetText(TextId id)
+{
+    return GetText(TextNumber(id));
 }
 
 QString GetText(int n)
@@ -74,6 +78,12 @@ QString GetTextWithMarkers(
     int n, const QString& r1, const QString& r2, const QString& r3, const QString& r4, const QString& r5)
 {
     return ExpandTextMarkers(GetText(n), r1, r2, r3, r4, r5);
+}
+
+QString GetTextWithMarkers(
+    TextId id, const QString& r1, const QString& r2, const QString& r3, const QString& r4, const QString& r5)
+{
+    return GetTextWithMarkers(TextNumber(id), r1, r2, r3, r4, r5);
 }
 
 } // namespace qal

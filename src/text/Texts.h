@@ -5,6 +5,8 @@
 // state: start-up and the language switch write it, everything else reads it.
 #pragma once
 
+#include "text/TextIds.h"
+
 #include <QString>
 
 namespace qal {
@@ -23,9 +25,11 @@ inline bool IsGerman()
 }
 
 // Outcome of loading the interface texts: intResult >= 1 is the number of
-// texts read; below 1, strMessage says what went wrong in the program's words.
+// texts read; below 1, strMessage says what went wrong in the program's words
+// and intLine where, for a fault found at a line.
 struct TextLoadResult {
     int intResult = 0;
+    int intLine = 0;
     QString strMessage;
     bool ok() const { return intResult >= 1; }
 };
@@ -34,12 +38,14 @@ struct TextLoadResult {
 // folder already ends with one).
 TextLoadResult LoadProgramTexts(const QString& strFolder, const QString& strFileName);
 
-// The message for a load result below 1; strPath is named when the file
+// The message for a load result below 1 (the codes of the text library,
+// the line of a fault found at a line); strPath is named when the file
 // cannot be opened.
-QString TextLoadFailureMessage(int intResult, const QString& strPath);
+QString TextLoadFailureMessage(int intResult, int intLine, const QString& strPath);
 
 // Text number n in the current language; "" when it is missing or is "~".
 QString GetText(int n);
+QString GetText(TextId id);
 
 // Fills the markers "[r1]" to "[r5]" and turns "^" into a line break. "[r1]"
 // is always replaced; each later marker only while every earlier replacement
@@ -48,6 +54,8 @@ QString ExpandTextMarkers(const QString& strText, const QString& r1 = {}, const 
     const QString& r3 = {}, const QString& r4 = {}, const QString& r5 = {});
 
 QString GetTextWithMarkers(int n, const QString& r1 = {}, const QString& r2 = {}, const QString& r3 = {},
+    const QString& r4 = {}, const QString& r5 = {});
+QString GetTextWithMarkers(TextId id, const QString& r1 = {}, const QString& r2 = {}, const QString& r3 = {},
     const QString& r4 = {}, const QString& r5 = {});
 
 // Line break used inside texts and reports.

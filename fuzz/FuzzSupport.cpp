@@ -1,0 +1,56 @@
+#include "FuzzSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+namespace qal::fuzz {
+
+QString WriteInput(const uint8_t* data, size_t size, const QString& strFileName)
+{
+    static const QString strFolder = [] {
+        const QString strPath
+            = QDir::tempPath() + QStringLiteral("/qal-fuzz-%1/").arg(QCoreApplication::applicationPid());
+        QDir().mkpath(strPath);
+        return strPath;
+    }();
+    QFile file(strFolder + strFileName);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    return strFolder;
+}
+
+int InputReader::Byte()
+{
+    return m_pos < m_size ? m_data[m_pos++] : 0;
+}
+
+int InputReader::Int(int intMin, int intMax)
+{
+    const int intSpan = intMax - intMin + 1;
+    const int intRaw = Byte() | (Byte() << 8);
+    return intMin + intRaw % intSpan;
+}
+
+double InputReader::Double()
+{
+    double dblValue = 0;
+    unsigned char bytes[sizeof(double)] = {};
+    for (unsigned char& b : bytes)
+        b = static_cast<unsigned char>(Byte());
+    std::memcpy(&dblValue, bytes, sizeof(double));
+    return dblValue;
+}
+
+QString InputReader::Text(int intMaxBytes)
+{
+    const int intLength = Byte() % (intMaxBytes + 1);
+    QByteArray bytes;
+    for (int i = 0; i < intLength; ++i)
+        bytes += static_cast<char>(Byte());
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace qal::fuzz

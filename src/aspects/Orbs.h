@@ -1,0 +1,41 @@
+// The orb table: how far from exact each aspect kind may be.
+//
+// Orbs are radians by aspect kind 1..7 and column: 0 the base orbs (single
+// charts and the pattern search), 1 personal transits, 2 synastry. Columns 1
+// and 2 are column 0 divided by the configured proportions.
+#pragma once
+
+namespace qal {
+
+struct OrbTable {
+    double dblOrb[8][3] = {}; // kind 1..7, column 0..2
+    // Extremes of the non-zero orbs, derived by ComputeOrbExtremes.
+    double dblMaxOrb = 0;
+    double dblMinOrb = 0;
+    bool blnAllOrbsEqual = false;
+    double dblMaxOrbCol[2] = {}; // index 0 for column 1, 1 for column 2
+    double dblMinOrbCol[2] = {};
+};
+
+// The table for the given base orbs (whole degrees of kinds 1..7, index 0
+// for kind 1) and the two divisors (personal transits, synastry), with its
+// extremes.
+OrbTable MakeOrbTable(const int intOrbDegrees[7], int intPersonalDivisor, int intSynastryDivisor);
+
+// Derives the extremes of a table from its orbs.
+void ComputeOrbExtremes(OrbTable& udtTable);
+
+// --- The accepted orbs the computation reads ---
+// Written only by the configuration's SetOrbTable (settings/Configuration.h).
+extern OrbTable udtOrbTable;
+extern double (&dblOrb)[8][3];
+extern double& dblMaxOrb;
+extern double& dblMinOrb;
+extern bool& blnAllOrbsEqual;
+extern double (&dblMaxOrbCol)[2];
+extern double (&dblMinOrbCol)[2];
+
+// Recomputes the extremes of the accepted orbs.
+void ComputeOrbExtremes();
+
+} // namespace qal

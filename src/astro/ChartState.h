@@ -1,0 +1,33 @@
+// The positions of a chart, and the module-wide chart state of the chart the
+// main window shows.
+//
+// Core algorithms take a ChartPositions (or the longitudes they need) as an
+// argument. The module-wide state below is written by exactly one routine,
+// PublishChart (chart/ChartCompute.h), which the main window's computation
+// calls; everything else only reads it.
+#pragma once
+
+namespace qal {
+
+constexpr int intMaxBodies = 10;
+constexpr int intMoon = 10;
+constexpr int intPluto = 9;
+
+// Longitudes (radians; negative = not available) and retrograde flags of the
+// bodies 1..10 of up to two charts: slot 0 holds the single chart, or the
+// first chart of two (transits, or natal chart 1 in synastry); slot 1 the second.
+struct ChartPositions {
+    double dblLongitude[2][intMaxBodies + 1] = {};
+    bool intRetrograde[2][intMaxBodies + 1] = {}; // a 16-bit boolean in the design; a bool here as every boolean
+    int intNumBodies = intMaxBodies; // 9 leaves the Moon out
+};
+
+// --- The chart the main window shows ---
+extern ChartPositions udtShownChart;
+extern double dblChartJD[3]; // moments (UT) of date sets 0..2; negative = invalid
+extern double (&dblLongitude)[2][intMaxBodies + 1]; // the shown chart's longitudes
+extern bool (&intRetrograde)[2][intMaxBodies + 1];
+extern int& intNumBodies;
+extern int intAspectCount[8]; // aspects of each kind 1..7 in the shown table
+
+} // namespace qal

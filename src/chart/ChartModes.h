@@ -1,0 +1,48 @@
+// The six chart modes: one table that says, for each mode, which date set
+// each chart slot is computed at, which orb column judges its aspects and its
+// bold face, whether its bodies move (so that aspects begin and end), and
+// whether the transiting Moon may be left out.
+#pragma once
+
+namespace qal {
+
+enum ChartMode {
+    modeNone = 0,
+    modePlanetary = 1, // the sky at one moment (date set 0)
+    modeNatal1 = 2, // natal chart 1 (date set 1)
+    modeNatal2 = 3, // natal chart 2 (date set 2)
+    modePersonal1 = 4, // transits (date set 0) to natal chart 1
+    modePersonal2 = 5, // transits (date set 0) to natal chart 2
+    modeSynastry = 6, // natal chart 1 against natal chart 2
+};
+
+struct ModeRule {
+    bool blnSingleChart; // one chart (11 × 10 grid) or two (12 × 12)
+    int intSlotDateSet[2]; // date set of chart slots 0 and 1; −1: the slot is not used
+    int intAspectOrbColumn; // orb column of the aspect test
+    int intBoldOrbColumn; // orb column the bold face is judged against
+    bool blnMoving; // the chart's aspects begin and end (Planetary and Personal)
+    bool blnTransitingMoonOptional; // slot 0's Moon takes part only when the configuration includes it
+};
+
+// The rule of a mode (1..6); modeNone gives an empty single-chart rule.
+const ModeRule& RuleOfMode(int intMode);
+
+inline bool IsSingleChartMode(int intMode)
+{
+    return intMode >= modePlanetary && intMode <= modeNatal2;
+}
+
+inline bool IsPersonalMode(int intMode)
+{
+    return intMode == modePersonal1 || intMode == modePersonal2;
+}
+
+// Whether the mode reads date set k (0 current moment, 1 and 2 natal charts).
+bool ModeUsesDateSet(int intMode, int k);
+
+// 10 bodies, or 9 (without the Moon) in the Personal modes when the
+// transiting Moon is not included.
+int NumBodiesForMode(int intMode, bool blnIncludeTransitingMoon);
+
+} // namespace qal

@@ -1,0 +1,130 @@
+#include "chart/TimeStep.h"
+
+namespace qal {
+namespace {
+
+// The month after (or before) m, carrying into the year text.
+int NextMonth(DateSetInput& s, int y, bool blnForward)
+{
+    int m = s.intMonth + (blnForward ? 1 : -1);
+    if (m > 12) {
+        m = 1;
+        s.strYear = QString::number(y + 1);
+    } else if (m < 1) {
+        m = 12;
+        s.strYear = QString::number(y - 1);
+    }
+    return m;
+}
+
+// Lowers the day while the date does not exist, but not below 28, so that a
+// date invalid for another reason is left for the computation to report.
+void ClampDay(DateSetInput& s, int intComputerTzIndex)
+{
+    while (s.intDay > 28) {
+        DateSetInput probe = s;
+        if (DateSetToMoment(probe, intComputerTzIndex) >= 0)
+            break;
+        --s.intDay;
+    }
+}
+
+void Forward(DateSetInput& s, int intInterval, int y, int intTzIndex)
+{
+    const int dim = DaysInMonth(s.intMonth, y);
+    switch (intInterval) {
+    case stepHalfHour:
+        if (s.intHour + 1 <= 48) {
+            ++s.intHour;
+        } else {
+            s.intHour = 1;
+            if (s.intDay + 1 <= dim) {
+                ++s.intDay;
+            } else {
+                s.intMonth = NextMonth(s, y, true);
+                s.intDay = 1;
+            }
+        }
+        break;
+    case stepDay:
+    case stepWeek: {
+        const int d = s.intDay + (intInterval == stepDay ? 1 : 7);
+        if (d <= dim) {
+            s.intDay = d;
+        } else {
+            s.intMonth = NextMonth(s, y, true);
+            s.intDay = intInterval == stepDay ? 1 : d - dim;
+        }
+        break;
+    }
+    case stepMonth:
+        s.intMonth = NextMonth(s, y, true);
+        ClampDay(s, intTzIndex);
+        break;
+    case stepYear:
+        s.strYear = QString::number(y + 1);
+        ClampDay(s, intTzIndex);
+        break;
+    default: break;
+    }
+}
+
+void Back(DateSetInput& s, int intInterval, int y, int intTzIndex)
+{
+    switch (intInterval) {
+    case stepHalfHour:
+        if (s.intHour - 1 >= 1) {
+            --s.intHour;
+        } else {
+            s.intHour = 48;
+            if (s.intDay - 1 >= 1) {
+                --s.intDay;
+            } else {
+                s.intMonth = NextMonth(s, y, false);
+                s.intDay = DaysInMonth(s.intMonth, y);
+            }
+        }
+        break;
+    case stepDay:
+    case stepWeek: {
+        const int d = s.intDay - (intInterval == stepDay ? 1 : 7);
+        if (d >= 1) {
+            s.intDay = d;
+        } else {
+            s.intMonth = NextMonth(s, y, false);
+            s.intDay = DaysInMonth(s.intMonth, y) - (intInterval == stepDay ? 0 : -d);
+        }
+        break;
+    }
+    case stepMonth:
+        s.intMonth = NextMonth(s, y, false);
+        ClampDay(s, intTzIndex);
+        break;
+    case stepYear:
+        s.strYear = QString::number(y - 1);
+        ClampDay(s, intTzIndex);
+        break;
+    default: break;
+    }
+}
+
+} // namespace
+
+double StepDateSet(DateSetInput& udtSet, int intInterval, bool blnForward, int intComputerTzIndex)
+{
+    DateSetInput udtRead = udtSet;
+    const double dblCode = DateSetToMoment(udtRead, intComputerTzIndex);
+    if (dblCode < 0)
+        return dblCode;
+    // The year as the computation read it (years 1..2799); the hour and the
+    // zone stay as they are, so an empty hour steps from midnight.
+    udtSet.strYear = udtRead.strYear;
+    const int y = udtSet.strYear.toInt();
+    if (blnForward)
+        Forward(udtSet, intInterval, y, intComputerTzIndex);
+    else
+        Back(udtSet, intInterval, y, intComputerTzIndex);
+    return 0;
+}
+
+} // namespace qal

@@ -1,0 +1,265 @@
+#include "drawing/ChartWheel.h"
+
+#include "astro/AstroTables.h"
+#include "settings/Configuration.h"
+#include "ui/Colors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qal {
+namespace {
+
+constexpr double kRadiusFactor = 0.98; // a glyph moves inward by 2 % per attempt
+constexpr double kMinRadius = 100;
+constexpr int kSampleStep = 10;
+constexpr int kGlyphOffset = 150; // print position = glyph centre − 150
+constexpr int kLineEndOffset = 120;
+constexpr double kSignGlyphPoints = 8;
+constexpr double kTextPoints = 8.25;
+constexpr double kSmallestTextPoints = 5.5;
+constexpr int kSignRingRadius = 800;
+constexpr int kTextLineHeight = 210;
+constexpr int kTextMargin = 45; // twips kept between a side text and the disc
+
+int Round(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+QPoint OnCircle(const WheelGeometry& g, double dblAngle, double dblRadius)
+{
+    return { Round(g.cx + dblRadius * std::cos(dblAngle)), Round(g.cy - dblRadius * std::sin(dblAngle)) };
+}
+
+// Free when every sample of the glyph box is black (the disc) or the line
+// colour (the spokes); anything else drawn there, or the picture's edge,
+// makes it occupied.
+bool IsPlaceFree(const WheelPicture& picture, const QPoint& centre, int intBoxBottom)
+{
+    const QColor black(Qt::black);
+    const QColor line = WheelLineColor();
+    for (int dx = -kGlyphOffset; dx <= 100; dx += kSampleStep) {
+        for (int dy = -kGlyphOffset; dy <= intBoxBottom; dy += kSampleStep) {
+            const QColor c = picture.PointColor(centre.x() + dx, centre.y() + dy);
+            if (c != black && c != line)
+                return false;
+        }
+    }
+    return true;
+}
+
+void PrepareDisc(WheelPicture& picture, const WheelGeometry& g)
+{
+    picture.Disc(g.cx, g.cy, g.intDiscRadius, Qt::black, Qt::white);
+    for (int i = 0; i < 12; ++i) {
+        const QPoint end = OnCircle(g, DegToRad(i * 30.0), g.intStartRadius);
+        picture.Line(g.cx, g.cy, end.x(), end.y(), WheelLineColor(), 1);
+    }
+}
+
+class WheelPainter {
+public:
+    WheelPainter(const WheelInputs& inputs, const WheelGeometry& g, WheelDrawing& drawing)
+        : m_in(inputs)
+        , m_g(g)
+        , m_drawing(drawing)
+        , m_picture(*drawing.picture)
+        , m_blnTwoRing(!RuleOfMode(inputs.intMode).blnSingleChart)
+        , m_blnMoonExcluded(
+              RuleOfMode(inputs.intMode).blnTransitingMoonOptional && !inputs.config.blnIncludeTransitingMoon)
+    {
+    }
+
+    // Places the glyphs of one set, bodies intFirst down to 1; false when one
+    // found no place (drawing stops there).
+    bool PlaceSet(int intSet, int intFirst)
+    {
+        for (int b = intFirst; b >= 1; --b) {
+            const double L = m_in.positions.dblLongitude[intSet][b];
+            if (L < 0)
+                continue;
+            double r = m_g.intStartRadius;
+            QPoint centre = OnCircle(m_g, L, r);
+            while (!IsPlaceFree(m_picture, centre, m_g.intBoxBottom)) {
+                r *= kRadiusFactor;
+                if (r < kMinRadius)
+                    return false;
+                centre = OnCircle(m_g, L, r);
+            }
+            const QPoint print(centre.x() - kGlyphOffset, centre.y() - kGlyphOffset);
+            m_drawing.blnPlaced[intSet][b] = true;
+            m_drawing.printPosition[intSet][b] = print;
+            if (intSet == 0 && b == intMoon && m_blnMoonExcluded)
+                continue; // placed but not shown
+            if (intSet == 0)
+                m_picture.PrintGlyph(print.x(), print.y(), strBodyGlyph[b], Qt::white);
+            else
+                m_picture.PrintGlyph(print.x(), print.y(), strBodyGlyph[b], Qt::black, false, true);
+        }
+        return true;
+    }
+
+    void DrawAspectLines()
+    {
+        const AspectGrid& grid = m_in.grid;
+        const int intSetB = m_blnTwoRing ? 1 : 0;
+        const ConfigurationSettings& config = m_in.config;
+        for (int i = 0; i < grid.CellCount(); ++i) {
+            const GridCell& cell = grid.cells[static_cast<size_t>(i)];
+            const CellBodies bodies = BodiesOfCell(grid, i);
+            if (cell.strText.isEmpty() || !bodies.blnAspectCell)
+                continue;
+            // Set A holds the column's body, set B the row's.
+            const int b1 = bodies.intColBody;
+            const int b2 = bodies.intRowBody;
+            if (!m_drawing.blnPlaced[0][b1] || !m_drawing.blnPlaced[intSetB][b2])
+                continue;
+            for (int k = 1; k <= intNumAspectKinds; ++k) {
+                if (!CellHasAspect(cell, k) || config.dblAspectColor[k] == 0)
+                    continue;
+                if ((blnInnerPlanet[b1] || blnInnerPlanet[b2]) && !config.blnShowInnerPlanetAspects)
+                    continue;
+                if (m_blnTwoRing && b1 == intMoon && m_blnMoonExcluded)
+                    continue;
+                const QPoint from = LineEnd(m_drawing.printPosition[0][b1]);
+                const QPoint to = LineEnd(m_drawing.printPosition[intSetB][b2]);
+                m_picture.Line(
+                    from.x(), from.y(), to.x(), to.y(), ui::ToQColor(config.dblAspectColor[k]), cell.blnBold ? 2 : 1);
+            }
+        }
+    }
+
+    // Glyphs again on top of the lines, the sign ring and the centre glyph.
+    void Finish(int intLastA)
+    {
+        const ChartPositions& p = m_in.positions;
+        for (int b = intLastA; b >= 1; --b) {
+            if (!m_drawing.blnPlaced[0][b] || (m_blnTwoRing && b == intMoon && m_blnMoonExcluded))
+                continue;
+            const QPoint at = m_drawing.printPosition[0][b];
+            m_picture.PrintGlyph(at.x(), at.y(), strBodyGlyph[b], Qt::white, p.intRetrograde[0][b]);
+        }
+        if (m_blnTwoRing) {
+            for (int b = intMaxBodies; b >= 1; --b) {
+                if (!m_drawing.blnPlaced[1][b])
+                    continue;
+                const QPoint at = m_drawing.printPosition[1][b];
+                m_picture.PrintGlyph(
+                    at.x(), at.y(), strBodyGlyph[b], SecondSetColor(p.intRetrograde[1][b]), false, true);
+            }
+        }
+        for (int s = 0; s < intNumSigns; ++s) {
+            const QPoint at = OnCircle(m_g, DegToRad(s * 30.0 + 15.0), kSignRingRadius);
+            m_picture.Print(at.x() - 50, at.y() - 50, strSignGlyph[s], true, kSignGlyphPoints, WheelLineColor());
+        }
+        m_picture.Print(m_g.intCentreGlyphX, m_g.intCentreGlyphY, strBodyGlyph[11], true, 14, Qt::white);
+    }
+
+    // A side-text block, each line in as small a font as it needs (down to a
+    // floor) to stay clear of the disc.
+    void PrintTextBlock(const QStringList& lines, int x)
+    {
+        for (int n = 0; n < lines.size(); ++n) {
+            const int intTop = kTextLineHeight * n;
+            const int intRoom = TextRoom(m_g, x, intTop, kTextLineHeight);
+            double dblPoints = kTextPoints;
+            QString strLine = lines[n];
+            const int intWidth = m_picture.TextWidth(strLine, dblPoints);
+            if (intWidth > intRoom)
+                dblPoints = std::max(kSmallestTextPoints, dblPoints * intRoom / intWidth);
+            // Still too long at the smallest size: cut with an ellipsis.
+            while (strLine.size() > 1 && m_picture.TextWidth(strLine, dblPoints) > intRoom)
+                strLine = strLine.left(strLine.size() - (strLine.endsWith(QChar(0x2026)) ? 2 : 1)) + QChar(0x2026);
+            m_picture.Print(x, intTop, strLine, false, dblPoints, Qt::black, false, true);
+        }
+    }
+
+private:
+    const WheelInputs& m_in;
+    const WheelGeometry& m_g;
+    WheelDrawing& m_drawing;
+    WheelPicture& m_picture;
+    bool m_blnTwoRing;
+    bool m_blnMoonExcluded;
+};
+
+} // namespace
+
+WheelGeometry OneRingGeometry()
+{
+    WheelGeometry g { 6000, 6000, 3000, 3000, 2950, 2880, 150, 0, 0 };
+    g.intCentreGlyphX = g.intWidth / 2 - 140;
+    g.intCentreGlyphY = g.intCentreGlyphX - 20;
+    return g;
+}
+
+WheelGeometry TwoRingGeometry()
+{
+    WheelGeometry g { 9900, 6600, 4950, 3300, 3250, 3200, 200, 0, 0 };
+    g.intCentreGlyphX = g.intWidth / 2 - 140;
+    g.intCentreGlyphY = g.intHeight / 2 - 150;
+    return g;
+}
+
+int TextRoom(const WheelGeometry& g, int x, int intTop, int intLineHeight)
+{
+    if (x >= g.cx)
+        return g.intWidth - x;
+    // The disc reaches furthest out at the line's edge nearest the centre.
+    const int intNearY = std::clamp(g.cy, intTop, intTop + intLineHeight);
+    const double dy = intNearY - g.cy;
+    const double dblHalfChord
+        = std::fabs(dy) < g.intDiscRadius ? std::sqrt(double(g.intDiscRadius) * g.intDiscRadius - dy * dy) : 0;
+    return std::max(0, Round(g.cx - dblHalfChord) - kTextMargin - x);
+}
+
+QPoint LineEnd(const QPoint& printPosition)
+{
+    return printPosition + QPoint(kLineEndOffset, kLineEndOffset);
+}
+
+QColor WheelBackground()
+{
+    return { 224, 224, 224 };
+}
+
+QColor WheelLineColor()
+{
+    return { 64, 64, 64 };
+}
+
+QColor SecondSetColor(bool blnRetrograde)
+{
+    return blnRetrograde ? QColor(32, 32, 255) : QColor(32, 32, 32);
+}
+
+WheelDrawing DrawWheel(const WheelInputs& inputs)
+{
+    const bool blnOneRing = RuleOfMode(inputs.intMode).blnSingleChart;
+    const WheelGeometry g = blnOneRing ? OneRingGeometry() : TwoRingGeometry();
+    WheelDrawing drawing;
+    drawing.picture = std::make_unique<WheelPicture>(g.intWidth, g.intHeight, WheelBackground());
+    PrepareDisc(*drawing.picture, g);
+    WheelPainter painter(inputs, g, drawing);
+    const int intLastA = blnOneRing ? inputs.positions.intNumBodies : intMaxBodies;
+    if (!painter.PlaceSet(0, intLastA) || (!blnOneRing && !painter.PlaceSet(1, intMaxBodies))) {
+        drawing.blnComplete = false;
+        return drawing;
+    }
+    painter.DrawAspectLines();
+    painter.Finish(intLastA);
+    if (blnOneRing) {
+        painter.PrintTextBlock(inputs.blocks.block[0], 0);
+        painter.PrintTextBlock(inputs.blocks.block[3], 4600);
+    } else {
+        painter.PrintTextBlock(inputs.blocks.block[0], 1700);
+        if (inputs.intMode == modeSynastry)
+            painter.PrintTextBlock(inputs.blocks.block[2], 7300);
+        else
+            painter.PrintTextBlock(inputs.blocks.block[1], 7100);
+    }
+    return drawing;
+}
+
+} // namespace qal

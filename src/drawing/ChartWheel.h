@@ -1,0 +1,75 @@
+// Drawing the chart wheel: a black disc with twelve sign spokes, the body
+// glyphs near the rim placed so that none overlaps another, the aspects of
+// the aspect table as coloured lines between the glyphs, and the sign glyphs
+// in a small ring about the centre. The one-ring wheel shows chart slot 0;
+// the two-ring wheel shows slot 0 (set A: transits, or natal chart 1 in
+// synastry) and slot 1 (set B); both sets start at the rim, and a glyph whose
+// place is taken moves inward.
+#pragma once
+
+#include "astro/ChartState.h"
+#include "chart/AspectGrid.h"
+#include "drawing/WheelPicture.h"
+
+#include <QPoint>
+#include <QStringList>
+
+#include <memory>
+
+namespace qal {
+
+struct ConfigurationSettings;
+
+struct WheelGeometry {
+    int intWidth, intHeight; // picture size, twips
+    int cx, cy; // centre
+    int intDiscRadius;
+    int intStartRadius; // spoke length and first glyph radius
+    int intBoxBottom; // glyph box reaches this far below its centre
+    int intCentreGlyphX, intCentreGlyphY;
+};
+
+WheelGeometry OneRingGeometry();
+WheelGeometry TwoRingGeometry();
+
+// The side texts of the wheel: block 0 (three lines), blocks 1 and 2 (up to
+// four lines) and block 3 (two lines).
+struct WheelTextBlocks {
+    QStringList block[4];
+};
+
+// What a wheel is drawn from: the positions of the chart, its aspect table,
+// the configuration (colours, inner-planet and transiting-Moon switches), the
+// chart mode and the side texts.
+struct WheelInputs {
+    const ChartPositions& positions;
+    const AspectGrid& grid;
+    const ConfigurationSettings& config;
+    int intMode;
+    const WheelTextBlocks& blocks;
+};
+
+struct WheelDrawing {
+    std::unique_ptr<WheelPicture> picture;
+    bool blnComplete = true; // false when a glyph found no free place
+    bool blnPlaced[2][intMaxBodies + 1] = {}; // set, body
+    QPoint printPosition[2][intMaxBodies + 1]; // top-left of each placed glyph, twips
+};
+
+// Draws the one-ring wheel (modes Planetary and Natal) or the two-ring wheel
+// (modes Personal and Synastry), as the mode of inputs asks.
+WheelDrawing DrawWheel(const WheelInputs& inputs);
+
+// The point where an aspect line meets a glyph printed at printPosition.
+QPoint LineEnd(const QPoint& printPosition);
+
+// The widest a side-text line starting at x, top at y, may be without running
+// onto the disc (or past the picture's right edge).
+int TextRoom(const WheelGeometry& g, int x, int intTop, int intLineHeight);
+
+// Colours of the wheel.
+QColor WheelBackground(); // 224, 224, 224
+QColor WheelLineColor(); // 64, 64, 64: spokes and sign glyphs
+QColor SecondSetColor(bool blnRetrograde); // 32, 32, 255 retrograde, else 32, 32, 32
+
+} // namespace qal

@@ -1,0 +1,208 @@
+#include "drawing/WheelPicture.h"
+
+#include "platform/GlyphMap.h"
+#include "ui/GlyphFont.h"
+#include "util/Twips.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qal {
+namespace {
+
+constexpr double kGlyphMargin = 10; // twips kept free inside the glyph box
+constexpr double kUnderlineGap = 20; // twips between a glyph's ink and its underline
+constexpr double kUnderlineRoom = 45; // twips kept below the ink for the underline
+constexpr const char* kBodyGlyphs = "sfghjSFGJaL";
+
+// A font whose pixel size is given in twips, for painters working in twips.
+QFont TwipFont(bool blnGlyphFont, double dblPixelSize, bool blnUnderline, bool blnSmooth)
+{
+    QFont font = blnGlyphFont ? ui::GlyphFont(14) : QFont(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(dblPixelSize + 0.5)));
+    font.setUnderline(blnUnderline);
+    font.setBold(false);
+    font.setStyleStrategy(blnSmooth ? QFont::PreferAntialias : QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// The pixel size (twips) at which the widest and the tallest body glyph fit
+// the glyph box, with a margin; the same for every glyph so they look alike.
+double BodyGlyphPixelSize()
+{
+    static const double dblSize = [] {
+        constexpr double kReference = 1000;
+        const QFontMetricsF metrics(TwipFont(true, kReference, false, true));
+        double dblWidth = 1, dblHeight = 1;
+        for (const char* c = kBodyGlyphs; *c; ++c) {
+            const QRectF ink = metrics.tightBoundingRect(platform::GlyphSymbols(QString(QLatin1Char(*c))));
+            dblWidth = std::max(dblWidth, ink.width());
+            dblHeight = std::max(dblHeight, ink.height());
+        }
+        const double dblScale = std::min((intGlyphBoxWidth - 2 * kGlyphMargin) / dblWidth,
+            (intGlyphBoxHeight - 2 * kGlyphMargin - kUnderlineRoom) / dblHeight);
+        // Never larger than the glyph font's own 14 points.
+        return std::min(kReference * dblScale, 14.0 * intTwipsPerPoint);
+    }();
+    return dblSize;
+}
+
+} // namespace
+
+WheelPicture::WheelPicture(int intWidthTwips, int intHeightTwips, const QColor& background)
+    : m_intWidth(intWidthTwips)
+    , m_intHeight(intHeightTwips)
+    , m_background(background)
+    , m_canvas(intWidthTwips / intTwipsPerPixel, intHeightTwips / intTwipsPerPixel, QImage::Format_RGB32)
+{
+    m_canvas.fill(background);
+}
+
+void WheelPicture::Record(const WheelOp& op)
+{
+    m_ops.append(op);
+    QPainter painter(&m_canvas);
+    Apply(painter, op, false);
+}
+
+void WheelPicture::Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline)
+{
+    WheelOp op;
+    op.kind = WheelOp::Disc;
+    op.x1 = cx, op.y1 = cy, op.x2 = r;
+    op.color = fill;
+    op.outline = outline;
+    Record(op);
+}
+
+void WheelPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth)
+{
+    WheelOp op;
+    op.kind = WheelOp::Line;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.color = color;
+    op.intWidth = intWidth;
+    Record(op);
+}
+
+void WheelPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize,
+    const QColor& color, bool blnUnderline, bool blnOpaque)
+{
+    WheelOp op;
+    op.kind = WheelOp::Text;
+    op.x1 = x, op.y1 = y;
+    op.strText = strText;
+    op.blnGlyphFont = blnGlyphFont;
+    op.dblPointSize = dblPointSize;
+    op.color = color;
+    op.blnUnderline = blnUnderline;
+    op.blnOpaque = blnOpaque;
+    Record(op);
+}
+
+void WheelPicture::PrintGlyph(
+    int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline, bool blnOpaque)
+{
+    WheelOp op;
+    op.kind = WheelOp::Glyph;
+    op.x1 = x, op.y1 = y;
+    op.strText = strGlyph;
+    op.color = color;
+    op.blnUnderline = blnUnderline;
+    op.blnOpaque = blnOpaque;
+    Record(op);
+}
+
+int WheelPicture::TextWidth(const QString& strText, double dblPointSize) const
+{
+    const QFontMetricsF metrics(TwipFont(false, dblPointSize * intTwipsPerPoint, false, true));
+    return static_cast<int>(metrics.horizontalAdvance(strText) + 0.5);
+}
+
+QColor WheelPicture::PointColor(int x, int y) const
+{
+    const int px = x / intTwipsPerPixel;
+    const int py = y / intTwipsPerPixel;
+    if (x < 0 || y < 0 || px >= m_canvas.width() || py >= m_canvas.height())
+        return {};
+    return QColor(m_canvas.pixel(px, py));
+}
+
+void WheelPicture::Replay(QPainter& painter) const
+{
+    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), m_background);
+    for (const WheelOp& op : m_ops)
+        Apply(painter, op, true);
+}
+
+void WheelPicture::Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) const
+{
+    painter.save();
+    if (!blnSmooth)
+        painter.scale(1.0 / intTwipsPerPixel, 1.0 / intTwipsPerPixel);
+    painter.setRenderHint(QPainter::Antialiasing, blnSmooth);
+    painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
+    switch (op.kind) {
+    case WheelOp::Disc: {
+        QPen pen(op.outline);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(op.color);
+        painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
+        break;
+    }
+    case WheelOp::Line: {
+        QPen pen(op.color);
+        pen.setCosmetic(true);
+        pen.setWidth(op.intWidth);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.setPen(pen);
+        painter.drawLine(op.x1, op.y1, op.x2, op.y2);
+        break;
+    }
+    case WheelOp::Text: {
+        const QFont font = TwipFont(op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth);
+        painter.setFont(font);
+        const QString strShown = op.blnGlyphFont ? platform::GlyphSymbols(op.strText) : op.strText;
+        const QFontMetrics metrics(font, painter.device());
+        const QRect box(QPoint(op.x1, op.y1), QSize(metrics.horizontalAdvance(strShown), metrics.height()));
+        if (op.blnOpaque)
+            painter.fillRect(box, m_background);
+        painter.setPen(op.color);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, strShown);
+        break;
+    }
+    case WheelOp::Glyph: {
+        const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
+        painter.setFont(font);
+        const QString strShown = platform::GlyphSymbols(op.strText);
+        const QRectF ink = QFontMetricsF(font).tightBoundingRect(strShown);
+        const QRectF box(op.x1, op.y1, intGlyphBoxWidth, intGlyphBoxHeight);
+        if (op.blnOpaque)
+            painter.fillRect(box, m_background);
+        // The ink's centre on the box's centre (raised to leave room for the
+        // underline); the baseline follows from it.
+        const QPointF centre(box.center().x(), box.center().y() - kUnderlineRoom / 2);
+        const QPointF baseline(centre.x() - ink.center().x(), centre.y() - ink.center().y());
+        painter.setPen(op.color);
+        painter.drawText(baseline, strShown);
+        if (op.blnUnderline) {
+            // Under the ink only, so it stays inside the box.
+            const double dblY = centre.y() + ink.height() / 2 + kUnderlineGap;
+            QPen pen(op.color);
+            pen.setWidthF(blnSmooth ? intTwipsPerPixel : 0);
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(centre.x() - ink.width() / 2, dblY), QPointF(centre.x() + ink.width() / 2, dblY));
+        }
+        break;
+    }
+    }
+    painter.restore();
+}
+
+} // namespace qal

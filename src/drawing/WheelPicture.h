@@ -1,0 +1,82 @@
+// The picture the chart wheel (and later the transit graph) is drawn into.
+//
+// Coordinates are twips (x to the right, y downward). Every drawing call is
+// applied at once to an occupancy canvas of one pixel per 15 twips, drawn
+// without smoothing so that its colours are exact (glyph placement and a
+// right-click read colours from it), and recorded, so that the screen can
+// show the same picture smoothly at any size.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+class QPainter;
+
+namespace qal {
+
+struct WheelOp {
+    enum Kind { Disc, Line, Text, Glyph } kind = Line;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line end points; disc centre and radius in x1, y1, x2; text top-left
+    QColor color;
+    QColor outline; // disc outline
+    int intWidth = 1; // line width in pixels
+    QString strText;
+    bool blnGlyphFont = false; // the astrological glyph font, else the text font
+    double dblPointSize = 14;
+    bool blnUnderline = false;
+    bool blnOpaque = false; // text on a box of the picture's background
+};
+
+// The box a body glyph is drawn in, relative to its print position (the
+// glyph's centre minus 150 twips in x and y): the glyph's ink always lies
+// inside it, so the place test around the centre covers all that is drawn.
+constexpr int intGlyphBoxWidth = 250;
+constexpr int intGlyphBoxHeight = 300;
+
+class WheelPicture {
+public:
+    WheelPicture(int intWidthTwips, int intHeightTwips, const QColor& background);
+
+    int WidthTwips() const { return m_intWidth; }
+    int HeightTwips() const { return m_intHeight; }
+    QColor Background() const { return m_background; }
+
+    void Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline);
+    void Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth);
+    // Prints strText with its top-left corner at (x, y). Glyph text is given
+    // as glyph characters ("x", "c", ...).
+    void Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize, const QColor& color,
+        bool blnUnderline = false, bool blnOpaque = false);
+    // Prints a body glyph (a glyph character) centred in its glyph box at
+    // print position (x, y), sized so that its ink fits the box; an opaque
+    // glyph fills the whole box with the background first.
+    void PrintGlyph(int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline = false,
+        bool blnOpaque = false);
+
+    // Width in twips of strText printed in the text font at dblPointSize.
+    int TextWidth(const QString& strText, double dblPointSize) const;
+
+    // Colour at a point of the canvas; invalid outside the picture.
+    QColor PointColor(int x, int y) const;
+
+    const QVector<WheelOp>& Ops() const { return m_ops; }
+    const QImage& Canvas() const { return m_canvas; }
+
+    // Paints the recorded picture, smoothed, into a painter whose coordinate
+    // system is already in twips.
+    void Replay(QPainter& painter) const;
+
+private:
+    void Record(const WheelOp& op);
+    void Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) const;
+
+    int m_intWidth;
+    int m_intHeight;
+    QColor m_background;
+    QImage m_canvas;
+    QVector<WheelOp> m_ops;
+};
+
+} // namespace qal

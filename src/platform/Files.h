@@ -1,0 +1,27 @@
+// Files as the program reads them: whole, and only when they are ordinary
+// files of a sensible size. A pipe, a device or a folder in place of a data
+// file is refused before it is opened, so it can neither block nor flood.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace qal::platform {
+
+enum class FileReadStatus { Ok, NotAFile, CannotOpen, TooLarge, ReadError };
+
+struct FileContent {
+    FileReadStatus status = FileReadStatus::CannotOpen;
+    QByteArray bytes; // the whole file when status is Ok
+    QString strError; // what went wrong, in a short English sentence
+    bool ok() const { return status == FileReadStatus::Ok; }
+};
+
+// Whether strPath names an existing ordinary file (links are followed).
+bool FileExists(const QString& strPath);
+
+// Reads strPath whole, refusing anything that is not an ordinary file and
+// anything longer than intMaxBytes.
+FileContent ReadWholeFile(const QString& strPath, qint64 intMaxBytes);
+
+} // namespace qal::platform

@@ -1,0 +1,13 @@
+// The clipboard; scripted for tests (ui/UiScript.h), where it is a string of
+// its own and the system's clipboard is never touched.
+#pragma once
+
+#include <QString>
+
+namespace qal::ui {
+
+// Clears the clipboard and puts strText on it.
+void SetClipboardText(const QString& strText);
+QString ClipboardText();
+
+} // namespace qal::ui

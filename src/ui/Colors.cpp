@@ -1,0 +1,16 @@
+#include "ui/Colors.h"
+
+namespace qal::ui {
+
+QColor ToQColor(double dblColor)
+{
+    const auto v = static_cast<unsigned int>(dblColor < 0 ? 0 : dblColor);
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
+}
+
+double FromQColor(const QColor& color)
+{
+    return color.red() + 256.0 * color.green() + 65536.0 * color.blue();
+}
+
+} // namespace qal::ui

@@ -1,0 +1,12 @@
+// Colour values as the program keeps them: red in the low byte, green in the
+// middle byte, blue in the high byte, held as doubles.
+#pragma once
+
+#include <QColor>
+
+namespace qal::ui {
+
+QColor ToQColor(double dblColor);
+double FromQColor(const QColor& color);
+
+} // namespace qal::ui

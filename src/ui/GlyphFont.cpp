@@ -1,0 +1,14 @@
+#include "ui/GlyphFont.h"
+
+namespace qal::ui {
+
+QFont GlyphFont(qreal dblPointSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(dblPointSize);
+    font.setBold(false);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferMatch);
+    return font;
+}
+
+} // namespace qal::ui

@@ -1,0 +1,93 @@
+#include "ui/UiScript.h"
+
+namespace qal::ui {
+namespace {
+
+struct ScriptState {
+    bool blnScripted = false;
+    QList<MsgAnswer> answers;
+    QList<MessageRecord> messages;
+    QStringList fileNames;
+    QList<FileDialogRecord> fileDialogs;
+    QString strClipboard;
+    QStringList addresses;
+};
+
+ScriptState& State()
+{
+    static ScriptState state;
+    return state;
+}
+
+} // namespace
+
+void UseScript(bool blnScripted)
+{
+    State() = ScriptState();
+    State().blnScripted = blnScripted;
+}
+
+bool Scripted()
+{
+    return State().blnScripted;
+}
+
+void QueueMsgAnswer(MsgAnswer answer)
+{
+    State().answers.append(answer);
+}
+
+QList<MessageRecord> TakeMessageLog()
+{
+    return std::exchange(State().messages, {});
+}
+
+void QueueFileName(const QString& strFileName)
+{
+    State().fileNames.append(strFileName);
+}
+
+QList<FileDialogRecord> TakeFileDialogLog()
+{
+    return std::exchange(State().fileDialogs, {});
+}
+
+QStringList TakeOpenedAddresses()
+{
+    return std::exchange(State().addresses, {});
+}
+
+namespace script {
+
+bool NextMsgAnswer(MsgAnswer& answer)
+{
+    if (State().answers.isEmpty())
+        return false;
+    answer = State().answers.takeFirst();
+    return true;
+}
+
+void LogMessage(const MessageRecord& record)
+{
+    State().messages.append(record);
+}
+
+QString NextFileName(const FileDialogRecord& record)
+{
+    State().fileDialogs.append(record);
+    return State().fileNames.isEmpty() ? QString() : State().fileNames.takeFirst();
+}
+
+QString& Clipboard()
+{
+    return State().strClipboard;
+}
+
+void LogAddress(const QString& strAddress)
+{
+    State().addresses.append(strAddress);
+}
+
+} // namespace script
+
+} // namespace qal::ui

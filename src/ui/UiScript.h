@@ -1,0 +1,59 @@
+// Answering the program's questions in advance, for tests.
+//
+// Every message box, file dialog, clipboard use and opened web address goes
+// through the small modules of this folder. Once scripted, none of them
+// shows a window or touches the system: each takes the next answer queued
+// here and logs what it was asked, so that a test can read it back.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace qal::ui {
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+struct MessageRecord {
+    QString strText;
+    QString strTitle;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    int intDefaultButton = 1;
+};
+
+struct FileDialogRecord {
+    bool blnSave = false;
+    QString strTitle;
+    QString strFilter;
+};
+
+// Switches the scripted mode on or off; either way the queues, the logs and
+// the scripted clipboard start empty.
+void UseScript(bool blnScripted);
+bool Scripted();
+
+// Message boxes: the next answer (a box takes its default button when none is queued).
+void QueueMsgAnswer(MsgAnswer answer);
+QList<MessageRecord> TakeMessageLog();
+
+// File dialogs: the next chosen file name ("" is a cancelled dialog, which
+// is also the answer when none is queued).
+void QueueFileName(const QString& strFileName);
+QList<FileDialogRecord> TakeFileDialogLog();
+
+// Web addresses asked to be opened.
+QStringList TakeOpenedAddresses();
+
+// --- Used by the modules of this folder ---
+namespace script {
+bool NextMsgAnswer(MsgAnswer& answer);
+void LogMessage(const MessageRecord& record);
+QString NextFileName(const FileDialogRecord& record);
+QString& Clipboard();
+void LogAddress(const QString& strAddress);
+} // namespace script
+
+} // namespace qal::ui

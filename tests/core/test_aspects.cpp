@@ -1,0 +1,139 @@
+// The aspect test, the orb table and the applying/separating trend.
+#include "aspects/Aspects.h"
+#include "astro/AstroTables.h"
+#include "astro/Longitudes.h"
+#include "chart/CurrentChart.h"
+#include "settings/Configuration.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace qal;
+using test::Rad;
+
+namespace {
+
+class Aspects : public ::testing::Test {
+protected:
+    static void Orbs(std::initializer_list<int> degrees)
+    {
+        int i = 0;
+        for (int d : degrees)
+            udtConfig.intOrbIndex[i++] = d;
+        SetOrbTable(udtConfig);
+    }
+};
+
+} // namespace
+
+TEST_F(Aspects, SeparationTakesTheShorterArcAndNamesTheLeader)
+{
+    int intSign = 0;
+    EXPECT_NEAR(AngularSeparation(Rad(359), Rad(1), intSign), Rad(2), 1e-12);
+    EXPECT_EQ(intSign, -1); // the second body, at 1°, is 2° ahead
+    intSign = 0;
+    EXPECT_NEAR(AngularSeparation(Rad(10), Rad(50), intSign), Rad(40), 1e-12);
+    EXPECT_EQ(intSign, -1); // the second body is ahead
+    intSign = 0;
+    EXPECT_NEAR(AngularSeparation(Rad(0), Rad(180), intSign), dblTwoPi / 2, 1e-12);
+    EXPECT_EQ(intSign, -1); // exactly opposite: the first test already holds
+    EXPECT_NEAR(SignedSeparation(Rad(10), Rad(50)), -Rad(40), 1e-12);
+    EXPECT_NEAR(SignedSeparation(Rad(50), Rad(10)), Rad(40), 1e-12);
+    EXPECT_NEAR(SignedSeparation(Rad(350), Rad(5)), -Rad(15), 1e-12);
+}
+
+TEST_F(Aspects, FirstKindWithinOrbWinsAndTheOrbIsStrict)
+{
+    double dblDev = 0;
+    EXPECT_EQ(FindAspect(Rad(359), Rad(1), udtOrbTable, 0, dblDev), 1);
+    EXPECT_NEAR(dblDev, Rad(2), 1e-12);
+    // A deviation exactly equal to the orb is not an aspect.
+    EXPECT_EQ(FindAspect(0.0, dblOrb[1][0], udtOrbTable, 0, dblDev), 0);
+    EXPECT_EQ(FindAspect(0.0, dblOrb[1][0] * 0.999999, udtOrbTable, 0, dblDev), 1);
+    // With conjunction and opposition orbs of 10°, 175° is an opposition.
+    Orbs({ 10, 10, 6, 7, 5, 4, 5, 1 });
+    EXPECT_EQ(FindAspect(Rad(0), Rad(175), udtOrbTable, 0, dblDev), 2);
+    EXPECT_NEAR(dblDev, Rad(5), 1e-12);
+    // A body without a position forms nothing.
+    EXPECT_EQ(FindAspect(-99.0, Rad(0), udtOrbTable, 0, dblDev), 0);
+    EXPECT_EQ(FindAspect(Rad(0), -100.0, udtOrbTable, 0, dblDev), 0);
+}
+
+TEST_F(Aspects, OrbTableColumnsAndExtremes)
+{
+    EXPECT_NEAR(dblOrb[1][0], Rad(10), 1e-12);
+    EXPECT_NEAR(dblOrb[1][1], Rad(10) / 3, 1e-12);
+    EXPECT_NEAR(dblOrb[6][2], Rad(4) / 3, 1e-12);
+    EXPECT_NEAR(dblMaxOrb, Rad(10), 1e-12);
+    EXPECT_NEAR(dblMinOrb, Rad(4), 1e-12);
+    EXPECT_FALSE(blnAllOrbsEqual);
+    EXPECT_NEAR(dblMaxOrbCol[0], Rad(10) / 3, 1e-12);
+    EXPECT_NEAR(dblMinOrbCol[1], Rad(4) / 3, 1e-12);
+
+    // Proportions are read from the lists as they stand.
+    udtConfig.cboPersonalOrbsProportion[0] = 0; // 1
+    udtConfig.cboPersonalOrbsProportion[1] = 4; // 1/5
+    SetOrbTable(udtConfig);
+    EXPECT_NEAR(dblOrb[1][1], Rad(10), 1e-12);
+    EXPECT_NEAR(dblOrb[1][2], Rad(2), 1e-12);
+
+    Orbs({ 8, 8, 8, 8, 8, 8, 8, 1 });
+    EXPECT_TRUE(blnAllOrbsEqual);
+    // A kind switched off never lowers the smallest orb and is never found.
+    Orbs({ 8, 8, 8, 0, 8, 8, 8, 1 });
+    EXPECT_TRUE(blnAllOrbsEqual);
+    EXPECT_NEAR(dblMinOrb, Rad(8), 1e-12);
+    double dblDev = 0;
+    EXPECT_EQ(FindAspect(Rad(0), Rad(120), udtOrbTable, 0, dblDev), 0);
+    // The accepted orbs count, not what the lists show.
+    udtConfig.cboOrb[0] = 2;
+    SetOrbTable(udtConfig);
+    EXPECT_NEAR(dblOrb[1][0], Rad(8), 1e-12);
+}
+
+TEST_F(Aspects, SingleKindTestsWithDeviationAndExactness)
+{
+    dblLongitude[0][1] = Rad(10);
+    dblLongitude[0][2] = Rad(102);
+    double dblDev = 0;
+    EXPECT_TRUE(IsAspectBetweenBodies(1, 2, 3, dblDev));
+    EXPECT_NEAR(dblDev, Rad(2), 1e-12);
+    EXPECT_FALSE(IsAspectBetweenBodies(1, 2, 4, dblDev)); // the deviation is handed back anyway
+    EXPECT_NEAR(dblDev, Rad(28), 1e-12);
+    dblLongitude[0][2] = -99.0;
+    EXPECT_FALSE(IsAspectBetweenBodies(1, 2, 3, dblDev));
+
+    double dblExactness = 0;
+    EXPECT_TRUE(IsAspectWithOrbColumn(Rad(10), Rad(102), 3, 0, dblExactness));
+    EXPECT_NEAR(dblExactness, (6.0 - 2.0) / 6.0, 1e-12);
+    EXPECT_TRUE(IsAspectWithOrbColumn(Rad(10), Rad(100), 3, 1, dblExactness));
+    EXPECT_NEAR(dblExactness, 1.0, 1e-12);
+    EXPECT_FALSE(IsAspectWithOrbColumn(Rad(10), Rad(102.5), 3, 1, dblExactness)); // orb 2° in column 1
+    EXPECT_EQ(dblExactness, -1.0);
+}
+
+TEST_F(Aspects, TrendTellsApplyingFromSeparating)
+{
+    // New Moon of 2000 January 6, 18:14 UT: the Moon closes on the Sun before
+    // it and draws away after it.
+    const double dblBefore = 2451549.5;
+    const double dblAfter = 2451550.75;
+    for (const auto& [t, intExpected] : { std::pair { dblBefore, -1 }, std::pair { dblAfter, 1 } }) {
+        double dblDev = 0;
+        ASSERT_EQ(FindAspect(GetLongitude(1, t), GetLongitude(10, t), udtOrbTable, 0, dblDev), 1) << t;
+        EXPECT_EQ(AspectTrend(t, 1, 10, 1, dblDev), intExpected) << t;
+    }
+    // A fixed point 5° ahead of the Sun: the Sun applies to it.
+    dblChartJD[0] = 2451545.0;
+    const double dblSun = GetLongitude(1, dblChartJD[0]);
+    EXPECT_EQ(AspectTrendToFixed(NormalizeAngle(dblSun + Rad(5)), 1, 1, Rad(5)), -1);
+    EXPECT_EQ(AspectTrendToFixed(NormalizeAngle(dblSun - Rad(5)), 1, 1, Rad(5)), 1);
+}
+
+TEST_F(Aspects, DeviationTextInDegreesOrRadians)
+{
+    EXPECT_EQ(DeviationText(Rad(7.0 / 60), false), QStringLiteral("0°7'"));
+    EXPECT_EQ(DeviationText(Rad(12), false), QStringLiteral("12°0'"));
+    EXPECT_EQ(DeviationText(0.123456, true), QStringLiteral("0.1235"));
+    EXPECT_EQ(DeviationText(0.0, true), QStringLiteral("0.0000"));
+}

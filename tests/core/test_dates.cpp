@@ -1,0 +1,267 @@
+// Reading date sets, date texts, the calendar and the computer's zone.
+#include "dates/DatePr2.h"
+#include "platform/Calendar.h"
+#include "TestSupport.h"
+#include "text/Texts.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ctime>
+
+using namespace qal;
+
+namespace {
+
+DateSetInput Set(const char* strYear, int m, int d, int h, int z)
+{
+    DateSetInput udtInput;
+    udtInput.strYear = QString::fromUtf8(strYear);
+    udtInput.intMonth = m;
+    udtInput.intDay = d;
+    udtInput.intHour = h;
+    udtInput.intTimezone = z;
+    return udtInput;
+}
+
+int ZoneIndex(const char* strText)
+{
+    return static_cast<int>(TimezoneListItems(false).indexOf(QString::fromLatin1(strText)));
+}
+
+// Sets the computer's zone, as the user's system would, at the test clock's moment.
+void ComputerZone(const char* strZone)
+{
+    test::SetClock(test::DefaultTestNow(), strZone);
+}
+
+} // namespace
+
+TEST(Dates, DateSetsBecomeMomentsInUniversalTime)
+{
+    // 5 March 2018, 14:30 (hour entry 30), GMT+1:00.
+    DateSetInput udtInput = Set("2018", 3, 5, 30, ZoneIndex("GMT+1:00"));
+    EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, 0), 2458183.0625);
+    EXPECT_DOUBLE_EQ(DateSetToDayValue(udtInput), 2458183 + 870.0 / 1440);
+
+    struct Case {
+        const char* name;
+        DateSetInput input;
+        double expected;
+    };
+    const int gmt = ZoneIndex("GMT");
+    const Case cases[] = {
+        { "first day", Set("1", 1, 1, 25, gmt), 1721426.0 },
+        { "last year", Set("2799", 12, 31, 25, gmt), 2743738.0 },
+        { "year 2800", Set("2800", 1, 1, 25, gmt), -4.0 },
+        { "huge year", Set("99999999999999999999", 1, 1, 25, gmt), -4.0 },
+        { "year 0", Set("0", 1, 1, 25, gmt), -3.0 },
+        { "letters only", Set("abc", 1, 1, 25, gmt), -1.0 },
+        { "no month", Set("2018", 0, 5, 25, gmt), -1.0 },
+        { "no day", Set("2018", 3, 0, 25, gmt), -1.0 },
+        { "29 Feb 1900", Set("1900", 2, 29, 25, gmt), -2.0 },
+        { "29 Feb 2000", Set("2000", 2, 29, 25, gmt), 2451604.0 },
+        { "31 April", Set("2018", 4, 31, 25, gmt), -2.0 },
+        { "GMT-11:30 midnight", Set("2000", 1, 1, 1, 1), 2451544.5 + 690.0 / 1440 },
+    };
+    for (Case c : cases)
+        EXPECT_DOUBLE_EQ(DateSetToMoment(c.input, 0), c.expected) << c.name;
+}
+
+TEST(Dates, ReadingADateSetWritesBackWhatItUsed)
+{
+    DateSetInput udtInput = Set("-500", 3, 5, 0, 0);
+    EXPECT_DOUBLE_EQ(DateSetToDayValue(udtInput), 1903745.0 + 0.5); // 5 March 500, 12:00
+    EXPECT_EQ(udtInput.strYear, QStringLiteral("500"));
+    EXPECT_EQ(udtInput.intHour, intNoonHourIndex);
+    EXPECT_EQ(udtInput.intTimezone, 0); // the day-number reader leaves the zone alone
+
+    // An empty zone takes the computer's zone entry when there is one ...
+    udtInput = Set("2018", 3, 5, 30, 0);
+    EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, ZoneIndex("GMT+1:00")), 2458183.0625);
+    EXPECT_EQ(udtInput.intTimezone, ZoneIndex("GMT+1:00"));
+    // ... and counts as GMT when the computer's zone matches no entry.
+    udtInput = Set("2018", 3, 5, 30, 0);
+    EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, 0), 2458183.0625 + 60.0 / 1440);
+    EXPECT_EQ(udtInput.intTimezone, 0);
+    // An invalid set keeps its hour: it is only filled once the date is good.
+    udtInput = Set("2018", 4, 31, 0, 0);
+    EXPECT_LT(DateSetToMoment(udtInput, 5), 0);
+    EXPECT_EQ(udtInput.intHour, 0);
+    EXPECT_EQ(udtInput.intTimezone, 0);
+}
+
+TEST(Dates, ListsOfTheDateInputs)
+{
+    const QStringList zones = TimezoneListItems(false);
+    ASSERT_EQ(zones.size(), intTimezoneListCount);
+    EXPECT_EQ(zones[1], QStringLiteral("GMT-11:30"));
+    EXPECT_EQ(zones[23], QStringLiteral("GMT-0:30"));
+    EXPECT_EQ(zones[24], QStringLiteral("GMT"));
+    EXPECT_EQ(zones[26], QStringLiteral("GMT+1:00"));
+    EXPECT_EQ(TimezoneItemValue(1), -690);
+    EXPECT_EQ(TimezoneItemValue(24), 0);
+    EXPECT_EQ(TimezoneItemValue(47), 690);
+    EXPECT_EQ(TimezoneItemValue(0), 0);
+    EXPECT_EQ(TimezoneIndexOfMinutes(-300), 14);
+    // The real zones beyond the half-hour pattern follow the old entries, so
+    // an index saved before they were added keeps its meaning.
+    const struct {
+        int intIndex;
+        int intMinutes;
+        const char* strText;
+    } added[] = { { 48, -720, "GMT-12:00" }, { 49, 345, "GMT+5:45" }, { 50, 525, "GMT+8:45" },
+        { 51, 720, "GMT+12:00" }, { 52, 765, "GMT+12:45" }, { 53, 780, "GMT+13:00" }, { 54, 825, "GMT+13:45" },
+        { 55, 840, "GMT+14:00" } };
+    for (const auto& zone : added) {
+        EXPECT_EQ(zones[zone.intIndex], QString::fromLatin1(zone.strText));
+        EXPECT_EQ(TimezoneItemValue(zone.intIndex), zone.intMinutes);
+        EXPECT_EQ(TimezoneIndexOfMinutes(zone.intMinutes), zone.intIndex);
+    }
+    EXPECT_EQ(TimezoneIndexOfMinutes(255), 0); // UTC+4:15 is no zone
+
+    const QStringList american = TimezoneListItems(true);
+    EXPECT_EQ(american[TimezoneIndexOfMinutes(-300)], QStringLiteral("EST/CDT"));
+    EXPECT_EQ(american[4], QStringLiteral("HAST"));
+    EXPECT_EQ(american[17], QStringLiteral("NST"));
+    EXPECT_EQ(american[19], QStringLiteral("NDT"));
+    EXPECT_EQ(american[20], QStringLiteral("GMT-2:00"));
+    int intChanged = 0;
+    for (int i = 0; i < intTimezoneListCount; ++i)
+        intChanged += american[i] != zones[i] ? 1 : 0;
+    EXPECT_EQ(intChanged, 10);
+
+    EXPECT_EQ(HourListItems()[intNoonHourIndex], QStringLiteral("12:00"));
+    EXPECT_EQ(HourListItems().size(), intHourListCount);
+    EXPECT_EQ(MonthListItems(intLangSpanish)[12], QStringLiteral("December"));
+}
+
+TEST(Dates, DateAndTimeTexts)
+{
+    EXPECT_EQ(JDNToDateText(2458183, false, intLangEnglish), QStringLiteral("March 5, 2018"));
+    EXPECT_EQ(JDNToDateText(2458183, true, intLangEnglish), QStringLiteral("Mar. 5, 2018"));
+    EXPECT_EQ(JDNToDateText(2458183, false, intLangGerman), QStringLiteral("5.März 2018"));
+    EXPECT_EQ(JDNToDateText(2458189, true, intLangGerman), QStringLiteral("11.März 2018"));
+    EXPECT_EQ(JDNToDateText(2458244, true, intLangGerman), QStringLiteral("5.Mai 2018"));
+    EXPECT_EQ(JDNToDateText(2458372, true, intLangEnglish), QStringLiteral("Sept. 10, 2018"));
+    EXPECT_EQ(JDNToDateText(2458183, false, intLangSpanish), QStringLiteral("March 5, 2018"));
+    // Years beyond four digits are grouped in thousands.
+    EXPECT_EQ(JDNToDateText(6230000, false, intLangEnglish).right(6), QStringLiteral("12,345"));
+    EXPECT_EQ(JDNToDateText(6230000, false, intLangGerman).right(6), QStringLiteral("12.345"));
+
+    EuroDate udtDate;
+    udtDate.year = 2018, udtDate.month = 3, udtDate.day = 5;
+    EXPECT_EQ(EuroDateToText(udtDate), QStringLiteral("2018-03-05"));
+    udtDate.year = 812, udtDate.month = 7, udtDate.day = 1;
+    EXPECT_EQ(EuroDateToText(udtDate), QStringLiteral("812-07-01"));
+
+    EXPECT_EQ(DayFractionToText(0.5, false), QStringLiteral("12:00"));
+    EXPECT_EQ(DayFractionToText(0.999999, true), QStringLiteral("23:59:59"));
+    EXPECT_EQ(DayFractionToText(0.0, true), QStringLiteral("00:00:00"));
+    EXPECT_EQ(DayFractionToText(14.5 / 24 - 1e-9, false), QStringLiteral("14:30")); // a hair below is not cut down
+    EXPECT_EQ(DayFractionToText(1.0, false), QStringLiteral("XX:XX:XX"));
+    EXPECT_EQ(DayFractionToText(-0.1, false), QStringLiteral("XX:XX:XX"));
+    EXPECT_EQ(DayFractionToText(std::nan(""), false), QStringLiteral("XX:XX:XX"));
+
+    EXPECT_EQ(DayOfWeekText(2458183, intLangEnglish), QStringLiteral("Monday"));
+    EXPECT_EQ(DayOfWeekText(2458183, intLangGerman), QStringLiteral("Montag"));
+    EXPECT_EQ(DayOfWeekText(1721426, intLangEnglish), QStringLiteral("Monday")); // 1 January of year 1
+    EXPECT_EQ(WeekdayText(0, intLangEnglish), QStringLiteral("Sunday"));
+    EXPECT_EQ(WeekdayText(6, intLangGerman), QStringLiteral("Samstag"));
+    EXPECT_EQ(WeekdayText(7, intLangEnglish), QString());
+    EXPECT_EQ(SeparateThousands(QStringLiteral("1234567"), QStringLiteral(",")), QStringLiteral("1,234,567"));
+    EXPECT_EQ(SeparateThousands(QStringLiteral("-12345"), QStringLiteral(".")), QStringLiteral("-12.345"));
+    EXPECT_EQ(SeparateThousands(QStringLiteral("123"), QStringLiteral(",")), QStringLiteral("123"));
+    EXPECT_EQ(SeparateThousands(QStringLiteral("12345"), QString()), QStringLiteral("12345"));
+}
+
+TEST(Dates, RoundingToTheHalfHour)
+{
+    struct Case {
+        int intMinutes;
+        int intExpectedMinutes; // minutes after the day's start; 1440 is the next day
+    };
+    const Case cases[] = { { 615, 600 }, { 616, 630 }, { 1430, 1440 }, { 600, 600 }, { 14, 0 }, { 16, 30 },
+        { 645, 630 }, { 646, 660 } };
+    for (const Case& c : cases) {
+        double x = 2458183 + c.intMinutes / 1440.0;
+        RoundToHalfHour(x);
+        EXPECT_NEAR(x, 2458183 + c.intExpectedMinutes / 1440.0, 1e-9) << c.intMinutes;
+    }
+    double x = 2458183.0;
+    RoundToHalfHour(x);
+    EXPECT_EQ(x, 2458183.0);
+}
+
+TEST(Dates, CalendarArithmetic)
+{
+    EXPECT_EQ(DaysInMonth(2, 1900), 28);
+    EXPECT_EQ(DaysInMonth(2, 2000), 29);
+    EXPECT_EQ(DaysInMonth(2, 2019), 28);
+    EXPECT_EQ(DaysInMonth(4, 2019), 30);
+    EXPECT_EQ(DaysInMonth(12, 2019), 31);
+    EXPECT_EQ(DaysInMonth(13, 2000), 0);
+    EXPECT_EQ(DaysInMonth(0, 2000), 0);
+    EXPECT_TRUE(IsLeapYear(1900, QStringLiteral("julian"))); // only the first letter counts
+    EXPECT_FALSE(IsLeapYear(1900, QStringLiteral("G")));
+    EXPECT_TRUE(IsLeapYear(2000, QStringLiteral("G")));
+    EXPECT_TRUE(IsLeapYear(-4, QStringLiteral("G")));
+    EXPECT_FALSE(IsLeapYear(-3, QStringLiteral("G")));
+
+    // Every day of years 1 to 2799 converts to a date and back.
+    for (int n = intFirstDayNumber; n <= intLastDayNumber; n += 1) {
+        EuroDate udtDate;
+        udtDate.calendar = platform::kGregorian;
+        udtDate.dayNumber = n;
+        platform::JdnToEuroDate(udtDate);
+        EuroDate udtBack = udtDate;
+        udtBack.dayNumber = 0;
+        ASSERT_EQ(platform::EuroDateToJdn(udtBack), n);
+        ASSERT_NE(udtBack.valid, 0) << n;
+    }
+    EuroDate udtDate;
+    udtDate.calendar = platform::kGregorian;
+    udtDate.year = 1582, udtDate.month = 10, udtDate.day = 4; // proleptic: no gap
+    EXPECT_EQ(platform::EuroDateToJdn(udtDate), 2299150); // 15 October is 2299161
+    udtDate.calendar = 'J';
+    platform::EuroDateToJdn(udtDate);
+    EXPECT_EQ(udtDate.valid, 0); // only the Gregorian calendar is known
+
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("-500"), false, false), QStringLiteral("500"));
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("-500"), true, false), QStringLiteral("-500"));
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("20a18"), false, false), QStringLiteral("2018"));
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("1-2+3"), true, true), QStringLiteral("123"));
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("+7"), false, true), QStringLiteral("+7"));
+    EXPECT_EQ(CleanIntegerText(QStringLiteral("abc"), true, true), QString());
+}
+
+TEST(Dates, ComputerZoneAndNow)
+{
+    {
+        ComputerZone("Asia/Kathmandu"); // UTC+5:45 all year
+        EXPECT_EQ(GetComputerTimeZoneMinutes(), 345);
+        SetComputerTimeZone();
+        EXPECT_EQ(intComputerTzMinutes, 330); // the lists have half hours only
+        const int intIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
+        EXPECT_EQ(TimezoneListItems(false)[intIndex], QStringLiteral("GMT+5:30"));
+
+        // "Now" is the computer's moment shown 15 minutes early in GMT+5:30,
+        // rounded to the half hour: within a quarter of an hour of the clock.
+        DateSetInput udtNow = DateSetForNow(intIndex);
+        const double dblClock = GetComputerAJDate();
+        EXPECT_EQ(udtNow.intTimezone, intIndex);
+        EXPECT_LE(std::fabs(DateSetToMoment(udtNow, intIndex) - dblClock), 15.5 / 1440);
+        // The clock's moment: 5 March 2018, 13:30 UTC.
+        EXPECT_NEAR(dblClock, 2458183.0625, 1.0 / 86400);
+    }
+    {
+        ComputerZone("Etc/GMT+5"); // UTC-5:00
+        SetComputerTimeZone();
+        EXPECT_EQ(intComputerTzMinutes, -300);
+    }
+    ComputerZone("UTC");
+    SetComputerTimeZone();
+    EXPECT_EQ(intComputerTzMinutes, 0);
+}

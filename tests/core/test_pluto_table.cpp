@@ -1,0 +1,237 @@
+// The Pluto day table: its encoding, interpolation, range and accuracy.
+#include "astro/AstroTables.h"
+#include "astro/Longitudes.h"
+#include "chart/CurrentChart.h"
+#include "astro/PlutoTable.h"
+#include "platform/Ephemeris.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace qal;
+
+namespace {
+
+constexpr double kArcMinute = dblTwoPi / 360.0 / 60.0;
+
+// The rest of a complete table after intUsed entries: every day at 0°0'.
+QByteArray Padding(int intUsed)
+{
+    QByteArray content;
+    for (int k = intUsed; k < intPlutoTableEntries; ++k)
+        content += EncodePlutoEntry(k, 0, 0).toLatin1() + "\n";
+    return content;
+}
+
+// Loads a table made of the given content from a temporary folder; the
+// program's own table is loaded again afterwards.
+class SmallTable {
+public:
+    explicit SmallTable(const QByteArray& content)
+        : SmallTable(nullptr)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("pluto.slx")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        Load();
+    }
+    // A table whose file the test puts in place itself (a pipe, a link...).
+    explicit SmallTable(std::nullptr_t)
+        : m_strSaved(strDataFolder)
+    {
+    }
+    void Load()
+    {
+        strDataFolder = m_dir.path() + QLatin1Char('/');
+        m_blnLoaded = LoadPlutoTable(QStringLiteral("pluto.slx"), m_strError);
+    }
+    ~SmallTable()
+    {
+        strDataFolder = m_strSaved;
+        QString strError;
+        LoadPlutoTable(QStringLiteral("pluto.slx"), strError);
+    }
+    bool loaded() const { return m_blnLoaded; }
+    const QString& error() const { return m_strError; }
+    QString path() const { return m_dir.filePath(QStringLiteral("pluto.slx")); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_strSaved;
+    QString m_strError;
+    bool m_blnLoaded = false;
+};
+
+QByteArray Entries(std::initializer_list<std::pair<int, double>> degrees)
+{
+    QByteArray content;
+    int k = 0;
+    for (const auto& [intK, dblDeg] : degrees) {
+        EXPECT_EQ(intK, k);
+        const int intMinutes = static_cast<int>(std::lround(dblDeg * 60));
+        content += EncodePlutoEntry(k++, intMinutes / 60, intMinutes % 60).toLatin1() + "\r\n";
+    }
+    return content;
+}
+
+class PlutoTable : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QString strError;
+        ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) << strError.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(PlutoTable, EntriesDecodeWithTheirDayShift)
+{
+    // Character codes 60, 89, 90 at entry 0: 60·2 + 30 + 30/60; at entry 1 the
+    // first code carries one more of shift: 60·1 + 30 + 0.5. Entry 55 decodes
+    // like entry 0 again.
+    {
+        SmallTable table(QByteArray("<YZ\n<YZ\n") + Padding(2));
+        ASSERT_TRUE(table.loaded()) << table.error().toStdString();
+        EXPECT_DOUBLE_EQ(PlutoTableValue(0), 150.5);
+        EXPECT_DOUBLE_EQ(PlutoTableValue(1), 90.5);
+    }
+    {
+        QByteArray shifted;
+        for (int k = 0; k <= 55; ++k)
+            shifted += EncodePlutoEntry(k, 150, 30).toLatin1() + "\n";
+        EXPECT_EQ(shifted.left(3), QByteArray("<YZ"));
+        EXPECT_EQ(shifted.mid(55 * 4, 3), QByteArray("<YZ")); // entry 55 is written like entry 0
+        SmallTable table(shifted + Padding(56));
+        ASSERT_TRUE(table.loaded());
+        EXPECT_DOUBLE_EQ(PlutoTableValue(55), 150.5);
+        EXPECT_DOUBLE_EQ(PlutoTableValue(54), 150.5);
+    }
+}
+
+TEST_F(PlutoTable, InterpolatesAcrossZeroAndWithinTheDay)
+{
+    SmallTable table(Entries({ { 0, 359.5 }, { 1, 0.3 }, { 2, 10.0 } }) + Padding(3));
+    ASSERT_TRUE(table.loaded());
+    const double dblDay0 = 2305447.5; // 0h UT of 1600-01-01
+    EXPECT_NEAR(RadToDeg(PlutoLongitude(dblDay0 + 0.5)), 359.9, 1e-9);
+    EXPECT_NEAR(RadToDeg(PlutoLongitude(dblDay0)), 359.5, 1e-9); // f = 0: that day's value
+    EXPECT_NEAR(RadToDeg(PlutoLongitude(dblDay0 + 1.25)), 0.3 + 0.25 * 9.7, 1e-9);
+    EXPECT_EQ(PlutoLongitude(dblDay0 - 0.01), -99.0);
+}
+
+TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
+{
+    const double dblBefore = PlutoTableValue(1000);
+    {
+        SmallTable table(QByteArray("<YZ\nabcd\n"));
+        EXPECT_FALSE(table.loaded());
+        EXPECT_TRUE(table.error().contains(QStringLiteral("2"))) << table.error().toStdString();
+        EXPECT_EQ(PlutoTableValue(1000), dblBefore);
+    }
+    {
+        SmallTable table(QByteArray(" \n\n"));
+        EXPECT_FALSE(table.loaded());
+    }
+    {
+        // A table cut short (at a line end, so every entry it holds is good)
+        // is a damaged install, not a valid one.
+        for (int intKept : { intPlutoTableEntries / 2, intPlutoTableEntries - 1000, intPlutoTableEntries - 1 }) {
+            QFile full(strDataFolder + QStringLiteral("pluto.slx"));
+            ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+            QByteArray kept;
+            for (int k = 0; k < intKept; ++k)
+                kept += full.readLine();
+            SmallTable table(kept);
+            EXPECT_FALSE(table.loaded()) << intKept;
+            EXPECT_EQ(table.error(), QStringLiteral("The file holds %1 of the 182623 entries needed; it is incomplete.")
+                                         .arg(intKept));
+            EXPECT_EQ(PlutoTableValue(1000), dblBefore);
+        }
+    }
+    {
+        // A malformed line is quoted only as a short, printable excerpt.
+        SmallTable table(QByteArray("<YZ\n") + QByteArray(1'000'000, 'x') + QByteArray("\x01\xff\n"));
+        EXPECT_FALSE(table.loaded());
+        EXPECT_LT(table.error().size(), 60) << table.error().toStdString();
+        EXPECT_TRUE(table.error().startsWith(QStringLiteral("Invalid entry 2 (\"xxxxxxxxxxxx\u2026\")")))
+            << table.error().toStdString();
+        SmallTable binary(QByteArray("\x01\x02\x03\x04\n"));
+        EXPECT_EQ(binary.error(), QStringLiteral("Invalid entry 1 (\"????\")."));
+    }
+    {
+        // Larger than any table: refused before it is taken apart.
+        SmallTable table(QByteArray(intMaxPlutoFileBytes + 1, '\n'));
+        EXPECT_FALSE(table.loaded());
+        EXPECT_TRUE(table.error().contains(QStringLiteral("larger than"))) << table.error().toStdString();
+    }
+    const QString strSaved = strDataFolder;
+    strDataFolder = QStringLiteral("/nonexistent/");
+    QString strError;
+    EXPECT_FALSE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
+    EXPECT_FALSE(strError.isEmpty());
+    strDataFolder = strSaved;
+    EXPECT_EQ(PlutoLoadFailureTitle(), QStringLiteral("Read Pluto Data"));
+    EXPECT_EQ(PlutoLoadFailureMessage(QStringLiteral("No such file")),
+        QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
+}
+
+TEST_F(PlutoTable, AByteOrderMarkIsAcceptedAndSpecialFilesAreRefused)
+{
+    QFile full(strDataFolder + QStringLiteral("pluto.slx"));
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    {
+        SmallTable table(QByteArray("\xEF\xBB\xBF") + full.readAll());
+        EXPECT_TRUE(table.loaded()) << table.error().toStdString();
+    }
+#ifdef Q_OS_UNIX
+    // A pipe would block the reading, a device never end: both are refused
+    // at once without being opened.
+    for (const char* kind : { "fifo", "zero", "folder" }) {
+        SmallTable table(nullptr);
+        const QString strPath = table.path();
+        if (qstrcmp(kind, "fifo") == 0)
+            ASSERT_EQ(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+        else if (qstrcmp(kind, "zero") == 0)
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), strPath));
+        else
+            ASSERT_TRUE(QDir().mkpath(strPath));
+        table.Load();
+        EXPECT_FALSE(table.loaded()) << kind;
+        EXPECT_EQ(table.error(), QStringLiteral("This is not an ordinary file.")) << kind;
+    }
+#endif
+}
+
+TEST_F(PlutoTable, GeneratedTableIsCompleteAndMatchesTheEphemeris)
+{
+    ASSERT_EQ(PlutoTableSize(), intPlutoTableEntries);
+    // The last day reads entries 182621 and 182622.
+    EXPECT_GE(PlutoLongitude(2488069.4993), 0.0);
+    EXPECT_EQ(PlutoLongitude(2488069.5), -100.0);
+
+    // Every 97th day across the whole range: within half an arc minute at 0h
+    // UT (the table's rounding), within one arc minute at any moment of the day.
+    double dblWorst0h = 0, dblWorstAny = 0;
+    for (int k = 0; k < intPlutoTableEntries - 1; k += 97) {
+        const double t0 = 2305447.5 + k;
+        const double dblEph0 = platform::PlanetApparentLongitude(9, t0);
+        dblWorst0h = std::max(dblWorst0h, std::fabs(std::remainder(PlutoLongitude(t0) - dblEph0, dblTwoPi)));
+        const double t = t0 + 0.37 + (k % 5) * 0.1;
+        const double dblEph = platform::PlanetApparentLongitude(9, t);
+        dblWorstAny = std::max(dblWorstAny, std::fabs(std::remainder(GetLongitude(9, t) - dblEph, dblTwoPi)));
+    }
+    EXPECT_LE(dblWorst0h, 0.5 * kArcMinute + 1e-12);
+    EXPECT_LE(dblWorstAny, 1.0 * kArcMinute);
+}

@@ -1,0 +1,171 @@
+// Loading the interface text file and expanding text markers.
+#include "platform/TextLibrary.h"
+#include "text/Texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+#include <gtest/gtest.h>
+
+using namespace qal;
+
+namespace {
+
+// Writes strContent as a file in a temporary folder and loads it; the
+// program's own texts are loaded again afterwards.
+class TextFile {
+public:
+    ~TextFile() { LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat")); }
+    int Load(const QByteArray& content)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("qal.dat")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        m_result = LoadProgramTexts(m_dir.path(), QStringLiteral("qal.dat"));
+        return m_result.intResult;
+    }
+    const TextLoadResult& result() const { return m_result; }
+    QString folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    TextLoadResult m_result;
+};
+
+const QByteArray kGoodRecord = "@1\nEN One\nDE Eins\nES Uno\n";
+
+} // namespace
+
+TEST(TextLibrary, LoadFailuresAreReportedWithTheirLine)
+{
+    struct Case {
+        const char* name;
+        QByteArray content;
+        int intExpected;
+        const char* message;
+    };
+    const QByteArray tooLong = "@1\nEN " + QByteArray(1025, 'x') + "\nDE a\nES b\n";
+    const QByteArray justFits = "@1\nEN " + QByteArray(1024, 'x') + "\nDE a\nES b\n";
+    // 125 good records fill lines 1 to 500; faults beyond line 500 must still
+    // name their own kind and line.
+    QByteArray manyRecords;
+    for (int i = 1; i <= 125; ++i)
+        manyRecords += "@" + QByteArray::number(i) + "\nEN a\nDE b\nES c\n";
+    const Case cases[] = {
+        { "empty file", "", -6, "File is empty." },
+        { "only blanks", "  \n\n", -6, "File is empty." },
+        { "only comments", "# nothing here\n", 0, "No program text was read." },
+        { "German line missing", "@1\nEN One\nES Uno\n", -500, "Missing string at line 3." },
+        { "record cut short at the end", "# c\n@1\nEN One\n", -500, "Missing string at line 4." },
+        { "stray line", kGoodRecord + "hello\n", -500, "Missing string at line 5." },
+        { "bad number", "@x\nEN a\nDE b\nES c\n", -500, "Missing string at line 1." },
+        { "number out of range", "@40000\nEN a\nDE b\nES c\n", -500, "Missing string at line 1." },
+        { "blank line inside a record", "@1\nEN a\n\nDE b\nES c\n", -500, "Missing string at line 3." },
+        { "duplicate", kGoodRecord + "\n@1\nEN a\nDE b\nES c\n", -1500, "Duplicate in program text at line 6." },
+        { "too long", tooLong, -1000, "String too long at line 2." },
+        { "German line missing at line 503", manyRecords + "@200\nEN a\nES c\n", -500,
+            "Missing string at line 503." },
+        { "too long at line 1502", manyRecords + QByteArray("#\n").repeated(1000) + "@999" + tooLong.mid(2), -1000,
+            "String too long at line 1502." },
+        { "duplicate at line 2001", manyRecords + QByteArray("#\n").repeated(1500) + kGoodRecord, -1500,
+            "Duplicate in program text at line 2001." },
+        { "invalid UTF-8", "@1\nEN \xff\xfe\nDE b\nES c\n", -7, "Error reading file." },
+        { "longest text", justFits, 1, "" },
+        { "CR LF line ends", "@1\r\nEN One\r\nDE Eins\r\nES Uno\r\n@2\r\nEN ~\r\nDE ~\r\nES ~\r\n", 2, "" },
+        { "byte-order mark", "\xEF\xBB\xBF" + kGoodRecord, 1, "" },
+    };
+    for (const Case& c : cases) {
+        TextFile file;
+        EXPECT_EQ(file.Load(c.content), c.intExpected) << c.name;
+        EXPECT_EQ(file.result().strMessage.toStdString(), c.message) << c.name;
+    }
+}
+
+TEST(TextLibrary, MissingFileNamesThePath)
+{
+    const TextLoadResult result = LoadProgramTexts(QStringLiteral("/nonexistent/folder/"), QStringLiteral("qal.dat"));
+    EXPECT_EQ(result.intResult, -1);
+    EXPECT_EQ(
+        result.strMessage, QStringLiteral("Cannot open file containing program text.\r\n/nonexistent/folder/qal.dat"));
+}
+
+TEST(TextLibrary, FailureMessagesForEveryCode)
+{
+    EXPECT_EQ(TextLoadFailureMessage(-2, 0, {}), QStringLiteral("Particular memory allocation error."));
+    EXPECT_EQ(TextLoadFailureMessage(-3, 0, {}), QStringLiteral("Too much program text."));
+    EXPECT_EQ(TextLoadFailureMessage(-4, 0, {}), QStringLiteral("Text not recovered."));
+    EXPECT_EQ(TextLoadFailureMessage(-8, 0, {}), QStringLiteral("General memory allocation error."));
+    EXPECT_EQ(TextLoadFailureMessage(-5, 0, {}), QStringLiteral("Error -5"));
+    EXPECT_EQ(TextLoadFailureMessage(-501, 0, {}), QStringLiteral("Error -501"));
+}
+
+#ifdef Q_OS_UNIX
+TEST(TextLibrary, SpecialFilesAreRefusedWithoutWaiting)
+{
+    // A folder, a device and a pipe in place of the text file: refused as
+    // files that cannot be opened, never read (a pipe would block, a device
+    // never end).
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.dat"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.dat"))).constData(), 0600), 0);
+    for (const char* name : { "folder.dat", "zero.dat", "fifo.dat" }) {
+        const TextLoadResult result = LoadProgramTexts(dir.path(), QString::fromLatin1(name));
+        EXPECT_EQ(result.intResult, -1) << name;
+        EXPECT_TRUE(result.strMessage.startsWith(QStringLiteral("Cannot open file containing program text."))) << name;
+    }
+    LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat"));
+}
+#endif
+
+TEST(TextLibrary, TextsInEachLanguageAndTheEmptyMarker)
+{
+    TextFile file;
+    ASSERT_EQ(file.Load("# texts\n@7\nEN  Seven\nDE Sieben\nES Siete\n@9\nEN ~\nDE nichts\nES ~\n"), 2);
+    intCurrentLanguage = intLangEnglish;
+    EXPECT_EQ(GetText(7), QStringLiteral(" Seven")); // a leading blank is part of the wording
+    EXPECT_EQ(GetText(9), QString());
+    EXPECT_EQ(GetText(8), QString()); // missing: empty, nothing reported
+    intCurrentLanguage = intLangGerman;
+    EXPECT_EQ(GetText(7), QStringLiteral("Sieben"));
+    EXPECT_EQ(GetText(9), QStringLiteral("nichts"));
+    intCurrentLanguage = intLangSpanish;
+    EXPECT_EQ(GetText(7), QStringLiteral("Siete"));
+    intCurrentLanguage = intLangEnglish;
+
+    // A failed load leaves nothing loaded rather than half a table.
+    EXPECT_LT(file.Load("@7\nEN a\n"), 0);
+    EXPECT_EQ(GetText(7), QString());
+}
+
+TEST(TextLibrary, FolderWithTrailingSeparatorGetsNoSecondOne)
+{
+    TextFile file;
+    file.Load(kGoodRecord);
+    EXPECT_EQ(LoadProgramTexts(file.folder() + QLatin1Char('/'), QStringLiteral("qal.dat")).intResult, 1);
+    EXPECT_EQ(LoadProgramTexts(QStringLiteral("/no/such/"), QStringLiteral("x.dat")).strMessage,
+        QStringLiteral("Cannot open file containing program text.\r\n/no/such/x.dat"));
+}
+
+TEST(TextMarkers, ExpansionChainStopsAtTheFirstEmptyReplacement)
+{
+    // r1 is always replaced, even by nothing; r2 empty stops the chain so r3 is
+    // never tried; the caret still becomes a line break.
+    EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1]-[r2]-[r3]^end"), QStringLiteral("A"), {}, QStringLiteral("C")),
+        QStringLiteral("A-[r2]-[r3]\r\nend"));
+    EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1][r2][r3][r4][r5]"), {}, QStringLiteral("b"), QStringLiteral("c"),
+                  QStringLiteral("d"), QStringLiteral("e")),
+        QStringLiteral("bcde"));
+    EXPECT_EQ(ExpandTextMarkers(QStringLiteral("[r1] [r1] [r2] [r4]"), QStringLiteral("x"), QStringLiteral("y"), {},
+                  QStringLiteral("w")),
+        QStringLiteral("x x y [r4]"));
+    // Without markers or carets the text is returned untouched.
+    EXPECT_EQ(ExpandTextMarkers(QStringLiteral("plain [x]"), QStringLiteral("A")), QStringLiteral("plain [x]"));
+    EXPECT_EQ(ExpandTextMarkers(QStringLiteral("a^b^"), {}), QStringLiteral("a\r\nb\r\n"));
+}

@@ -1,0 +1,299 @@
+// The chart wheel: glyph placement, aspect lines and what is printed, checked
+// on the recorded drawing and on the occupancy canvas.
+#include "aspects/Aspects.h"
+#include "astro/AstroTables.h"
+#include "drawing/ChartWheel.h"
+#include "settings/Configuration.h"
+#include "TestSupport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace qal;
+
+namespace {
+
+class ChartWheel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int s = 0; s < 2; ++s) {
+            for (int b = 1; b <= 10; ++b)
+                positions.dblLongitude[s][b] = -99.0;
+        }
+        BuildSingleChartGrid(grid);
+    }
+
+    void Place(int intSlot, int b, double dblDegrees) { positions.dblLongitude[intSlot][b] = test::Rad(dblDegrees); }
+
+    WheelDrawing Draw(int intMode, const AspectGrid& table) const
+    {
+        return DrawWheel({ positions, table, udtConfig, intMode, blocks });
+    }
+    WheelDrawing Draw() const { return Draw(modePlanetary, grid); }
+
+    // Lines other than the twelve spokes, in drawing order.
+    static std::vector<WheelOp> AspectLines(const WheelDrawing& drawing)
+    {
+        std::vector<WheelOp> lines;
+        for (const WheelOp& op : drawing.picture->Ops()) {
+            if (op.kind == WheelOp::Line && op.color != WheelLineColor())
+                lines.push_back(op);
+        }
+        return lines;
+    }
+
+    static bool Touches(const WheelOp& line, const WheelDrawing& drawing, int intSet, int b)
+    {
+        const QPoint end = LineEnd(drawing.printPosition[intSet][b]);
+        return (line.x1 == end.x() && line.y1 == end.y()) || (line.x2 == end.x() && line.y2 == end.y());
+    }
+
+    ChartPositions positions;
+    AspectGrid grid;
+    WheelTextBlocks blocks;
+};
+
+bool IsGlyphOrText(const WheelOp& op)
+{
+    return op.kind == WheelOp::Text || op.kind == WheelOp::Glyph;
+}
+
+} // namespace
+
+TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedWithoutOverlapping)
+{
+    Place(0, 1, 100);
+    Place(0, 2, 100);
+    const WheelDrawing drawing = Draw();
+    ASSERT_TRUE(drawing.blnComplete);
+    ASSERT_TRUE(drawing.blnPlaced[0][1] && drawing.blnPlaced[0][2]);
+    // Mercury is placed first and keeps the rim; the Sun moves inward, along
+    // the same direction, until its box is clear of Mercury's glyph.
+    const WheelGeometry g = OneRingGeometry();
+    const auto radius = [&](int b) {
+        const QPoint c = drawing.printPosition[0][b] + QPoint(150, 150);
+        return std::hypot(c.x() - g.cx, c.y() - g.cy);
+    };
+    EXPECT_GT(radius(2), radius(1) + 200);
+    EXPECT_LT(radius(2), g.intStartRadius + 1);
+    // The Sun's glyph box holds nothing but disc and spokes of the picture
+    // drawn before it: it does not reach Mercury's glyph.
+    const QRect sunBox(drawing.printPosition[0][1], QSize(250, 300));
+    const QRect mercuryInk(drawing.printPosition[0][2] + QPoint(0, 40), QSize(250, 200));
+    EXPECT_FALSE(sunBox.intersects(mercuryInk));
+}
+
+TEST_F(ChartWheel, BodiesWithoutPositionAreNeitherPlacedNorPrinted)
+{
+    Place(0, 1, 10);
+    Place(0, 5, 130);
+    const WheelDrawing drawing = Draw();
+    EXPECT_FALSE(drawing.blnPlaced[0][9]);
+    for (const WheelOp& op : drawing.picture->Ops())
+        EXPECT_FALSE(op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[9]);
+    // Each placed glyph is printed twice (placed, then again over the lines).
+    int intSunPrints = 0;
+    for (const WheelOp& op : drawing.picture->Ops())
+        intSunPrints += op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
+    EXPECT_EQ(intSunPrints, 2);
+}
+
+TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
+{
+    Place(0, 1, 10); // Sun
+    Place(0, 5, 130); // Jupiter: trine the Sun
+    Place(0, 6, 100); // Saturn: square the Sun
+    grid.At(2, 4).strText = QStringLiteral("Tri\r\n0°0' +");
+    grid.At(2, 5).strText = QStringLiteral("Sqr\r\n0°0' +");
+    grid.At(2, 5).blnBold = true;
+    grid.At(6, 5).strText = QStringLiteral("Ssx\r\n0°0'\r\nQui"); // Jupiter–Saturn: a cell naming two kinds
+
+    WheelDrawing drawing = Draw();
+    std::vector<WheelOp> lines = AspectLines(drawing);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].intWidth, 1);
+    EXPECT_EQ(lines[0].color, QColor(0, 255, 0)); // trine green
+    EXPECT_TRUE(Touches(lines[0], drawing, 0, 1) && Touches(lines[0], drawing, 0, 5));
+    EXPECT_EQ(lines[1].intWidth, 2); // bold cell: a close aspect
+    EXPECT_EQ(lines[1].color, QColor(255, 0, 0));
+    EXPECT_EQ(lines[2].color, QColor(128, 128, 255));
+    EXPECT_EQ(lines[3].color, QColor(128, 128, 128));
+
+    // A kind whose colour is 0 draws nothing although the table shows it.
+    udtConfig.dblAspectColor[4] = 0;
+    drawing = Draw();
+    lines = AspectLines(drawing);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].color, QColor(255, 0, 0));
+
+    // Without inner-planet aspects no line touches the Sun.
+    udtConfig.blnShowInnerPlanetAspects = false;
+    drawing = Draw();
+    lines = AspectLines(drawing);
+    ASSERT_EQ(lines.size(), 2u);
+    for (const WheelOp& line : lines)
+        EXPECT_FALSE(Touches(line, drawing, 0, 1));
+}
+
+TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedAndTheSignRingInside)
+{
+    Place(0, 4, 200);
+    positions.intRetrograde[0][4] = true;
+    Place(0, 6, 20);
+    blocks.block[0] = QStringList { QStringLiteral("Planetary"), QStringLiteral("Mar. 5, 2018") };
+    blocks.block[3] = QStringList { QStringLiteral("Tropical zodiac") };
+    const WheelDrawing drawing = Draw();
+    const QVector<WheelOp>& ops = drawing.picture->Ops();
+    const auto last = [&](const QString& strText) {
+        for (auto it = ops.crbegin(); it != ops.crend(); ++it) {
+            if (IsGlyphOrText(*it) && it->strText == strText)
+                return *it;
+        }
+        return WheelOp();
+    };
+    EXPECT_TRUE(last(strBodyGlyph[4]).blnUnderline);
+    EXPECT_FALSE(last(strBodyGlyph[6]).blnUnderline);
+    EXPECT_EQ(last(strBodyGlyph[4]).color, QColor(Qt::white));
+    const WheelOp aries = last(strSignGlyph[0]);
+    EXPECT_EQ(aries.color, WheelLineColor());
+    EXPECT_EQ(aries.dblPointSize, 8);
+    const WheelOp centre = last(strBodyGlyph[11]);
+    EXPECT_EQ(centre.x1, 2860);
+    EXPECT_EQ(centre.y1, 2840);
+    const WheelOp date = last(QStringLiteral("Mar. 5, 2018"));
+    EXPECT_EQ(date.x1, 0);
+    EXPECT_EQ(date.y1, 210);
+    EXPECT_TRUE(date.blnOpaque);
+    EXPECT_EQ(last(QStringLiteral("Tropical zodiac")).x1, 4600);
+
+    // On the canvas: background grey outside the disc, black disc, white glyph ink.
+    const WheelPicture& picture = *drawing.picture;
+    EXPECT_EQ(picture.PointColor(30, 5990), QColor(224, 224, 224));
+    EXPECT_EQ(picture.PointColor(3000 + 1500, 3000 + 300), QColor(Qt::black));
+    EXPECT_FALSE(picture.PointColor(-1, 10).isValid());
+    const QPoint mars = drawing.printPosition[0][4];
+    bool blnInk = false;
+    for (int x = mars.x(); x < mars.x() + 250; x += 15)
+        for (int y = mars.y(); y < mars.y() + 300; y += 15)
+            blnInk = blnInk || picture.PointColor(x, y) == QColor(Qt::white);
+    EXPECT_TRUE(blnInk);
+}
+
+TEST_F(ChartWheel, CrowdedWheelWarnsWhenAGlyphFindsNoPlace)
+{
+    // Twenty glyphs on one ray of the two-ring wheel cannot all find room.
+    for (int b = 1; b <= 10; ++b) {
+        Place(0, b, 45);
+        Place(1, b, 45);
+    }
+    AspectGrid twoGrid;
+    BuildTwoChartGrid(twoGrid, modePersonal1, false, QString());
+    const WheelDrawing drawing = Draw(modePersonal1, twoGrid);
+    EXPECT_FALSE(drawing.blnComplete);
+    EXPECT_TRUE(drawing.blnPlaced[0][10]); // the first ones found room
+    EXPECT_FALSE(drawing.blnPlaced[1][1]);
+}
+
+TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
+{
+    for (int b = 1; b <= 10; ++b) {
+        Place(0, b, b * 36.0);
+        Place(1, b, b * 36.0); // the natal chart at the same places
+    }
+    positions.intRetrograde[1][6] = true;
+    AspectGrid twoGrid;
+    BuildTwoChartGrid(twoGrid, modePersonal1, false, QString());
+    twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'"); // natal Moon, transiting Moon
+    twoGrid.At(2, 3).strText = QStringLiteral("Ssx\r\n6°0'"); // natal Sun, transiting Mercury
+    WheelDrawing drawing = Draw(modePersonal1, twoGrid);
+    ASSERT_TRUE(drawing.blnComplete);
+    const WheelGeometry g = TwoRingGeometry();
+    const auto radius = [&](int intSet, int b) {
+        const QPoint c = drawing.printPosition[intSet][b] + QPoint(150, 150);
+        return std::hypot(c.x() - g.cx, c.y() - g.cy);
+    };
+    for (int b = 1; b <= 10; ++b)
+        EXPECT_LT(radius(1, b), radius(0, b) - 150) << b;
+    EXPECT_EQ(AspectLines(drawing).size(), 2u);
+    bool blnSaturnBlue = false;
+    for (const WheelOp& op : drawing.picture->Ops()) {
+        if (op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
+            blnSaturnBlue = op.blnOpaque;
+    }
+    EXPECT_TRUE(blnSaturnBlue);
+
+    // Without the transiting Moon it is placed but not printed, and no line
+    // leaves it; the natal Moon stays.
+    udtConfig.blnIncludeTransitingMoon = false;
+    BuildTwoChartGrid(twoGrid, modePersonal1, true, QString());
+    twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'");
+    drawing = Draw(modePersonal1, twoGrid);
+    EXPECT_TRUE(drawing.blnPlaced[0][10]);
+    int intMoonPrints = 0;
+    for (const WheelOp& op : drawing.picture->Ops())
+        intMoonPrints += op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
+    EXPECT_EQ(intMoonPrints, 2); // the natal Moon, placed and printed again
+    EXPECT_TRUE(AspectLines(drawing).empty());
+}
+
+TEST_F(ChartWheel, GlyphInkStaysInsideTheBoxThePlacementTests)
+{
+    // Every body glyph, printed alone, leaves its ink inside its glyph box on
+    // the canvas, so two glyphs whose boxes are apart never touch.
+    for (int b = 1; b <= 10; ++b) {
+        WheelPicture picture(3000, 3000, WheelBackground());
+        const QPoint at(1200, 1200);
+        picture.PrintGlyph(at.x(), at.y(), strBodyGlyph[b], Qt::white, b == 4);
+        const QImage& canvas = picture.Canvas();
+        const QRect box(at / 15, QSize(intGlyphBoxWidth / 15, intGlyphBoxHeight / 15));
+        int intInk = 0;
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (QColor(canvas.pixel(x, y)) == WheelBackground())
+                    continue;
+                ++intInk;
+                EXPECT_TRUE(box.contains(x, y)) << "glyph " << b << " ink at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(intInk, 20) << "glyph " << b;
+    }
+}
+
+TEST_F(ChartWheel, SideTextsStayClearOfTheDisc)
+{
+    // Long lines in every corner block, one-ring and two-ring: no text pixel
+    // lands on the disc (which is black inside its white rim).
+    const QString strLong = QStringLiteral("Personal transits to natal chart 1 - a long line indeed");
+    for (int k = 0; k < 4; ++k)
+        blocks.block[k] = QStringList { strLong, strLong, strLong, strLong }.mid(0, k == 0 || k == 3 ? 3 : 4);
+    blocks.block[3] = blocks.block[3].mid(0, 2);
+    for (int intMode : { modePlanetary, modePersonal1, modeSynastry }) {
+        AspectGrid table;
+        if (intMode == modePlanetary)
+            BuildSingleChartGrid(table);
+        else
+            BuildTwoChartGrid(table, intMode, false, QString());
+        const WheelDrawing drawing = Draw(intMode, table);
+        const WheelGeometry g = intMode == modePlanetary ? OneRingGeometry() : TwoRingGeometry();
+        for (const WheelOp& op : drawing.picture->Ops()) {
+            if (op.kind != WheelOp::Text || op.blnGlyphFont)
+                continue;
+            const int intRoom = TextRoom(g, op.x1, op.y1, 210);
+            EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), intRoom + 1)
+                << intMode << " at " << op.x1 << "," << op.y1;
+        }
+        // The canvas agrees: the disc's edge zone under the blocks stays black.
+        const WheelPicture& picture = *drawing.picture;
+        for (int y = 0; y < 840; y += 15) {
+            const double dy = y - g.cy;
+            if (std::fabs(dy) >= g.intDiscRadius - 100)
+                continue;
+            const int intHalf = static_cast<int>(std::sqrt(double(g.intDiscRadius) * g.intDiscRadius - dy * dy));
+            EXPECT_EQ(picture.PointColor(g.cx - intHalf + 60, y), QColor(Qt::black)) << intMode << " y " << y;
+        }
+    }
+}

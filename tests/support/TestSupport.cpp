@@ -1,0 +1,127 @@
+#include "TestSupport.h"
+
+#include "aspects/Orbs.h"
+#include "astro/AstroTables.h"
+#include "dates/DatePr2.h"
+#include "platform/Clock.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#ifdef QAL_GUI_TESTS
+#include "ui/UiScript.h"
+#endif
+
+namespace qal::test {
+
+struct ModuleStateGuard::Saved {
+    int intLanguage;
+    ConfigurationSettings config;
+    OrbTable orbs;
+    ChartPositions chart;
+    double dblMoments[3];
+    int intCounts[8];
+    int intTzMinutes;
+    QString strDataFolder;
+};
+
+QString DataFolder()
+{
+    return QStringLiteral(QAL_DATA_DIR);
+}
+
+QDateTime DefaultTestNow()
+{
+    return QDateTime(QDate(2018, 3, 5), QTime(13, 30), QTimeZone::utc());
+}
+
+void SetClock(const QDateTime& utcNow, const char* strZoneId)
+{
+    platform::SetTestClock(utcNow, QTimeZone(QByteArray(strZoneId)));
+}
+
+double Rad(double dblDegrees)
+{
+    return DegToRad(dblDegrees);
+}
+
+double RadDM(double dblDegrees, double dblMinutes)
+{
+    return Rad(dblDegrees + dblMinutes / 60.0);
+}
+
+ModuleStateGuard::ModuleStateGuard()
+    : m_saved(new Saved {
+        intCurrentLanguage, udtConfig, udtOrbTable, udtShownChart, {}, {}, intComputerTzMinutes, strDataFolder })
+{
+    std::copy(std::begin(dblChartJD), std::end(dblChartJD), m_saved->dblMoments);
+    std::copy(std::begin(intAspectCount), std::end(intAspectCount), m_saved->intCounts);
+}
+
+ModuleStateGuard::~ModuleStateGuard()
+{
+    // A test that loaded a broken text file leaves no texts behind.
+    if (GetText(TextId::AppTitle).isEmpty())
+        LoadProgramTexts(DataFolder(), QStringLiteral("qal.dat"));
+    intCurrentLanguage = m_saved->intLanguage;
+    SetAstroNames();
+    udtConfig = m_saved->config;
+    udtOrbTable = m_saved->orbs;
+    udtShownChart = m_saved->chart;
+    std::copy(std::begin(m_saved->dblMoments), std::end(m_saved->dblMoments), dblChartJD);
+    std::copy(std::begin(m_saved->intCounts), std::end(m_saved->intCounts), intAspectCount);
+    intComputerTzMinutes = m_saved->intTzMinutes;
+    strDataFolder = m_saved->strDataFolder;
+    platform::SetTestClock(DefaultTestNow(), QTimeZone::utc());
+#ifdef QAL_GUI_TESTS
+    ui::UseScript(true);
+#endif
+    delete m_saved;
+}
+
+void ModuleStateGuard::SetBaseline()
+{
+    intCurrentLanguage = intLangEnglish;
+    InitAstroTables(DataFolder());
+    udtConfig = ConfigurationSettings();
+    SetOrbTable(udtConfig);
+    udtShownChart = ChartPositions();
+    std::fill(std::begin(dblChartJD), std::end(dblChartJD), 0.0);
+    std::fill(std::begin(intAspectCount), std::end(intAspectCount), 0);
+    intComputerTzMinutes = 0;
+    platform::SetTestClock(DefaultTestNow(), QTimeZone::utc());
+#ifdef QAL_GUI_TESTS
+    ui::UseScript(true);
+#endif
+}
+
+namespace {
+
+// Wraps every test in a guard, starting it from the baseline.
+class StateGuardListener : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        m_guard = std::make_unique<ModuleStateGuard>();
+        ModuleStateGuard::SetBaseline();
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { m_guard.reset(); }
+
+    std::unique_ptr<ModuleStateGuard> m_guard;
+};
+
+} // namespace
+
+void PrepareTestRun()
+{
+    const TextLoadResult result = LoadProgramTexts(DataFolder(), QStringLiteral("qal.dat"));
+    if (!result.ok())
+        qFatal("The interface texts cannot be loaded: %s", qPrintable(result.strMessage));
+    ModuleStateGuard::SetBaseline();
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StateGuardListener);
+}
+
+} // namespace qal::test

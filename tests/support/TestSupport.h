@@ -1,0 +1,58 @@
+// Shared helpers for the tests.
+//
+// The test main (TestMain.cpp) points every per-user folder at a temporary
+// folder, turns on Qt's test mode for standard paths, loads the interface
+// texts once and wraps every test in the ModuleStateGuard below: each test
+// starts from English, the default configuration and its orbs, an empty
+// chart state and a fixed clock, and whatever it changes is put back after it.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <ostream>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& strText, std::ostream* os)
+{
+    *os << '"' << strText.toStdString() << '"';
+}
+
+namespace qal::test {
+
+// The folder the build puts qal.dat and pluto.slx in.
+QString DataFolder();
+
+// The moment the test clock shows unless a test sets another:
+// 5 March 2018, 13:30 UTC, with the computer's zone UTC.
+QDateTime DefaultTestNow();
+
+// Sets the test clock to a UTC moment and a zone of the zone database.
+void SetClock(const QDateTime& utcNow, const char* strZoneId);
+
+// Degrees to radians with the program's 2π.
+double Rad(double dblDegrees);
+// Degrees and minutes to radians.
+double RadDM(double dblDegrees, double dblMinutes);
+
+// Saves all module-wide state when made and puts it back when destroyed.
+class ModuleStateGuard {
+public:
+    ModuleStateGuard();
+    ~ModuleStateGuard();
+    ModuleStateGuard(const ModuleStateGuard&) = delete;
+    ModuleStateGuard& operator=(const ModuleStateGuard&) = delete;
+
+    // The state every test starts from.
+    static void SetBaseline();
+
+private:
+    struct Saved;
+    Saved* m_saved;
+};
+
+// Installs the per-test guard and prepares the process; called by the test
+// main before the tests run.
+void PrepareTestRun();
+
+} // namespace qal::test
