@@ -80,8 +80,9 @@ void BuildTwoChartGrid(AspectGrid& grid, int intMode, bool blnMoonExcluded, cons
     SetLabel(grid.At(0, 0), strZodiacName, false);
     SetLabel(grid.At(0, 1), GetText(blnSynastry ? TextId::Chart1 : TextId::TransitingPlanet), false);
     SetLabel(grid.At(1, 0), GetText(blnSynastry ? TextId::Chart2 : TextId::Natal), false);
-    const TextId corner = blnSynastry ? TextId::ModeSynastry
-                                      : (intMode == modePersonal1 ? TextId::TransitsToChart1 : TextId::TransitsToChart2);
+    const TextId corner = blnSynastry
+        ? TextId::ModeSynastry
+        : (intMode == modePersonal1 ? TextId::TransitsToChart1 : TextId::TransitsToChart2);
     SetLabel(grid.At(1, 1), GetText(corner), false);
     for (int c = 2; c < kTwoCols; ++c) {
         const bool blnEmpty = c == kTwoCols - 1 && blnMoonExcluded;

@@ -3,6 +3,8 @@
 #include "astro/AstroTables.h"
 #include "text/Texts.h"
 
+#include <QStringList>
+
 namespace qal {
 namespace {
 

@@ -257,7 +257,8 @@ double GetComputerAJDate()
 
 DateSetInput DateSetForNow(int intComputerTzIndex)
 {
-    double x = GetComputerAJDate() + 0.5 + intComputerTzMinutes / 1440.0;
+    const bool blnInList = intComputerTzIndex > 0;
+    double x = GetComputerAJDate() + 0.5 + (blnInList ? intComputerTzMinutes : 0) / 1440.0;
     RoundToHalfHour(x);
     EuroDate udtDate;
     udtDate.calendar = platform::kGregorian;
@@ -269,7 +270,7 @@ DateSetInput DateSetForNow(int intComputerTzIndex)
     udtNow.intDay = udtDate.day;
     const QString strTime = DayFractionToText(x - std::floor(x), false);
     udtNow.intHour = strTime.left(2).toInt() * 2 + 1 + (strTime.right(2) == QLatin1String("30") ? 1 : 0);
-    udtNow.intTimezone = intComputerTzIndex;
+    udtNow.intTimezone = blnInList ? intComputerTzIndex : intGmtIndex;
     return udtNow;
 }
 

@@ -84,7 +84,9 @@ void SetComputerTimeZone();
 double GetComputerAJDate();
 
 // The local day value of "now" rounded to the half hour and split into the
-// list indices of a date set in the computer's zone.
+// list indices of a date set in the computer's zone. When the computer's zone
+// is in no list entry (intComputerTzIndex 0), "now" is given in GMT instead,
+// so that the moment is still the right one.
 DateSetInput DateSetForNow(int intComputerTzIndex);
 
 } // namespace qal

@@ -52,8 +52,8 @@ public:
     // Prints a body glyph (a glyph character) centred in its glyph box at
     // print position (x, y), sized so that its ink fits the box; an opaque
     // glyph fills the whole box with the background first.
-    void PrintGlyph(int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline = false,
-        bool blnOpaque = false);
+    void PrintGlyph(
+        int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline = false, bool blnOpaque = false);
 
     // Width in twips of strText printed in the text font at dblPointSize.
     int TextWidth(const QString& strText, double dblPointSize) const;

@@ -36,6 +36,11 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         return false;
     }
 
+    if (intComputerTzIndex == 0) {
+        // Empty zones would count as GMT and "now" be off by hours: say so once.
+        ui::MsgBox(GetTextWithMarkers(TextId::ZoneNotInList, UtcOffsetText(intComputerTzMinutes)),
+            ui::MsgIcon::Information, ui::MsgButtons::Ok, GetText(TextId::ZoneNotInListTitle), 1, this);
+    }
     SetDateToNow();
     ShowWeekdayTip(0);
     optPlanetary->setChecked(true);

@@ -203,7 +203,9 @@ namespace qal {
     X(StateRestored, 399)                                                                                              \
     X(Degrees, 400)                                                                                                    \
     X(Radians, 401)                                                                                                    \
-    X(YearPlaceholder, 402)
+    X(YearPlaceholder, 402)                                                                                            \
+    X(ZoneNotInList, 403)                                                                                              \
+    X(ZoneNotInListTitle, 404)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -1,10 +1,10 @@
 // The chart wheel: glyph placement, aspect lines and what is printed, checked
 // on the recorded drawing and on the occupancy canvas.
+#include "TestSupport.h"
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
 #include "drawing/ChartWheel.h"
 #include "settings/Configuration.h"
-#include "TestSupport.h"
 
 #include <QImage>
 

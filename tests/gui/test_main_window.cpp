@@ -7,15 +7,17 @@
 // Saturn 277°38', Uranus 26°07', Neptune 343°58', Pluto 290°44',
 // Moon 210°04'. The aspect counts below were worked out by hand from them
 // with the default orbs (10, 9, 6, 7, 5, 4, 5 degrees).
-#include "astro/AstroTables.h"
-#include "ui/MessageBoxes.h"
-#include "settings/Configuration.h"
 #include "TestSupport.h"
-#include "text/Texts.h"
 #include "WindowSupport.h"
+#include "astro/AstroTables.h"
+#include "platform/Clock.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+#include "ui/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,10 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace qal;
 using qal::test::MainWindowTest;
@@ -324,3 +330,85 @@ TEST(MainWindowStartUp, MissingDataFilesAreReportedAndEndTheProgram)
         EXPECT_EQ(log[1].icon, ui::MsgIcon::Exclamation);
     }
 }
+
+TEST(MainWindowStartUp, TheSkyOfNowInTheComputersOwnZone)
+{
+    // The computer's clock at 13:30 UTC in each zone: date set 0 shows the
+    // local time of that moment in the computer's zone, and the chart is the
+    // sky of that very moment.
+    const struct {
+        const char* strZone;
+        QDate date;
+        const char* strShownZone;
+        const char* strShownHour;
+    } cases[] = {
+        { "Pacific/Auckland", QDate(2018, 12, 5), "GMT+13:00", "02:30" }, // daylight saving
+        { "Pacific/Auckland", QDate(2018, 6, 5), "GMT+12:00", "01:30" },
+        { "Pacific/Kiritimati", QDate(2018, 6, 5), "GMT+14:00", "03:30" },
+        { "Pacific/Chatham", QDate(2018, 6, 5), "GMT+12:45", "02:00" }, // 02:15 rounded down
+        { "Australia/Eucla", QDate(2018, 6, 5), "GMT+8:45", "22:00" }, // 22:15 rounded down
+        { "America/St_Johns", QDate(2018, 1, 5), "NST", "10:00" },
+        { "America/St_Johns", QDate(2018, 7, 5), "NDT", "11:00" },
+        { "Asia/Kathmandu", QDate(2018, 6, 5), "GMT+5:30", "19:00" }, // the moment shown in +5:30
+        { "Pacific/Pago_Pago", QDate(2018, 6, 5), "GMT-11:00", "02:30" },
+    };
+    for (const auto& c : cases) {
+        test::SetClock(QDateTime(c.date, QTime(13, 30), QTimeZone::utc()), c.strZone);
+        frmMain form;
+        ASSERT_TRUE(form.Form_Load(test::TestFolders()));
+        EXPECT_TRUE(ui::TakeMessageLog().isEmpty()) << c.strZone;
+        EXPECT_EQ(form.cboTimezone[0]->currentText(), QString::fromLatin1(c.strShownZone)) << c.strZone;
+        EXPECT_EQ(form.cboHour[0]->currentText(), QString::fromLatin1(c.strShownHour)) << c.strZone;
+        const double dblNow = c.date.toJulianDay() + 13.5 / 24 - 0.5;
+        // Rounded to the half hour: the Chatham and Eucla quarters round down.
+        EXPECT_NEAR(dblChartJD[0], dblNow, 15.0 / 1440 + 1e-9) << c.strZone;
+    }
+
+    // A zone in no list entry: said once, and "now" is given in GMT.
+    test::SetClock(QDateTime(QDate(2018, 6, 5), QTime(13, 30), QTimeZone::utc()), "UTC");
+    platform::SetTestClock(QDateTime(QDate(2018, 6, 5), QTime(13, 30), QTimeZone::utc()), QTimeZone(4 * 3600 + 900));
+    frmMain form;
+    ASSERT_TRUE(form.Form_Load(test::TestFolders()));
+    const auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, GetTextWithMarkers(TextId::ZoneNotInList, QStringLiteral("+04:15")));
+    EXPECT_EQ(form.cboTimezone[0]->currentText(), QStringLiteral("GMT"));
+    EXPECT_EQ(form.cboHour[0]->currentText(), QStringLiteral("13:30"));
+    EXPECT_DOUBLE_EQ(dblChartJD[0], QDate(2018, 6, 5).toJulianDay() + 13.5 / 24 - 0.5);
+}
+
+#ifdef Q_OS_UNIX
+TEST(MainWindowStartUp, SpecialFilesInPlaceOfTheDataFilesEndWithAMessage)
+{
+    // A pipe or a device in place of either data file: start-up says why and
+    // ends, at once, instead of waiting for the pipe or reading forever.
+    for (const char* strKind : { "fifo", "zero" }) {
+        for (const char* strFile : { "qal.dat", "pluto.slx" }) {
+            QTemporaryDir folder;
+            platform::AppFolders folders = test::TestFolders();
+            folders.strDataFolder = folder.path();
+            if (qstrcmp(strFile, "pluto.slx") == 0) {
+                ASSERT_TRUE(QFile::copy(
+                    test::DataFolder() + QStringLiteral("/qal.dat"), folder.filePath(QStringLiteral("qal.dat"))));
+            }
+            const QString strPath = folder.filePath(QString::fromLatin1(strFile));
+            if (qstrcmp(strKind, "fifo") == 0) {
+                ASSERT_EQ(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+            } else {
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), strPath));
+            }
+            frmMain form;
+            QElapsedTimer timer;
+            timer.start();
+            EXPECT_FALSE(form.Form_Load(folders)) << strKind << " " << strFile;
+            EXPECT_LT(timer.elapsed(), 1000) << strKind << " " << strFile;
+            const auto log = ui::TakeMessageLog();
+            ASSERT_FALSE(log.isEmpty());
+            EXPECT_TRUE(log[0].strText.startsWith(qstrcmp(strFile, "qal.dat") == 0
+                    ? QStringLiteral("Cannot open file containing program text.")
+                    : QStringLiteral("Error when reading geocentric Pluto data.")))
+                << log[0].strText.toStdString();
+        }
+    }
+}
+#endif

@@ -1,11 +1,11 @@
 // Stepping the current moment through the real window, and switching
 // between the table and the wheel.
-#include "astro/AstroTables.h"
-#include "drawing/WheelPicture.h"
-#include "drawing/PictureBox.h"
-#include "ui/MessageBoxes.h"
-#include "text/Texts.h"
 #include "WindowSupport.h"
+#include "astro/AstroTables.h"
+#include "drawing/PictureBox.h"
+#include "drawing/WheelPicture.h"
+#include "text/Texts.h"
+#include "ui/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
