@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,8 @@ namespace {
 constexpr int kCellWidth = 990; // twips
 constexpr int kCellHeight = 540;
 constexpr int kLeft = 1200; // left edge of the table and the wheel
-constexpr int kTableTop = 2280;
+constexpr int kToolTop = 1740; // the row of view, stepping and command buttons
+constexpr int kTableTop = 2400;
 constexpr int kReportWidth = 4500;
 constexpr int kMaxCells = 144;
 
@@ -134,6 +136,15 @@ void frmMain::CreateControls()
         connect(optPersonal[i], &QRadioButton::clicked, this, [this, i] { optPersonal_Click(i); });
     }
 
+    fraLanguage = new QGroupBox(central);
+    optEnglish = new QRadioButton(fraLanguage);
+    optGerman = new QRadioButton(fraLanguage);
+    optEnglish->setChecked(true);
+    connect(optEnglish, &QRadioButton::clicked, this, [this] { optEnglish_Click(); });
+    connect(optGerman, &QRadioButton::clicked, this, [this] { optGerman_Click(); });
+    cmdConfigure = new QPushButton(central);
+    connect(cmdConfigure, &QPushButton::clicked, this, [this] { cmdConfigure_Click(); });
+
     auto* display = new QButtonGroup(this);
     optDegrees = new QRadioButton(central);
     optRadians = new QRadioButton(central);
@@ -216,46 +227,25 @@ void frmMain::LayOutControls()
     QRadioButton* modes[] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
     for (int i = 0; i < 6; ++i)
         modes[i]->setGeometry(Px(kModeLeft), Px(120 + i * kModeStep), Px(kModeWidth), Px(kModeStep));
-    optDegrees->setGeometry(Px(14640), Px(120), Px(1800), Px(kModeStep));
-    optRadians->setGeometry(Px(14640), Px(120 + kModeStep), Px(1800), Px(kModeStep));
+    optDegrees->setGeometry(Px(14640), Px(120), Px(2880), Px(kModeStep));
+    optRadians->setGeometry(Px(14640), Px(120 + kModeStep), Px(2880), Px(kModeStep));
+    fraLanguage->setGeometry(Px(14640), Px(720), Px(2880), Px(930));
+    optEnglish->setGeometry(Px(180), Px(270), Px(2600), Px(kModeStep));
+    optGerman->setGeometry(Px(180), Px(270 + kModeStep), Px(2600), Px(kModeStep));
 
     cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(1320), Px(kRowHeight + kRowStep));
     cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(1320), Px(kRowHeight));
 
-    // View and stepping controls in a row just above the table.
-    constexpr int kToolTop = 1800;
+    // View, stepping and command buttons in a row above the table.
     cmdToggleGraphic->setGeometry(Px(1200), Px(kToolTop), Px(1200), Px(kRowHeight));
     cmdForwardBack[1]->setGeometry(Px(2760), Px(kToolTop), Px(1080), Px(kRowHeight));
     cboForwardBack->setGeometry(Px(3900), Px(kToolTop), Px(1500), Px(kRowHeight));
     cmdForwardBack[0]->setGeometry(Px(5460), Px(kToolTop), Px(1080), Px(kRowHeight));
+    cmdConfigure->setGeometry(Px(14640), Px(kToolTop), Px(2880), Px(kRowHeight));
 
     picTable->move(Px(kLeft), Px(kTableTop));
     resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kTableTop + 12 * kCellHeight + 240));
     EnableStepping(false);
-}
-
-void frmMain::SetLanguageDependentText()
-{
-    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
-    for (int k = 0; k < 3; ++k) {
-        lblDateSet[k]->setText(GetText(kDateSets[k]));
-        cmdClear[k]->setText(GetText(TextId::Clear));
-    }
-    optPlanetary->setText(GetText(TextId::ModePlanetary));
-    optNatal[0]->setText(GetText(TextId::ModeNatal1));
-    optNatal[1]->setText(GetText(TextId::ModeNatal2));
-    optPersonal[0]->setText(GetText(TextId::ModePersonal1));
-    optPersonal[1]->setText(GetText(TextId::ModePersonal2));
-    optSynastry->setText(GetText(TextId::ModeSynastry));
-    cmdNow->setText(GetText(TextId::Now));
-    cmdCompute->setText(GetText(TextId::Compute));
-    cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
-    cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));
-    cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
-    optDegrees->setText(GetText(TextId::Degrees));
-    optRadians->setText(GetText(TextId::Radians));
-    for (QLineEdit* year : txbYearCE)
-        year->setPlaceholderText(GetText(TextId::YearPlaceholder));
 }
 
 void frmMain::GetRowCol(int intCell, int intNumCols)

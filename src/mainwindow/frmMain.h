@@ -16,6 +16,7 @@
 #include <QVector>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +28,8 @@ class QWidget;
 namespace qal {
 
 class PictureBox;
+class frmConfigure;
+class frmPopUp;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -81,7 +84,19 @@ public:
 
     // --- The table (frmMain.cpp) ---
     void GetRowCol(int intCell, int intNumCols);
+
+    // --- Language and configuration (frmMainSettings.cpp) ---
     void SetLanguageDependentText();
+    void SetAllLanguageDependentText();
+    void optEnglish_Click();
+    void optGerman_Click();
+    void cmdConfigure_Click();
+
+    // The windows that exist once each, made on first use and then kept.
+    frmConfigure* ConfigureDialog();
+    frmPopUp* PopUpWindow();
+    // Whether start-up has finished.
+    bool IsLoaded() const { return m_flags.blnLoaded; }
 
     // What the last computation shows.
     const AspectGrid& Grid() const { return m_shown.udtGrid; }
@@ -100,6 +115,10 @@ public:
     QRadioButton* optNatal[2] = {};
     QRadioButton* optPersonal[2] = {};
     QRadioButton* optSynastry = nullptr;
+    QGroupBox* fraLanguage = nullptr;
+    QRadioButton* optEnglish = nullptr;
+    QRadioButton* optGerman = nullptr;
+    QPushButton* cmdConfigure = nullptr;
     QRadioButton* optDegrees = nullptr;
     QRadioButton* optRadians = nullptr;
     QPushButton* cmdCompute = nullptr;
@@ -138,14 +157,26 @@ private:
     struct WindowFlags {
         bool blnLoaded = false;
         bool blnRunQuickly = false; // the run's "Run quickly" choice
+        bool blnLanguageChange = false; // the language switch recomputes: an invalid date is not reported
+    };
+    // The caption pieces of the wheel's side texts (texts 104 to 116).
+    struct LegendTexts {
+        QString strChart[3]; // chart, date, zodiac
+        QString strOneRing[2];
+        QString strTransits[4];
+        QString strSynastry[4];
     };
 
     ShownChart m_shown;
     WindowFlags m_flags;
+    LegendTexts m_legend;
+    frmConfigure* m_frmConfigure = nullptr;
+    frmPopUp* m_frmPopUp = nullptr;
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
 
     void CreateControls();
+    void SwitchLanguage(int intLanguage);
     void LayOutControls();
     void ModeClicked();
     int SelectedChartMode() const;
@@ -157,6 +188,7 @@ private:
     void ShowTable();
     void ShowReports();
     WheelTextBlocks PrepareTextBlocks() const;
+    QString WheelToolTip() const;
     void DrawWheel();
     void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);

@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "chart/CurrentChart.h"
+#include "dialogs/frmConfigure.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
@@ -42,7 +43,7 @@ void frmMain::cmdCompute_Click()
     const int intMode = SelectedChartMode();
     if (intMode == modeNone)
         return;
-    SetOrbTable(udtConfig);
+    ConfigureDialog()->SetOrbs();
 
     // Read the moments the mode needs, in date-set order; the first invalid
     // one is reported and everything shown stays as it was.
@@ -84,7 +85,8 @@ void frmMain::cmdCompute_Click()
 void frmMain::RejectDateSet(int k, double dblCode)
 {
     PublishInvalidDate(k, dblCode);
-    ReportInvalidDate(k);
+    if (!m_flags.blnLanguageChange) // a language switch shows no question about dates
+        ReportInvalidDate(k);
 }
 
 void frmMain::ReportInvalidDate(int k)

@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/PlutoTable.h"
+#include "text/Language.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
 
@@ -21,9 +22,17 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     InitAstroTables(folders.strDataFolder);
 
     SetUpDateComboBoxes();
+    ConfigureDialog(); // made hidden: the defaults and the stored switches
     SetUpTimezoneComboBoxes(false);
     SetComputerTimeZone();
     intComputerTzIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
+    // The stored language is kept when it is one of the two the window offers.
+    const int intStored = ReadLanguageFromRegistry();
+    if (intStored == intLangGerman) {
+        intCurrentLanguage = intLangGerman;
+        SetAstroNames();
+        optGerman->setChecked(true);
+    }
     SetLanguageDependentText();
 
     QString strError;

@@ -53,6 +53,24 @@ WheelTextBlocks frmMain::PrepareTextBlocks() const
     return blocks;
 }
 
+QString frmMain::WheelToolTip() const
+{
+    static const TextId kModeNames[7] = { TextId::AppTitle, TextId::ModePlanetary, TextId::ModeNatal1,
+        TextId::ModeNatal2, TextId::ModePersonal1, TextId::ModePersonal2, TextId::ModeSynastry };
+    const WheelTextBlocks& blocks = m_shown.udtTextBlocks;
+    QStringList lines { m_legend.strChart[0] + QStringLiteral(": ") + GetText(kModeNames[intChartMode]),
+        m_legend.strChart[1] + QStringLiteral(": ") + blocks.block[0].value(1) + QLatin1Char(' ')
+            + blocks.block[0].value(2),
+        m_legend.strChart[2] + QStringLiteral(": ") + ZodiacName(false), QString() };
+    if (RuleOfMode(intChartMode).blnSingleChart)
+        lines << m_legend.strOneRing[0] << m_legend.strOneRing[1];
+    else if (intChartMode == modeSynastry)
+        lines << QStringList(std::begin(m_legend.strSynastry), std::end(m_legend.strSynastry)) << m_legend.strOneRing[1];
+    else
+        lines << QStringList(std::begin(m_legend.strTransits), std::end(m_legend.strTransits)) << m_legend.strOneRing[1];
+    return lines.join(QLatin1Char('\n'));
+}
+
 void frmMain::DrawWheel()
 {
     const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks };
@@ -62,6 +80,7 @@ void frmMain::DrawWheel()
     picGraphic->setGeometry(Px(1200), picTable->y(), Px(g.intWidth), Px(g.intHeight));
     picGraphic->SetPicture(std::move(drawing.picture));
     cmdToggleGraphic->setText(GetText(TextId::ShowTable));
+    picGraphic->setToolTip(WheelToolTip());
     picGraphic->show();
     picTable->hide();
     PlaceReports(picGraphic);

@@ -81,6 +81,50 @@ void AcceptShownSettings(ConfigurationSettings& config)
     config.blnSidereal = config.optVedicAstrology;
 }
 
+ConfigurationSnapshot TakeSnapshot(const ConfigurationSettings& config)
+{
+    ConfigurationSnapshot snapshot;
+    snapshot.chkUseBoldface = config.chkUseBoldface;
+    snapshot.cboBoldfaceFactor = config.cboBoldfaceFactor;
+    snapshot.cboPersonalOrbsProportion[0] = config.cboPersonalOrbsProportion[0];
+    snapshot.cboPersonalOrbsProportion[1] = config.cboPersonalOrbsProportion[1];
+    snapshot.chkDisplayNATZabbr = config.chkDisplayNATZabbr;
+    snapshot.chkIncludeTransitingMoon = config.chkIncludeTransitingMoon;
+    snapshot.chkSuppressInnerPlanetAspectDisplay = config.chkSuppressInnerPlanetAspectDisplay;
+    snapshot.chkSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
+    return snapshot;
+}
+
+void RestoreSnapshot(ConfigurationSettings& config, const ConfigurationSnapshot& snapshot)
+{
+    config.chkUseBoldface = snapshot.chkUseBoldface;
+    config.cboBoldfaceFactor = snapshot.cboBoldfaceFactor;
+    config.cboPersonalOrbsProportion[0] = snapshot.cboPersonalOrbsProportion[0];
+    config.cboPersonalOrbsProportion[1] = snapshot.cboPersonalOrbsProportion[1];
+    config.chkDisplayNATZabbr = snapshot.chkDisplayNATZabbr;
+    config.chkIncludeTransitingMoon = snapshot.chkIncludeTransitingMoon;
+    config.chkSuppressInnerPlanetAspectDisplay = snapshot.chkSuppressInnerPlanetAspectDisplay;
+    config.chkSaveGraphicWithWhiteBackground = snapshot.chkSaveGraphicWithWhiteBackground;
+}
+
+void SetAllNonzeroOrbs(ConfigurationSettings& config)
+{
+    for (int i = 0; i < intSetAllOrbList; ++i) {
+        if (config.cboOrb[i] != 0)
+            config.cboOrb[i] = config.intOrbIndex[i] = config.cboOrb[intSetAllOrbList];
+    }
+    config.intOrbIndex[intSetAllOrbList] = config.cboOrb[intSetAllOrbList];
+}
+
+double NextPaletteColor(double dblColor)
+{
+    for (int j = 0; j < 12; ++j) {
+        if (dblColorPalette[j] == dblColor)
+            return dblColorPalette[(j + 1) % 12];
+    }
+    return dblColor;
+}
+
 QString OrbListItemText(int intIndex)
 {
     return QString::number(intIndex) + QStringLiteral("°");

@@ -75,6 +75,28 @@ void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface);
 // Copies the shown settings into the accepted values, as "Use settings" does.
 void AcceptShownSettings(ConfigurationSettings& config);
 
+// What "Cancel" puts back: the shown values of the boxes and lists that are
+// not orbs or colours, as they were when the dialog was opened.
+struct ConfigurationSnapshot {
+    bool chkUseBoldface = true;
+    int cboBoldfaceFactor = 2;
+    int cboPersonalOrbsProportion[2] = { 2, 2 };
+    bool chkDisplayNATZabbr = true;
+    bool chkIncludeTransitingMoon = true;
+    bool chkSuppressInnerPlanetAspectDisplay = false;
+    bool chkSaveGraphicWithWhiteBackground = false;
+};
+ConfigurationSnapshot TakeSnapshot(const ConfigurationSettings& config);
+void RestoreSnapshot(ConfigurationSettings& config, const ConfigurationSnapshot& snapshot);
+
+// "Set all non-zero orbs to:": every shown orb list of the seven kinds that is
+// not at 0° takes the "set all" orb, accepted at once; orbs of 0 stay 0.
+void SetAllNonzeroOrbs(ConfigurationSettings& config);
+
+// The colour after dblColor in the palette (the last is followed by the
+// first); a colour not in the palette stays as it is.
+double NextPaletteColor(double dblColor);
+
 // --- List contents and item data of the dialog's lists ---
 QString OrbListItemText(int intIndex); // "0°" .. "15°"
 int OrbListItemData(int intIndex); // arc minutes: index × 60

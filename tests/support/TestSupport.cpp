@@ -7,6 +7,9 @@
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
+#include <QFile>
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,8 +86,17 @@ ModuleStateGuard::~ModuleStateGuard()
     delete m_saved;
 }
 
+void ClearUserStore()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvale"), QStringLiteral("QAL"));
+    store.clear();
+    store.sync();
+    QFile::remove(store.fileName());
+}
+
 void ModuleStateGuard::SetBaseline()
 {
+    ClearUserStore(); // the per-user store lives in the run's temporary home and starts empty
     intCurrentLanguage = intLangEnglish;
     InitAstroTables(DataFolder());
     udtConfig = ConfigurationSettings();

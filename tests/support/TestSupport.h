@@ -30,6 +30,9 @@ QDateTime DefaultTestNow();
 // Sets the test clock to a UTC moment and a zone of the zone database.
 void SetClock(const QDateTime& utcNow, const char* strZoneId);
 
+// Empties the per-user store (the settings file of the test run's home).
+void ClearUserStore();
+
 // Degrees to radians with the program's 2π.
 double Rad(double dblDegrees);
 // Degrees and minutes to radians.

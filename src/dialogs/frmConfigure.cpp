@@ -1,0 +1,531 @@
+#include "dialogs/frmConfigure.h"
+
+#include "astro/AstroTables.h"
+#include "mainwindow/frmMain.h"
+#include "settings/RegistrySwitches.h"
+#include "text/Texts.h"
+#include "ui/Colors.h"
+#include "ui/MessageBoxes.h"
+#include "util/Twips.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace qal {
+
+void ColourLine::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (onMouseUp)
+        onMouseUp(event->button());
+}
+
+namespace {
+
+constexpr int kMinHeightTwips = 4700;
+constexpr int kMaxHeightTwips = 9660;
+
+void FillList(QComboBox* list, const QStringList& items)
+{
+    list->clear();
+    list->addItems(items);
+}
+
+void SetChecked(QCheckBox* box, bool blnChecked)
+{
+    box->setChecked(blnChecked);
+}
+
+} // namespace
+
+frmConfigure::frmConfigure(frmMain* main)
+    : QDialog(main)
+    , m_main(main)
+{
+    setModal(true);
+    CreateControls();
+    Form_Load();
+}
+
+void frmConfigure::CreateControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(6);
+
+    Label3 = new QLabel(this);
+    Label3->setWordWrap(true);
+    layout->addWidget(Label3);
+
+    // The orb rows: name, orb list and colour line, aligned in a grid.
+    auto* orbs = new QGridLayout;
+    orbs->setHorizontalSpacing(8);
+    orbs->setVerticalSpacing(3);
+    for (int i = 0; i < 7; ++i) {
+        lblAspectName[i] = new QLabel(this);
+        cboOrb[i] = new QComboBox(this);
+        lblAspectColor[i] = new ColourLine(this);
+        lblAspectColor[i]->setAutoFillBackground(true);
+        lblAspectColor[i]->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10, QFont::Bold));
+        lblAspectColor[i]->setText(QStringLiteral("------------------------------"));
+        lblAspectColor[i]->setCursor(Qt::PointingHandCursor);
+        lblAspectColor[i]->onMouseUp = [this, i](Qt::MouseButton button) { lblAspectColor_MouseUp(i, button); };
+        orbs->addWidget(lblAspectName[i], i, 0);
+        orbs->addWidget(cboOrb[i], i, 1);
+        orbs->addWidget(lblAspectColor[i], i, 2);
+    }
+    cmdSetAllNonzeroOrbsToConjunctionOrb = new QPushButton(this);
+    cboOrb[intSetAllOrbList] = new QComboBox(this);
+    orbs->addWidget(cmdSetAllNonzeroOrbsToConjunctionOrb, 7, 0);
+    orbs->addWidget(cboOrb[intSetAllOrbList], 7, 1);
+    orbs->setColumnStretch(2, 1);
+    layout->addLayout(orbs);
+    for (int i = 0; i < intNumOrbLists; ++i) {
+        QStringList items;
+        for (int d = 0; d <= intMaxOrbDegrees; ++d)
+            items << OrbListItemText(d);
+        FillList(cboOrb[i], items);
+        connect(cboOrb[i], &QComboBox::activated, this, [this, i](int intIndex) {
+            Edited([i, intIndex] { udtConfig.cboOrb[i] = intIndex; });
+            cboOrb_Click(i);
+        });
+    }
+    connect(cmdSetAllNonzeroOrbsToConjunctionOrb, &QPushButton::clicked, this,
+        [this] { cmdSetAllNonzeroOrbsToConjunctionOrb_Click(); });
+
+    // Bold face.
+    chkUseBoldface = new QCheckBox(this);
+    opt1DegOfOrb = new QRadioButton(this);
+    optProportionOfOrb = new QRadioButton(this);
+    cboBoldfaceFactor = new QComboBox(this);
+    lblOfOrb = new QLabel(this);
+    FillList(cboBoldfaceFactor, BoldfaceFactorItems());
+    auto* boldRule = new QButtonGroup(this);
+    boldRule->addButton(opt1DegOfOrb);
+    boldRule->addButton(optProportionOfOrb);
+    layout->addWidget(chkUseBoldface);
+    auto* bold = new QHBoxLayout;
+    bold->addSpacing(20);
+    bold->addWidget(opt1DegOfOrb);
+    bold->addSpacing(12);
+    bold->addWidget(optProportionOfOrb);
+    bold->addWidget(cboBoldfaceFactor);
+    bold->addWidget(lblOfOrb);
+    bold->addStretch(1);
+    layout->addLayout(bold);
+    connect(chkUseBoldface, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        Edited([blnChecked] { udtConfig.chkUseBoldface = blnChecked; });
+        chkUseBoldface_Click();
+    });
+    connect(opt1DegOfOrb, &QRadioButton::clicked, this,
+        [this] { Edited([] { udtConfig.opt1DegOfOrb = true; }); });
+    connect(optProportionOfOrb, &QRadioButton::clicked, this,
+        [this] { Edited([] { udtConfig.opt1DegOfOrb = false; }); });
+    connect(cboBoldfaceFactor, &QComboBox::activated, this,
+        [this](int intIndex) { Edited([intIndex] { udtConfig.cboBoldfaceFactor = intIndex; }); });
+
+    // Orb proportions for personal transits and synastry.
+    Label1 = new QLabel(this);
+    layout->addWidget(Label1);
+    auto* proportions = new QHBoxLayout;
+    proportions->addSpacing(20);
+    lblPersonalTransits = new QLabel(this);
+    lblSynastry = new QLabel(this);
+    for (int c = 0; c < 2; ++c) {
+        cboPersonalOrbsProportion[c] = new QComboBox(this);
+        FillList(cboPersonalOrbsProportion[c], OrbProportionItems());
+        connect(cboPersonalOrbsProportion[c], &QComboBox::activated, this,
+            [this, c](int intIndex) { Edited([c, intIndex] { udtConfig.cboPersonalOrbsProportion[c] = intIndex; }); });
+    }
+    proportions->addWidget(cboPersonalOrbsProportion[0]);
+    proportions->addWidget(lblPersonalTransits);
+    proportions->addSpacing(16);
+    proportions->addWidget(cboPersonalOrbsProportion[1]);
+    proportions->addWidget(lblSynastry);
+    proportions->addStretch(1);
+    layout->addLayout(proportions);
+
+    // Midpoint orb and zodiac.
+    auto* grid = new QGridLayout;
+    lblOrbForMidpoints = new QLabel(this);
+    cboOrbForMidpoints = new QComboBox(this);
+    FillList(cboOrbForMidpoints, MidpointOrbItems());
+    connect(cboOrbForMidpoints, &QComboBox::activated, this, [this](int intIndex) {
+        udtConfig.cboOrbForMidpoints = intIndex;
+        if (m_main->isVisible() && isVisible())
+            FocusAccept();
+    });
+    grid->addWidget(lblOrbForMidpoints, 0, 0);
+    grid->addWidget(cboOrbForMidpoints, 0, 1, Qt::AlignLeft);
+    lblZodiac = new QLabel(this);
+    optWesternAstrology = new QRadioButton(this);
+    optVedicAstrology = new QRadioButton(this);
+    chkKeepZodiac = new QCheckBox(this);
+    auto* zodiacChoice = new QButtonGroup(this);
+    zodiacChoice->addButton(optWesternAstrology);
+    zodiacChoice->addButton(optVedicAstrology);
+    auto* zodiac = new QHBoxLayout;
+    zodiac->addWidget(optWesternAstrology);
+    zodiac->addWidget(optVedicAstrology);
+    zodiac->addStretch(1);
+    grid->addWidget(lblZodiac, 1, 0);
+    grid->addLayout(zodiac, 1, 1);
+    grid->addWidget(chkKeepZodiac, 2, 1);
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+    connect(optWesternAstrology, &QRadioButton::clicked, this,
+        [this] { Edited([] { udtConfig.optVedicAstrology = false; }); });
+    connect(optVedicAstrology, &QRadioButton::clicked, this,
+        [this] { Edited([] { udtConfig.optVedicAstrology = true; }); });
+    connect(chkKeepZodiac, &QCheckBox::clicked, this,
+        [this](bool blnChecked) { Edited([blnChecked] { udtConfig.chkKeepZodiac = blnChecked; }); });
+
+    // The switches.
+    fraOptions = new QGroupBox(this);
+    auto* options = new QVBoxLayout(fraOptions);
+    options->setSpacing(2);
+    chkIncludeTransitingMoon = new QCheckBox(fraOptions);
+    chkSuppressInnerPlanetAspectDisplay = new QCheckBox(fraOptions);
+    chkSaveGraphicWithWhiteBackground = new QCheckBox(fraOptions);
+    chkDisplayNATZabbr = new QCheckBox(fraOptions);
+    const struct {
+        QCheckBox* box;
+        bool ConfigurationSettings::*field;
+    } switches[] = {
+        { chkIncludeTransitingMoon, &ConfigurationSettings::chkIncludeTransitingMoon },
+        { chkSuppressInnerPlanetAspectDisplay, &ConfigurationSettings::chkSuppressInnerPlanetAspectDisplay },
+        { chkSaveGraphicWithWhiteBackground, &ConfigurationSettings::chkSaveGraphicWithWhiteBackground },
+        { chkDisplayNATZabbr, &ConfigurationSettings::chkDisplayNATZabbr },
+    };
+    for (const auto& s : switches) {
+        options->addWidget(s.box);
+        connect(s.box, &QCheckBox::clicked, this,
+            [this, field = s.field](bool blnChecked) { Edited([field, blnChecked] { udtConfig.*field = blnChecked; }); });
+    }
+    layout->addWidget(fraOptions);
+
+    // The buttons.
+    auto* buttons = new QGridLayout;
+    cmdAccept = new QPushButton(this);
+    cmdCancel = new QPushButton(this);
+    cmdReset = new QPushButton(this);
+    cmdHide = new QPushButton(this);
+    buttons->addWidget(cmdAccept, 0, 0);
+    buttons->addWidget(cmdReset, 0, 1);
+    buttons->addWidget(cmdCancel, 1, 0);
+    buttons->addWidget(cmdHide, 1, 1);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    for (QPushButton* button : { cmdAccept, cmdCancel, cmdReset, cmdHide })
+        button->setAutoDefault(false);
+    connect(cmdAccept, &QPushButton::clicked, this, [this] { cmdAccept_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdHide, &QPushButton::clicked, this, [this] { cmdHide_Click(); });
+}
+
+void frmConfigure::Form_Load()
+{
+    setWindowIcon(m_main->windowIcon());
+    // Tropical, keeping the zodiac; then the defaults (no question before
+    // the main window has started); then the stored switches override three
+    // of them.
+    udtConfig.optVedicAstrology = false;
+    udtConfig.chkKeepZodiac = true;
+    cmdReset_Click();
+    SetTZDisp();
+    SetIncludeTransitingMoon();
+    SetInnerPlanetAspectDisplay();
+    m_state = DialogState();
+    SetLanguageDependentText();
+    ShowSettings();
+}
+
+void frmConfigure::SetLanguageDependentText()
+{
+    setWindowTitle(GetText(TextId::ConfigurationTitle));
+    Label3->setText(GetText(TextId::ConfigSetOrbs));
+    for (int i = 0; i < 7; ++i) {
+        lblAspectName[i]->setText(udtAspectText[i + 1].Name);
+        lblAspectColor[i]->setToolTip(GetText(TextId::ConfigColourHint));
+    }
+    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(GetText(TextId::ConfigSetAll));
+    chkUseBoldface->setText(GetText(TextId::ConfigBoldface));
+    opt1DegOfOrb->setText(GetText(TextId::ConfigOneDegree));
+    lblOfOrb->setText(GetText(TextId::ConfigOfOrb));
+    Label1->setText(GetText(TextId::ConfigProportion));
+    lblPersonalTransits->setText(GetText(TextId::PersonalTransitsLower));
+    lblSynastry->setText(GetText(TextId::ModeSynastry));
+    lblOrbForMidpoints->setText(GetText(TextId::ConfigMidpointOrb));
+    lblZodiac->setText(GetText(TextId::ConfigZodiac));
+    optWesternAstrology->setText(GetText(TextId::ConfigTropical));
+    optVedicAstrology->setText(GetText(TextId::ConfigSidereal));
+    chkKeepZodiac->setText(GetText(TextId::ConfigKeepZodiac));
+    fraOptions->setTitle(GetText(TextId::ConfigOptions));
+    chkIncludeTransitingMoon->setText(GetText(TextId::ConfigIncludeMoon));
+    chkSuppressInnerPlanetAspectDisplay->setText(GetText(TextId::ConfigSuppressInner));
+    chkSaveGraphicWithWhiteBackground->setText(GetText(TextId::ConfigWhiteBackground));
+    chkDisplayNATZabbr->setText(GetText(TextId::ConfigNorthAmerican));
+    cmdAccept->setText(GetText(TextId::ConfigUseSettings));
+    cmdCancel->setText(GetText(TextId::Cancel));
+    cmdReset->setText(GetText(TextId::ConfigReset));
+    cmdHide->setText(GetText(TextId::ConfigHide));
+    // The width follows the captions; the height may change within limits.
+    adjustSize();
+    setFixedWidth(sizeHint().width());
+    setMinimumHeight(std::max(Px(kMinHeightTwips), sizeHint().height()));
+    setMaximumHeight(std::max(Px(kMaxHeightTwips), sizeHint().height()));
+}
+
+void frmConfigure::ShowSettings()
+{
+    m_state.blnShowing = true;
+    const ConfigurationSettings& c = udtConfig;
+    for (int i = 0; i < intNumOrbLists; ++i)
+        cboOrb[i]->setCurrentIndex(c.cboOrb[i]);
+    chkUseBoldface->setChecked(c.chkUseBoldface);
+    opt1DegOfOrb->setChecked(c.opt1DegOfOrb);
+    optProportionOfOrb->setChecked(!c.opt1DegOfOrb);
+    cboBoldfaceFactor->setCurrentIndex(c.cboBoldfaceFactor);
+    for (QWidget* w : { static_cast<QWidget*>(opt1DegOfOrb), static_cast<QWidget*>(optProportionOfOrb),
+             static_cast<QWidget*>(cboBoldfaceFactor), static_cast<QWidget*>(lblOfOrb) })
+        w->setEnabled(c.chkUseBoldface);
+    for (int k = 0; k < 2; ++k)
+        cboPersonalOrbsProportion[k]->setCurrentIndex(c.cboPersonalOrbsProportion[k]);
+    cboOrbForMidpoints->setCurrentIndex(c.cboOrbForMidpoints);
+    optWesternAstrology->setChecked(!c.optVedicAstrology);
+    optVedicAstrology->setChecked(c.optVedicAstrology);
+    SetChecked(chkKeepZodiac, c.chkKeepZodiac);
+    SetChecked(chkIncludeTransitingMoon, c.chkIncludeTransitingMoon);
+    SetChecked(chkSuppressInnerPlanetAspectDisplay, c.chkSuppressInnerPlanetAspectDisplay);
+    SetChecked(chkSaveGraphicWithWhiteBackground, c.chkSaveGraphicWithWhiteBackground);
+    SetChecked(chkDisplayNATZabbr, c.chkDisplayNATZabbr);
+    ShowPendingColors();
+    m_state.blnShowing = false;
+}
+
+void frmConfigure::ShowPendingColors()
+{
+    for (int i = 0; i < 7; ++i) {
+        QPalette palette = lblAspectColor[i]->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        palette.setColor(QPalette::WindowText, ui::ToQColor(udtConfig.dblPendingColor[i + 1]));
+        lblAspectColor[i]->setPalette(palette);
+    }
+}
+
+void frmConfigure::Edited(const std::function<void()>& apply)
+{
+    if (m_state.blnShowing)
+        return;
+    apply();
+    FocusAccept();
+}
+
+void frmConfigure::FocusAccept()
+{
+    if (cmdAccept->isVisible() && cmdAccept->isEnabled())
+        cmdAccept->setFocus();
+}
+
+void frmConfigure::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmConfigure::Form_Activate()
+{
+    if (isMinimized())
+        showNormal();
+    if (m_main->windowState() == Qt::WindowNoState) {
+        // Beside the main window, and the main window moved so they meet.
+        const QRect mainFrame = m_main->frameGeometry();
+        const QScreen* screen = m_main->screen();
+        const int intScreenWidth = screen ? screen->availableGeometry().right() + 1 : mainFrame.right() + width();
+        const int intLeft = std::min(mainFrame.right() + 1, intScreenWidth - frameGeometry().width());
+        move(intLeft, mainFrame.top());
+        m_state.blnPositioned = true;
+        m_main->move(std::max(0, intLeft - mainFrame.width()), mainFrame.top());
+    }
+    for (int i = 0; i < intNumOrbLists; ++i)
+        udtConfig.cboOrb[i] = udtConfig.intOrbIndex[i];
+    m_state.snapshot = TakeSnapshot(udtConfig);
+    udtConfig.optVedicAstrology = udtConfig.blnSidereal;
+    for (int k = 1; k <= 7; ++k)
+        udtConfig.dblPendingColor[k] = udtConfig.dblAspectColor[k];
+    // The stored switches win over changes that were never used.
+    SetInnerPlanetAspectDisplay();
+    SetSaveGraphicWithWhiteBackground();
+    m_state.snapshot.chkSuppressInnerPlanetAspectDisplay = udtConfig.chkSuppressInnerPlanetAspectDisplay;
+    m_state.snapshot.chkSaveGraphicWithWhiteBackground = udtConfig.chkSaveGraphicWithWhiteBackground;
+    ShowSettings();
+    blnAccept = false;
+    cmdHide->setFocus();
+}
+
+void frmConfigure::lblAspectColor_MouseUp(int intIndex, Qt::MouseButton button)
+{
+    const int k = intIndex + 1;
+    double& dblPending = udtConfig.dblPendingColor[k];
+    if (button == Qt::LeftButton) {
+        dblPending = NextPaletteColor(dblPending);
+    } else if (dblPending != 0) {
+        // Black on black: the kind's lines are not drawn.
+        m_state.dblLastColor[k] = dblPending;
+        dblPending = 0;
+    } else {
+        dblPending = m_state.dblLastColor[k];
+    }
+    ShowPendingColors();
+}
+
+void frmConfigure::cboOrb_Click(int intIndex)
+{
+    if (m_main->isVisible() && intIndex == intSetAllOrbList && udtConfig.cboOrb[intSetAllOrbList] == 0) {
+        ui::MsgBox(QStringLiteral("Cannot set all non-zero orbs to zero."), ui::MsgIcon::None, ui::MsgButtons::Ok,
+            QStringLiteral("Set all"), 1, this);
+        udtConfig.cboOrb[intSetAllOrbList] = 1;
+        ShowSettings();
+        return;
+    }
+    FocusAccept();
+}
+
+void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
+{
+    const QString strOrb = OrbListItemText(udtConfig.cboOrb[intSetAllOrbList]);
+    const QString strQuestion = GetText(TextId::SetAllOrbsQuestion).replace(QStringLiteral("NEW_ORB"), strOrb);
+    if (ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNo, GetText(TextId::SetAllOrbsTitle), 1,
+            this)
+        != ui::MsgAnswer::Yes)
+        return;
+    SetAllNonzeroOrbs(udtConfig);
+    ShowSettings();
+    cboPersonalOrbsProportion[0]->setFocus();
+}
+
+void frmConfigure::chkUseBoldface_Click()
+{
+    for (QWidget* w : { static_cast<QWidget*>(opt1DegOfOrb), static_cast<QWidget*>(optProportionOfOrb),
+             static_cast<QWidget*>(cboBoldfaceFactor), static_cast<QWidget*>(lblOfOrb) })
+        w->setEnabled(udtConfig.chkUseBoldface);
+    FocusAccept();
+}
+
+void frmConfigure::SetOrbs()
+{
+    SetOrbTable(udtConfig);
+}
+
+void frmConfigure::cmdAccept_Click()
+{
+    AcceptShownSettings(udtConfig); // colours, orbs and the four accepted switches
+    SetOrbs();
+    m_main->SetUpTimezoneComboBoxes(true); // North American names show at once
+    blnAccept = true;
+    if (m_main->isMinimized())
+        m_main->showNormal();
+    m_main->cmdCompute_Click();
+}
+
+void frmConfigure::cmdCancel_Click()
+{
+    RestoreSnapshot(udtConfig, m_state.snapshot);
+    ShowSettings();
+    hide();
+}
+
+void frmConfigure::cmdHide_Click()
+{
+    hide();
+}
+
+void frmConfigure::cmdReset_Click()
+{
+    if (m_state.blnSilentReset) {
+        ui::MsgBox(GetText(TextId::ResetClosedWithBox) + strCrLf + GetText(TextId::ResetDone) + strCrLf
+                + GetText(TextId::ResetNextTime),
+            ui::MsgIcon::Information, ui::MsgButtons::Ok, QStringLiteral("X"), 1, this);
+    } else if (m_main->IsLoaded() && isVisible()) {
+        const QString strTitle
+            = IsGerman() ? QStringLiteral("Auf Grundeinstellung zurücksetzen") : cmdReset->text();
+        if (ui::MsgBox(GetText(TextId::ResetWarning) + strCrLf + GetText(TextId::ResetContinue),
+                ui::MsgIcon::Question, ui::MsgButtons::YesNo, strTitle, 1, this)
+            != ui::MsgAnswer::Yes)
+            return;
+    }
+    ResetToDefaults(udtConfig, intCurrentLanguage == intLangEnglish);
+    ShowSettings();
+    if (m_main->IsLoaded())
+        cmdAccept_Click();
+}
+
+void frmConfigure::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept(); // the dialog is hidden, not destroyed
+}
+
+void frmConfigure::Form_Unload()
+{
+    m_state.blnSilentReset = true;
+    cmdReset_Click();
+    m_state.blnSilentReset = false;
+    cmdCancel_Click();
+}
+
+void frmConfigure::SetTZDisp()
+{
+    ApplyTZDispSwitch(udtConfig);
+    ShowSettings();
+}
+
+void frmConfigure::WriteTZDispToRegistry()
+{
+    StoreTZDispSwitch(udtConfig);
+}
+
+void frmConfigure::SetIncludeTransitingMoon()
+{
+    ApplyIncludeTransitingMoonSwitch(udtConfig);
+    ShowSettings();
+}
+
+void frmConfigure::WriteIncludeTransitingMoonToRegistry()
+{
+    StoreIncludeTransitingMoonSwitch(udtConfig);
+}
+
+void frmConfigure::SetInnerPlanetAspectDisplay()
+{
+    ApplyInnerPlanetAspectSwitch(udtConfig);
+    ShowSettings();
+}
+
+void frmConfigure::WriteInnerPlanetAspectDisplayToRegistry()
+{
+    StoreInnerPlanetAspectSwitch(udtConfig);
+}
+
+void frmConfigure::SetSaveGraphicWithWhiteBackground()
+{
+    ApplyWhiteBackgroundSwitch(udtConfig);
+    ShowSettings();
+}
+
+void frmConfigure::WriteSaveGraphicWithWhiteBackgroundToRegistry()
+{
+    StoreWhiteBackgroundSwitch(udtConfig);
+}
+
+} // namespace qal

@@ -1,0 +1,128 @@
+// The configuration dialog: orbs and colours of the aspect kinds, the bold
+// face rule, the orb proportions for transits and synastry, the midpoint
+// orb, the zodiac and four switches.
+//
+// The dialog is a view of the configuration record (settings/Configuration.h):
+// every edit goes into the record's shown values at once, and ShowSettings
+// puts the record's values into the controls. "Use settings" accepts the
+// shown values and recomputes while the dialog stays open; "Cancel" puts
+// back what was shown when it opened; "Hide" just hides it. It is made once,
+// hidden, at start-up and kept.
+#pragma once
+
+#include "settings/Configuration.h"
+
+#include <QDialog>
+#include <QLabel>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace qal {
+
+class frmMain;
+
+// A colour line of the dialog: reports mouse releases with their button.
+class ColourLine : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void(Qt::MouseButton)> onMouseUp;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class frmConfigure : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmConfigure(frmMain* main);
+
+    // --- Operations other windows use ---
+    void cmdAccept_Click();
+    void cmdCancel_Click();
+    void cmdHide_Click();
+    void cmdReset_Click();
+    void SetOrbs();
+    void SetTZDisp();
+    void WriteTZDispToRegistry();
+    void SetIncludeTransitingMoon();
+    void WriteIncludeTransitingMoonToRegistry();
+    void SetInnerPlanetAspectDisplay();
+    void WriteInnerPlanetAspectDisplayToRegistry();
+    void SetSaveGraphicWithWhiteBackground();
+    void WriteSaveGraphicWithWhiteBackgroundToRegistry();
+    bool blnAccept = false; // "Use settings" was pressed during this showing
+
+    // Captions in the current language (the main window's language switch).
+    void SetLanguageDependentText();
+    // Puts the configuration record's shown values into the controls.
+    void ShowSettings();
+
+    // --- Event handlers ---
+    void Form_Activate();
+    void Form_Unload();
+    void lblAspectColor_MouseUp(int intIndex, Qt::MouseButton button);
+    void cboOrb_Click(int intIndex);
+    void cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
+    void chkUseBoldface_Click();
+
+    // --- Controls ---
+    QLabel* Label3 = nullptr;
+    QLabel* lblAspectName[7] = {};
+    QComboBox* cboOrb[intNumOrbLists] = {};
+    ColourLine* lblAspectColor[7] = {};
+    QPushButton* cmdSetAllNonzeroOrbsToConjunctionOrb = nullptr;
+    QCheckBox* chkUseBoldface = nullptr;
+    QRadioButton* opt1DegOfOrb = nullptr;
+    QRadioButton* optProportionOfOrb = nullptr;
+    QComboBox* cboBoldfaceFactor = nullptr;
+    QLabel* lblOfOrb = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* cboPersonalOrbsProportion[2] = {};
+    QLabel* lblPersonalTransits = nullptr;
+    QLabel* lblSynastry = nullptr;
+    QLabel* lblOrbForMidpoints = nullptr;
+    QComboBox* cboOrbForMidpoints = nullptr;
+    QLabel* lblZodiac = nullptr;
+    QRadioButton* optWesternAstrology = nullptr;
+    QRadioButton* optVedicAstrology = nullptr;
+    QCheckBox* chkKeepZodiac = nullptr;
+    QGroupBox* fraOptions = nullptr;
+    QCheckBox* chkIncludeTransitingMoon = nullptr;
+    QCheckBox* chkSuppressInnerPlanetAspectDisplay = nullptr;
+    QCheckBox* chkSaveGraphicWithWhiteBackground = nullptr;
+    QCheckBox* chkDisplayNATZabbr = nullptr;
+    QPushButton* cmdAccept = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdHide = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct DialogState {
+        bool blnPositioned = false; // placed beside the main window
+        bool blnSilentReset = false; // set only while the close box resets
+        bool blnShowing = false; // the dialog itself is setting its controls
+        ConfigurationSnapshot snapshot; // what Cancel puts back
+        double dblLastColor[8] = {}; // last non-zero pending colour per kind, for a right click
+    };
+
+    frmMain* m_main;
+    DialogState m_state;
+
+    void CreateControls();
+    void Form_Load();
+    void ShowPendingColors();
+    void FocusAccept();
+    void Edited(const std::function<void()>& apply);
+};
+
+} // namespace qal

@@ -1,0 +1,120 @@
+// The main window's language switch, its captions, and the configuration
+// dialog and notice window it owns.
+#include "mainwindow/frmMain.h"
+
+#include "chart/CurrentChart.h"
+#include "dialogs/frmConfigure.h"
+#include "dialogs/frmPopUp.h"
+#include "text/Language.h"
+#include "text/Texts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qal {
+
+frmConfigure* frmMain::ConfigureDialog()
+{
+    if (!m_frmConfigure)
+        m_frmConfigure = new frmConfigure(this); // loads the defaults and the stored switches
+    return m_frmConfigure;
+}
+
+frmPopUp* frmMain::PopUpWindow()
+{
+    if (!m_frmPopUp)
+        m_frmPopUp = new frmPopUp(this);
+    return m_frmPopUp;
+}
+
+void frmMain::SetLanguageDependentText()
+{
+    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
+    fraLanguage->setTitle(GetText(TextId::Language));
+    optEnglish->setText(GetText(TextId::English));
+    optGerman->setText(GetText(TextId::German));
+    for (int k = 0; k < 3; ++k) {
+        lblDateSet[k]->setText(GetText(kDateSets[k]));
+        cmdClear[k]->setText(GetText(TextId::Clear));
+    }
+    optPlanetary->setText(GetText(TextId::ModePlanetary));
+    optNatal[0]->setText(GetText(TextId::ModeNatal1));
+    optNatal[1]->setText(GetText(TextId::ModeNatal2));
+    optPersonal[0]->setText(GetText(TextId::ModePersonal1));
+    optPersonal[1]->setText(GetText(TextId::ModePersonal2));
+    optSynastry->setText(GetText(TextId::ModeSynastry));
+    cmdNow->setText(GetText(TextId::Now));
+    cmdCompute->setText(GetText(TextId::Compute));
+    cmdConfigure->setText(GetText(TextId::Configure));
+    cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
+    cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));
+    cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
+    optDegrees->setText(GetText(TextId::Degrees));
+    optRadians->setText(GetText(TextId::Radians));
+    for (QLineEdit* year : txbYearCE)
+        year->setPlaceholderText(GetText(TextId::YearPlaceholder));
+    // Month names and step intervals, keeping what is chosen.
+    SetUpMonthAndStepLists();
+
+    m_legend.strChart[0] = GetText(TextId::LegendChart);
+    m_legend.strChart[1] = GetText(TextId::LegendDate);
+    m_legend.strChart[2] = GetText(TextId::LegendZodiac);
+    m_legend.strOneRing[0] = GetText(TextId::LegendRetrograde);
+    m_legend.strOneRing[1] = GetText(TextId::LegendRightClick);
+    const TextId transits[4] = { TextId::LegendTransitGlyphs, TextId::LegendNatalGlyphs,
+        TextId::LegendNatalRetrograde, TextId::LegendTransitRetrograde };
+    const TextId synastry[4] = { TextId::LegendChart1Glyphs, TextId::LegendChart2Glyphs,
+        TextId::LegendChart2Retrograde, TextId::LegendChart1Retrograde };
+    for (int i = 0; i < 4; ++i) {
+        m_legend.strTransits[i] = GetText(transits[i]);
+        m_legend.strSynastry[i] = GetText(synastry[i]);
+    }
+    ConfigureDialog()->SetLanguageDependentText();
+}
+
+void frmMain::SetAllLanguageDependentText()
+{
+    SetLanguageDependentText();
+}
+
+void frmMain::SwitchLanguage(int intLanguage)
+{
+    intCurrentLanguage = intLanguage;
+    SetAstroNames();
+    SetLanguageDependentText();
+    setWindowTitle(intChartMode == modeNone ? GetText(TextId::AppTitle) : ChartTitle(intChartMode, udtOrbTable));
+    WriteLanguageToRegistry();
+    if (!m_flags.blnLoaded)
+        return;
+    for (int k = 0; k < 3; ++k)
+        ShowWeekdayTip(k);
+    m_flags.blnLanguageChange = true;
+    cmdCompute_Click();
+    m_flags.blnLanguageChange = false;
+    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
+        cmdCompute->setFocus();
+}
+
+void frmMain::optEnglish_Click()
+{
+    SwitchLanguage(intLangEnglish);
+}
+
+void frmMain::optGerman_Click()
+{
+    SwitchLanguage(intLangGerman);
+}
+
+void frmMain::cmdConfigure_Click()
+{
+    frmConfigure* dialog = ConfigureDialog();
+    dialog->exec();
+    if (dialog->blnAccept)
+        cmdCompute_Click();
+}
+
+} // namespace qal

@@ -1,0 +1,35 @@
+// The per-user store of a few string values (the registry on Windows).
+//
+// Values live under a key path such as "Software\Brenvale\QAL" of the
+// current user. On Windows that is the registry key of the same path under
+// HKEY_CURRENT_USER; elsewhere the per-user settings file that Qt keeps for
+// the organisation and application the path names (for the path above:
+// Brenvale/QAL.conf in the user's configuration folder). Only this module
+// knows how the store is reached.
+//
+// Both wrappers answer with a status text whose first character is a digit;
+// "0" is success.
+#pragma once
+
+#include <QString>
+
+namespace qal::platform {
+
+// The root of the store: the current user's values.
+enum class RegistryRoot { CurrentUser };
+constexpr RegistryRoot HkeyCurrentUser = RegistryRoot::CurrentUser; // HKEY_CURRENT_USER
+
+// Stores strValue under strName, creating the key when needed. The status is
+// "0 New key created.", "0 Key already exists." or, when the key cannot be
+// made, "<code> Unable to create (or find) key.", followed by two blanks and
+// the store's own short text for the outcome.
+QString WriteRegistryString(
+    RegistryRoot root, const QString& strKeyPath, const QString& strName, const QString& strValue);
+
+// Reads the value strName into strValue ("" when nothing was read). The
+// status is "0 OK", "1 Key not found or is empty." (empty key path, or no
+// such key), "2 Name not specified.", "3 Name not found." (missing or empty
+// value) or "4 " and the store's text for any other failure.
+QString ReadRegistryString(RegistryRoot root, const QString& strKeyPath, const QString& strName, QString& strValue);
+
+} // namespace qal::platform

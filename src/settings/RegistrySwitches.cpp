@@ -1,0 +1,95 @@
+#include "settings/RegistrySwitches.h"
+
+#include "dates/DatePr2.h"
+#include "platform/Registry3.h"
+#include "settings/Configuration.h"
+
+namespace qal {
+
+const QString strSwitchesKeyPath = QStringLiteral("Software\\Brenvale\\QAL");
+
+namespace {
+
+QString Digit(bool blnTicked)
+{
+    return blnTicked ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+void Write(const char* strName, const QString& strValue)
+{
+    platform::WriteRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QString::fromLatin1(strName), strValue);
+}
+
+// The stored "0" or "1": strFailedDefault when the read fails, strOtherDefault
+// when it reads something else.
+bool ReadSwitch(const char* strName, const QString& strFailedDefault, const QString& strOtherDefault)
+{
+    QString strText;
+    const QString strStatus = platform::ReadRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QString::fromLatin1(strName), strText);
+    if (!strStatus.startsWith(QLatin1Char('0')))
+        strText = strFailedDefault;
+    else if (strText != QLatin1String("0") && strText != QLatin1String("1"))
+        strText = strOtherDefault;
+    return strText == QLatin1String("1");
+}
+
+} // namespace
+
+QString DefaultTZDisp(int intComputerMinutes)
+{
+    return Digit(intComputerMinutes >= -600 && intComputerMinutes <= -150);
+}
+
+void ApplyTZDispSwitch(ConfigurationSettings& config)
+{
+    // The computer's offset is read at this moment, for the default only.
+    config.chkDisplayNATZabbr
+        = ReadSwitch("TZDisp", DefaultTZDisp(GetComputerTimeZoneMinutes()), QStringLiteral("1"));
+    StoreTZDispSwitch(config);
+}
+
+void StoreTZDispSwitch(const ConfigurationSettings& config)
+{
+    Write("TZDisp", Digit(config.chkDisplayNATZabbr));
+}
+
+void ApplyIncludeTransitingMoonSwitch(ConfigurationSettings& config)
+{
+    config.chkIncludeTransitingMoon = ReadSwitch("Moon", QStringLiteral("1"), QStringLiteral("1"));
+    StoreIncludeTransitingMoonSwitch(config);
+    config.blnIncludeTransitingMoon = config.chkIncludeTransitingMoon;
+}
+
+void StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config)
+{
+    Write("Moon", Digit(config.chkIncludeTransitingMoon));
+}
+
+void ApplyInnerPlanetAspectSwitch(ConfigurationSettings& config)
+{
+    // "1" means the aspects are shown: the box that suppresses them is clear.
+    config.chkSuppressInnerPlanetAspectDisplay = !ReadSwitch("IPAD", QStringLiteral("1"), QStringLiteral("1"));
+    StoreInnerPlanetAspectSwitch(config);
+    config.blnShowInnerPlanetAspects = !config.chkSuppressInnerPlanetAspectDisplay;
+}
+
+void StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config)
+{
+    Write("IPAD", Digit(!config.chkSuppressInnerPlanetAspectDisplay));
+}
+
+void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config)
+{
+    config.chkSaveGraphicWithWhiteBackground = ReadSwitch("SGWWB", QStringLiteral("0"), QStringLiteral("0"));
+    StoreWhiteBackgroundSwitch(config);
+    config.blnSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
+}
+
+void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config)
+{
+    Write("SGWWB", Digit(config.chkSaveGraphicWithWhiteBackground));
+}
+
+} // namespace qal

@@ -1,0 +1,36 @@
+// The four per-user switches of the configuration, kept in the per-user store
+// under "Software\Brenvale\QAL" so that they hold before any saved state:
+// "TZDisp" (North American zone names), "Moon" (include the transiting
+// Moon), "IPAD" (inner-planet aspects shown: the inverse of the dialog's
+// box) and "SGWWB" (save images with a white background).
+//
+// Each Apply... reads its value, falls back to the default when the read
+// fails or the text is not "0" or "1", sets the configuration's box (and the
+// accepted value it governs) and writes the value back at once, so that a
+// missing or malformed value is replaced. Each Store... writes what the box
+// shows. (The configuration dialog's SetTZDisp, WriteTZDispToRegistry ... are
+// these, on the program's configuration record.)
+#pragma once
+
+#include <QString>
+
+namespace qal {
+
+struct ConfigurationSettings;
+
+extern const QString strSwitchesKeyPath; // "Software\Brenvale\QAL"
+
+void ApplyTZDispSwitch(ConfigurationSettings& config);
+void StoreTZDispSwitch(const ConfigurationSettings& config);
+void ApplyIncludeTransitingMoonSwitch(ConfigurationSettings& config);
+void StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config);
+void ApplyInnerPlanetAspectSwitch(ConfigurationSettings& config);
+void StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config);
+void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config);
+void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config);
+
+// The "TZDisp" default when nothing usable is stored: "1" on a computer
+// between UTC−10:00 and UTC−2:30 (both included), else "0".
+QString DefaultTZDisp(int intComputerMinutes);
+
+} // namespace qal

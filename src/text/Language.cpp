@@ -1,0 +1,51 @@
+#include "text/Language.h"
+
+#include "platform/Registry3.h"
+#include "text/Texts.h"
+
+namespace qal {
+
+QString strRegistryKey;
+
+namespace {
+
+const char* const kLanguageCodes[intLanguageCount] = { "EN", "DE", "ES" };
+
+void BuildRegistryKey()
+{
+    strRegistryKey = GetText(TextId::RegistrySoftware) + QLatin1Char('\\') + GetText(TextId::MakerName)
+        + QStringLiteral("\\QAL");
+}
+
+} // namespace
+
+QString LanguageCode(int intLanguage)
+{
+    if (intLanguage < 0 || intLanguage >= intLanguageCount)
+        return QString::fromLatin1(kLanguageCodes[intLangEnglish]);
+    return QString::fromLatin1(kLanguageCodes[intLanguage]);
+}
+
+int ReadLanguageFromRegistry()
+{
+    BuildRegistryKey();
+    QString strCode;
+    const QString strStatus = platform::ReadRegistryString(
+        platform::HkeyCurrentUser, strRegistryKey, QStringLiteral("Language"), strCode);
+    if (!strStatus.startsWith(QLatin1Char('0')))
+        return intLangEnglish;
+    for (int i = 0; i < intLanguageCount; ++i) {
+        if (strCode == QLatin1String(kLanguageCodes[i]))
+            return i;
+    }
+    return intLangEnglish;
+}
+
+void WriteLanguageToRegistry()
+{
+    BuildRegistryKey();
+    platform::WriteRegistryString(
+        platform::HkeyCurrentUser, strRegistryKey, QStringLiteral("Language"), LanguageCode(intCurrentLanguage));
+}
+
+} // namespace qal

@@ -1,0 +1,24 @@
+// The interface language: English or German, stored per user as "EN",
+// "DE" (or "ES") under the value "Language" of the program's key.
+#pragma once
+
+#include <QString>
+
+namespace qal {
+
+// The codes stored for the languages 0, 1 and 2.
+QString LanguageCode(int intLanguage);
+
+// The program's key path, "Software\Brenvale\QAL": texts 273 and 310 and
+// the application title. Built by ReadLanguageFromRegistry and held for the
+// per-user store.
+extern QString strRegistryKey;
+
+// The stored language: 0 English (also for a missing or unknown code),
+// 1 German, 2 Spanish.
+int ReadLanguageFromRegistry();
+
+// Stores the code of the current language.
+void WriteLanguageToRegistry();
+
+} // namespace qal
