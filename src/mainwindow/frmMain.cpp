@@ -175,6 +175,20 @@ void frmMain::CreateControls()
         cmdForwardBack[i] = new QPushButton(central);
         connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
     }
+    // The commands on files and the program, along the bottom.
+    for (QPushButton** button : { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdQuit, &cmdRun })
+        *button = new QPushButton(central);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdRestore, &QPushButton::clicked, this, [this] { cmdRestore_Click(); });
+    connect(cmdSaveAs, &QPushButton::clicked, this, [this] { cmdSaveAs_Click(); });
+    connect(cmdLoadState, &QPushButton::clicked, this, [this] { cmdLoadState_Click(); });
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
+    cmdRun->hide();
+    lblNotice = new QLabel(central);
+    lblNotice->setTextFormat(Qt::PlainText);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     Timer2 = new QTimer(this);
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     txbCell.reserve(kMaxCells);
@@ -243,8 +257,19 @@ void frmMain::LayOutControls()
     cmdForwardBack[0]->setGeometry(Px(5460), Px(kToolTop), Px(1080), Px(kRowHeight));
     cmdConfigure->setGeometry(Px(14640), Px(kToolTop), Px(2880), Px(kRowHeight));
 
+    cmdRun->setGeometry(Px(6660), Px(kToolTop), Px(1080), Px(kRowHeight));
+
+    // Files and the program, below the table.
+    constexpr int kBottomTop = kTableTop + 12 * kCellHeight + 120;
+    cmdSave->setGeometry(Px(1200), Px(kBottomTop), Px(1200), Px(kRowHeight));
+    cmdRestore->setGeometry(Px(2520), Px(kBottomTop), Px(1800), Px(kRowHeight));
+    cmdSaveAs->setGeometry(Px(4440), Px(kBottomTop), Px(1800), Px(kRowHeight));
+    cmdLoadState->setGeometry(Px(6360), Px(kBottomTop), Px(1500), Px(kRowHeight));
+    lblNotice->setGeometry(Px(7980), Px(kBottomTop), Px(6540), Px(kRowHeight));
+    cmdQuit->setGeometry(Px(16140), Px(kBottomTop), Px(1380), Px(kRowHeight));
+
     picTable->move(Px(kLeft), Px(kTableTop));
-    resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kTableTop + 12 * kCellHeight + 240));
+    resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kBottomTop + kRowHeight + 180));
     EnableStepping(false);
 }
 

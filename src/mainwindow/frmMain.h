@@ -11,6 +11,8 @@
 #include "dates/DatePr2.h"
 #include "drawing/ChartWheel.h"
 #include "platform/DataPaths.h"
+#include "settings/StateFile.h"
+#include "text/TextIds.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -92,6 +94,19 @@ public:
     void optGerman_Click();
     void cmdConfigure_Click();
 
+    // --- Saved state and quitting (frmMainState.cpp) ---
+    QString SaveState(const QString& strFileName);
+    QString LoadState(const QString& strFileName);
+    void cmdSave_Click();
+    void cmdRestore_Click();
+    void cmdLoadState_Click();
+    void cmdSaveAs_Click();
+    void cmdQuit_Click();
+    void Form_Unload();
+
+    // --- Housekeeping (frmMainTimer.cpp) ---
+    void Timer1_Timer();
+
     // The windows that exist once each, made on first use and then kept.
     frmConfigure* ConfigureDialog();
     frmPopUp* PopUpWindow();
@@ -119,6 +134,14 @@ public:
     QRadioButton* optEnglish = nullptr;
     QRadioButton* optGerman = nullptr;
     QPushButton* cmdConfigure = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QPushButton* cmdSaveAs = nullptr;
+    QPushButton* cmdLoadState = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdRun = nullptr;
+    QLabel* lblNotice = nullptr; // the notice label: a standing caption or a passing message
+    QTimer* Timer1 = nullptr; // housekeeping, every second
     QRadioButton* optDegrees = nullptr;
     QRadioButton* optRadians = nullptr;
     QPushButton* cmdCompute = nullptr;
@@ -144,6 +167,16 @@ public:
     bool blnStepping = false;
     bool blnRunning = false;
     bool blnWaitingForTimer = false;
+    QString strUserStateFile; // the user's own state file, "qal.usr"
+    bool blnStateJustSaved = false; // saved or loaded in the last few housekeeping ticks
+    int intTicksSinceSave = 0;
+    bool blnGraphShown = false; // the transit graph is shown instead of the wheel
+
+    // Whether the program has ended (the main window closed for good).
+    bool Ended() const { return m_flags.blnEnded; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // What the last computation put on screen.
@@ -158,6 +191,7 @@ private:
         bool blnLoaded = false;
         bool blnRunQuickly = false; // the run's "Run quickly" choice
         bool blnLanguageChange = false; // the language switch recomputes: an invalid date is not reported
+        bool blnEnded = false;
     };
     // The caption pieces of the wheel's side texts (texts 104 to 116).
     struct LegendTexts {
@@ -177,6 +211,11 @@ private:
 
     void CreateControls();
     void SwitchLanguage(int intLanguage);
+    void EndProgram();
+    WindowInputs GatherInputs() const;
+    void ApplyInputs(const WindowInputs& inputs);
+    void ShowNotice(TextId text, const QPushButton* beside);
+    QString m_strNoticeCaption; // the notice label's standing caption
     void LayOutControls();
     void ModeClicked();
     int SelectedChartMode() const;

@@ -7,6 +7,7 @@
 #include "dialogs/frmPopUp.h"
 #include "text/Language.h"
 #include "text/Texts.h"
+#include "ui/ModalDialogs.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace qal {
 
@@ -50,6 +52,12 @@ void frmMain::SetLanguageDependentText()
     cmdNow->setText(GetText(TextId::Now));
     cmdCompute->setText(GetText(TextId::Compute));
     cmdConfigure->setText(GetText(TextId::Configure));
+    cmdSave->setText(GetText(TextId::Save));
+    cmdQuit->setText(GetText(TextId::Quit));
+    cmdRestore->setText(GetText(TextId::Restore));
+    cmdRun->setText(GetText(blnRunning ? TextId::Stop : TextId::Run));
+    cmdSaveAs->setText(GetText(WheelShown() || blnGraphShown ? TextId::SaveImage : TextId::SaveAs));
+    cmdLoadState->setText(GetText(TextId::LoadState));
     cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
     cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));
     cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
@@ -65,10 +73,10 @@ void frmMain::SetLanguageDependentText()
     m_legend.strChart[2] = GetText(TextId::LegendZodiac);
     m_legend.strOneRing[0] = GetText(TextId::LegendRetrograde);
     m_legend.strOneRing[1] = GetText(TextId::LegendRightClick);
-    const TextId transits[4] = { TextId::LegendTransitGlyphs, TextId::LegendNatalGlyphs,
-        TextId::LegendNatalRetrograde, TextId::LegendTransitRetrograde };
-    const TextId synastry[4] = { TextId::LegendChart1Glyphs, TextId::LegendChart2Glyphs,
-        TextId::LegendChart2Retrograde, TextId::LegendChart1Retrograde };
+    const TextId transits[4] = { TextId::LegendTransitGlyphs, TextId::LegendNatalGlyphs, TextId::LegendNatalRetrograde,
+        TextId::LegendTransitRetrograde };
+    const TextId synastry[4] = { TextId::LegendChart1Glyphs, TextId::LegendChart2Glyphs, TextId::LegendChart2Retrograde,
+        TextId::LegendChart1Retrograde };
     for (int i = 0; i < 4; ++i) {
         m_legend.strTransits[i] = GetText(transits[i]);
         m_legend.strSynastry[i] = GetText(synastry[i]);
@@ -112,9 +120,14 @@ void frmMain::optGerman_Click()
 void frmMain::cmdConfigure_Click()
 {
     frmConfigure* dialog = ConfigureDialog();
-    dialog->exec();
-    if (dialog->blnAccept)
+    const QString strNotice = lblNotice->text();
+    Timer1->stop();
+    ui::ShowModal(dialog);
+    Timer1->start();
+    if (dialog->blnAccept) {
         cmdCompute_Click();
+        lblNotice->setText(strNotice);
+    }
 }
 
 } // namespace qal

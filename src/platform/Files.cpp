@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace qal::platform {
 
@@ -46,6 +47,21 @@ FileContent ReadWholeFile(const QString& strPath, qint64 intMaxBytes)
     }
     result.status = FileReadStatus::Ok;
     return result;
+}
+
+QString ReplaceFile(const QString& strPath, const QByteArray& bytes)
+{
+    QSaveFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString strError = file.errorString();
+        file.cancelWriting();
+        return strError;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }
 
 } // namespace qal::platform

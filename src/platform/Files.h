@@ -24,4 +24,9 @@ bool FileExists(const QString& strPath);
 // anything longer than intMaxBytes.
 FileContent ReadWholeFile(const QString& strPath, qint64 intMaxBytes);
 
+// Writes bytes as the whole new content of strPath, replacing an old file
+// only once the new one is complete (a failed or interrupted write leaves the
+// old file as it was). "" on success, else why it failed.
+QString ReplaceFile(const QString& strPath, const QByteArray& bytes);
+
 } // namespace qal::platform

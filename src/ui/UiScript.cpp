@@ -11,6 +11,7 @@ struct ScriptState {
     QList<FileDialogRecord> fileDialogs;
     QString strClipboard;
     QStringList addresses;
+    QList<std::function<void()>> modalActions;
 };
 
 ScriptState& State()
@@ -86,6 +87,16 @@ QString& Clipboard()
 void LogAddress(const QString& strAddress)
 {
     State().addresses.append(strAddress);
+}
+
+void QueueModalAction(std::function<void()> action)
+{
+    State().modalActions.append(std::move(action));
+}
+
+std::function<void()> NextModalAction()
+{
+    return State().modalActions.isEmpty() ? std::function<void()>() : State().modalActions.takeFirst();
 }
 
 } // namespace script

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace qal::ui {
 
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
@@ -54,6 +56,8 @@ void LogMessage(const MessageRecord& record);
 QString NextFileName(const FileDialogRecord& record);
 QString& Clipboard();
 void LogAddress(const QString& strAddress);
+void QueueModalAction(std::function<void()> action);
+std::function<void()> NextModalAction();
 } // namespace script
 
 } // namespace qal::ui

@@ -1,14 +1,15 @@
 // The configuration dialog, the language switch and the notice window,
 // driven through their controls as a user would.
+#include "TestSupport.h"
+#include "WindowSupport.h"
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmPopUp.h"
+#include "platform/Registry3.h"
 #include "settings/Configuration.h"
 #include "text/Language.h"
 #include "text/Texts.h"
+#include "ui/ModalDialogs.h"
 #include "ui/UiScript.h"
-#include "TestSupport.h"
-#include "WindowSupport.h"
-#include "platform/Registry3.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,8 +18,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 using namespace qal;
@@ -51,8 +52,8 @@ protected:
     static QString Stored(const char* strName)
     {
         QString strValue;
-        platform::ReadRegistryString(
-            platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"), QString::fromLatin1(strName), strValue);
+        platform::ReadRegistryString(platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"),
+            QString::fromLatin1(strName), strValue);
         return strValue;
     }
 
@@ -174,7 +175,8 @@ TEST_F(Configure, TheCloseBoxResetsEverythingWithAMessage)
     const auto log = ui::TakeMessageLog();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].strTitle, QStringLiteral("X"));
-    EXPECT_EQ(log[0].strText, GetText(394) + QStringLiteral("\r\n") + GetText(393) + QStringLiteral("\r\n") + GetText(392));
+    EXPECT_EQ(
+        log[0].strText, GetText(394) + QStringLiteral("\r\n") + GetText(393) + QStringLiteral("\r\n") + GetText(392));
     EXPECT_EQ(log[0].icon, ui::MsgIcon::Information);
     EXPECT_EQ(udtConfig.intOrbIndex[1], 9); // the default, applied
     EXPECT_FALSE(dialog->isVisible());
@@ -185,8 +187,8 @@ TEST_F(Configure, TheConfigureButtonShowsTheDialogAndRecomputesOnAcceptance)
 {
     dialog->hide();
     const QRect mainBefore = form->frameGeometry();
-    // The dialog is modal: the user's clicks arrive inside its own event loop.
-    QTimer::singleShot(0, dialog, [this] {
+    // The user's work in the modal dialog, answered in advance.
+    ui::QueueModalAction([this] {
         Choose(dialog->cboOrb[3], 9); // trine 9°
         dialog->cmdAccept->click();
         dialog->cmdHide->click();
@@ -208,10 +210,10 @@ TEST_F(Configure, TheConfigureButtonShowsTheDialogAndRecomputesOnAcceptance)
 TEST_F(Configure, StoredSwitchesOverrideTheDefaultsAtTheNextStart)
 {
     dialog->hide();
-    platform::WriteRegistryString(
-        platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"), QStringLiteral("Moon"), QStringLiteral("0"));
-    platform::WriteRegistryString(
-        platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"), QStringLiteral("IPAD"), QStringLiteral("x"));
+    platform::WriteRegistryString(platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"),
+        QStringLiteral("Moon"), QStringLiteral("0"));
+    platform::WriteRegistryString(platform::HkeyCurrentUser, QStringLiteral("Software\\Brenvale\\QAL"),
+        QStringLiteral("IPAD"), QStringLiteral("x"));
     form.reset();
     udtConfig = ConfigurationSettings();
     form = std::make_unique<frmMain>();

@@ -1,0 +1,224 @@
+// The main window's saved state: the user's own state file and files saved
+// under a name, and quitting with the question whether to save.
+#include "mainwindow/frmMain.h"
+
+#include "dialogs/frmConfigure.h"
+#include "dialogs/frmPopUp.h"
+#include "drawing/PictureBox.h"
+#include "platform/Files.h"
+#include "text/Language.h"
+#include "text/Texts.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
+#include "util/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace qal {
+namespace {
+
+QString StateFileFilter()
+{
+    return GetText(TextId::StateFiles) + QStringLiteral(" (*.qal) | *.qal");
+}
+
+} // namespace
+
+WindowInputs frmMain::GatherInputs() const
+{
+    WindowInputs inputs;
+    for (int k = 0; k < 3; ++k)
+        inputs.udtDateSet[k] = ReadDateSet(k);
+    const QRadioButton* modes[6]
+        = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
+    for (int i = 0; i < 6; ++i)
+        inputs.blnMode[i] = modes[i]->isChecked();
+    inputs.intForwardBack = cboForwardBack->currentIndex();
+    return inputs;
+}
+
+void frmMain::ApplyInputs(const WindowInputs& inputs)
+{
+    for (int k = 0; k < 3; ++k)
+        WriteDateSet(k, inputs.udtDateSet[k]);
+    QRadioButton* modes[6] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
+    for (int i = 0; i < 6; ++i) {
+        if (inputs.blnMode[i])
+            modes[i]->setChecked(true); // one after the other, as the file lists them
+    }
+    cboForwardBack->setCurrentIndex(inputs.intForwardBack);
+}
+
+QString frmMain::SaveState(const QString& strFileName)
+{
+    const QByteArray text = StateFileText(GatherInputs(), udtConfig);
+    ConfigureDialog()->ShowSettings(); // the zodiac option now tells the zodiac in use
+    const QString strError = WriteStateFile(strFileName, text);
+    if (!strError.isEmpty())
+        return strError;
+    blnStateJustSaved = true;
+    intTicksSinceSave = 0;
+    WriteLanguageToRegistry();
+    return {};
+}
+
+QString frmMain::LoadState(const QString& strFileName)
+{
+    blnSuppressModeClick = true;
+    QByteArray text;
+    QString strError = ReadStateFile(strFileName, text);
+    if (strError.isEmpty()) {
+        // What is read is applied; what a fault stops before keeps its value.
+        WindowInputs inputs = GatherInputs();
+        strError = ReadStateText(text, inputs, udtConfig);
+        ApplyInputs(inputs);
+        ConfigureDialog()->ShowSettings();
+        if (strError.isEmpty() && intCurrentLanguage != intLangEnglish && intCurrentLanguage != intLangGerman) {
+            intCurrentLanguage = ReadLanguageFromRegistry();
+            SetAstroNames();
+            SetLanguageDependentText();
+        }
+    }
+    blnSuppressModeClick = false;
+    return strError;
+}
+
+void frmMain::ShowNotice(TextId text, const QPushButton* beside)
+{
+    // Just below the button, so it does not cover what the user looks at.
+    const QPoint corner = beside->mapToGlobal(QPoint(0, 0)) * intTwipsPerPixel;
+    PopUpWindow()->PopUp(GetText(text), 2400, 300, 2000, corner.y() + 475, corner.x());
+}
+
+void frmMain::cmdSave_Click()
+{
+    const QString strError = SaveState(strUserStateFile);
+    if (strError.isEmpty())
+        ShowNotice(TextId::StateSaved, cmdSave);
+    else
+        ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdSave->text(), 1, this);
+    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
+        cmdCompute->setFocus();
+}
+
+void frmMain::cmdRestore_Click()
+{
+    if (!platform::FileExists(strUserStateFile))
+        return;
+    const QString strError = LoadState(strUserStateFile);
+    if (!strError.isEmpty()) {
+        ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdRestore->text(), 1, this);
+        return;
+    }
+    cmdCompute_Click();
+    ShowNotice(TextId::StateRestored, cmdRestore);
+}
+
+void frmMain::cmdLoadState_Click()
+{
+    const QString strFile = ui::GetOpenFileName(this, GetText(TextId::LoadStateTitle), StateFileFilter());
+    if (strFile.isEmpty())
+        return;
+    const QString strError = LoadState(strFile);
+    if (!strError.isEmpty()) {
+        ui::MsgBox(GetText(TextId::StateNotLoaded) + strCrLf + strCrLf + strError, ui::MsgIcon::Exclamation,
+            ui::MsgButtons::Ok, GetText(TextId::LoadingFailed), 1, this);
+        return;
+    }
+    if (WheelShown())
+        picGraphic->hide();
+    int k = 0;
+    if (optNatal[0]->isChecked())
+        k = 1;
+    else if (optNatal[1]->isChecked())
+        k = 2;
+    else
+        optPlanetary->setChecked(true);
+    if (InputDateToAJDate(k) > 0) {
+        cmdCompute_Click();
+        picTable->show();
+    }
+    lblNotice->setText(GetText(TextId::Loaded) + QLatin1Char(' ') + QFileInfo(strFile).fileName());
+    blnStateJustSaved = true;
+    intTicksSinceSave = 0;
+}
+
+void frmMain::cmdSaveAs_Click()
+{
+    // While the table is shown, the button saves the state under a name.
+    QString strFile = ui::GetSaveFileName(this, GetText(TextId::SaveStateAs), StateFileFilter());
+    if (strFile.isEmpty())
+        return;
+    if (QFileInfo(strFile).suffix().isEmpty())
+        strFile += QStringLiteral(".qal");
+    const QString strError = SaveState(strFile);
+    if (strError.isEmpty())
+        ShowNotice(TextId::StateSaved, cmdSaveAs);
+    else
+        ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdSaveAs->text(), 1, this);
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (blnRunning) {
+        // A run ends at once: the loop sees the end of its wait and stops.
+        blnRunning = false;
+        blnWaitingForTimer = false;
+        EndProgram();
+        return;
+    }
+    if (blnStateJustSaved) {
+        EndProgram();
+        return;
+    }
+    const ui::MsgAnswer answer = ui::MsgBox(GetText(TextId::SaveBeforeQuitting), ui::MsgIcon::Question,
+        ui::MsgButtons::YesNoCancel, cmdQuit->text(), 2, this);
+    if (answer == ui::MsgAnswer::Cancel)
+        return;
+    if (answer == ui::MsgAnswer::Yes) {
+        const QString strError = SaveState(strUserStateFile);
+        if (!strError.isEmpty()) {
+            // The state could not be kept: say so, and let the user decide again.
+            ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdQuit->text(), 1, this);
+            return;
+        }
+    }
+    EndProgram();
+}
+
+void frmMain::Form_Unload()
+{
+    EndProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing the window by other means ends the program without a question.
+    if (!m_flags.blnEnded)
+        EndProgram();
+    event->accept();
+}
+
+void frmMain::EndProgram()
+{
+    if (m_flags.blnEnded)
+        return;
+    m_flags.blnEnded = true;
+    blnRunning = false;
+    blnWaitingForTimer = false;
+    Timer1->stop();
+    Timer2->stop();
+    if (m_frmConfigure)
+        m_frmConfigure->hide();
+    if (m_frmPopUp)
+        m_frmPopUp->hide();
+    close(); // the last window closed ends the application
+}
+
+} // namespace qal

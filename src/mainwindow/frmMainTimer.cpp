@@ -1,0 +1,69 @@
+// The main window's housekeeping: every second the controls are kept in step
+// with the inputs. The tick never computes.
+#include "mainwindow/frmMain.h"
+
+#include "dialogs/frmConfigure.h"
+#include "drawing/PictureBox.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qal {
+
+void frmMain::Timer1_Timer()
+{
+    // 1. The transiting Moon follows its box at once.
+    ConfigureDialog();
+    udtConfig.blnIncludeTransitingMoon = udtConfig.chkIncludeTransitingMoon;
+
+    // 2. Years hold digits only; a clear button shows where there is something to clear.
+    for (int k = 0; k < 3; ++k) {
+        const QString strClean = CleanIntegerText(txbYearCE[k]->text(), false, false);
+        if (strClean != txbYearCE[k]->text())
+            txbYearCE[k]->setText(strClean);
+        const bool blnFilled = !txbYearCE[k]->text().isEmpty() || cboMonthCE[k]->currentIndex() >= 1
+            || cboDayCE[k]->currentIndex() >= 1 || cboHour[k]->currentIndex() >= 1
+            || cboTimezone[k]->currentIndex() >= 1;
+        cmdClear[k]->setVisible(blnFilled);
+        ShowWeekdayTip(k);
+    }
+
+    // 3. Stepping needs a complete current moment, a mode that uses it, no
+    // run and no transit graph.
+    const bool blnComplete = !txbYearCE[0]->text().isEmpty() && cboMonthCE[0]->currentIndex() >= 1
+        && cboDayCE[0]->currentIndex() >= 1 && cboHour[0]->currentIndex() >= 1 && cboTimezone[0]->currentIndex() >= 1;
+    EnableStepping(blnComplete && ModeUsesDateSet(intChartMode, 0) && !blnRunning && !blnGraphShown);
+
+    // 4. The view controls.
+    if (blnGraphShown) {
+        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
+        lblNotice->hide();
+        cmdRun->hide();
+    } else if (WheelShown()) {
+        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
+        lblNotice->hide();
+        const bool blnMoving = cboForwardBack->currentIndex() > 0 || udtConfig.blnIncludeTransitingMoon;
+        const bool blnModeRuns
+            = optPlanetary->isChecked() || optPersonal[0]->isChecked() || optPersonal[1]->isChecked();
+        cmdRun->setVisible(blnMoving && blnModeRuns && !cmdToggleGraphic->isHidden());
+    } else {
+        cmdToggleGraphic->setText(GetText(TextId::ShowWheel));
+        lblNotice->show();
+        cmdRun->hide();
+    }
+
+    // 5. A minimised main window takes the configuration dialog with it.
+    if (ConfigureDialog()->isVisible() && isMinimized())
+        ConfigureDialog()->cmdHide_Click();
+
+    // 6. The quiet period after a save or a load.
+    if (blnStateJustSaved && ++intTicksSinceSave > 5)
+        blnStateJustSaved = false;
+}
+
+} // namespace qal

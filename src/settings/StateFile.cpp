@@ -1,0 +1,222 @@
+#include "settings/StateFile.h"
+
+#include "aspects/Orbs.h"
+#include "astro/AstroTables.h"
+#include "platform/Files.h"
+#include "settings/Configuration.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace qal {
+namespace {
+
+// --- Writing ---
+
+class StateWriter {
+public:
+    void Printed(int intValue) { Line((intValue >= 0 ? " " : "") + QByteArray::number(intValue) + " "); }
+    void Printed(const QString& strText) { Line(strText.toUtf8()); }
+    void Written(bool blnValue) { Line(blnValue ? "#TRUE#" : "#FALSE#"); }
+    void Written(int intValue) { Line(QByteArray::number(intValue)); }
+    QByteArray text;
+
+private:
+    void Line(const QByteArray& line) { text += line + "\r\n"; }
+};
+
+// --- Reading ---
+
+// A fault while reading: what and where; the items before it were applied.
+struct StateFault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class StateReader {
+public:
+    explicit StateReader(const QByteArray& text)
+        : m_lines(text.split('\n'))
+    {
+        if (!m_lines.isEmpty() && m_lines.last().isEmpty())
+            m_lines.removeLast(); // the line end of the last line
+    }
+    bool AtEnd() const { return m_intNext >= m_lines.size(); }
+    QString Text() { return QString::fromUtf8(NextLine()); }
+    int Integer()
+    {
+        const QByteArray item = NextLine().trimmed();
+        bool blnOk = false;
+        const int intValue = item.toInt(&blnOk);
+        if (!blnOk)
+            throw StateFault(Where("a whole number was expected"));
+        return intValue;
+    }
+    bool Boolean()
+    {
+        const QByteArray item = NextLine().trimmed();
+        if (item == "#TRUE#")
+            return true;
+        if (item == "#FALSE#")
+            return false;
+        throw StateFault(Where("#TRUE# or #FALSE# was expected"));
+    }
+    // A list index: −1 (nothing chosen) up to intLast.
+    int Index(int intLast)
+    {
+        const int intValue = Integer();
+        if (intValue < -1 || intValue > intLast)
+            throw StateFault(Where("the value is outside its list"));
+        return intValue;
+    }
+    // A check box: 0 clear, 1 ticked (2, greyed, counts as ticked).
+    bool Check()
+    {
+        const int intValue = Integer();
+        if (intValue < 0 || intValue > 2)
+            throw StateFault(Where("a check box holds 0 or 1"));
+        return intValue != 0;
+    }
+    std::string Where(const char* strWhat) const
+    {
+        return QStringLiteral("Line %1: %2.").arg(m_intNext).arg(QString::fromLatin1(strWhat)).toStdString();
+    }
+
+private:
+    QByteArray NextLine()
+    {
+        if (AtEnd())
+            throw StateFault(QStringLiteral("The file ends before line %1.").arg(m_intNext + 1).toStdString());
+        QByteArray line = m_lines[m_intNext++];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        return line;
+    }
+
+    QList<QByteArray> m_lines;
+    qsizetype m_intNext = 0;
+};
+
+int OrNegative(int intValue, int intInstead)
+{
+    return intValue < 0 ? intInstead : intValue;
+}
+
+void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config)
+{
+    for (DateSetInput& set : inputs.udtDateSet) {
+        set.intMonth = std::max(0, in.Index(12));
+        set.intDay = std::max(0, in.Index(31));
+        set.strYear = in.Text();
+        set.intHour = std::max(0, in.Index(intHourListCount - 1));
+        const int intZone = in.Integer();
+        set.intTimezone = (intZone >= 0 && intZone < intTimezoneListCount) ? intZone : 0;
+    }
+    for (bool& blnMode : inputs.blnMode)
+        blnMode = in.Boolean();
+    inputs.intForwardBack = OrNegative(in.Index(4), 1);
+    config.cboOrb[0] = std::max(0, in.Index(intMaxOrbDegrees));
+    config.cboOrb[1] = std::max(0, in.Index(intMaxOrbDegrees));
+    // The orbs of the first two lists stand in the orb table until the next
+    // computation rebuilds it from the accepted orbs.
+    for (int k = 1; k <= 6; ++k) {
+        for (int c = 0; c <= 1; ++c)
+            udtOrbTable.dblOrb[k][c] = OrbListItemData(config.cboOrb[c]) / 60.0 / 360.0 * dblTwoPi;
+    }
+    config.chkUseColor = in.Check();
+    config.chkUseBoldface = in.Check();
+    config.cboBoldfaceFactor = OrNegative(in.Index(8), 2);
+    // Each pair of options one after the other: a chosen option clears its partner.
+    config.opt1DegOfOrb = in.Boolean();
+    if (in.Boolean())
+        config.opt1DegOfOrb = false;
+    config.optVedicAstrology = config.blnSidereal = in.Boolean();
+    if (in.Boolean())
+        config.optVedicAstrology = false;
+    config.cboPersonalOrbsProportion[0] = OrNegative(in.Index(4), 1);
+    for (int i = 0; i < intNumOrbLists; ++i) {
+        const int intIndex = in.Integer();
+        if (intIndex < 0 || intIndex > intMaxOrbDegrees)
+            throw StateFault(in.Where("the orb is outside its list"));
+        config.intOrbIndex[i] = config.cboOrb[i] = intIndex;
+    }
+    for (int k = 1; k <= 7; ++k) {
+        const int intColor = in.Integer();
+        if (intColor < 0 || intColor > 0xFFFFFF)
+            throw StateFault(in.Where("a colour is outside the colour range"));
+        if (intColor != 0)
+            config.dblAspectColor[k] = intColor;
+    }
+    config.chkSaveGraphicWithWhiteBackground = false; // not stored
+    config.chkKeepZodiac = in.Check();
+    config.cboOrbForMidpoints = OrNegative(in.Index(7), 3);
+    config.cboPersonalOrbsProportion[1] = std::max(0, in.Index(4));
+    config.chkIncludeTransitingMoon = in.Check();
+    if (in.AtEnd())
+        config.cboPersonalOrbsProportion[1] = config.cboPersonalOrbsProportion[0];
+    else
+        config.cboPersonalOrbsProportion[1] = OrNegative(in.Index(4), 1);
+}
+
+} // namespace
+
+QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& config)
+{
+    StateWriter out;
+    for (const DateSetInput& set : inputs.udtDateSet) {
+        out.Printed(set.intMonth);
+        out.Printed(set.intDay);
+        out.Printed(set.strYear);
+        out.Printed(set.intHour);
+        out.Printed(set.intTimezone);
+    }
+    for (bool blnMode : inputs.blnMode)
+        out.Written(blnMode);
+    out.Printed(inputs.intForwardBack);
+    out.Printed(config.cboOrb[0]);
+    out.Printed(config.cboOrb[1]);
+    out.Printed(config.chkUseColor ? 1 : 0);
+    out.Printed(config.chkUseBoldface ? 1 : 0);
+    out.Printed(config.cboBoldfaceFactor);
+    out.Written(config.opt1DegOfOrb);
+    out.Written(!config.opt1DegOfOrb);
+    config.optVedicAstrology = config.blnSidereal; // lines 30 and 31 tell the zodiac in use
+    out.Written(config.optVedicAstrology);
+    out.Written(!config.optVedicAstrology);
+    out.Printed(config.cboPersonalOrbsProportion[0]);
+    for (int i = 0; i < intNumOrbLists; ++i)
+        out.Written(config.intOrbIndex[i]);
+    for (int k = 1; k <= 7; ++k)
+        out.Written(static_cast<int>(config.dblAspectColor[k]));
+    out.Printed(config.chkKeepZodiac ? 1 : 0);
+    out.Printed(config.cboOrbForMidpoints);
+    out.Printed(config.cboPersonalOrbsProportion[1]);
+    out.Printed(config.chkIncludeTransitingMoon ? 1 : 0);
+    return out.text;
+}
+
+QString ReadStateText(const QByteArray& text, WindowInputs& inputs, ConfigurationSettings& config)
+{
+    StateReader in(text);
+    try {
+        ReadItems(in, inputs, config);
+    } catch (const StateFault& fault) {
+        return QString::fromStdString(fault.what());
+    }
+    return {};
+}
+
+QString WriteStateFile(const QString& strPath, const QByteArray& text)
+{
+    return platform::ReplaceFile(strPath, text);
+}
+
+QString ReadStateFile(const QString& strPath, QByteArray& text)
+{
+    const platform::FileContent file = platform::ReadWholeFile(strPath, intMaxStateFileBytes);
+    if (!file.ok())
+        return file.strError;
+    text = file.bytes;
+    return {};
+}
+
+} // namespace qal

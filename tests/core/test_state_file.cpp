@@ -1,0 +1,220 @@
+// Saved state files: the 51-line format to the byte, reading with its
+// clamps and its end-of-file rule, faults that keep what was read, and
+// writing that never destroys the previous file.
+#include "TestSupport.h"
+#include "astro/AstroTables.h"
+#include "platform/DataPaths.h"
+#include "settings/Configuration.h"
+#include "settings/StateFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qal;
+
+namespace {
+
+// A state worth saving: three date sets, Natal chart 2, weekly steps and a
+// configuration away from the defaults in every item the file holds.
+void Sample(WindowInputs& inputs, ConfigurationSettings& config)
+{
+    inputs.udtDateSet[0] = { QStringLiteral("2018"), 3, 5, 30, 26 };
+    inputs.udtDateSet[1] = { QStringLiteral("1990"), 6, 15, 17, 24 };
+    inputs.udtDateSet[2] = { QString(), 0, 0, 0, 0 };
+    for (bool& blnMode : inputs.blnMode)
+        blnMode = false;
+    inputs.blnMode[2] = true;
+    inputs.intForwardBack = 2;
+    for (int i = 0; i < intNumOrbLists; ++i)
+        config.cboOrb[i] = config.intOrbIndex[i] = i + 2;
+    config.chkUseBoldface = false;
+    config.cboBoldfaceFactor = 5;
+    config.opt1DegOfOrb = false;
+    config.blnSidereal = true;
+    config.cboPersonalOrbsProportion[0] = 3;
+    config.cboPersonalOrbsProportion[1] = 1;
+    config.dblAspectColor[2] = RGBColor(0, 0, 255);
+    config.chkKeepZodiac = false;
+    config.cboOrbForMidpoints = 6;
+    config.chkIncludeTransitingMoon = false;
+}
+
+QList<QByteArray> Lines(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines)
+        line.chop(1); // the CR
+    return lines;
+}
+
+} // namespace
+
+TEST(StateFile, TheFormatToTheByte)
+{
+    WindowInputs inputs;
+    ConfigurationSettings config;
+    Sample(inputs, config);
+    const QByteArray text = StateFileText(inputs, config);
+    EXPECT_TRUE(config.optVedicAstrology); // saving selects the zodiac in use
+
+    // The same bytes on every computer: compare with the file kept in the tests.
+    QFile golden(QStringLiteral(QAL_TEST_DATA_DIR "/sample-state.qal"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text, golden.readAll());
+
+    const QList<QByteArray> lines = Lines(text);
+    ASSERT_EQ(lines.size(), 51);
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    EXPECT_EQ(text.count("\r\n"), 51);
+    EXPECT_EQ(lines[0], " 3 "); // printed integer: a blank before and after
+    EXPECT_EQ(lines[2], "2018"); // printed text: unchanged
+    EXPECT_EQ(lines[12], ""); // an empty year: an empty line
+    EXPECT_EQ(lines[15], "#FALSE#"); // written booleans
+    EXPECT_EQ(lines[17], "#TRUE#");
+    EXPECT_EQ(lines[21], " 2 ");
+    EXPECT_EQ(lines[27], "#FALSE#"); // "1 degree" not chosen
+    EXPECT_EQ(lines[29], "#TRUE#"); // sidereal
+    EXPECT_EQ(lines[30], "#FALSE#");
+    EXPECT_EQ(lines[32], "2"); // written integers: bare digits
+    EXPECT_EQ(lines[40], "65535"); // yellow, red in the low byte
+    EXPECT_EQ(lines[41], "16711680"); // blue
+    EXPECT_EQ(lines[50], " 0 ");
+}
+
+TEST(StateFile, SavingAndLoadingGiveEverythingBack)
+{
+    WindowInputs saved;
+    ConfigurationSettings config;
+    Sample(saved, config);
+    const QByteArray text = StateFileText(saved, config);
+
+    WindowInputs loaded;
+    ConfigurationSettings back;
+    ASSERT_EQ(ReadStateText(text, loaded, back), QString());
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(loaded.udtDateSet[k].strYear, saved.udtDateSet[k].strYear) << k;
+        EXPECT_EQ(loaded.udtDateSet[k].intMonth, saved.udtDateSet[k].intMonth) << k;
+        EXPECT_EQ(loaded.udtDateSet[k].intDay, saved.udtDateSet[k].intDay) << k;
+        EXPECT_EQ(loaded.udtDateSet[k].intHour, saved.udtDateSet[k].intHour) << k;
+        EXPECT_EQ(loaded.udtDateSet[k].intTimezone, saved.udtDateSet[k].intTimezone) << k;
+    }
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(loaded.blnMode[i], saved.blnMode[i]) << i;
+    EXPECT_EQ(loaded.intForwardBack, 2);
+    for (int i = 0; i < intNumOrbLists; ++i)
+        EXPECT_EQ(back.intOrbIndex[i], i + 2) << i;
+    EXPECT_FALSE(back.chkUseBoldface);
+    EXPECT_EQ(back.cboBoldfaceFactor, 5);
+    EXPECT_FALSE(back.opt1DegOfOrb);
+    EXPECT_TRUE(back.blnSidereal);
+    EXPECT_TRUE(back.optVedicAstrology);
+    EXPECT_EQ(back.dblAspectColor[2], RGBColor(0, 0, 255));
+    EXPECT_EQ(back.dblAspectColor[1], config.dblAspectColor[1]);
+    EXPECT_FALSE(back.chkKeepZodiac);
+    EXPECT_EQ(back.cboOrbForMidpoints, 6);
+    EXPECT_FALSE(back.chkIncludeTransitingMoon);
+    // The file ends after line 51: the synastry proportion follows the personal one.
+    EXPECT_EQ(back.cboPersonalOrbsProportion[0], 3);
+    EXPECT_EQ(back.cboPersonalOrbsProportion[1], 3);
+    // A line 52 is read when there is one (a negative one stands for 1/2).
+    ASSERT_EQ(ReadStateText(text + " 4 \r\n", loaded, back), QString());
+    EXPECT_EQ(back.cboPersonalOrbsProportion[1], 4);
+    ASSERT_EQ(ReadStateText(text + "-1 \r\n", loaded, back), QString());
+    EXPECT_EQ(back.cboPersonalOrbsProportion[1], 1);
+}
+
+TEST(StateFile, OddValuesAreClampedAndZeroColoursKept)
+{
+    WindowInputs inputs;
+    ConfigurationSettings config;
+    QList<QByteArray> lines = Lines(StateFileText(inputs, config));
+    lines[4] = " 60 "; // a zone beyond the list (a newer file, or a damaged one)
+    lines[9] = " 30 "; // an old file's GMT+3:00 keeps its meaning
+    lines[26] = "-1 "; // bold-face factor
+    lines[31] = "-1 "; // personal-transit proportion
+    lines[40] = "0"; // conjunction colour 0: keep the colour
+    lines[48] = "-1 "; // midpoint orb
+    config.dblAspectColor[1] = RGBColor(1, 2, 3);
+    ASSERT_EQ(ReadStateText(lines.join("\r\n") + "\r\n", inputs, config), QString());
+    EXPECT_EQ(inputs.udtDateSet[0].intTimezone, 0);
+    EXPECT_EQ(inputs.udtDateSet[1].intTimezone, 30);
+    EXPECT_EQ(config.cboBoldfaceFactor, 2);
+    EXPECT_EQ(config.cboPersonalOrbsProportion[0], 1);
+    EXPECT_EQ(config.cboOrbForMidpoints, 3);
+    EXPECT_EQ(config.dblAspectColor[1], RGBColor(1, 2, 3));
+    EXPECT_FALSE(config.chkSaveGraphicWithWhiteBackground); // never stored, always cleared
+}
+
+TEST(StateFile, AFaultKeepsWhatWasReadBeforeIt)
+{
+    WindowInputs saved;
+    ConfigurationSettings config;
+    Sample(saved, config);
+    const QList<QByteArray> lines = Lines(StateFileText(saved, config));
+
+    // Cut after line 30: the date sets, the modes and the first options are
+    // applied, the rest keeps its values.
+    WindowInputs inputs;
+    ConfigurationSettings loaded;
+    const QString strError = ReadStateText(lines.mid(0, 30).join("\r\n") + "\r\n", inputs, loaded);
+    EXPECT_EQ(strError, QStringLiteral("The file ends before line 31."));
+    EXPECT_EQ(inputs.udtDateSet[1].strYear, QStringLiteral("1990"));
+    EXPECT_TRUE(inputs.blnMode[2]);
+    EXPECT_EQ(loaded.cboBoldfaceFactor, 5);
+    EXPECT_TRUE(loaded.blnSidereal);
+    EXPECT_EQ(loaded.intOrbIndex[0], 10); // line 33 never came: the default stays
+    EXPECT_EQ(loaded.cboOrbForMidpoints, 2);
+
+    // An item of the wrong kind names its line.
+    QList<QByteArray> wrong = lines;
+    wrong[35] = "#TRUE#";
+    WindowInputs inputs2;
+    ConfigurationSettings loaded2;
+    EXPECT_EQ(ReadStateText(wrong.join("\r\n") + "\r\n", inputs2, loaded2),
+        QStringLiteral("Line 36: a whole number was expected."));
+    EXPECT_EQ(loaded2.intOrbIndex[2], 4); // lines 33 to 35 applied
+    EXPECT_EQ(loaded2.intOrbIndex[3], 7);
+    wrong = lines;
+    wrong[16] = "yes";
+    EXPECT_EQ(ReadStateText(wrong.join("\r\n") + "\r\n", inputs2, loaded2),
+        QStringLiteral("Line 17: #TRUE# or #FALSE# was expected."));
+    EXPECT_EQ(ReadStateText(QByteArray(), inputs2, loaded2), QStringLiteral("The file ends before line 1."));
+}
+
+TEST(StateFile, WritingReplacesAnOldFileOnlyWhenTheNewOneIsComplete)
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("qal.usr"));
+    ASSERT_EQ(WriteStateFile(strPath, "old\r\n"), QString());
+    ASSERT_EQ(WriteStateFile(strPath, "new\r\n"), QString());
+    QByteArray text;
+    ASSERT_EQ(ReadStateFile(strPath, text), QString());
+    EXPECT_EQ(text, QByteArray("new\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("qal.usr") }); // nothing left over
+
+    // A save that cannot be made says why and leaves everything as it was.
+    EXPECT_NE(WriteStateFile(dir.filePath(QStringLiteral("missing/folder/x.qal")), "x"), QString());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.qal")));
+    EXPECT_NE(WriteStateFile(dir.filePath(QStringLiteral("taken.qal")), "x"), QString());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.qal"))).isDir());
+    ASSERT_EQ(ReadStateFile(strPath, text), QString());
+    EXPECT_EQ(text, QByteArray("new\r\n"));
+
+    EXPECT_NE(ReadStateFile(dir.filePath(QStringLiteral("none.qal")), text), QString());
+}
+
+TEST(StateFile, DataFilesAreFoundBesideTheProgramOrInstalled)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("share/qal")));
+    QFile(dir.filePath(QStringLiteral("share/qal/qal.dat"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(platform::FindDataFolder(dir.filePath(QStringLiteral("bin"))), dir.filePath(QStringLiteral("share/qal")));
+    QFile(dir.filePath(QStringLiteral("bin/qal.dat"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(platform::FindDataFolder(dir.filePath(QStringLiteral("bin"))), dir.filePath(QStringLiteral("bin")));
+}
