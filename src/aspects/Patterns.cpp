@@ -564,14 +564,21 @@ QString MidpointLine(const PatternSky& sky, int a, int b, int c, bool blnLongFor
     return BodiesText({ intLine[0], intLine[1], intLine[2] }, blnLongForm);
 }
 
+void ForEachPatternGroup(const PatternSky& sky, bool blnLongForm,
+    const std::function<void(int intKind, const QString& strLines, int intCount)>& visit)
+{
+    RunSearches(sky, blnLongForm, true, [&](int intKind, const PatternList& list) {
+        if (!list.strText.isEmpty())
+            visit(intKind, list.strText, list.intCount);
+    });
+}
+
 QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatternCount[intNumPatternKinds])
 {
     QString strReport;
-    RunSearches(sky, blnLongForm, true, [&](int intKind, const PatternList& list) {
-        if (list.strText.isEmpty())
-            return;
-        strReport += list.strText + strCrLf;
-        intPatternCount[intKind] = list.intCount;
+    ForEachPatternGroup(sky, blnLongForm, [&](int intKind, const QString& strLines, int intCount) {
+        strReport += strLines + strCrLf;
+        intPatternCount[intKind] = intCount;
         if (intKind >= patSixStellium && intKind < patThreeStellium) {
             for (int intSmaller = intKind + 1; intSmaller <= patThreeStellium; ++intSmaller)
                 intPatternCount[intSmaller] = 0;

@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace qal {
 
 enum PatternKind {
@@ -80,6 +82,12 @@ QString MidpointLine(const PatternSky& sky, int a, int b, int c, bool blnLongFor
 // blank line; its count goes into intPatternCount, while a kind that found
 // nothing keeps its previous count.
 QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatternCount[intNumPatternKinds]);
+
+// Runs every search in the report's order (the smaller stelliums only when
+// no larger one was found) and calls visit(kind, lines, count) for each
+// search that found something.
+void ForEachPatternGroup(const PatternSky& sky, bool blnLongForm,
+    const std::function<void(int intKind, const QString& strLines, int intCount)>& visit);
 
 // The same counts as RunPatternSearches in the short form gives, without
 // writing any text: every count is set (0 for a kind not found).

@@ -176,8 +176,10 @@ void frmMain::CreateControls()
         connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
     }
     // The commands on files and the program, along the bottom.
-    for (QPushButton** button : { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdQuit, &cmdRun })
+    for (QPushButton** button : { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdQuit, &cmdRun, &cmdReport })
         *button = new QPushButton(central);
+    connect(cmdRun, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
+    connect(cmdReport, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdRestore, &QPushButton::clicked, this, [this] { cmdRestore_Click(); });
     connect(cmdSaveAs, &QPushButton::clicked, this, [this] { cmdSaveAs_Click(); });
@@ -258,6 +260,7 @@ void frmMain::LayOutControls()
     cmdConfigure->setGeometry(Px(14640), Px(kToolTop), Px(2880), Px(kRowHeight));
 
     cmdRun->setGeometry(Px(6660), Px(kToolTop), Px(1080), Px(kRowHeight));
+    cmdReport->setGeometry(Px(7860), Px(kToolTop), Px(1200), Px(kRowHeight));
 
     // Files and the program, below the table.
     constexpr int kBottomTop = kTableTop + 12 * kCellHeight + 120;

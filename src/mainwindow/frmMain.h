@@ -8,6 +8,7 @@
 #pragma once
 
 #include "chart/ChartCompute.h"
+#include "chart/Durations.h"
 #include "dates/DatePr2.h"
 #include "drawing/ChartWheel.h"
 #include "platform/DataPaths.h"
@@ -31,7 +32,9 @@ namespace qal {
 
 class PictureBox;
 class frmConfigure;
+class frmDurations;
 class frmPopUp;
+class frmRun;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -107,9 +110,29 @@ public:
     // --- Housekeeping (frmMainTimer.cpp) ---
     void Timer1_Timer();
 
+    // --- Running (frmMainRun.cpp) ---
+    void cmdRun_Click();
+    void EnableMainControls(bool blnEnabled);
+
+    // --- Durations (frmMainDurations.cpp) ---
+    // The day (a day number) the aspect of kind intAspect between the bodies
+    // began and the day it ends, around the current moment of the chart
+    // shown; −1 when not known. intPersonal is the orb column (1 in the
+    // Personal modes, where the first body is the natal one and stands
+    // still); intTimeZone the current moment's zone in minutes.
+    double BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const;
+    double EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const;
+    // The duration records of the aspects of the table shown.
+    void GetDurations();
+    void cmdReport_Click();
+    // A date set as the chart shown read it: "March 5, 2018, 14:30 (GMT+1:00)".
+    QString ShownDateText(int k) const;
+
     // The windows that exist once each, made on first use and then kept.
     frmConfigure* ConfigureDialog();
     frmPopUp* PopUpWindow();
+    frmRun* RunDialog();
+    frmDurations* DurationsWindow();
     // Whether start-up has finished.
     bool IsLoaded() const { return m_flags.blnLoaded; }
 
@@ -140,6 +163,7 @@ public:
     QPushButton* cmdLoadState = nullptr;
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdRun = nullptr;
+    QPushButton* cmdReport = nullptr;
     QLabel* lblNotice = nullptr; // the notice label: a standing caption or a passing message
     QTimer* Timer1 = nullptr; // housekeeping, every second
     QRadioButton* optDegrees = nullptr;
@@ -171,6 +195,8 @@ public:
     bool blnStateJustSaved = false; // saved or loaded in the last few housekeeping ticks
     int intTicksSinceSave = 0;
     bool blnGraphShown = false; // the transit graph is shown instead of the wheel
+    QStringList strDurationRecord; // one record per aspect of the table (chart/Durations.h)
+    int intDurationCount = 0;
 
     // Whether the program has ended (the main window closed for good).
     bool Ended() const { return m_flags.blnEnded; }
@@ -185,11 +211,11 @@ private:
         ChartReports udtReports;
         WheelTextBlocks udtTextBlocks; // the side texts name the moments computed
         QString strComputedYear[3]; // year texts as last read by a computation
+        DateSetInput udtSet[3]; // the date sets as the computation read them
     };
     // The window's own flags.
     struct WindowFlags {
         bool blnLoaded = false;
-        bool blnRunQuickly = false; // the run's "Run quickly" choice
         bool blnLanguageChange = false; // the language switch recomputes: an invalid date is not reported
         bool blnEnded = false;
     };
@@ -206,6 +232,8 @@ private:
     LegendTexts m_legend;
     frmConfigure* m_frmConfigure = nullptr;
     frmPopUp* m_frmPopUp = nullptr;
+    frmRun* m_frmRun = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
 
@@ -215,6 +243,8 @@ private:
     WindowInputs GatherInputs() const;
     void ApplyInputs(const WindowInputs& inputs);
     void ShowNotice(TextId text, const QPushButton* beside);
+    void TestRunUntilFound();
+    DurationInputs ShownDurationInputs() const;
     QString m_strNoticeCaption; // the notice label's standing caption
     void LayOutControls();
     void ModeClicked();

@@ -61,8 +61,10 @@ void frmMain::cmdCompute_Click()
     }
     intChartMode = intMode;
     for (int k = 0; k < 3; ++k) {
-        if (ModeUsesDateSet(intMode, k))
-            m_shown.strComputedYear[k] = txbYearCE[k]->text();
+        if (!ModeUsesDateSet(intMode, k))
+            continue;
+        m_shown.strComputedYear[k] = txbYearCE[k]->text();
+        m_shown.udtSet[k] = ReadDateSet(k);
     }
 
     ChartResult result;
@@ -80,6 +82,7 @@ void frmMain::cmdCompute_Click()
         DrawWheel();
     cmdToggleGraphic->setEnabled(true);
     cmdToggleGraphic->show();
+    TestRunUntilFound();
 }
 
 void frmMain::RejectDateSet(int k, double dblCode)

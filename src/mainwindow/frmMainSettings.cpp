@@ -56,6 +56,7 @@ void frmMain::SetLanguageDependentText()
     cmdQuit->setText(GetText(TextId::Quit));
     cmdRestore->setText(GetText(TextId::Restore));
     cmdRun->setText(GetText(blnRunning ? TextId::Stop : TextId::Run));
+    cmdReport->setText(GetText(TextId::Report));
     cmdSaveAs->setText(GetText(WheelShown() || blnGraphShown ? TextId::SaveImage : TextId::SaveAs));
     cmdLoadState->setText(GetText(TextId::LoadState));
     cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));

@@ -4,7 +4,9 @@
 #include "mainwindow/frmMain.h"
 
 #include "chart/TimeStep.h"
+#include "dialogs/frmRun.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -64,7 +66,8 @@ void frmMain::cmdForwardBack_Click(int intIndex)
             break;
 
         blnWaitingForTimer = true;
-        Timer2->setInterval(optPlanetary->isChecked() && m_flags.blnRunQuickly ? kQuickStepPause : kStepPause);
+        const bool blnQuick = optPlanetary->isChecked() && m_frmRun && m_frmRun->chkRunQuickly->isChecked();
+        Timer2->setInterval(blnQuick ? kQuickStepPause : kStepPause);
         Timer2->start();
         while (blnWaitingForTimer)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

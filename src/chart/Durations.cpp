@@ -1,0 +1,102 @@
+#include "chart/Durations.h"
+
+#include "aspects/AspectSpans.h"
+#include "aspects/Aspects.h"
+#include "astro/AstroTables.h"
+
+#include <cmath>
+
+namespace qal {
+namespace {
+
+QString Right(int intValue, int intWidth)
+{
+    return QString::number(intValue).rightJustified(intWidth, QLatin1Char(' '));
+}
+
+// The moment of the slot a body of the record belongs to.
+double SlotMoment(const DurationInputs& in, int intSlot)
+{
+    const int intSet = RuleOfMode(in.intMode).intSlotDateSet[intSlot];
+    return intSet < 0 ? 0 : in.dblChartJD[intSet];
+}
+
+} // namespace
+
+void RecordBodies(int intMode, const CellBodies& bodies, int& intFirst, int& intSecond)
+{
+    const bool blnSynastry = intMode == modeSynastry;
+    intFirst = blnSynastry ? bodies.intColBody : bodies.intRowBody;
+    intSecond = blnSynastry ? bodies.intRowBody : bodies.intColBody;
+}
+
+QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& in, const OrbTable& udtOrbs)
+{
+    QStringList records;
+    const LongitudeSource source = EphemerisSource(in.blnSidereal);
+    const ModeRule& rule = RuleOfMode(in.intMode);
+    const bool blnPersonal = IsPersonalMode(in.intMode);
+    for (int i = 0; i < grid.CellCount(); ++i) {
+        const GridCell& cell = grid.cells[static_cast<size_t>(i)];
+        const CellBodies bodies = BodiesOfCell(grid, i);
+        if (!bodies.blnAspectCell)
+            continue;
+        int p1 = 0, p2 = 0;
+        RecordBodies(in.intMode, bodies, p1, p2);
+        // Slots: a single chart has one; in two charts the row's body is slot 1.
+        const int intSlot1 = rule.blnSingleChart ? 0 : (in.intMode == modeSynastry ? 0 : 1);
+        const int intSlot2 = rule.blnSingleChart ? 0 : (in.intMode == modeSynastry ? 1 : 0);
+        for (int k = 1; k <= intNumAspectKinds; ++k) {
+            if (!CellHasAspect(cell, k))
+                continue;
+            const double L1 = source(p1, SlotMoment(in, intSlot1));
+            const double L2 = source(p2, SlotMoment(in, intSlot2));
+            const double dblDeviation = std::fabs(ShorterArc(L1, L2) - dblAspectAngle[k]);
+            QString strRecord = Right(p1, 2) + Right(p2, 2) + Right(p1, 2) + Right(k, 2) + QLatin1Char(' ')
+                + QString::number(dblDeviation, 'f', 6).rightJustified(8, QLatin1Char(' '));
+            if (!rule.blnMoving) {
+                strRecord += QString(22, QLatin1Char('-'));
+            } else if (p2 == intMoon) {
+                strRecord += QString(22, QLatin1Char(' '));
+            } else {
+                AspectSpanQuery query;
+                query.intFirstBody = p1;
+                query.intSecondBody = p2;
+                query.intKind = k;
+                query.intOrbColumn = blnPersonal ? 1 : 0;
+                query.intTimezoneMinutes = in.intTimezoneMinutes;
+                query.dblDayValue = in.dblDayValue;
+                if (blnPersonal)
+                    query.dblFixedFirstLongitude = L1;
+                const int intBegin = static_cast<int>(std::trunc(AspectBeginningDay(source, udtOrbs, query)));
+                const int intEnd = static_cast<int>(std::trunc(AspectEndDay(source, udtOrbs, query)));
+                if (intBegin < 0 || intEnd < 0)
+                    strRecord += Right(-1, 8) + Right(-1, 8) + QString(6, QLatin1Char(' '));
+                else
+                    strRecord += Right(intBegin, 8) + Right(intEnd, 8) + Right(AspectDurationDays(intBegin, intEnd), 6);
+            }
+            records << strRecord;
+        }
+    }
+    return records;
+}
+
+DurationRecord ParseDurationRecord(const QString& strRecord)
+{
+    DurationRecord r;
+    r.intFirstBody = strRecord.mid(0, 2).trimmed().toInt();
+    r.intSecondBody = strRecord.mid(2, 2).trimmed().toInt();
+    r.intKind = strRecord.mid(6, 2).trimmed().toInt();
+    r.dblDeviation = strRecord.mid(9, 8).trimmed().toDouble();
+    bool blnBegin = false, blnEnd = false;
+    r.intBeginning = strRecord.mid(17, 8).trimmed().toInt(&blnBegin);
+    r.intEnd = strRecord.mid(25, 8).trimmed().toInt(&blnEnd);
+    r.blnDaysComputed = blnBegin && blnEnd;
+    if (!r.blnDaysComputed) {
+        r.intBeginning = r.intEnd = -1;
+    }
+    r.intDays = strRecord.mid(33, 6).trimmed().toInt();
+    return r;
+}
+
+} // namespace qal

@@ -1,0 +1,185 @@
+#include "dialogs/frmDurations.h"
+
+#include "chart/CurrentChart.h"
+#include "mainwindow/frmMain.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+#include "ui/Clipboard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qal {
+
+frmDurations::frmDurations(frmMain* main)
+    : QWidget(main, Qt::Window)
+    , m_main(main)
+{
+    auto* layout = new QVBoxLayout(this);
+    lblTitle = new QLabel(this);
+    lblTitle->setWordWrap(true);
+    lblTitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(lblTitle);
+    auto* controls = new QHBoxLayout;
+    lblSortBy = new QLabel(this);
+    cboSortBy = new QComboBox(this);
+    chkShowDuration = new QCheckBox(this);
+    controls->addWidget(lblSortBy);
+    controls->addWidget(cboSortBy);
+    controls->addSpacing(16);
+    controls->addWidget(chkShowDuration);
+    controls->addStretch(1);
+    layout->addLayout(controls);
+    txbOutput = new QPlainTextEdit(this);
+    txbOutput->setReadOnly(true);
+    txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(9);
+    txbOutput->setFont(mono);
+    layout->addWidget(txbOutput, 1);
+    auto* buttons = new QHBoxLayout;
+    cmdCopy = new QPushButton(this);
+    cmdClose = new QPushButton(this);
+    buttons->addWidget(cmdCopy);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+    resize(900, 560);
+
+    connect(cboSortBy, &QComboBox::currentIndexChanged, this, [this] { cboSortBy_Click(); });
+    connect(chkShowDuration, &QCheckBox::clicked, this, [this] { chkShowDuration_Click(); });
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+QString frmDurations::Title() const
+{
+    const int intMode = m_main->intChartMode;
+    const QString strOrbs = m_main->AddOrbToTitle(QString(), !IsSingleChartMode(intMode)).trimmed();
+    const QString strEnd = QStringLiteral(".  ") + strOrbs + QStringLiteral("   ") + ZodiacName(false)
+        + QLatin1Char(' ') + GetText(TextId::Geocentric);
+    if (intMode == modeSynastry) {
+        return GetText(TextId::SynastryOf) + QStringLiteral(" (1) ") + m_main->ShownDateText(1)
+            + QStringLiteral(" (2) ") + m_main->ShownDateText(2) + QLatin1Char(' ') + GetText(TextId::TwoBirthCharts)
+            + strEnd;
+    }
+    if (intMode == modePlanetary) {
+        return GetText(TextId::AspectsOfTheMoment) + QLatin1Char(' ') + m_main->ShownDateText(0) + QLatin1Char(' ')
+            + GetText(TextId::PlanetaryChart) + strEnd;
+    }
+    if (IsPersonalMode(intMode)) {
+        const int intNatal = RuleOfMode(intMode).intSlotDateSet[1];
+        return GetText(intMode == modePersonal1 ? TextId::ModePersonal1 : TextId::ModePersonal2) + QStringLiteral(" (")
+            + m_main->ShownDateText(intNatal) + QStringLiteral("): ") + m_main->ShownDateText(0) + strEnd;
+    }
+    const int k = RuleOfMode(intMode).intSlotDateSet[0];
+    return GetText(TextId::AspectsOf) + QLatin1Char(' ')
+        + GetText(k == 1 ? TextId::DateSetNatal1 : TextId::DateSetNatal2) + QLatin1Char(' ') + m_main->ShownDateText(k)
+        + QLatin1Char(' ') + GetText(TextId::BirthChart) + strEnd;
+}
+
+void frmDurations::Report()
+{
+    lblTitle->setText(Title());
+    m_main->GetDurations();
+    setWindowTitle(GetText(TextId::ShowDuration));
+    show();
+    raise();
+    Form_Activate();
+}
+
+void frmDurations::FillSortList()
+{
+    m_blnFillingSortList = true;
+    cboSortBy->clear();
+    cboSortBy->addItems(SortListItems(m_main->intChartMode));
+    cboSortBy->setCurrentIndex(-1);
+    m_blnFillingSortList = false;
+}
+
+void frmDurations::Form_Activate()
+{
+    m_columns = SetColumnWidths();
+    FillSortList();
+    lblSortBy->setText(GetText(TextId::SortBy));
+    chkShowDuration->setText(GetText(TextId::ShowDuration));
+    cmdCopy->setText(GetText(TextId::CopyToClipboard));
+    cmdClose->setText(GetText(TextId::Close));
+    txbOutput->clear();
+    const int intMode = m_main->intChartMode;
+    if (RuleOfMode(intMode).blnMoving) {
+        chkShowDuration->setChecked(true);
+        chkShowDuration->show();
+        lblSortBy->show();
+        cboSortBy->show();
+        cboSortBy->setCurrentIndex(-1);
+        cboSortBy->setCurrentIndex(sortOrb); // sorts and lists, closest first
+        ListDurations();
+    } else {
+        chkShowDuration->hide();
+        lblSortBy->hide();
+        cboSortBy->hide();
+        SortDurationRecords(m_main->strDurationRecord, sortOrb);
+        const ChartPositions& positions = udtShownChart;
+        const PatternSky sky = ShownPatternSky();
+        QString strSummary
+            = WriteSummary(m_main->strDurationRecord, intMode, positions, intMode == modeSynastry ? nullptr : &sky);
+        txbOutput->setPlainText(strSummary.replace(strCrLf, QStringLiteral("\n")));
+    }
+}
+
+DurationListOptions frmDurations::ListOptions() const
+{
+    DurationListOptions o;
+    o.intMode = m_main->intChartMode;
+    o.intSortIndex = cboSortBy->currentIndex();
+    o.blnShowDuration = chkShowDuration->isChecked();
+    std::copy(std::begin(udtConfig.intOrbIndex), std::end(udtConfig.intOrbIndex), o.intOrbIndex);
+    return o;
+}
+
+void frmDurations::ListDurations()
+{
+    QString strText = qal::ListDurations(m_main->strDurationRecord, m_columns, ListOptions());
+    txbOutput->setPlainText(strText.replace(strCrLf, QStringLiteral("\n")));
+}
+
+void frmDurations::cboSortBy_Click()
+{
+    const int intIndex = cboSortBy->currentIndex();
+    if (intIndex < 0 || m_blnFillingSortList)
+        return;
+    SortDurationRecords(m_main->strDurationRecord, intIndex);
+    txbOutput->clear();
+    if (intIndex >= sortBeginning && !chkShowDuration->isChecked())
+        chkShowDuration->setChecked(true);
+    ListDurations();
+    if (cmdClose->isVisible() && cmdClose->isEnabled())
+        cmdClose->setFocus();
+}
+
+void frmDurations::chkShowDuration_Click()
+{
+    txbOutput->clear();
+    ListDurations();
+}
+
+void frmDurations::cmdCopy_Click()
+{
+    QString strText = txbOutput->toPlainText();
+    strText.replace(QLatin1Char('\n'), strCrLf);
+    ui::SetClipboardText(lblTitle->text() + strCrLf + strCrLf + strText);
+}
+
+void frmDurations::cmdClose_Click()
+{
+    hide();
+}
+
+} // namespace qal

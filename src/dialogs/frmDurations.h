@@ -1,0 +1,55 @@
+// The durations window: every aspect of the table with the day it began,
+// the day it ends and how long it lasts, sorted as the user chooses
+// (Planetary and Personal modes); or a narrative summary of the aspects and
+// the aspect patterns (Natal and Synastry modes). Its text can be copied.
+#pragma once
+
+#include "chart/DurationReport.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qal {
+
+class frmMain;
+
+class frmDurations : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmDurations(frmMain* main);
+
+    // Builds the title, gathers the durations of the current aspects and
+    // shows the window with its list or summary.
+    void Report();
+
+    void Form_Activate();
+    void cboSortBy_Click();
+    void chkShowDuration_Click();
+    void cmdCopy_Click();
+    void cmdClose_Click();
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblSortBy = nullptr;
+    QComboBox* cboSortBy = nullptr;
+    QCheckBox* chkShowDuration = nullptr;
+    QPlainTextEdit* txbOutput = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+private:
+    frmMain* m_main;
+    DurationColumns m_columns;
+    bool m_blnFillingSortList = false;
+
+    void FillSortList();
+    void ListDurations();
+    DurationListOptions ListOptions() const;
+    QString Title() const;
+};
+
+} // namespace qal

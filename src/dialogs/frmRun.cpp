@@ -1,0 +1,176 @@
+#include "dialogs/frmRun.h"
+
+#include "astro/AstroTables.h"
+#include "mainwindow/frmMain.h"
+#include "text/Texts.h"
+#include "util/Twips.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace qal {
+
+frmRun::frmRun(frmMain* main)
+    : QDialog(main)
+    , m_main(main)
+{
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    optRunUntilStopped = new QRadioButton(this);
+    optRunUntilFinding = new QRadioButton(this);
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(optRunUntilStopped);
+    choice->addButton(optRunUntilFinding);
+    cboAspectPattern = new QComboBox(this);
+    chkTwoOrMore = new QCheckBox(this);
+    cboNumToFind = new QComboBox(this);
+    lblGefunden = new QLabel(QStringLiteral("gefunden"), this);
+    chkRunQuickly = new QCheckBox(this);
+    cmdRun = new QPushButton(this);
+    cmdCancel = new QPushButton(this);
+
+    layout->addWidget(optRunUntilStopped);
+    auto* finding = new QHBoxLayout;
+    finding->addWidget(optRunUntilFinding);
+    finding->addWidget(cboAspectPattern);
+    finding->addStretch(1);
+    layout->addLayout(finding);
+    auto* atLeast = new QHBoxLayout;
+    atLeast->addSpacing(24);
+    atLeast->addWidget(chkTwoOrMore);
+    atLeast->addWidget(cboNumToFind);
+    atLeast->addWidget(lblGefunden);
+    atLeast->addStretch(1);
+    layout->addLayout(atLeast);
+    layout->addWidget(chkRunQuickly);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdRun);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+
+    connect(optRunUntilStopped, &QRadioButton::clicked, this, [this] { optRunUntilStopped_Click(); });
+    connect(optRunUntilFinding, &QRadioButton::clicked, this, [this] { optRunUntilFinding_Click(); });
+    connect(cboAspectPattern, &QComboBox::activated, this, [this] { cboAspectPattern_Click(); });
+    connect(chkTwoOrMore, &QCheckBox::clicked, this, [this] { chkTwoOrMore_Click(); });
+    connect(cmdRun, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    // Form_Load: the number list, a run until stopped, nothing quick.
+    for (int n = 2; n <= 9; ++n)
+        cboNumToFind->addItem(QString::number(n));
+    cboNumToFind->setCurrentIndex(0);
+    optRunUntilStopped->setChecked(true);
+    chkRunQuickly->setChecked(false);
+    chkTwoOrMore->setChecked(false);
+    cboNumToFind->setEnabled(false);
+    intRunPattern = -1;
+    m_intLastPatternIndex = -1;
+}
+
+void frmRun::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmRun::Form_Activate()
+{
+    blnRunCancelled = false;
+    // Over the main window, next to its run button.
+    const QPoint corner = m_main->cmdRun->mapToGlobal(QPoint(0, m_main->cmdRun->height()));
+    move(corner + QPoint(Px(120), Px(120)));
+    setWindowTitle(GetText(TextId::Run));
+    optRunUntilStopped->setText(GetText(TextId::RunUntilStopped));
+    optRunUntilFinding->setText(GetText(TextId::RunUntilFinding));
+    chkTwoOrMore->setText(GetText(TextId::FindAtLeast));
+    chkRunQuickly->setText(GetText(TextId::RunQuickly));
+    cmdRun->setText(GetText(TextId::Run));
+    cmdCancel->setText(GetText(TextId::Cancel));
+    lblGefunden->setVisible(IsGerman());
+    m_blnSettingPattern = true;
+    cboAspectPattern->clear();
+    for (int p = 0; p < intNumPatternKinds; ++p)
+        cboAspectPattern->addItem(strPatternName[p]);
+    cboAspectPattern->setCurrentIndex(m_intLastPatternIndex);
+    m_blnSettingPattern = false;
+    adjustSize();
+    FocusRun();
+}
+
+void frmRun::FocusRun()
+{
+    if (cmdRun->isVisible() && cmdRun->isEnabled())
+        cmdRun->setFocus();
+}
+
+void frmRun::optRunUntilStopped_Click()
+{
+    chkTwoOrMore->setEnabled(cboAspectPattern->isEnabled());
+}
+
+void frmRun::optRunUntilFinding_Click()
+{
+    chkTwoOrMore->setEnabled(true);
+    chkRunQuickly->setEnabled(true);
+    chkTwoOrMore->setEnabled(cboAspectPattern->isEnabled());
+}
+
+void frmRun::cboAspectPattern_Click()
+{
+    if (m_blnSettingPattern)
+        return;
+    optRunUntilFinding->setChecked(true);
+    FocusRun();
+    m_intLastPatternIndex = cboAspectPattern->currentIndex();
+}
+
+void frmRun::chkTwoOrMore_Click()
+{
+    const bool blnNoPattern = cboAspectPattern->currentIndex() < 0;
+    if (blnNoPattern && chkTwoOrMore->isChecked())
+        chkTwoOrMore->setChecked(false);
+    cboNumToFind->setEnabled(chkTwoOrMore->isChecked());
+    if (blnNoPattern)
+        cmdCancel->setFocus();
+    else
+        FocusRun();
+}
+
+void frmRun::cmdRun_Click()
+{
+    if (optRunUntilFinding->isChecked() && cboAspectPattern->currentIndex() < 0)
+        optRunUntilStopped->setChecked(true);
+    if (optRunUntilStopped->isChecked())
+        cboAspectPattern->setCurrentIndex(-1);
+    intRunPattern = cboAspectPattern->currentIndex();
+    hide();
+}
+
+void frmRun::cmdCancel_Click()
+{
+    blnRunCancelled = true;
+    intRunPattern = cboAspectPattern->currentIndex();
+    hide();
+}
+
+void frmRun::closeEvent(QCloseEvent* event)
+{
+    cmdCancel_Click();
+    event->accept();
+}
+
+int frmRun::NumberToFind() const
+{
+    return cboNumToFind->currentIndex() + 2;
+}
+
+} // namespace qal

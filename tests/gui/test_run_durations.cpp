@@ -1,0 +1,260 @@
+// Runs until a pattern appears and the durations window, through the window's
+// controls. The run's pacing timer is driven by calling its handler.
+#include "TestSupport.h"
+#include "WindowSupport.h"
+#include "chart/ChartCompute.h"
+#include "dialogs/frmDurations.h"
+#include "dialogs/frmRun.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+#include "ui/Clipboard.h"
+#include "ui/ModalDialogs.h"
+#include "ui/UiScript.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <functional>
+
+using namespace qal;
+using qal::test::MainWindowTest;
+
+namespace {
+
+class Runs : public MainWindowTest {
+protected:
+    // 5 March 2018, 14:30 in GMT+1:00, Planetary, half-hour steps.
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+        form->optPlanetary->click();
+        form->cboForwardBack->setCurrentIndex(0);
+    }
+    // What the user chooses in the run dialog.
+    void ChooseInRunDialog(int intPattern, int intAtLeast = 0)
+    {
+        ui::QueueModalAction([this, intPattern, intAtLeast] {
+            frmRun* dialog = form->RunDialog();
+            if (intPattern >= 0) {
+                dialog->cboAspectPattern->setCurrentIndex(intPattern);
+                Q_EMIT dialog->cboAspectPattern->activated(intPattern);
+            }
+            if (intAtLeast > 0 && !dialog->chkTwoOrMore->isChecked())
+                dialog->chkTwoOrMore->click();
+            if (intAtLeast > 0)
+                dialog->cboNumToFind->setCurrentIndex(intAtLeast - 2);
+            if (intAtLeast == 0 && dialog->chkTwoOrMore->isChecked())
+                dialog->chkTwoOrMore->click();
+            dialog->cmdRun->click();
+        });
+    }
+    // Ticks of the pacing timer while a run waits, each after the last has been handled.
+    void TickWhileRunning(const std::function<void(int)>& onTick = {})
+    {
+        auto intTicks = std::make_shared<int>(0);
+        auto tick = std::make_shared<std::function<void()>>();
+        *tick = [this, intTicks, tick, onTick] {
+            if (!form->blnRunning)
+                return;
+            if (!form->blnWaitingForTimer) { // between two steps: not yet the timer's turn
+                QTimer::singleShot(0, form.get(), *tick);
+                return;
+            }
+            ++*intTicks;
+            if (onTick)
+                onTick(*intTicks);
+            form->Timer2_Timer();
+            QTimer::singleShot(0, form.get(), *tick);
+        };
+        QTimer::singleShot(0, form.get(), *tick);
+    }
+    // Sets date set 0 to the first noon from 2018 on whose chart holds
+    // pattern kind intKind at least intCount times, found by the core.
+    void GoToPattern(int intKind, int intCount)
+    {
+        ChartRequest request;
+        request.intMode = modePlanetary;
+        for (int d = 0; d < 3000; ++d) {
+            request.dblChartJD[0] = 2458120.0 + d;
+            ChartResult result;
+            ComputeChart(request, udtConfig, udtOrbTable, result);
+            if (result.intPatternCount[intKind] < intCount)
+                continue;
+            EuroDate date;
+            date.calendar = platform::kGregorian;
+            date.dayNumber = static_cast<int>(request.dblChartJD[0] + 0.5);
+            platform::JdnToEuroDate(date);
+            FillDateSet(0, QByteArray::number(date.year).constData(), date.month, date.day, "12:00", "GMT");
+            form->cmdCompute->click();
+            return;
+        }
+        FAIL() << "no such chart";
+    }
+};
+
+} // namespace
+
+TEST_F(Runs, CancellingTheDialogStartsNothing)
+{
+    ui::QueueModalAction([this] { form->RunDialog()->cmdCancel->click(); });
+    form->cmdRun->click();
+    EXPECT_FALSE(form->blnRunning);
+    EXPECT_TRUE(form->RunDialog()->blnRunCancelled);
+    EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625);
+}
+
+TEST_F(Runs, APatternAlreadyPresentEndsTheRunAfterTheFirstStep)
+{
+    const int p = patGrandTrine;
+    GoToPattern(p, 1);
+    const double dblStart = dblChartJD[0];
+    ChooseInRunDialog(p);
+    form->cmdRun->click();
+    EXPECT_FALSE(form->blnRunning);
+    EXPECT_DOUBLE_EQ(dblChartJD[0], dblStart + 1.0 / 48); // one step
+    const auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, strPatternName[p] + QStringLiteral(" found."));
+    EXPECT_EQ(log[0].strTitle, GetText(122));
+    EXPECT_EQ(form->cmdRun->text(), GetText(36));
+    EXPECT_TRUE(form->cmdCompute->isEnabled()); // the controls are back
+}
+
+TEST_F(Runs, FindAtLeastNamesTheCountInWordsAndKeepsTheTSquaresCapital)
+{
+    GoToPattern(patTSquare, 2);
+    ASSERT_GE(form->intPatternCount[patTSquare], 2);
+    // The day before: the run steps into it, half an hour at a time.
+    form->cboForwardBack->setCurrentIndex(1);
+    form->cmdForwardBack[1]->click();
+    form->cboForwardBack->setCurrentIndex(0);
+    ChooseInRunDialog(patTSquare, 2);
+    TickWhileRunning();
+    form->cmdRun->click();
+    EXPECT_FALSE(form->blnRunning);
+    const auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.endsWith(QStringLiteral(" T-squares found."))) << log[0].strText.toStdString();
+    EXPECT_GE(form->intPatternCount[patTSquare], 2);
+    EXPECT_TRUE(log[0].strText.startsWith(NumberToWords(form->intPatternCount[patTSquare], false)));
+}
+
+TEST_F(Runs, StoppingARunAndQuittingDuringOne)
+{
+    // In a Personal mode no dialog: a run until stopped.
+    FillDateSet(1, "1990", 6, 15, "08:30", "GMT");
+    form->optPersonal[0]->click();
+    form->cboForwardBack->setCurrentIndex(1);
+    TickWhileRunning([this](int intTick) {
+        if (intTick == 3) {
+            EXPECT_FALSE(form->cmdCompute->isEnabled()); // the controls wait for the run
+            EXPECT_TRUE(form->cmdRun->isEnabled());
+            EXPECT_EQ(form->cmdRun->text(), GetText(43));
+            form->cmdRun->click(); // stop
+        }
+    });
+    form->cmdRun->click();
+    EXPECT_FALSE(form->blnRunning);
+    EXPECT_EQ(form->cmdRun->text(), GetText(36));
+    EXPECT_TRUE(form->cmdCompute->isEnabled());
+    EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625 + 3); // three steps, the stop came in the third wait
+
+    // The quit button ends a run, and the program, at once.
+    TickWhileRunning([this](int) { form->cmdQuit->click(); });
+    form->cmdRun->click();
+    EXPECT_TRUE(form->Ended());
+    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
+}
+
+TEST_F(Runs, TheGermanMessageSaysGefunden)
+{
+    form->optGerman->click();
+    const int p = patGrandTrine;
+    GoToPattern(p, 1);
+    ChooseInRunDialog(p);
+    form->cmdRun->click();
+    EXPECT_FALSE(form->RunDialog()->lblGefunden->isHidden());
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, strPatternName[p] + QStringLiteral(" gefunden."));
+}
+
+TEST_F(Runs, TheDurationsOfAllCurrentAspects)
+{
+    form->cmdReport->click();
+    frmDurations* window = form->DurationsWindow();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(
+        window->lblTitle->text().startsWith(GetText(159) + QStringLiteral(" March 5, 2018, 14:30 (GMT+1:00) ")));
+    EXPECT_EQ(window->cboSortBy->currentIndex(), sortOrb);
+    EXPECT_EQ(window->cboSortBy->count(), 7);
+    EXPECT_TRUE(window->chkShowDuration->isChecked());
+    QStringList lines = window->txbOutput->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Mars    0°15' (semisextile)   Jupiter from February 27, 2018,  "
+                                                   "to March 12, 2018      (14 days)")))
+        << lines[0].toStdString();
+    const qsizetype intMoonAspects = window->txbOutput->toPlainText().count(QStringLiteral("Moon"));
+    // The dates stand in one column.
+    const qsizetype intFrom = lines[0].indexOf(QStringLiteral(" from "));
+    for (const QString& line : lines) {
+        if (!line.contains(QStringLiteral("Moon aspect"))) {
+            EXPECT_EQ(line.indexOf(QStringLiteral(" from ")), intFrom) << line.toStdString();
+        }
+    }
+
+    // Sorting by beginning shows the durations and leaves out the Moon.
+    window->chkShowDuration->click();
+    EXPECT_FALSE(window->chkShowDuration->isChecked());
+    window->cboSortBy->setCurrentIndex(sortBeginning);
+    EXPECT_TRUE(window->chkShowDuration->isChecked());
+    lines = window->txbOutput->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 17 - intMoonAspects);
+    EXPECT_FALSE(window->txbOutput->toPlainText().contains(QStringLiteral("Moon")));
+
+    window->cmdCopy->click();
+    EXPECT_EQ(ui::ClipboardText(),
+        window->lblTitle->text() + QStringLiteral("\r\n\r\n")
+            + window->txbOutput->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    // Asked again while shown: brought to the front, nothing rebuilt.
+    window->cboSortBy->setCurrentIndex(sortEnd);
+    form->cmdReport->click();
+    EXPECT_EQ(window->cboSortBy->currentIndex(), sortEnd);
+    window->cmdClose->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Runs, ANatalSummaryInGermanAndNoAspectsToReport)
+{
+    form->optGerman->click();
+    FillDateSet(1, "1990", 6, 15, "08:30", "GMT+2:00");
+    form->optNatal[0]->click();
+    form->cmdReport->click();
+    frmDurations* window = form->DurationsWindow();
+    EXPECT_TRUE(window->chkShowDuration->isHidden());
+    const QString strText = window->txbOutput->toPlainText();
+    EXPECT_TRUE(strText.startsWith(QStringLiteral("In diesem Horoskop gibt es "))) << strText.toStdString();
+    EXPECT_TRUE(strText.contains(QStringLiteral("Nach Genauigkeit geordnet: ")));
+    EXPECT_TRUE(strText.trimmed().endsWith(GetText(87)));
+    window->cmdClose->click();
+
+    // Without any aspect in the table only a message.
+    for (int i = 0; i < 7; ++i)
+        udtConfig.intOrbIndex[i] = 0;
+    form->optEnglish->click();
+    form->optPlanetary->click();
+    form->cmdReport->click();
+    EXPECT_FALSE(window->isVisible());
+    auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, GetText(383));
+    EXPECT_EQ(log[0].strTitle, form->cmdReport->text());
+    form->optPersonal[0]->click();
+    form->cmdReport->click();
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, GetText(382));
+}
