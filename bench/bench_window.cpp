@@ -3,11 +3,14 @@
 // and showing the table), of drawing the wheels and of a step.
 #include "BenchSupport.h"
 #include "drawing/ChartWheel.h"
+#include "drawing/PictureBox.h"
 #include "mainwindow/frmMain.h"
 #include "settings/Configuration.h"
 #include "ui/UiScript.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QPainter>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -105,5 +108,88 @@ void BM_StepForwardOneDay(benchmark::State& state)
         form.cmdForwardBack_Click(0);
 }
 BENCHMARK(BM_StepForwardOneDay)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The durations report's work: every aspect of the table searched back and
+// forth day by day (target: the window opens within 50 ms).
+void DurationsOf(benchmark::State& state, QRadioButton* option)
+{
+    frmMain& form = Window();
+    option->setChecked(true);
+    form.cmdCompute_Click();
+    for (auto _ : state)
+        form.GetDurations();
+    state.counters["aspects"] = form.intDurationCount;
+}
+
+void BM_GetDurationsPlanetary(benchmark::State& state)
+{
+    DurationsOf(state, Window().optPlanetary);
+}
+BENCHMARK(BM_GetDurationsPlanetary)->Unit(benchmark::kMillisecond);
+
+void BM_GetDurationsPersonal(benchmark::State& state)
+{
+    DurationsOf(state, Window().optPersonal[0]);
+}
+BENCHMARK(BM_GetDurationsPersonal)->Unit(benchmark::kMillisecond);
+
+// A run shows the wheel: a computation then redraws it.
+void ShowWheel(frmMain& form)
+{
+    form.optPlanetary->setChecked(true);
+    form.cboForwardBack->setCurrentIndex(0);
+    form.cmdCompute_Click();
+    if (!form.WheelShown())
+        form.cmdToggleGraphic_Click();
+}
+
+void BM_ComputeWithTheWheelShown(benchmark::State& state)
+{
+    frmMain& form = Window();
+    ShowWheel(form);
+    for (auto _ : state)
+        form.cmdCompute_Click();
+}
+BENCHMARK(BM_ComputeWithTheWheelShown)->Unit(benchmark::kMillisecond);
+
+// One step of a run without its wait: the step and its computation with
+// the run's pattern test (target: at most 1.5 times the computation above).
+// The window paints the new wheel while the run waits; that painting is
+// left out here, as the wait is (BM_PaintTheWheel measures it).
+void BM_RunStepWithoutItsWait(benchmark::State& state)
+{
+    frmMain& form = Window();
+    ShowWheel(form);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QCoreApplication::processEvents(); // the wait's painting of the step before
+        state.ResumeTiming();
+        form.cmdForwardBack_Click(0);
+    }
+}
+BENCHMARK(BM_RunStepWithoutItsWait)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// Painting the wheel on the screen, as after each step of a run.
+void BM_PaintTheWheel(benchmark::State& state)
+{
+    frmMain& form = Window();
+    ShowWheel(form);
+    QImage image(form.picGraphic->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.scale(image.width() / double(form.picGraphic->Picture()->WidthTwips()),
+            image.height() / double(form.picGraphic->Picture()->HeightTwips()));
+        form.picGraphic->Picture()->Replay(painter);
+    }
+}
+BENCHMARK(BM_PaintTheWheel)->Unit(benchmark::kMillisecond);
 
 } // namespace

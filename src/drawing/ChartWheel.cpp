@@ -37,12 +37,12 @@ QPoint OnCircle(const WheelGeometry& g, double dblAngle, double dblRadius)
 // makes it occupied.
 bool IsPlaceFree(const WheelPicture& picture, const QPoint& centre, int intBoxBottom)
 {
-    const QColor black(Qt::black);
-    const QColor line = WheelLineColor();
-    for (int dx = -kGlyphOffset; dx <= 100; dx += kSampleStep) {
-        for (int dy = -kGlyphOffset; dy <= intBoxBottom; dy += kSampleStep) {
-            const QColor c = picture.PointColor(centre.x() + dx, centre.y() + dy);
-            if (c != black && c != line)
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb line = WheelLineColor().rgb();
+    for (int dy = -kGlyphOffset; dy <= intBoxBottom; dy += kSampleStep) {
+        for (int dx = -kGlyphOffset; dx <= 100; dx += kSampleStep) {
+            QRgb c = 0;
+            if (!picture.PointRgb(centre.x() + dx, centre.y() + dy, c) || (c != black && c != line))
                 return false;
         }
     }

@@ -5,6 +5,7 @@
 #include "util/Twips.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -49,6 +50,20 @@ double BodyGlyphPixelSize()
         return std::min(kReference * dblScale, 14.0 * intTwipsPerPoint);
     }();
     return dblSize;
+}
+
+// The ink box of a body glyph at the glyph size, worked out once per glyph
+// and per kind of painting.
+QRectF GlyphInk(const QString& strShown, bool blnSmooth)
+{
+    static QHash<QString, QRectF> inks[2];
+    QHash<QString, QRectF>& cache = inks[blnSmooth ? 1 : 0];
+    const auto it = cache.constFind(strShown);
+    if (it != cache.constEnd())
+        return *it;
+    const QRectF ink = QFontMetricsF(TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth)).tightBoundingRect(strShown);
+    cache.insert(strShown, ink);
+    return ink;
 }
 
 } // namespace
@@ -125,11 +140,18 @@ int WheelPicture::TextWidth(const QString& strText, double dblPointSize) const
 
 QColor WheelPicture::PointColor(int x, int y) const
 {
+    QRgb rgb = 0;
+    return PointRgb(x, y, rgb) ? QColor(rgb) : QColor();
+}
+
+bool WheelPicture::PointRgb(int x, int y, QRgb& rgb) const
+{
     const int px = x / intTwipsPerPixel;
     const int py = y / intTwipsPerPixel;
     if (x < 0 || y < 0 || px >= m_canvas.width() || py >= m_canvas.height())
-        return {};
-    return QColor(m_canvas.pixel(px, py));
+        return false;
+    rgb = reinterpret_cast<const QRgb*>(m_canvas.constScanLine(py))[px] | 0xFF000000u;
+    return true;
 }
 
 void WheelPicture::Replay(QPainter& painter) const
@@ -180,7 +202,7 @@ void WheelPicture::Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) c
         const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
         painter.setFont(font);
         const QString strShown = platform::GlyphSymbols(op.strText);
-        const QRectF ink = QFontMetricsF(font).tightBoundingRect(strShown);
+        const QRectF ink = GlyphInk(strShown, blnSmooth);
         const QRectF box(op.x1, op.y1, intGlyphBoxWidth, intGlyphBoxHeight);
         if (op.blnOpaque)
             painter.fillRect(box, m_background);

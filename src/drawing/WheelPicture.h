@@ -60,6 +60,8 @@ public:
 
     // Colour at a point of the canvas; invalid outside the picture.
     QColor PointColor(int x, int y) const;
+    // The same as an opaque RGB value; false outside the picture.
+    bool PointRgb(int x, int y, QRgb& rgb) const;
 
     const QVector<WheelOp>& Ops() const { return m_ops; }
     const QImage& Canvas() const { return m_canvas; }

@@ -199,7 +199,6 @@ void frmMain::CreateControls()
         cell->setTextFormat(Qt::PlainText);
         cell->setAlignment(Qt::AlignCenter);
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        cell->setWordWrap(true);
         cell->setAutoFillBackground(true);
         cell->setFont(ControlFont(8));
         cell->hide();
@@ -300,6 +299,8 @@ void frmMain::RenderCell(int intCell)
         label->setFont(font);
         label->setText(strShown);
     }
+    // Positions and aspects bring their own line breaks; only captions wrap.
+    label->setWordWrap(!strShown.contains(QLatin1Char('\n')));
     QPalette palette = label->palette();
     const bool blnDefaultBack = cell.dblBackColor < 0;
     palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : ui::ToQColor(cell.dblBackColor));
