@@ -152,13 +152,18 @@ void PublishInvalidDate(int k, double dblCode)
         dblChartJD[k] = dblCode;
 }
 
-QString ChartTitle(int intMode, const OrbTable& udtOrbs)
+QString ModeName(int intMode)
 {
     static const TextId kModeNames[7] = { TextId::AppTitle, TextId::ModePlanetary, TextId::ModeNatal1,
         TextId::ModeNatal2, TextId::ModePersonal1, TextId::ModePersonal2, TextId::ModeSynastry };
+    return GetText(kModeNames[intMode >= modePlanetary && intMode <= modeSynastry ? intMode : modeNone]);
+}
+
+QString ChartTitle(int intMode, const OrbTable& udtOrbs)
+{
     if (intMode < modePlanetary || intMode > modeSynastry)
         return GetText(TextId::AppTitle);
-    const QString strTitle = GetText(TextId::AppTitle) + QStringLiteral(" - ") + GetText(kModeNames[intMode]);
+    const QString strTitle = GetText(TextId::AppTitle) + QStringLiteral(" - ") + ModeName(intMode);
     return TitleWithOrbs(udtOrbs, strTitle, !IsSingleChartMode(intMode), intMode == modeSynastry);
 }
 

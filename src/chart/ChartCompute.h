@@ -45,6 +45,8 @@ void PublishChart(const ChartRequest& request, const ChartResult& result);
 // the chart state becomes the code, and nothing else changes.
 void PublishInvalidDate(int k, double dblCode);
 
+// The name of a chart mode ("Planetary", ...); the program's title for none.
+QString ModeName(int intMode);
 // The window title of a mode with its orbs: text 1, " - ", the mode's name,
 // then the orbs as TitleWithOrbs gives them.
 QString ChartTitle(int intMode, const OrbTable& udtOrbs);

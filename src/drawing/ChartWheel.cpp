@@ -35,7 +35,7 @@ QPoint OnCircle(const WheelGeometry& g, double dblAngle, double dblRadius)
 // Free when every sample of the glyph box is black (the disc) or the line
 // colour (the spokes); anything else drawn there, or the picture's edge,
 // makes it occupied.
-bool IsPlaceFree(const WheelPicture& picture, const QPoint& centre, int intBoxBottom)
+bool IsPlaceFree(const RecordedPicture& picture, const QPoint& centre, int intBoxBottom)
 {
     const QRgb black = qRgb(0, 0, 0);
     const QRgb line = WheelLineColor().rgb();
@@ -49,7 +49,7 @@ bool IsPlaceFree(const WheelPicture& picture, const QPoint& centre, int intBoxBo
     return true;
 }
 
-void PrepareDisc(WheelPicture& picture, const WheelGeometry& g)
+void PrepareDisc(RecordedPicture& picture, const WheelGeometry& g)
 {
     picture.Disc(g.cx, g.cy, g.intDiscRadius, Qt::black, Qt::white);
     for (int i = 0; i < 12; ++i) {
@@ -172,6 +172,7 @@ public:
             while (strLine.size() > 1 && m_picture.TextWidth(strLine, dblPoints) > intRoom)
                 strLine = strLine.left(strLine.size() - (strLine.endsWith(QChar(0x2026)) ? 2 : 1)) + QChar(0x2026);
             m_picture.Print(x, intTop, strLine, false, dblPoints, Qt::black, false, true);
+            m_picture.MarkLastAsSideText();
         }
     }
 
@@ -179,7 +180,7 @@ private:
     const WheelInputs& m_in;
     const WheelGeometry& m_g;
     WheelDrawing& m_drawing;
-    WheelPicture& m_picture;
+    RecordedPicture& m_picture;
     bool m_blnTwoRing;
     bool m_blnMoonExcluded;
 };
@@ -239,7 +240,7 @@ WheelDrawing DrawWheel(const WheelInputs& inputs)
     const bool blnOneRing = RuleOfMode(inputs.intMode).blnSingleChart;
     const WheelGeometry g = blnOneRing ? OneRingGeometry() : TwoRingGeometry();
     WheelDrawing drawing;
-    drawing.picture = std::make_unique<WheelPicture>(g.intWidth, g.intHeight, WheelBackground());
+    drawing.picture = std::make_unique<RecordedPicture>(g.intWidth, g.intHeight, WheelBackground());
     PrepareDisc(*drawing.picture, g);
     WheelPainter painter(inputs, g, drawing);
     const int intLastA = blnOneRing ? inputs.positions.intNumBodies : intMaxBodies;

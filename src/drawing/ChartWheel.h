@@ -9,7 +9,7 @@
 
 #include "astro/ChartState.h"
 #include "chart/AspectGrid.h"
-#include "drawing/WheelPicture.h"
+#include "drawing/RecordedPicture.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -50,7 +50,7 @@ struct WheelInputs {
 };
 
 struct WheelDrawing {
-    std::unique_ptr<WheelPicture> picture;
+    std::unique_ptr<RecordedPicture> picture;
     bool blnComplete = true; // false when a glyph found no free place
     bool blnPlaced[2][intMaxBodies + 1] = {}; // set, body
     QPoint printPosition[2][intMaxBodies + 1]; // top-left of each placed glyph, twips

@@ -1,5 +1,6 @@
 #include "drawing/PictureBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace qal {
@@ -10,7 +11,7 @@ PictureBox::PictureBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::SetPicture(std::unique_ptr<WheelPicture> picture)
+void PictureBox::SetPicture(std::unique_ptr<RecordedPicture> picture)
 {
     m_picture = std::move(picture);
     update();
@@ -20,6 +21,22 @@ void PictureBox::Clear()
 {
     m_picture.reset();
     update();
+}
+
+QPoint PictureBox::ToTwips(const QPointF& point) const
+{
+    if (!m_picture || width() == 0 || height() == 0)
+        return {};
+    return { static_cast<int>(point.x() * m_picture->WidthTwips() / width()),
+        static_cast<int>(point.y() * m_picture->HeightTwips() / height()) };
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!onMouseUp || !m_picture)
+        return;
+    const QPoint at = ToTwips(event->position());
+    onMouseUp(event->button(), at.x(), at.y());
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

@@ -78,6 +78,28 @@ private:
     int m_k;
 };
 
+// Passes a double click on a table cell on to the window.
+class CellDoubleClickFilter : public QObject {
+public:
+    explicit CellDoubleClickFilter(frmMain* form)
+        : QObject(form)
+        , m_form(form)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            const auto* label = static_cast<QLabel*>(watched);
+            m_form->txbCell_DblClick(static_cast<int>(m_form->txbCell.indexOf(const_cast<QLabel*>(label))));
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    frmMain* m_form;
+};
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -176,8 +198,10 @@ void frmMain::CreateControls()
         connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
     }
     // The commands on files and the program, along the bottom.
-    for (QPushButton** button : { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdQuit, &cmdRun, &cmdReport })
+    for (QPushButton** button :
+        { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdHelp, &cmdQuit, &cmdRun, &cmdReport })
         *button = new QPushButton(central);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(cmdRun, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
     connect(cmdReport, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -188,11 +212,17 @@ void frmMain::CreateControls()
     cmdRun->hide();
     lblNotice = new QLabel(central);
     lblNotice->setTextFormat(Qt::PlainText);
+    lblClickonAspect = new QLabel(central);
+    lblClickonAspect->setTextFormat(Qt::PlainText);
+    picGraphic->onMouseUp = [this](Qt::MouseButton button, int x, int y) {
+        picGraphic_MouseUp(button == Qt::RightButton ? 2 : (button == Qt::LeftButton ? 1 : 4), 0, x, y);
+    };
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     Timer2 = new QTimer(this);
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    m_cellFilter = new CellDoubleClickFilter(this);
     txbCell.reserve(kMaxCells);
     for (int i = 0; i < kMaxCells; ++i) {
         auto* cell = new QLabel(picTable);
@@ -200,6 +230,7 @@ void frmMain::CreateControls()
         cell->setAlignment(Qt::AlignCenter);
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         cell->setAutoFillBackground(true);
+        cell->installEventFilter(m_cellFilter);
         cell->setFont(ControlFont(8));
         cell->hide();
         txbCell.append(cell);
@@ -260,6 +291,8 @@ void frmMain::LayOutControls()
 
     cmdRun->setGeometry(Px(6660), Px(kToolTop), Px(1080), Px(kRowHeight));
     cmdReport->setGeometry(Px(7860), Px(kToolTop), Px(1200), Px(kRowHeight));
+    lblClickonAspect->setGeometry(
+        Px(kLeft), Px(kToolTop + kRowHeight + 60), Px(11880), Px(kTableTop - kToolTop - kRowHeight - 60));
 
     // Files and the program, below the table.
     constexpr int kBottomTop = kTableTop + 12 * kCellHeight + 120;
@@ -268,6 +301,7 @@ void frmMain::LayOutControls()
     cmdSaveAs->setGeometry(Px(4440), Px(kBottomTop), Px(1800), Px(kRowHeight));
     cmdLoadState->setGeometry(Px(6360), Px(kBottomTop), Px(1500), Px(kRowHeight));
     lblNotice->setGeometry(Px(7980), Px(kBottomTop), Px(6540), Px(kRowHeight));
+    cmdHelp->setGeometry(Px(14640), Px(kBottomTop), Px(1380), Px(kRowHeight));
     cmdQuit->setGeometry(Px(16140), Px(kBottomTop), Px(1380), Px(kRowHeight));
 
     picTable->move(Px(kLeft), Px(kTableTop));

@@ -9,6 +9,7 @@
 
 #include "chart/ChartCompute.h"
 #include "chart/Durations.h"
+#include "chart/TransitGraph.h"
 #include "dates/DatePr2.h"
 #include "drawing/ChartWheel.h"
 #include "platform/DataPaths.h"
@@ -31,10 +32,12 @@ class QWidget;
 namespace qal {
 
 class PictureBox;
+struct CornerText;
 class frmConfigure;
 class frmDurations;
 class frmPopUp;
 class frmRun;
+class frmView;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -80,6 +83,10 @@ public:
 
     // --- The chart wheel (frmMainWheel.cpp) ---
     void cmdToggleGraphic_Click();
+    // The controls that depend on whether the table, the wheel or the
+    // transit graph is shown: the toggle's caption, the notice label, the run
+    // button, the save button's role and the hint.
+    void RefreshViewControls();
 
     // --- Time stepping (frmMainStepping.cpp) ---
     void cmdForwardBack_Click(int intIndex);
@@ -113,6 +120,21 @@ public:
     // --- Running (frmMainRun.cpp) ---
     void cmdRun_Click();
     void EnableMainControls(bool blnEnabled);
+
+    // --- Asking about an aspect (frmMainInteraction.cpp) ---
+    void txbCell_DblClick(int Index);
+    // Button 2 is the right button; X and Y are twips of the picture.
+    void picGraphic_MouseUp(int Button, int Shift, int X, int Y);
+    void RefreshHint();
+    void DrawTransitGraph(
+        int intP1, int intP2, int intAspect, int intTimeZone, double dblStart, double dblEnd, const QString& strTitle);
+
+    // --- The manual (frmMainHelp.cpp) ---
+    void cmdHelp_Click();
+    frmView* ViewerWindow();
+
+    // --- Saving the picture shown (frmMainExport.cpp) ---
+    void SavePicture();
 
     // --- Durations (frmMainDurations.cpp) ---
     // The day (a day number) the aspect of kind intAspect between the bodies
@@ -164,7 +186,9 @@ public:
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdHelp = nullptr;
     QLabel* lblNotice = nullptr; // the notice label: a standing caption or a passing message
+    QLabel* lblClickonAspect = nullptr; // the hint above the table or the wheel
     QTimer* Timer1 = nullptr; // housekeeping, every second
     QRadioButton* optDegrees = nullptr;
     QRadioButton* optRadians = nullptr;
@@ -218,6 +242,7 @@ private:
         bool blnLoaded = false;
         bool blnLanguageChange = false; // the language switch recomputes: an invalid date is not reported
         bool blnEnded = false;
+        bool blnGraphHidDialog = false; // the transit graph hid the configuration dialog
     };
     // The caption pieces of the wheel's side texts (texts 104 to 116).
     struct LegendTexts {
@@ -234,8 +259,10 @@ private:
     frmPopUp* m_frmPopUp = nullptr;
     frmRun* m_frmRun = nullptr;
     frmDurations* m_frmDurations = nullptr;
+    frmView* m_frmView = nullptr;
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
+    QObject* m_cellFilter = nullptr;
 
     void CreateControls();
     void SwitchLanguage(int intLanguage);
@@ -246,6 +273,7 @@ private:
     void TestRunUntilFound();
     DurationInputs ShownDurationInputs() const;
     QString m_strNoticeCaption; // the notice label's standing caption
+    TransitGraphScale m_graphScale; // the scales of the transit graph shown
     void LayOutControls();
     void ModeClicked();
     int SelectedChartMode() const;
@@ -257,8 +285,13 @@ private:
     void ShowTable();
     void ShowReports();
     WheelTextBlocks PrepareTextBlocks() const;
+    // The description and the credit written into a saved wheel.
+    QVector<CornerText> ImageTexts() const;
     QString WheelToolTip() const;
     void DrawWheel();
+    // The transit graph gives way (to the wheel or the table): the
+    // configuration dialog it put aside comes back.
+    void LeaveTransitGraph();
     void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);
 };

@@ -82,6 +82,7 @@ void frmMain::cmdCompute_Click()
         DrawWheel();
     cmdToggleGraphic->setEnabled(true);
     cmdToggleGraphic->show();
+    RefreshViewControls();
     TestRunUntilFound();
 }
 
@@ -141,7 +142,7 @@ void frmMain::ModeClicked()
     }
     // Stepping moves the current moment, which only some modes use.
     EnableStepping(!blnRunning && ModeUsesDateSet(intChartMode, 0));
-    cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
+    RefreshViewControls();
 }
 
 void frmMain::optPlanetary_Click()

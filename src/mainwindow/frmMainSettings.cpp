@@ -57,7 +57,8 @@ void frmMain::SetLanguageDependentText()
     cmdRestore->setText(GetText(TextId::Restore));
     cmdRun->setText(GetText(blnRunning ? TextId::Stop : TextId::Run));
     cmdReport->setText(GetText(TextId::Report));
-    cmdSaveAs->setText(GetText(WheelShown() || blnGraphShown ? TextId::SaveImage : TextId::SaveAs));
+    cmdHelp->setText(GetText(TextId::Help));
+    cmdSaveAs->setText(GetText(WheelShown() ? TextId::SaveImage : TextId::SaveAs));
     cmdLoadState->setText(GetText(TextId::LoadState));
     cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
     cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));

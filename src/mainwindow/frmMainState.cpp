@@ -151,6 +151,10 @@ void frmMain::cmdLoadState_Click()
 
 void frmMain::cmdSaveAs_Click()
 {
+    if (WheelShown()) {
+        SavePicture();
+        return;
+    }
     // While the table is shown, the button saves the state under a name.
     QString strFile = ui::GetSaveFileName(this, GetText(TextId::SaveStateAs), StateFileFilter());
     if (strFile.isEmpty())

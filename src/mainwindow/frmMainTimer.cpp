@@ -40,22 +40,7 @@ void frmMain::Timer1_Timer()
     EnableStepping(blnComplete && ModeUsesDateSet(intChartMode, 0) && !blnRunning && !blnGraphShown);
 
     // 4. The view controls.
-    if (blnGraphShown) {
-        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
-        lblNotice->hide();
-        cmdRun->hide();
-    } else if (WheelShown()) {
-        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
-        lblNotice->hide();
-        const bool blnMoving = cboForwardBack->currentIndex() > 0 || udtConfig.blnIncludeTransitingMoon;
-        const bool blnModeRuns
-            = optPlanetary->isChecked() || optPersonal[0]->isChecked() || optPersonal[1]->isChecked();
-        cmdRun->setVisible(blnMoving && blnModeRuns && !cmdToggleGraphic->isHidden());
-    } else {
-        cmdToggleGraphic->setText(GetText(TextId::ShowWheel));
-        lblNotice->show();
-        cmdRun->hide();
-    }
+    RefreshViewControls();
 
     // 5. A minimised main window takes the configuration dialog with it.
     if (ConfigureDialog()->isVisible() && isMinimized())

@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "chart/CurrentChart.h"
+#include "dialogs/frmConfigure.h"
 #include "drawing/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
@@ -10,7 +11,9 @@
 #include "util/Twips.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cmath>
 
@@ -23,8 +26,6 @@ bool frmMain::WheelShown() const
 
 WheelTextBlocks frmMain::PrepareTextBlocks() const
 {
-    static const TextId kModeNames[7] = { TextId::AppTitle, TextId::ModePlanetary, TextId::ModeNatal1,
-        TextId::ModeNatal2, TextId::ModePersonal1, TextId::ModePersonal2, TextId::ModeSynastry };
     static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
     // Date and time of a date set as the computation read it, short enough
     // for a corner of the wheel.
@@ -40,7 +41,7 @@ WheelTextBlocks frmMain::PrepareTextBlocks() const
     const ModeRule& rule = RuleOfMode(intMode);
     WheelTextBlocks blocks;
     const int intFirstSet = rule.intSlotDateSet[0];
-    blocks.block[0] = QStringList { GetText(kModeNames[intMode]) } + dateLines(intFirstSet);
+    blocks.block[0] = QStringList { ModeName(intMode) } + dateLines(intFirstSet);
     if (rule.blnSingleChart) {
         blocks.block[3] = { ZodiacName(false), AddOrbToTitle(QString(), false).trimmed() };
         return blocks;
@@ -55,24 +56,25 @@ WheelTextBlocks frmMain::PrepareTextBlocks() const
 
 QString frmMain::WheelToolTip() const
 {
-    static const TextId kModeNames[7] = { TextId::AppTitle, TextId::ModePlanetary, TextId::ModeNatal1,
-        TextId::ModeNatal2, TextId::ModePersonal1, TextId::ModePersonal2, TextId::ModeSynastry };
     const WheelTextBlocks& blocks = m_shown.udtTextBlocks;
-    QStringList lines { m_legend.strChart[0] + QStringLiteral(": ") + GetText(kModeNames[intChartMode]),
+    QStringList lines { m_legend.strChart[0] + QStringLiteral(": ") + ModeName(intChartMode),
         m_legend.strChart[1] + QStringLiteral(": ") + blocks.block[0].value(1) + QLatin1Char(' ')
             + blocks.block[0].value(2),
         m_legend.strChart[2] + QStringLiteral(": ") + ZodiacName(false), QString() };
     if (RuleOfMode(intChartMode).blnSingleChart)
         lines << m_legend.strOneRing[0] << m_legend.strOneRing[1];
     else if (intChartMode == modeSynastry)
-        lines << QStringList(std::begin(m_legend.strSynastry), std::end(m_legend.strSynastry)) << m_legend.strOneRing[1];
+        lines << QStringList(std::begin(m_legend.strSynastry), std::end(m_legend.strSynastry))
+              << m_legend.strOneRing[1];
     else
-        lines << QStringList(std::begin(m_legend.strTransits), std::end(m_legend.strTransits)) << m_legend.strOneRing[1];
+        lines << QStringList(std::begin(m_legend.strTransits), std::end(m_legend.strTransits))
+              << m_legend.strOneRing[1];
     return lines.join(QLatin1Char('\n'));
 }
 
 void frmMain::DrawWheel()
 {
+    LeaveTransitGraph();
     const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks };
     WheelDrawing drawing = qal::DrawWheel(inputs);
     const bool blnOneRing = RuleOfMode(intChartMode).blnSingleChart;
@@ -89,9 +91,18 @@ void frmMain::DrawWheel()
             GetText(TextId::ChartWheel), 1, this);
 }
 
+void frmMain::LeaveTransitGraph()
+{
+    if (blnGraphShown && m_flags.blnGraphHidDialog)
+        ConfigureDialog()->show(); // the graph had put it aside
+    blnGraphShown = false;
+    m_flags.blnGraphHidDialog = false;
+}
+
 void frmMain::cmdToggleGraphic_Click()
 {
     picGraphic->setToolTip(QString());
+    LeaveTransitGraph();
     if (WheelShown()) {
         cmdToggleGraphic->setText(GetText(TextId::ShowWheel));
         picGraphic->hide();
@@ -99,7 +110,32 @@ void frmMain::cmdToggleGraphic_Click()
         PlaceReports(picTable);
     } else if (intChartMode != modeNone) {
         DrawWheel();
+        cmdRun->setText(GetText(TextId::Run));
     }
+    RefreshViewControls();
+}
+
+void frmMain::RefreshViewControls()
+{
+    if (blnGraphShown) {
+        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
+        lblNotice->hide();
+        cmdRun->hide();
+    } else if (WheelShown()) {
+        cmdToggleGraphic->setText(GetText(TextId::ShowTable));
+        lblNotice->hide();
+        const bool blnMoving = cboForwardBack->currentIndex() > 0 || udtConfig.blnIncludeTransitingMoon;
+        const bool blnModeRuns
+            = optPlanetary->isChecked() || optPersonal[0]->isChecked() || optPersonal[1]->isChecked();
+        cmdRun->setVisible(blnMoving && blnModeRuns && !cmdToggleGraphic->isHidden());
+    } else {
+        cmdToggleGraphic->setText(GetText(TextId::ShowWheel));
+        lblNotice->show();
+        cmdRun->hide();
+    }
+    // The save button saves the picture shown, or the state beside the table.
+    cmdSaveAs->setText(GetText(WheelShown() ? TextId::SaveImage : TextId::SaveAs));
+    RefreshHint();
 }
 
 } // namespace qal

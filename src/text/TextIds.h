@@ -205,7 +205,9 @@ namespace qal {
     X(Radians, 401)                                                                                                    \
     X(YearPlaceholder, 402)                                                                                            \
     X(ZoneNotInList, 403)                                                                                              \
-    X(ZoneNotInListTitle, 404)
+    X(ZoneNotInListTitle, 404)                                                                                         \
+    X(PngImagesForPrint, 405)                                                                                          \
+    X(ImageNotSaved, 406)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -4,6 +4,8 @@
 
 #include <QFileDialog>
 
+#include <algorithm>
+
 namespace qal::ui {
 
 QString DialogFilter(const QString& strFilter)
@@ -18,17 +20,22 @@ QString DialogFilter(const QString& strFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QString GetSaveFileName(QWidget* parent, const QString& strTitle, const QString& strFilter)
+QString GetSaveFileName(QWidget* parent, const QString& strTitle, const QString& strFilter, int* intFilterIndex)
 {
     if (Scripted())
-        return script::NextFileName({ true, strTitle, strFilter });
-    return QFileDialog::getSaveFileName(parent, strTitle, QString(), DialogFilter(strFilter));
+        return script::NextFileName({ true, strTitle, strFilter }, intFilterIndex);
+    const QString strFilters = DialogFilter(strFilter);
+    QString strSelected;
+    const QString strFile = QFileDialog::getSaveFileName(parent, strTitle, QString(), strFilters, &strSelected);
+    if (intFilterIndex)
+        *intFilterIndex = std::max(0, static_cast<int>(strFilters.split(QStringLiteral(";;")).indexOf(strSelected)));
+    return strFile;
 }
 
 QString GetOpenFileName(QWidget* parent, const QString& strTitle, const QString& strFilter)
 {
     if (Scripted())
-        return script::NextFileName({ false, strTitle, strFilter });
+        return script::NextFileName({ false, strTitle, strFilter }, nullptr);
     return QFileDialog::getOpenFileName(parent, strTitle, QString(), DialogFilter(strFilter));
 }
 

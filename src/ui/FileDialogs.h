@@ -9,8 +9,11 @@ class QWidget;
 namespace qal::ui {
 
 // The chosen file name, or "" when the dialog was cancelled. strFilter is a
-// description followed by " (*.ext) | *.ext", as the program's texts give it.
-QString GetSaveFileName(QWidget* parent, const QString& strTitle, const QString& strFilter);
+// description followed by " (*.ext) | *.ext", as the program's texts give it;
+// several such pairs are joined by " | ". intFilterIndex, when given, receives
+// which of them was chosen (from 0).
+QString GetSaveFileName(
+    QWidget* parent, const QString& strTitle, const QString& strFilter, int* intFilterIndex = nullptr);
 QString GetOpenFileName(QWidget* parent, const QString& strTitle, const QString& strFilter);
 
 // The filter in the dialog's own notation: "Images (*.png) | *.png" → "Images (*.png)".

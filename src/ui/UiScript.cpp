@@ -7,7 +7,7 @@ struct ScriptState {
     bool blnScripted = false;
     QList<MsgAnswer> answers;
     QList<MessageRecord> messages;
-    QStringList fileNames;
+    QList<QPair<QString, int>> fileNames; // name, filter index
     QList<FileDialogRecord> fileDialogs;
     QString strClipboard;
     QStringList addresses;
@@ -43,9 +43,9 @@ QList<MessageRecord> TakeMessageLog()
     return std::exchange(State().messages, {});
 }
 
-void QueueFileName(const QString& strFileName)
+void QueueFileName(const QString& strFileName, int intFilterIndex)
 {
-    State().fileNames.append(strFileName);
+    State().fileNames.append({ strFileName, intFilterIndex });
 }
 
 QList<FileDialogRecord> TakeFileDialogLog()
@@ -73,10 +73,14 @@ void LogMessage(const MessageRecord& record)
     State().messages.append(record);
 }
 
-QString NextFileName(const FileDialogRecord& record)
+QString NextFileName(const FileDialogRecord& record, int* intFilterIndex)
 {
     State().fileDialogs.append(record);
-    return State().fileNames.isEmpty() ? QString() : State().fileNames.takeFirst();
+    const QPair<QString, int> answer
+        = State().fileNames.isEmpty() ? QPair<QString, int>() : State().fileNames.takeFirst();
+    if (intFilterIndex)
+        *intFilterIndex = answer.second;
+    return answer.first;
 }
 
 QString& Clipboard()

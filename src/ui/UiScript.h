@@ -42,8 +42,9 @@ void QueueMsgAnswer(MsgAnswer answer);
 QList<MessageRecord> TakeMessageLog();
 
 // File dialogs: the next chosen file name ("" is a cancelled dialog, which
-// is also the answer when none is queued).
-void QueueFileName(const QString& strFileName);
+// is also the answer when none is queued) and the filter chosen with it
+// (0 for the first of the dialog's filters).
+void QueueFileName(const QString& strFileName, int intFilterIndex = 0);
 QList<FileDialogRecord> TakeFileDialogLog();
 
 // Web addresses asked to be opened.
@@ -53,7 +54,7 @@ QStringList TakeOpenedAddresses();
 namespace script {
 bool NextMsgAnswer(MsgAnswer& answer);
 void LogMessage(const MessageRecord& record);
-QString NextFileName(const FileDialogRecord& record);
+QString NextFileName(const FileDialogRecord& record, int* intFilterIndex);
 QString& Clipboard();
 void LogAddress(const QString& strAddress);
 void QueueModalAction(std::function<void()> action);

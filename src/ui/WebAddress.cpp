@@ -16,4 +16,10 @@ bool OpenWebAddress(const QString& strAddress)
     return QDesktopServices::openUrl(QUrl(strAddress));
 }
 
+QString ProductPageAddress(bool blnGerman)
+{
+    return blnGerman ? QStringLiteral("https://brenvale.example/de/qal")
+                     : QStringLiteral("https://brenvale.example/qal");
+}
+
 } // namespace qal::ui

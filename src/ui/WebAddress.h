@@ -9,4 +9,7 @@ namespace qal::ui {
 // Opens strAddress; false when the system could not open it.
 bool OpenWebAddress(const QString& strAddress);
 
+// The web page of QAL, in German when asked.
+QString ProductPageAddress(bool blnGerman);
+
 } // namespace qal::ui

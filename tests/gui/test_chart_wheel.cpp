@@ -36,17 +36,17 @@ protected:
     WheelDrawing Draw() const { return Draw(modePlanetary, grid); }
 
     // Lines other than the twelve spokes, in drawing order.
-    static std::vector<WheelOp> AspectLines(const WheelDrawing& drawing)
+    static std::vector<PictureOp> AspectLines(const WheelDrawing& drawing)
     {
-        std::vector<WheelOp> lines;
-        for (const WheelOp& op : drawing.picture->Ops()) {
-            if (op.kind == WheelOp::Line && op.color != WheelLineColor())
+        std::vector<PictureOp> lines;
+        for (const PictureOp& op : drawing.picture->Ops()) {
+            if (op.kind == PictureOp::Line && op.color != WheelLineColor())
                 lines.push_back(op);
         }
         return lines;
     }
 
-    static bool Touches(const WheelOp& line, const WheelDrawing& drawing, int intSet, int b)
+    static bool Touches(const PictureOp& line, const WheelDrawing& drawing, int intSet, int b)
     {
         const QPoint end = LineEnd(drawing.printPosition[intSet][b]);
         return (line.x1 == end.x() && line.y1 == end.y()) || (line.x2 == end.x() && line.y2 == end.y());
@@ -57,9 +57,9 @@ protected:
     WheelTextBlocks blocks;
 };
 
-bool IsGlyphOrText(const WheelOp& op)
+bool IsGlyphOrText(const PictureOp& op)
 {
-    return op.kind == WheelOp::Text || op.kind == WheelOp::Glyph;
+    return op.kind == PictureOp::Text || op.kind == PictureOp::Glyph;
 }
 
 } // namespace
@@ -93,12 +93,12 @@ TEST_F(ChartWheel, BodiesWithoutPositionAreNeitherPlacedNorPrinted)
     Place(0, 5, 130);
     const WheelDrawing drawing = Draw();
     EXPECT_FALSE(drawing.blnPlaced[0][9]);
-    for (const WheelOp& op : drawing.picture->Ops())
-        EXPECT_FALSE(op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[9]);
+    for (const PictureOp& op : drawing.picture->Ops())
+        EXPECT_FALSE(op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[9]);
     // Each placed glyph is printed twice (placed, then again over the lines).
     int intSunPrints = 0;
-    for (const WheelOp& op : drawing.picture->Ops())
-        intSunPrints += op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
+    for (const PictureOp& op : drawing.picture->Ops())
+        intSunPrints += op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
     EXPECT_EQ(intSunPrints, 2);
 }
 
@@ -113,7 +113,7 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
     grid.At(6, 5).strText = QStringLiteral("Ssx\r\n0°0'\r\nQui"); // Jupiter–Saturn: a cell naming two kinds
 
     WheelDrawing drawing = Draw();
-    std::vector<WheelOp> lines = AspectLines(drawing);
+    std::vector<PictureOp> lines = AspectLines(drawing);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].intWidth, 1);
     EXPECT_EQ(lines[0].color, QColor(0, 255, 0)); // trine green
@@ -135,7 +135,7 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
     drawing = Draw();
     lines = AspectLines(drawing);
     ASSERT_EQ(lines.size(), 2u);
-    for (const WheelOp& line : lines)
+    for (const PictureOp& line : lines)
         EXPECT_FALSE(Touches(line, drawing, 0, 1));
 }
 
@@ -147,31 +147,31 @@ TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedAndTheSignRingInside)
     blocks.block[0] = QStringList { QStringLiteral("Planetary"), QStringLiteral("Mar. 5, 2018") };
     blocks.block[3] = QStringList { QStringLiteral("Tropical zodiac") };
     const WheelDrawing drawing = Draw();
-    const QVector<WheelOp>& ops = drawing.picture->Ops();
+    const QVector<PictureOp>& ops = drawing.picture->Ops();
     const auto last = [&](const QString& strText) {
         for (auto it = ops.crbegin(); it != ops.crend(); ++it) {
             if (IsGlyphOrText(*it) && it->strText == strText)
                 return *it;
         }
-        return WheelOp();
+        return PictureOp();
     };
     EXPECT_TRUE(last(strBodyGlyph[4]).blnUnderline);
     EXPECT_FALSE(last(strBodyGlyph[6]).blnUnderline);
     EXPECT_EQ(last(strBodyGlyph[4]).color, QColor(Qt::white));
-    const WheelOp aries = last(strSignGlyph[0]);
+    const PictureOp aries = last(strSignGlyph[0]);
     EXPECT_EQ(aries.color, WheelLineColor());
     EXPECT_EQ(aries.dblPointSize, 8);
-    const WheelOp centre = last(strBodyGlyph[11]);
+    const PictureOp centre = last(strBodyGlyph[11]);
     EXPECT_EQ(centre.x1, 2860);
     EXPECT_EQ(centre.y1, 2840);
-    const WheelOp date = last(QStringLiteral("Mar. 5, 2018"));
+    const PictureOp date = last(QStringLiteral("Mar. 5, 2018"));
     EXPECT_EQ(date.x1, 0);
     EXPECT_EQ(date.y1, 210);
     EXPECT_TRUE(date.blnOpaque);
     EXPECT_EQ(last(QStringLiteral("Tropical zodiac")).x1, 4600);
 
     // On the canvas: background grey outside the disc, black disc, white glyph ink.
-    const WheelPicture& picture = *drawing.picture;
+    const RecordedPicture& picture = *drawing.picture;
     EXPECT_EQ(picture.PointColor(30, 5990), QColor(224, 224, 224));
     EXPECT_EQ(picture.PointColor(3000 + 1500, 3000 + 300), QColor(Qt::black));
     EXPECT_FALSE(picture.PointColor(-1, 10).isValid());
@@ -220,8 +220,8 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
         EXPECT_LT(radius(1, b), radius(0, b) - 150) << b;
     EXPECT_EQ(AspectLines(drawing).size(), 2u);
     bool blnSaturnBlue = false;
-    for (const WheelOp& op : drawing.picture->Ops()) {
-        if (op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
+    for (const PictureOp& op : drawing.picture->Ops()) {
+        if (op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
             blnSaturnBlue = op.blnOpaque;
     }
     EXPECT_TRUE(blnSaturnBlue);
@@ -234,8 +234,8 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
     drawing = Draw(modePersonal1, twoGrid);
     EXPECT_TRUE(drawing.blnPlaced[0][10]);
     int intMoonPrints = 0;
-    for (const WheelOp& op : drawing.picture->Ops())
-        intMoonPrints += op.kind == WheelOp::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
+    for (const PictureOp& op : drawing.picture->Ops())
+        intMoonPrints += op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
     EXPECT_EQ(intMoonPrints, 2); // the natal Moon, placed and printed again
     EXPECT_TRUE(AspectLines(drawing).empty());
 }
@@ -245,7 +245,7 @@ TEST_F(ChartWheel, GlyphInkStaysInsideTheBoxThePlacementTests)
     // Every body glyph, printed alone, leaves its ink inside its glyph box on
     // the canvas, so two glyphs whose boxes are apart never touch.
     for (int b = 1; b <= 10; ++b) {
-        WheelPicture picture(3000, 3000, WheelBackground());
+        RecordedPicture picture(3000, 3000, WheelBackground());
         const QPoint at(1200, 1200);
         picture.PrintGlyph(at.x(), at.y(), strBodyGlyph[b], Qt::white, b == 4);
         const QImage& canvas = picture.Canvas();
@@ -279,15 +279,15 @@ TEST_F(ChartWheel, SideTextsStayClearOfTheDisc)
             BuildTwoChartGrid(table, intMode, false, QString());
         const WheelDrawing drawing = Draw(intMode, table);
         const WheelGeometry g = intMode == modePlanetary ? OneRingGeometry() : TwoRingGeometry();
-        for (const WheelOp& op : drawing.picture->Ops()) {
-            if (op.kind != WheelOp::Text || op.blnGlyphFont)
+        for (const PictureOp& op : drawing.picture->Ops()) {
+            if (op.kind != PictureOp::Text || op.blnGlyphFont)
                 continue;
             const int intRoom = TextRoom(g, op.x1, op.y1, 210);
             EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), intRoom + 1)
                 << intMode << " at " << op.x1 << "," << op.y1;
         }
         // The canvas agrees: the disc's edge zone under the blocks stays black.
-        const WheelPicture& picture = *drawing.picture;
+        const RecordedPicture& picture = *drawing.picture;
         for (int y = 0; y < 840; y += 15) {
             const double dy = y - g.cy;
             if (std::fabs(dy) >= g.intDiscRadius - 100)

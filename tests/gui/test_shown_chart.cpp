@@ -30,7 +30,7 @@ protected:
     struct Snapshot {
         QStringList cells;
         QString strReport, strReport1, strTitle;
-        QVector<WheelOp> wheel;
+        QVector<PictureOp> wheel;
         bool blnWheelShown;
         QString strToggle;
         double dblMoments[3];

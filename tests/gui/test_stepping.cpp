@@ -3,7 +3,7 @@
 #include "WindowSupport.h"
 #include "astro/AstroTables.h"
 #include "drawing/PictureBox.h"
-#include "drawing/WheelPicture.h"
+#include "drawing/RecordedPicture.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
 
@@ -166,11 +166,11 @@ TEST_F(Stepping, TableAndWheelViews)
     EXPECT_FALSE(form->picTable->isVisible());
     EXPECT_EQ(form->cmdToggleGraphic->text(), GetText(41));
     EXPECT_EQ(form->picGraphic->width(), 400);
-    const WheelPicture* first = form->picGraphic->Picture();
+    const RecordedPicture* first = form->picGraphic->Picture();
     ASSERT_NE(first, nullptr);
     int intGlyphs = 0;
-    for (const WheelOp& op : first->Ops())
-        intGlyphs += op.kind == WheelOp::Glyph ? 1 : 0;
+    for (const PictureOp& op : first->Ops())
+        intGlyphs += op.kind == PictureOp::Glyph ? 1 : 0;
     EXPECT_EQ(intGlyphs, 20); // ten bodies, placed and printed again over the lines
     EXPECT_TRUE(PrintedWheelTexts().contains(QStringLiteral("Mar. 5, 2018")));
     EXPECT_TRUE(PrintedWheelTexts().contains(QStringLiteral("14:30 GMT+1:00")));

@@ -46,8 +46,8 @@ void MainWindowTest::FillDateSet(
 QStringList MainWindowTest::PrintedWheelTexts() const
 {
     QStringList texts;
-    for (const WheelOp& op : form->picGraphic->Picture()->Ops()) {
-        if (op.kind == WheelOp::Text && !op.blnGlyphFont)
+    for (const PictureOp& op : form->picGraphic->Picture()->Ops()) {
+        if (op.kind == PictureOp::Text && !op.blnGlyphFont)
             texts << op.strText;
     }
     return texts;

@@ -1,4 +1,4 @@
-#include "drawing/WheelPicture.h"
+#include "drawing/RecordedPicture.h"
 
 #include "platform/GlyphMap.h"
 #include "ui/GlyphFont.h"
@@ -19,10 +19,11 @@ constexpr double kUnderlineRoom = 45; // twips kept below the ink for the underl
 constexpr const char* kBodyGlyphs = "sfghjSFGJaL";
 
 // A font whose pixel size is given in twips, for painters working in twips.
-QFont TwipFont(bool blnGlyphFont, double dblPixelSize, bool blnUnderline, bool blnSmooth)
+QFont TwipFont(bool blnGlyphFont, double dblPixelSize, bool blnUnderline, bool blnSmooth, bool blnMonospace = false)
 {
-    QFont font = blnGlyphFont ? ui::GlyphFont(14) : QFont(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = blnGlyphFont ? ui::GlyphFont(14)
+                              : QFont(blnMonospace ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("Arial"));
+    font.setStyleHint(blnMonospace ? QFont::Monospace : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(dblPixelSize + 0.5)));
     font.setUnderline(blnUnderline);
     font.setBold(false);
@@ -61,14 +62,15 @@ QRectF GlyphInk(const QString& strShown, bool blnSmooth)
     const auto it = cache.constFind(strShown);
     if (it != cache.constEnd())
         return *it;
-    const QRectF ink = QFontMetricsF(TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth)).tightBoundingRect(strShown);
+    const QRectF ink
+        = QFontMetricsF(TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth)).tightBoundingRect(strShown);
     cache.insert(strShown, ink);
     return ink;
 }
 
 } // namespace
 
-WheelPicture::WheelPicture(int intWidthTwips, int intHeightTwips, const QColor& background)
+RecordedPicture::RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background)
     : m_intWidth(intWidthTwips)
     , m_intHeight(intHeightTwips)
     , m_background(background)
@@ -77,38 +79,65 @@ WheelPicture::WheelPicture(int intWidthTwips, int intHeightTwips, const QColor& 
     m_canvas.fill(background);
 }
 
-void WheelPicture::Record(const WheelOp& op)
+void RecordedPicture::Record(const PictureOp& op)
 {
     m_ops.append(op);
     QPainter painter(&m_canvas);
-    Apply(painter, op, false);
+    Apply(painter, op, false, m_background);
 }
 
-void WheelPicture::Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline)
+void RecordedPicture::Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline)
 {
-    WheelOp op;
-    op.kind = WheelOp::Disc;
+    PictureOp op;
+    op.kind = PictureOp::Disc;
     op.x1 = cx, op.y1 = cy, op.x2 = r;
     op.color = fill;
     op.outline = outline;
     Record(op);
 }
 
-void WheelPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth)
+void RecordedPicture::FillRect(int x, int y, int w, int h, const QColor& color)
 {
-    WheelOp op;
-    op.kind = WheelOp::Line;
+    PictureOp op;
+    op.kind = PictureOp::Rect;
+    op.x1 = x, op.y1 = y, op.x2 = w, op.y2 = h;
+    op.color = color;
+    Record(op);
+}
+
+void RecordedPicture::PrintMonospace(int x, int y, const QString& strText, double dblPointSize, const QColor& color)
+{
+    PictureOp op;
+    op.kind = PictureOp::Text;
+    op.x1 = x, op.y1 = y;
+    op.strText = strText;
+    op.blnMonospace = true;
+    op.dblPointSize = dblPointSize;
+    op.color = color;
+    Record(op);
+}
+
+void RecordedPicture::MarkLastAsSideText()
+{
+    if (!m_ops.isEmpty())
+        m_ops.last().blnSideText = true;
+}
+
+void RecordedPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth)
+{
+    PictureOp op;
+    op.kind = PictureOp::Line;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
     op.color = color;
     op.intWidth = intWidth;
     Record(op);
 }
 
-void WheelPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize,
+void RecordedPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize,
     const QColor& color, bool blnUnderline, bool blnOpaque)
 {
-    WheelOp op;
-    op.kind = WheelOp::Text;
+    PictureOp op;
+    op.kind = PictureOp::Text;
     op.x1 = x, op.y1 = y;
     op.strText = strText;
     op.blnGlyphFont = blnGlyphFont;
@@ -119,11 +148,11 @@ void WheelPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont
     Record(op);
 }
 
-void WheelPicture::PrintGlyph(
+void RecordedPicture::PrintGlyph(
     int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline, bool blnOpaque)
 {
-    WheelOp op;
-    op.kind = WheelOp::Glyph;
+    PictureOp op;
+    op.kind = PictureOp::Glyph;
     op.x1 = x, op.y1 = y;
     op.strText = strGlyph;
     op.color = color;
@@ -132,19 +161,19 @@ void WheelPicture::PrintGlyph(
     Record(op);
 }
 
-int WheelPicture::TextWidth(const QString& strText, double dblPointSize) const
+int RecordedPicture::TextWidth(const QString& strText, double dblPointSize)
 {
     const QFontMetricsF metrics(TwipFont(false, dblPointSize * intTwipsPerPoint, false, true));
     return static_cast<int>(metrics.horizontalAdvance(strText) + 0.5);
 }
 
-QColor WheelPicture::PointColor(int x, int y) const
+QColor RecordedPicture::PointColor(int x, int y) const
 {
     QRgb rgb = 0;
     return PointRgb(x, y, rgb) ? QColor(rgb) : QColor();
 }
 
-bool WheelPicture::PointRgb(int x, int y, QRgb& rgb) const
+bool RecordedPicture::PointRgb(int x, int y, QRgb& rgb) const
 {
     const int px = x / intTwipsPerPixel;
     const int py = y / intTwipsPerPixel;
@@ -154,14 +183,42 @@ bool WheelPicture::PointRgb(int x, int y, QRgb& rgb) const
     return true;
 }
 
-void WheelPicture::Replay(QPainter& painter) const
+QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
 {
-    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), m_background);
-    for (const WheelOp& op : m_ops)
-        Apply(painter, op, true);
+    QImage image(m_canvas.size() * intScale, QImage::Format_RGB32);
+    image.fill(m_background);
+    QPainter painter(&image);
+    painter.scale(intScale, intScale);
+    for (const PictureOp& op : m_ops) {
+        if (blnWithSideTexts || !op.blnSideText)
+            Apply(painter, op, false, m_background, intScale);
+    }
+    return image;
 }
 
-void WheelPicture::Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) const
+void RecordedPicture::PrintOnImage(
+    QImage& image, int intScale, int x, int y, const QString& strText, double dblPointSize, const QColor& color)
+{
+    PictureOp op;
+    op.kind = PictureOp::Text;
+    op.x1 = x, op.y1 = y;
+    op.strText = strText;
+    op.dblPointSize = dblPointSize;
+    op.color = color;
+    QPainter painter(&image);
+    painter.scale(double(intScale) / intTwipsPerPixel, double(intScale) / intTwipsPerPixel);
+    Apply(painter, op, true, Qt::transparent);
+}
+
+void RecordedPicture::Replay(QPainter& painter) const
+{
+    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), m_background);
+    for (const PictureOp& op : m_ops)
+        Apply(painter, op, true, m_background);
+}
+
+void RecordedPicture::Apply(
+    QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale)
 {
     painter.save();
     if (!blnSmooth)
@@ -169,43 +226,53 @@ void WheelPicture::Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) c
     painter.setRenderHint(QPainter::Antialiasing, blnSmooth);
     painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
     switch (op.kind) {
-    case WheelOp::Disc: {
+    case PictureOp::Disc: {
         QPen pen(op.outline);
         pen.setCosmetic(true);
+        pen.setWidth(intScale);
         painter.setPen(pen);
         painter.setBrush(op.color);
         painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
         break;
     }
-    case WheelOp::Line: {
+    case PictureOp::Line: {
         QPen pen(op.color);
         pen.setCosmetic(true);
-        pen.setWidth(op.intWidth);
+        pen.setWidth(op.intWidth * intScale);
         pen.setCapStyle(Qt::RoundCap);
         painter.setPen(pen);
-        painter.drawLine(op.x1, op.y1, op.x2, op.y2);
+        if (blnSmooth) {
+            // Through the middle of the pixels the exact drawing fills, so
+            // that straight lines stay sharp.
+            const double dblHalf = intTwipsPerPixel / 2.0;
+            painter.drawLine(QPointF(op.x1 + dblHalf, op.y1 + dblHalf), QPointF(op.x2 + dblHalf, op.y2 + dblHalf));
+        } else {
+            painter.drawLine(op.x1, op.y1, op.x2, op.y2);
+        }
         break;
     }
-    case WheelOp::Text: {
-        const QFont font = TwipFont(op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth);
+    case PictureOp::Rect: painter.fillRect(QRect(op.x1, op.y1, op.x2, op.y2), op.color); break;
+    case PictureOp::Text: {
+        const QFont font = TwipFont(
+            op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth, op.blnMonospace);
         painter.setFont(font);
         const QString strShown = op.blnGlyphFont ? platform::GlyphSymbols(op.strText) : op.strText;
         const QFontMetrics metrics(font, painter.device());
         const QRect box(QPoint(op.x1, op.y1), QSize(metrics.horizontalAdvance(strShown), metrics.height()));
         if (op.blnOpaque)
-            painter.fillRect(box, m_background);
+            painter.fillRect(box, background);
         painter.setPen(op.color);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, strShown);
         break;
     }
-    case WheelOp::Glyph: {
+    case PictureOp::Glyph: {
         const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
         painter.setFont(font);
         const QString strShown = platform::GlyphSymbols(op.strText);
         const QRectF ink = GlyphInk(strShown, blnSmooth);
         const QRectF box(op.x1, op.y1, intGlyphBoxWidth, intGlyphBoxHeight);
         if (op.blnOpaque)
-            painter.fillRect(box, m_background);
+            painter.fillRect(box, background);
         // The ink's centre on the box's centre (raised to leave room for the
         // underline); the baseline follows from it.
         const QPointF centre(box.center().x(), box.center().y() - kUnderlineRoom / 2);
@@ -217,6 +284,10 @@ void WheelPicture::Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) c
             const double dblY = centre.y() + ink.height() / 2 + kUnderlineGap;
             QPen pen(op.color);
             pen.setWidthF(blnSmooth ? intTwipsPerPixel : 0);
+            if (!blnSmooth && intScale > 1) {
+                pen.setCosmetic(true);
+                pen.setWidth(intScale);
+            }
             pen.setCapStyle(Qt::FlatCap);
             painter.setPen(pen);
             painter.drawLine(QPointF(centre.x() - ink.width() / 2, dblY), QPointF(centre.x() + ink.width() / 2, dblY));

@@ -1,4 +1,4 @@
-// The picture the chart wheel (and later the transit graph) is drawn into.
+// A picture the program draws: the chart wheel and the transit graph.
 //
 // Coordinates are twips (x to the right, y downward). Every drawing call is
 // applied at once to an occupancy canvas of one pixel per 15 twips, drawn
@@ -16,14 +16,16 @@ class QPainter;
 
 namespace qal {
 
-struct WheelOp {
-    enum Kind { Disc, Line, Text, Glyph } kind = Line;
+struct PictureOp {
+    enum Kind { Disc, Line, Text, Glyph, Rect } kind = Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line end points; disc centre and radius in x1, y1, x2; text top-left
     QColor color;
     QColor outline; // disc outline
     int intWidth = 1; // line width in pixels
     QString strText;
     bool blnGlyphFont = false; // the astrological glyph font, else the text font
+    bool blnMonospace = false; // the fixed-width text font
+    bool blnSideText = false; // a side text of the wheel, left out of a saved image
     double dblPointSize = 14;
     bool blnUnderline = false;
     bool blnOpaque = false; // text on a box of the picture's background
@@ -35,15 +37,17 @@ struct WheelOp {
 constexpr int intGlyphBoxWidth = 250;
 constexpr int intGlyphBoxHeight = 300;
 
-class WheelPicture {
+class RecordedPicture {
 public:
-    WheelPicture(int intWidthTwips, int intHeightTwips, const QColor& background);
+    RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background);
 
     int WidthTwips() const { return m_intWidth; }
     int HeightTwips() const { return m_intHeight; }
     QColor Background() const { return m_background; }
 
     void Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline);
+    // Fills the rectangle with its top-left corner at (x, y), w wide, h high.
+    void FillRect(int x, int y, int w, int h, const QColor& color);
     void Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth);
     // Prints strText with its top-left corner at (x, y). Glyph text is given
     // as glyph characters ("x", "c", ...).
@@ -54,31 +58,49 @@ public:
     // glyph fills the whole box with the background first.
     void PrintGlyph(
         int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline = false, bool blnOpaque = false);
+    // Prints text in the fixed-width font.
+    void PrintMonospace(int x, int y, const QString& strText, double dblPointSize, const QColor& color);
+    // Marks the text printed last as a side text of the wheel.
+    void MarkLastAsSideText();
 
     // Width in twips of strText printed in the text font at dblPointSize.
-    int TextWidth(const QString& strText, double dblPointSize) const;
+    static int TextWidth(const QString& strText, double dblPointSize);
 
     // Colour at a point of the canvas; invalid outside the picture.
     QColor PointColor(int x, int y) const;
     // The same as an opaque RGB value; false outside the picture.
     bool PointRgb(int x, int y, QRgb& rgb) const;
 
-    const QVector<WheelOp>& Ops() const { return m_ops; }
+    const QVector<PictureOp>& Ops() const { return m_ops; }
     const QImage& Canvas() const { return m_canvas; }
 
     // Paints the recorded picture, smoothed, into a painter whose coordinate
     // system is already in twips.
     void Replay(QPainter& painter) const;
 
+    // The picture drawn anew at intScale pixels per canvas pixel without
+    // smoothing, so that its colours are exact; the side texts are left out
+    // when asked.
+    QImage Render(int intScale, bool blnWithSideTexts) const;
+
+    // Prints smoothed text in the text font into an image of a picture drawn
+    // at intScale pixels per canvas pixel; x and y are twips of the picture.
+    static void PrintOnImage(
+        QImage& image, int intScale, int x, int y, const QString& strText, double dblPointSize, const QColor& color);
+
 private:
-    void Record(const WheelOp& op);
-    void Apply(QPainter& painter, const WheelOp& op, bool blnSmooth) const;
+    void Record(const PictureOp& op);
+    // Paints one drawing call. Smooth painting is for a painter already in
+    // twips; exact painting scales twips to pixels itself, intScale pixels
+    // to a canvas pixel (line widths grow with it).
+    static void Apply(
+        QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale = 1);
 
     int m_intWidth;
     int m_intHeight;
     QColor m_background;
     QImage m_canvas;
-    QVector<WheelOp> m_ops;
+    QVector<PictureOp> m_ops;
 };
 
 } // namespace qal

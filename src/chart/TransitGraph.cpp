@@ -1,0 +1,106 @@
+#include "chart/TransitGraph.h"
+
+#include "aspects/Aspects.h"
+#include "astro/AstroTables.h"
+#include "dates/DatePr2.h"
+#include "util/Twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qal {
+
+TransitGraphScale MakeTransitGraphScale(double dblBeginningDay, double dblEndDay, double dblOrb, int intTimezoneMinutes)
+{
+    TransitGraphScale scale;
+    const double dblZone = intTimezoneMinutes / 1440.0;
+    scale.dblStart = std::floor(dblBeginningDay) - dblZone - 0.5;
+    const double dblEnd = std::floor(dblEndDay) + 1 - dblZone - 0.5;
+    scale.dblTimePerRow = (dblEnd - scale.dblStart) / intGraphRows;
+    scale.dblOrb = dblOrb;
+    scale.intTimezoneMinutes = intTimezoneMinutes;
+    return scale;
+}
+
+double RowMoment(const TransitGraphScale& scale, int intRow)
+{
+    return scale.dblStart + intRow * scale.dblTimePerRow;
+}
+
+double MomentAtY(const TransitGraphScale& scale, int intYTwips)
+{
+    const int intRow
+        = static_cast<int>(std::lround((intYTwips - intGraphTop * intTwipsPerPixel) / double(intTwipsPerPixel)));
+    return RowMoment(scale, intRow);
+}
+
+double DistanceAtX(const TransitGraphScale& scale, int intXTwips)
+{
+    return (intXTwips / double(intTwipsPerPixel) - intGraphExactX) * (scale.dblOrb / intGraphOrbWidth);
+}
+
+double ExactPoint(double dblNatal, int k, double dblTransitingNow)
+{
+    if (k == 1)
+        return dblNatal;
+    if (k == 2)
+        return NormalizeAngle(dblNatal + dblPi);
+    const double dblAhead = NormalizeAngle(dblNatal + dblAspectAngle[k]);
+    const double dblBehind = NormalizeAngle(dblNatal - dblAspectAngle[k]);
+    return ShorterArc(dblTransitingNow, dblAhead) <= ShorterArc(dblTransitingNow, dblBehind) ? dblAhead : dblBehind;
+}
+
+TransitCurves MakeTransitCurves(
+    const LongitudeSource& source, int intTransiting, double dblExactPoint, const TransitGraphScale& scale)
+{
+    TransitCurves curves;
+    curves.distance.assign(intGraphRows + 1, -1);
+    curves.motion.assign(intGraphRows + 1, -1);
+    std::vector<double> speed(intGraphRows + 1, 0);
+    double dblFastest = 0;
+    for (int j = 0; j <= intGraphRows; ++j) {
+        const double t = RowMoment(scale, j);
+        const double L = source(intTransiting, t);
+        if (L < 0)
+            continue;
+        const double e = SignedSeparation(L, dblExactPoint);
+        if (std::fabs(e) < scale.dblOrb)
+            curves.distance[j] = static_cast<int>(std::lround(intGraphExactX + intGraphOrbWidth * e / scale.dblOrb));
+        // The daily motion from the longitudes half a day either side.
+        const double L0 = source(intTransiting, t - 0.5);
+        const double L1 = source(intTransiting, t + 0.5);
+        if (L0 < 0 || L1 < 0)
+            continue;
+        speed[j] = std::remainder(L1 - L0, dblTwoPi);
+        dblFastest = std::max(dblFastest, std::fabs(speed[j]));
+    }
+    if (dblFastest > 0) {
+        // The fastest motion of the graph's days reaches nearly to its edge.
+        const double dblScale = (intGraphGridColumns * intGraphGridColumnWidth) / dblFastest;
+        for (int j = 0; j <= intGraphRows; ++j)
+            curves.motion[j] = static_cast<int>(std::lround(intGraphExactX + speed[j] * dblScale));
+    }
+    return curves;
+}
+
+int NowGridRow(const TransitGraphScale& scale, double dblNow)
+{
+    const double dblHalfRow = intGraphGridRowHeight * scale.dblTimePerRow / 2;
+    for (int i = 1; i <= intGraphGridRows; ++i) {
+        if (RowMoment(scale, i * intGraphGridRowHeight) > dblNow - dblHalfRow)
+            return i;
+    }
+    return 0;
+}
+
+QString GraphMomentText(const TransitGraphScale& scale, double dblMoment)
+{
+    const double x = dblMoment + 0.5 + scale.intTimezoneMinutes / 1440.0;
+    EuroDate date;
+    date.calendar = platform::kGregorian;
+    date.dayNumber = static_cast<int>(std::floor(x));
+    platform::JdnToEuroDate(date);
+    return EuroDateToText(date) + QLatin1Char(' ') + DayFractionToText(x - std::floor(x), false);
+}
+
+} // namespace qal

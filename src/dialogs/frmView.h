@@ -1,0 +1,57 @@
+// The text viewer: shows a text file (the manual) to read, and copies all of
+// it or the selected part to the clipboard. There is one, shared; it loads its
+// file when first shown and again after it was closed with the close box.
+// Sizes are twips.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qal {
+
+// The longest text the viewer shows whole; a longer one is cut to this
+// length with a note before and after it.
+constexpr int intViewerMaxChars = 65530;
+
+// The text the viewer shows for a file's text: the text itself when it is
+// shorter than intViewerMaxChars characters, else its beginning between the
+// two notes (line breaks CR LF).
+QString ViewerText(const QString& strFileText);
+
+class frmView : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmView(QWidget* owner);
+
+    // Set by the opener before showing.
+    QString strFileName;
+    bool blnHideCopyButton = false;
+    bool blnCopyAllowed = true;
+
+    void Form_Activate();
+    void Form_Resize();
+    void txbText1_MouseUp();
+    void cmdCopyToClipboard_Click();
+    void cmdClose_Click();
+    void Form_Unload();
+    bool Activated() const { return m_blnActivated; }
+
+    QPlainTextEdit* txbText1 = nullptr;
+    QPushButton* cmdCopyToClipboard = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_blnActivated = false;
+    QString m_strLoadedFile;
+    void SetCopyCaption(bool blnSelection);
+};
+
+} // namespace qal
