@@ -207,18 +207,7 @@ TEST_F(ImageExport, TheGraphIsSavedAsItIsShown)
 {
     FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
     form->optPersonal[0]->click();
-    // A transit whose span is known.
-    const AspectGrid& grid = form->Grid();
-    int intIndex = -1;
-    for (int i = 0; i < grid.CellCount() && intIndex < 0; ++i) {
-        const CellBodies bodies = BodiesOfCell(grid, i);
-        for (int k = 1; k <= intNumAspectKinds && intIndex < 0 && bodies.blnAspectCell; ++k) {
-            if (CellHasAspect(grid.cells[static_cast<size_t>(i)], k) && bodies.intColBody != intMoon
-                && form->BeginningOfAspect(bodies.intRowBody, bodies.intColBody, k, 1, 60) >= 0
-                && form->EndOfAspect(bodies.intRowBody, bodies.intColBody, k, 1, 60) >= 0)
-                intIndex = i;
-        }
-    }
+    const int intIndex = FindTransitWithKnownSpan(1).intIndex;
     ASSERT_GE(intIndex, 0);
     form->txbCell_DblClick(intIndex);
     ASSERT_TRUE(form->blnGraphShown);

@@ -10,6 +10,7 @@
 #include "chart/AspectGrid.h"
 #include "chart/TransitGraph.h"
 #include "dates/DatePr2.h"
+#include "dialogs/frmConfigure.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/ChartWheel.h"
 #include "drawing/PictureBox.h"
@@ -28,39 +29,13 @@
 #include <functional>
 
 using namespace qal;
+using qal::test::AspectCell;
 using qal::test::MainWindowTest;
 
 namespace {
 
-struct FoundCell {
-    int intIndex = -1;
-    int intKind = 0;
-    int intRowBody = 0; // intP1
-    int intColBody = 0; // intP2
-};
-
 class Interaction : public MainWindowTest {
 protected:
-    // The first aspect cell of the table shown that satisfies accept.
-    FoundCell FindAspectCell(const std::function<bool(const FoundCell&)>& accept) const
-    {
-        const AspectGrid& grid = form->Grid();
-        for (int i = 0; i < grid.CellCount(); ++i) {
-            const CellBodies bodies = BodiesOfCell(grid, i);
-            if (!bodies.blnAspectCell)
-                continue;
-            for (int k = 1; k <= intNumAspectKinds; ++k) {
-                if (!CellHasAspect(grid.cells[static_cast<size_t>(i)], k))
-                    continue;
-                const FoundCell cell { i, k, bodies.intRowBody, bodies.intColBody };
-                if (accept(cell))
-                    return cell;
-                break; // the first kind of a cell is the one asked about
-            }
-        }
-        return {};
-    }
-
     // Right click at a pixel of the picture shown.
     void RightClickPixel(int px, int py)
     {
@@ -97,11 +72,11 @@ TEST_F(Interaction, MoonAspectsNameTheHoursOfTheirOrb)
     // Orbs of 5°: the Moon's aspects last about 20 hours.
     for (int i = 0; i < intSetAllOrbList; ++i)
         udtConfig.intOrbIndex[i] = 5;
-    FoundCell cell;
+    AspectCell cell;
     for (int intDay = 1; intDay <= 28 && cell.intIndex < 0; ++intDay) {
         FillDateSet(0, "2018", 3, intDay, "14:30", "GMT+1:00");
         form->cmdCompute->click();
-        cell = FindAspectCell([](const FoundCell& c) { return c.intColBody == intMoon; });
+        cell = FindAspectCell([](const AspectCell& c) { return c.intColBody == intMoon; });
     }
     ASSERT_GE(cell.intIndex, 0) << "no Moon aspect in March 2018";
     form->txbCell_DblClick(cell.intIndex);
@@ -127,7 +102,7 @@ TEST_F(Interaction, PlanetaryDoubleClickTellsTheSpanAndAsksAboutTheDurations)
 {
     FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
     form->optPlanetary->click();
-    const FoundCell cell = FindAspectCell([](const FoundCell& c) { return c.intColBody != intMoon; });
+    const AspectCell cell = FindAspectCell([](const AspectCell& c) { return c.intColBody != intMoon; });
     ASSERT_GE(cell.intIndex, 0);
     const double dblStart = form->BeginningOfAspect(cell.intRowBody, cell.intColBody, cell.intKind, 0, 60);
     const double dblEnd = form->EndOfAspect(cell.intRowBody, cell.intColBody, cell.intKind, 0, 60);
@@ -177,7 +152,7 @@ TEST_F(Interaction, FixedChartsAndEmptyCellsAnswerNothing)
 {
     FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
     form->optNatal[0]->click();
-    const FoundCell cell = FindAspectCell([](const FoundCell&) { return true; });
+    const AspectCell cell = FindAspectCell([](const AspectCell&) { return true; });
     ASSERT_GE(cell.intIndex, 0);
     form->txbCell_DblClick(cell.intIndex);
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
@@ -185,7 +160,7 @@ TEST_F(Interaction, FixedChartsAndEmptyCellsAnswerNothing)
     // A kind switched off in the configuration asks nothing either.
     FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
     form->optPlanetary->click();
-    const FoundCell planetary = FindAspectCell([](const FoundCell& c) { return c.intColBody != intMoon; });
+    const AspectCell planetary = FindAspectCell([](const AspectCell& c) { return c.intColBody != intMoon; });
     ASSERT_GE(planetary.intIndex, 0);
     udtConfig.dblAspectColor[planetary.intKind] = 0;
     form->txbCell_DblClick(planetary.intIndex);
@@ -199,15 +174,10 @@ TEST_F(Interaction, PersonalDoubleClickDrawsATransitGraphThatReadsBack)
 {
     ShowPersonalChart();
     EXPECT_EQ(form->lblClickonAspect->text(), GetText(TextId::DoubleClickHint));
-    // A transit of a body slower than the Moon whose span is known.
-    double dblStart = -1, dblEnd = -1;
-    const FoundCell cell = FindAspectCell([&](const FoundCell& c) {
-        if (c.intColBody == intMoon || c.intColBody < 4) // Jupiter or slower: a graph over weeks
-            return false;
-        dblStart = form->BeginningOfAspect(c.intRowBody, c.intColBody, c.intKind, 1, 60);
-        dblEnd = form->EndOfAspect(c.intRowBody, c.intColBody, c.intKind, 1, 60);
-        return dblStart >= 0 && dblEnd >= 0;
-    });
+    // A transit of Jupiter or a slower body, whose graph spans weeks.
+    const AspectCell cell = FindTransitWithKnownSpan(5);
+    const double dblStart = form->BeginningOfAspect(cell.intRowBody, cell.intColBody, cell.intKind, 1, 60);
+    const double dblEnd = form->EndOfAspect(cell.intRowBody, cell.intColBody, cell.intKind, 1, 60);
     ASSERT_GE(cell.intIndex, 0);
     form->txbCell_DblClick(cell.intIndex);
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
@@ -297,13 +267,44 @@ TEST_F(Interaction, PersonalDoubleClickDrawsATransitGraphThatReadsBack)
     EXPECT_EQ(form->cmdSaveAs->text(), GetText(TextId::SaveImage));
 }
 
+TEST_F(Interaction, TheGraphPutsTheConfigurationAsideUntilItGoes)
+{
+    ShowPersonalChart();
+    form->ConfigureDialog()->show();
+    const AspectCell cell = FindTransitWithKnownSpan(1);
+    ASSERT_GE(cell.intIndex, 0);
+    form->txbCell_DblClick(cell.intIndex);
+    ASSERT_TRUE(form->blnGraphShown);
+    EXPECT_FALSE(form->ConfigureDialog()->isVisible());
+    // The housekeeping tick keeps the graph's controls: no stepping, no run.
+    form->Timer1_Timer();
+    EXPECT_FALSE(form->cmdForwardBack[0]->isEnabled());
+    EXPECT_FALSE(form->cmdRun->isVisible());
+    EXPECT_EQ(form->cmdToggleGraphic->text(), GetText(TextId::ShowTable));
+    // Leaving the graph brings the dialog back.
+    form->cmdToggleGraphic->click();
+    EXPECT_TRUE(form->ConfigureDialog()->isVisible());
+    form->Timer1_Timer();
+    EXPECT_TRUE(form->cmdForwardBack[0]->isEnabled());
+
+    // A graph drawn without the dialog leaves it hidden afterwards.
+    form->ConfigureDialog()->hide();
+    form->cmdToggleGraphic->click(); // the table
+    form->txbCell_DblClick(cell.intIndex);
+    ASSERT_TRUE(form->blnGraphShown);
+    form->cmdCompute->click(); // the next computation draws the wheel again
+    EXPECT_FALSE(form->blnGraphShown);
+    EXPECT_TRUE(form->picGraphic->isVisible());
+    EXPECT_FALSE(form->ConfigureDialog()->isVisible());
+}
+
 TEST_F(Interaction, RightClickOnAWheelLineNamesItsKinds)
 {
     FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
     form->optPlanetary->click();
     form->cmdToggleGraphic->click();
     ASSERT_TRUE(form->picGraphic->isVisible());
-    const FoundCell cell = FindAspectCell([](const FoundCell&) { return true; });
+    const AspectCell cell = FindAspectCell([](const AspectCell&) { return true; });
     ASSERT_GE(cell.intIndex, 0);
     // Another kind shares the colour of the aspect drawn.
     const int intOther = cell.intKind == 1 ? 2 : 1;

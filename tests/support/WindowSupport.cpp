@@ -1,6 +1,8 @@
 #include "WindowSupport.h"
 
 #include "TestSupport.h"
+#include "astro/AstroTables.h"
+#include "chart/AspectGrid.h"
 #include "drawing/PictureBox.h"
 #include "platform/DataPaths.h"
 #include "ui/UiScript.h"
@@ -51,6 +53,34 @@ QStringList MainWindowTest::PrintedWheelTexts() const
             texts << op.strText;
     }
     return texts;
+}
+
+AspectCell MainWindowTest::FindAspectCell(const std::function<bool(const AspectCell&)>& accept) const
+{
+    const AspectGrid& grid = form->Grid();
+    for (int i = 0; i < grid.CellCount(); ++i) {
+        const CellBodies bodies = BodiesOfCell(grid, i);
+        if (!bodies.blnAspectCell)
+            continue;
+        for (int k = 1; k <= intNumAspectKinds; ++k) {
+            if (!CellHasAspect(grid.cells[static_cast<size_t>(i)], k))
+                continue;
+            const AspectCell cell { i, k, bodies.intRowBody, bodies.intColBody };
+            if (accept(cell))
+                return cell;
+            break; // a cell is asked about its first kind
+        }
+    }
+    return {};
+}
+
+AspectCell MainWindowTest::FindTransitWithKnownSpan(int intFirstBody) const
+{
+    return FindAspectCell([&](const AspectCell& c) {
+        return c.intColBody != intMoon && c.intColBody >= intFirstBody
+            && form->BeginningOfAspect(c.intRowBody, c.intColBody, c.intKind, 1, 60) >= 0
+            && form->EndOfAspect(c.intRowBody, c.intColBody, c.intKind, 1, 60) >= 0;
+    });
 }
 
 QString MainWindowTest::Cell(int r, int c) const

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace qal::test {
@@ -13,6 +14,15 @@ namespace qal::test {
 // The folders a window of the tests works with: the build's data files and a
 // user folder inside the test run's temporary home.
 platform::AppFolders TestFolders();
+
+// An aspect cell of the table shown: its first aspect kind and its bodies
+// (the row's body is intP1, the column's intP2).
+struct AspectCell {
+    int intIndex = -1; // −1: none found
+    int intKind = 0;
+    int intRowBody = 0;
+    int intColBody = 0;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -26,6 +36,11 @@ protected:
     QString Cell(int r, int c) const;
     // The texts (not glyphs) printed on the wheel shown.
     QStringList PrintedWheelTexts() const;
+    // The first aspect cell of the table shown that satisfies accept.
+    AspectCell FindAspectCell(const std::function<bool(const AspectCell&)>& accept) const;
+    // In a Personal mode: the first transit of a body from intFirstBody on
+    // (not the Moon) whose beginning and end are known (zone GMT+1:00).
+    AspectCell FindTransitWithKnownSpan(int intFirstBody) const;
 
     std::unique_ptr<frmMain> form;
 };
