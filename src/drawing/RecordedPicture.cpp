@@ -68,6 +68,18 @@ QRectF GlyphInk(const QString& strShown, bool blnSmooth)
     return ink;
 }
 
+// A text drawing call in the text font.
+PictureOp TextOp(int x, int y, const QString& strText, double dblPointSize, const QColor& color)
+{
+    PictureOp op;
+    op.kind = PictureOp::Text;
+    op.x1 = x, op.y1 = y;
+    op.strText = strText;
+    op.dblPointSize = dblPointSize;
+    op.color = color;
+    return op;
+}
+
 } // namespace
 
 RecordedPicture::RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background)
@@ -107,13 +119,8 @@ void RecordedPicture::FillRect(int x, int y, int w, int h, const QColor& color)
 
 void RecordedPicture::PrintMonospace(int x, int y, const QString& strText, double dblPointSize, const QColor& color)
 {
-    PictureOp op;
-    op.kind = PictureOp::Text;
-    op.x1 = x, op.y1 = y;
-    op.strText = strText;
+    PictureOp op = TextOp(x, y, strText, dblPointSize, color);
     op.blnMonospace = true;
-    op.dblPointSize = dblPointSize;
-    op.color = color;
     Record(op);
 }
 
@@ -136,13 +143,8 @@ void RecordedPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, 
 void RecordedPicture::Print(int x, int y, const QString& strText, bool blnGlyphFont, double dblPointSize,
     const QColor& color, bool blnUnderline, bool blnOpaque)
 {
-    PictureOp op;
-    op.kind = PictureOp::Text;
-    op.x1 = x, op.y1 = y;
-    op.strText = strText;
+    PictureOp op = TextOp(x, y, strText, dblPointSize, color);
     op.blnGlyphFont = blnGlyphFont;
-    op.dblPointSize = dblPointSize;
-    op.color = color;
     op.blnUnderline = blnUnderline;
     op.blnOpaque = blnOpaque;
     Record(op);
@@ -151,11 +153,8 @@ void RecordedPicture::Print(int x, int y, const QString& strText, bool blnGlyphF
 void RecordedPicture::PrintGlyph(
     int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline, bool blnOpaque)
 {
-    PictureOp op;
+    PictureOp op = TextOp(x, y, strGlyph, 0, color); // glyphs take their size from the glyph box
     op.kind = PictureOp::Glyph;
-    op.x1 = x, op.y1 = y;
-    op.strText = strGlyph;
-    op.color = color;
     op.blnUnderline = blnUnderline;
     op.blnOpaque = blnOpaque;
     Record(op);
@@ -199,12 +198,7 @@ QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
 void RecordedPicture::PrintOnImage(
     QImage& image, int intScale, int x, int y, const QString& strText, double dblPointSize, const QColor& color)
 {
-    PictureOp op;
-    op.kind = PictureOp::Text;
-    op.x1 = x, op.y1 = y;
-    op.strText = strText;
-    op.dblPointSize = dblPointSize;
-    op.color = color;
+    const PictureOp op = TextOp(x, y, strText, dblPointSize, color);
     QPainter painter(&image);
     painter.scale(double(intScale) / intTwipsPerPixel, double(intScale) / intTwipsPerPixel);
     Apply(painter, op, true, Qt::transparent);
