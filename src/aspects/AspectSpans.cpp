@@ -1,6 +1,9 @@
 #include "aspects/AspectSpans.h"
 
 #include "aspects/Aspects.h"
+#include "astro/Angles.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -11,15 +14,28 @@ namespace {
 // that goes on past them answers "not known".
 constexpr int kMaxProbes = 400000;
 
+// The fastest each body's geocentric longitude moves, degrees a day, a
+// little above its true maximum (0 unused; 1 Sun .. 9 Pluto, 10 Moon).
+constexpr double kMaxDailyMotion[11] = { 0, 1.03, 2.3, 1.3, 0.85, 0.26, 0.14, 0.075, 0.045, 0.045, 15.5 };
+
+double MaxDailyMotion(int b)
+{
+    return b >= 1 && b <= 10 ? kMaxDailyMotion[b] : kMaxDailyMotion[10];
+}
+
 // Walks from the local midnight starting day dblStartDay in direction
 // intDirection (−1 back, +1 forward) to the first midnight at which the
-// aspect does not hold; that midnight's day number, or −1.
+// aspect does not hold; that midnight's day number, or −1. Midnights at
+// which the aspect must still hold (the bodies cannot have moved out of the
+// orb yet at their fastest) are passed over without a look.
 double FirstMidnightWithout(const LongitudeSource& source, const OrbTable& udtOrbs, const AspectSpanQuery& q,
     double dblStartDay, int intDirection)
 {
     const double dblZone = q.intTimezoneMinutes / 1440.0;
     double t = dblStartDay - dblZone - 0.5; // local midnight, in UT
-    const bool blnSlowPair = q.intFirstBody > 6 && q.intSecondBody > 6;
+    const double dblFastestApart
+        = (q.dblFixedFirstLongitude ? 0 : MaxDailyMotion(q.intFirstBody)) + MaxDailyMotion(q.intSecondBody);
+    const double dblOrbDegrees = RadToDeg(udtOrbs.dblOrb[q.intKind][q.intOrbColumn]);
     for (int i = 0; i < kMaxProbes; ++i) {
         const double L1 = q.dblFixedFirstLongitude ? *q.dblFixedFirstLongitude : source(q.intFirstBody, t);
         const double L2 = source(q.intSecondBody, t);
@@ -28,9 +44,8 @@ double FirstMidnightWithout(const LongitudeSource& source, const OrbTable& udtOr
         const double dblExactness = AspectExactness(L1, L2, q.intKind, udtOrbs, q.intOrbColumn);
         if (dblExactness < 0)
             return t + dblZone + 0.5;
-        // Slow pairs leave a nearly exact aspect in larger steps.
-        const double dblStep = blnSlowPair ? std::floor(dblExactness * 10) + 1 : 1;
-        t += intDirection * dblStep;
+        const double dblDaysInside = dblExactness * dblOrbDegrees / dblFastestApart;
+        t += intDirection * std::max(1.0, std::floor(dblDaysInside));
     }
     return -1;
 }

@@ -1,9 +1,9 @@
 // When an aspect began and when it ends, to the day.
 //
-// From the current moment the search probes the local midnights, one day at
-// a time (for two slow outer planets up to eleven days, fewer the closer the
-// aspect is to exact), back to the first midnight at which the aspect does
-// not hold, and forward likewise. The current moment itself is never probed.
+// From the current moment the search probes the local midnights back to the
+// first midnight at which the aspect does not hold, and forward likewise. It
+// passes over the midnights at which the bodies cannot yet have left the orb
+// at their fastest motion, so the answer is that of probing every midnight. The current moment itself is never probed.
 // Results are day numbers (the whole Julian day number of the local date), or
 // −1 when a longitude on the way is not available.
 #pragma once

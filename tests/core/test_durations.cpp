@@ -77,8 +77,9 @@ TEST(AspectSpans, ANatalBodyStandsStillAndSlowPairsTakeLargerSteps)
     EXPECT_EQ(AspectEndDay(source, Orbs(), q), 2458093.0);
     EXPECT_EQ(intAskedForNatal, 0);
 
-    // Uranus and Pluto: steps of up to eleven days, fewer the closer to
-    // exact, and the day named is the probe day where the aspect first fails.
+    // Uranus and Pluto: the search passes over the midnights at which the
+    // two cannot yet have left the orb, yet names the day that probing every
+    // midnight names.
     std::vector<double> probes;
     const auto slow = [&](int b, double t) {
         if (b == 9)
@@ -88,12 +89,16 @@ TEST(AspectSpans, ANatalBodyStandsStillAndSlowPairsTakeLargerSteps)
     };
     AspectSpanQuery uranus { 7, 9, 1, 0, 0, 2459800.5, {} }; // Uranus conjunct Pluto, exact at midnight
     const double dblBegin = AspectBeginningDay(slow, Orbs(), uranus);
+    double dblEveryMidnight = 2459799.5;
+    while (AspectExactness(slow(7, dblEveryMidnight), Rad(90), 1, Orbs(), 0) >= 0)
+        dblEveryMidnight -= 1;
+    EXPECT_EQ(dblBegin, dblEveryMidnight + 0.5);
+    probes.clear();
+    AspectBeginningDay(slow, Orbs(), uranus);
     ASSERT_GE(probes.size(), 3u);
-    EXPECT_EQ(probes[0] - probes[1], 11); // exact: exactness 1 → 11 days
-    EXPECT_LT(probes[probes.size() - 2] - probes.back(), 11); // near the edge the steps shrink
-    EXPECT_LE(probes.back(), 2459599.5); // Uranus at 80° or less there
-    EXPECT_GT(probes.back(), 2459599.5 - 12);
-    EXPECT_EQ(dblBegin, probes.back() + 0.5);
+    EXPECT_GT(probes[0] - probes[1], 20); // far from the orb's edge: a large step
+    EXPECT_EQ(probes[probes.size() - 2] - probes.back(), 1); // at the edge: day by day
+    EXPECT_LT(probes.size(), 30u); // instead of some 200 midnights
 }
 
 TEST(AspectSpans, RealSkiesDayByDayAgainstTheEphemeris)
@@ -104,14 +109,15 @@ TEST(AspectSpans, RealSkiesDayByDayAgainstTheEphemeris)
     // The ephemeris itself, asked directly: the first local midnight from
     // the current date, in direction step, at which bodies a and b are not
     // within orb of kind k.
-    const auto direct = [&](int a, int b, int k, double dblDay, int step) {
-        const auto lon = [](int body, double t) {
-            return body == intMoon ? platform::MoonPosition(t - 2451545.0)
-                                   : platform::PlanetApparentLongitude(EphemerisPlanetNumber(body), t);
-        };
+    const LongitudeSource ephemeris = [](int body, double t) {
+        return body == intMoon ? platform::MoonPosition(t - 2451545.0)
+                               : platform::PlanetApparentLongitude(EphemerisPlanetNumber(body), t);
+    };
+    const auto direct = [&](int a, int b, int k, double dblDay, int step, const LongitudeSource& lon = {}) {
+        const LongitudeSource& source = lon ? lon : ephemeris;
         for (double n = std::floor(dblDay) + (step > 0 ? 1 : 0);; n += step) {
             const double t = n - 0.5;
-            const double dev = std::fabs(ShorterArc(lon(a, t), lon(b, t)) - dblAspectAngle[k]);
+            const double dev = std::fabs(ShorterArc(source(a, t), source(b, t)) - dblAspectAngle[k]);
             if (!(dev < orbs.dblOrb[k][0]))
                 return step > 0 ? n - 1 : n;
         }
@@ -131,6 +137,24 @@ TEST(AspectSpans, RealSkiesDayByDayAgainstTheEphemeris)
         const LongitudeSource source = EphemerisSource(false);
         EXPECT_EQ(AspectBeginningDay(source, orbs, q), direct(c.a, c.b, c.k, c.dblDay, -1)) << c.strWhat;
         EXPECT_EQ(AspectEndDay(source, orbs, q), direct(c.a, c.b, c.k, c.dblDay, +1)) << c.strWhat;
+    }
+
+    // Every aspect of three skies, the fast bodies among them, passed over
+    // midnights or not: the same days as probing every midnight of the
+    // same longitudes (Pluto from its table).
+    const LongitudeSource source = EphemerisSource(false);
+    for (const double dblDay : { 2458183.6, 2458331.2, 2460400.9 }) {
+        for (int a = 1; a <= intMoon; ++a) {
+            for (int b = a + 1; b <= intMoon; ++b) {
+                double dblDeviation = 0;
+                const int k = FindAspect(source(a, dblDay - 0.5), source(b, dblDay - 0.5), orbs, 0, dblDeviation);
+                if (k == 0)
+                    continue;
+                AspectSpanQuery q { a, b, k, 0, 0, dblDay, {} };
+                EXPECT_EQ(AspectBeginningDay(source, orbs, q), direct(a, b, k, dblDay, -1, source)) << a << "-" << b;
+                EXPECT_EQ(AspectEndDay(source, orbs, q), direct(a, b, k, dblDay, +1, source)) << a << "-" << b;
+            }
+        }
     }
 }
 
