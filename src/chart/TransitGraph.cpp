@@ -56,29 +56,31 @@ TransitCurves MakeTransitCurves(
     TransitCurves curves;
     curves.distance.assign(intGraphRows + 1, -1);
     curves.motion.assign(intGraphRows + 1, -1);
-    std::vector<double> speed(intGraphRows + 1, 0);
+    // The longitudes of the rows and of one row beyond either end; the
+    // motion of a row comes from its two neighbours.
+    std::vector<double> L(intGraphRows + 3);
+    for (int j = -1; j <= intGraphRows + 1; ++j)
+        L[j + 1] = source(intTransiting, RowMoment(scale, j));
+    std::vector<double> motion(intGraphRows + 1, 0);
     double dblFastest = 0;
     for (int j = 0; j <= intGraphRows; ++j) {
-        const double t = RowMoment(scale, j);
-        const double L = source(intTransiting, t);
-        if (L < 0)
+        if (L[j + 1] < 0)
             continue;
-        const double e = SignedSeparation(L, dblExactPoint);
+        const double e = SignedSeparation(L[j + 1], dblExactPoint);
         if (std::fabs(e) < scale.dblOrb)
             curves.distance[j] = static_cast<int>(std::lround(intGraphExactX + intGraphOrbWidth * e / scale.dblOrb));
-        // The daily motion from the longitudes half a day either side.
-        const double L0 = source(intTransiting, t - 0.5);
-        const double L1 = source(intTransiting, t + 0.5);
-        if (L0 < 0 || L1 < 0)
+        if (L[j] < 0 || L[j + 2] < 0)
             continue;
-        speed[j] = std::remainder(L1 - L0, dblTwoPi);
-        dblFastest = std::max(dblFastest, std::fabs(speed[j]));
+        motion[j] = std::remainder(L[j + 2] - L[j], dblTwoPi);
+        dblFastest = std::max(dblFastest, std::fabs(motion[j]));
     }
     if (dblFastest > 0) {
         // The fastest motion of the graph's days reaches nearly to its edge.
         const double dblScale = (intGraphGridColumns * intGraphGridColumnWidth) / dblFastest;
-        for (int j = 0; j <= intGraphRows; ++j)
-            curves.motion[j] = static_cast<int>(std::lround(intGraphExactX + speed[j] * dblScale));
+        for (int j = 0; j <= intGraphRows; ++j) {
+            if (L[j + 1] >= 0 && L[j] >= 0 && L[j + 2] >= 0)
+                curves.motion[j] = static_cast<int>(std::lround(intGraphExactX + motion[j] * dblScale));
+        }
     }
     return curves;
 }
