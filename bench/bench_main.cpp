@@ -3,12 +3,21 @@
 #include "BenchSupport.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char* argv[])
 {
+    // The window saves and reads per-user files: all of them go to a
+    // temporary home, never the user's own.
+    QTemporaryDir home;
+    const QByteArray path = QFile::encodeName(home.path());
+    qputenv("HOME", path);
+    qputenv("XDG_CONFIG_HOME", path + "/config");
+    qputenv("XDG_DATA_HOME", path + "/data");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);

@@ -5,13 +5,14 @@
 #include "drawing/ChartWheel.h"
 #include "drawing/PictureBox.h"
 #include "mainwindow/frmMain.h"
+#include "platform/DataPaths.h"
 #include "settings/Configuration.h"
 #include "ui/UiScript.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
@@ -35,6 +36,7 @@ frmMain& Window()
         g_form = std::make_unique<frmMain>();
         platform::AppFolders folders;
         folders.strProgramFolder = folders.strDataFolder = QStringLiteral(QAL_DATA_DIR);
+        folders.strUserDataFolder = platform::UserApplicationDataFolder(); // in test mode: a folder of its own
         if (!g_form->Form_Load(folders))
             qFatal("cannot start the main window");
         for (int k = 0; k < 3; ++k) {
