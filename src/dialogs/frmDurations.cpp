@@ -5,6 +5,7 @@
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
+#include "ui/GlyphFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,10 +39,7 @@ frmDurations::frmDurations(frmMain* main)
     txbOutput = new QPlainTextEdit(this);
     txbOutput->setReadOnly(true);
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(9);
-    txbOutput->setFont(mono);
+    txbOutput->setFont(ui::FixedWidthFont(9));
     layout->addWidget(txbOutput, 1);
     auto* buttons = new QHBoxLayout;
     cmdCopy = new QPushButton(this);

@@ -1,10 +1,9 @@
 // The main window: three date sets, the chart modes, the aspect table, the
 // reports and the chart wheel. Its handlers are split over several files by
-// concern: frmMain.cpp (controls, layout, captions, showing the table),
-// frmMainDates.cpp (the date sets), frmMainCompute.cpp (computing and the
-// chart modes), frmMainWheel.cpp (the chart wheel), frmMainStepping.cpp
-// (time stepping) and frmMainStartup.cpp (start-up). The computing itself
-// happens in the core (chart/); the window gathers inputs and shows results.
+// concern (frmMain.cpp: controls, layout, showing the table; the others
+// frmMain<Concern>.cpp, as the sections below name them). The computing
+// itself happens in the core (chart/); the window gathers inputs and shows
+// results.
 #pragma once
 
 #include "chart/ChartCompute.h"

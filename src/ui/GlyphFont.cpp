@@ -11,4 +11,12 @@ QFont GlyphFont(qreal dblPointSize)
     return font;
 }
 
+QFont FixedWidthFont(qreal dblPointSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSizeF(dblPointSize);
+    return font;
+}
+
 } // namespace qal::ui

@@ -1,4 +1,5 @@
-// The font the chart glyphs are drawn with.
+// The fonts the program names: the one the chart glyphs are drawn with and
+// the fixed-width one of lists and plain texts.
 #pragma once
 
 #include <QFont>
@@ -7,5 +8,8 @@ namespace qal::ui {
 
 // A font that draws the astrological symbols of GlyphSymbols as text glyphs.
 QFont GlyphFont(qreal dblPointSize);
+
+// A fixed-width font, for texts laid out in columns.
+QFont FixedWidthFont(qreal dblPointSize);
 
 } // namespace qal::ui
