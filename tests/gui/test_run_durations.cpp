@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace qal;
 using qal::test::MainWindowTest;
@@ -61,9 +62,12 @@ protected:
     {
         const int intChain = ++m_intChain;
         auto intTicks = std::make_shared<int>(0);
-        auto tick = std::make_shared<std::function<void()>>();
-        *tick = [this, intChain, intTicks, tick, onTick] {
-            if (!form->blnRunning || intChain != m_intChain)
+        // The fixture owns the chain; each tick holds it only weakly.
+        m_tick = std::make_shared<std::function<void()>>();
+        std::weak_ptr<std::function<void()>> weakTick = m_tick;
+        *m_tick = [this, intChain, intTicks, weakTick, onTick] {
+            const auto tick = weakTick.lock();
+            if (!tick || !form->blnRunning || intChain != m_intChain)
                 return;
             if (!form->blnWaitingForTimer) { // between two steps: not yet the timer's turn
                 QTimer::singleShot(0, form.get(), *tick);
@@ -75,7 +79,7 @@ protected:
             form->Timer2_Timer();
             QTimer::singleShot(0, form.get(), *tick);
         };
-        QTimer::singleShot(0, form.get(), *tick);
+        QTimer::singleShot(0, form.get(), *m_tick);
     }
     // Sets date set 0 to the first noon from 2018 on whose chart holds
     // pattern kind intKind at least intCount times, found by the core.
@@ -101,6 +105,7 @@ protected:
     }
 
     int m_intChain = 0;
+    std::shared_ptr<std::function<void()>> m_tick;
 };
 
 } // namespace
