@@ -148,6 +148,28 @@ TEST_F(Interaction, PlanetaryDoubleClickTellsTheSpanAndAsksAboutTheDurations)
     EXPECT_TRUE(log[0].strText.endsWith(QStringLiteral("Möchten Sie die Dauer aller aktuellen Aspekte sehen?")));
 }
 
+TEST_F(Interaction, ATransitWhoseEndIsUnknownAsksAboutTheDurations)
+{
+    // Pluto's table ends with 2099: a Pluto transit of its last days has
+    // no known end, so there is no graph.
+    for (int i = 0; i < intSetAllOrbList; ++i)
+        udtConfig.intOrbIndex[i] = 15;
+    FillDateSet(0, "2099", 12, 30, "12:00", "GMT");
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    form->optPersonal[0]->click();
+    const AspectCell cell = FindAspectCell([](const AspectCell& c) { return c.intColBody == intPluto; });
+    ASSERT_GE(cell.intIndex, 0);
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    form->txbCell_DblClick(cell.intIndex);
+    const QList<ui::MessageRecord> log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.contains(QStringLiteral("\r\nand ends on an unknown date.\r\n\r\nDo you want")))
+        << log[0].strText.toStdString();
+    EXPECT_EQ(log[0].buttons, ui::MsgButtons::YesNo);
+    EXPECT_TRUE(log[0].strTitle.startsWith(QStringLiteral("Transiting Pluto ")));
+    EXPECT_FALSE(form->blnGraphShown);
+}
+
 TEST_F(Interaction, FixedChartsAndEmptyCellsAnswerNothing)
 {
     FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
