@@ -14,15 +14,6 @@ namespace {
 // that goes on past them answers "not known".
 constexpr int kMaxProbes = 400000;
 
-// The fastest each body's geocentric longitude moves, degrees a day, a
-// little above its true maximum (0 unused; 1 Sun .. 9 Pluto, 10 Moon).
-constexpr double kMaxDailyMotion[11] = { 0, 1.03, 2.3, 1.3, 0.85, 0.26, 0.14, 0.075, 0.045, 0.045, 15.5 };
-
-double MaxDailyMotion(int b)
-{
-    return b >= 1 && b <= 10 ? kMaxDailyMotion[b] : kMaxDailyMotion[10];
-}
-
 // Walks from the local midnight starting day dblStartDay in direction
 // intDirection (−1 back, +1 forward) to the first midnight at which the
 // aspect does not hold; that midnight's day number, or −1. Midnights at

@@ -75,4 +75,10 @@ bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, d
     return d < 0 && std::fabs(d) < dblPi;
 }
 
+double MaxDailyMotion(int b)
+{
+    static constexpr double kMaxDailyMotion[11] = { 0, 1.03, 2.3, 1.3, 0.85, 0.26, 0.14, 0.075, 0.045, 0.045, 15.5 };
+    return b >= 1 && b <= 10 ? kMaxDailyMotion[b] : kMaxDailyMotion[10];
+}
+
 } // namespace qal

@@ -42,4 +42,8 @@ double SiderealOffset(int intYear);
 // a turn. Never true for the Sun, the Moon or a body without a position.
 bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, double t);
 
+// The fastest body b's geocentric longitude moves, degrees a day, a little
+// above its true maximum (1 Sun .. 9 Pluto, 10 Moon; the Moon's for others).
+double MaxDailyMotion(int b);
+
 } // namespace qal
