@@ -9,6 +9,9 @@
 #include <cmath>
 
 namespace qal {
+
+// Lines under an aspect's line start this far in.
+constexpr int kCourseIndent = 8;
 namespace {
 
 // The first character of each sort index's key in a record.
@@ -134,6 +137,11 @@ QString ListDurations(const QStringList& records, const DurationColumns& c, cons
         if (r.intSecondBody == intMoon && blnByDay && o.intMode == modePlanetary)
             continue;
         strText += FormatDurationLine(r, c, o).trimmed() + strCrLf;
+        if (o.courseLine) {
+            const QString strCourse = o.courseLine(strRecord);
+            if (!strCourse.isEmpty())
+                strText += QString(kCourseIndent, QLatin1Char(' ')) + strCourse + strCrLf;
+        }
     }
     return strText;
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace qal {
 
 // The sort keys of the list, in list order: first body, aspect, orb, second
@@ -40,6 +42,9 @@ struct DurationListOptions {
     int intSortIndex = sortOrb;
     bool blnShowDuration = true;
     int intOrbIndex[8] = {}; // the accepted orbs, whole degrees (for the Moon note)
+    // When set: a further line under each record's line (the exact moments),
+    // none when it gives "".
+    std::function<QString(const QString& strRecord)> courseLine;
 };
 
 // "1 day", "1 year, 365 days", "2 years, 1 day", "40 days".

@@ -97,12 +97,7 @@ int NowGridRow(const TransitGraphScale& scale, double dblNow)
 
 QString GraphMomentText(const TransitGraphScale& scale, double dblMoment)
 {
-    const double x = dblMoment + 0.5 + scale.intTimezoneMinutes / 1440.0;
-    EuroDate date;
-    date.calendar = platform::kGregorian;
-    date.dayNumber = static_cast<int>(std::floor(x));
-    platform::JdnToEuroDate(date);
-    return EuroDateToText(date) + QLatin1Char(' ') + DayFractionToText(x - std::floor(x), false);
+    return LocalMomentText(dblMoment, scale.intTimezoneMinutes);
 }
 
 } // namespace qal

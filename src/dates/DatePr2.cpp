@@ -255,6 +255,16 @@ double GetComputerAJDate()
     return n + (3600.0 * time.hour() + 60.0 * time.minute() + time.second() - 60.0 * z) / 86400.0 - 0.5;
 }
 
+QString LocalMomentText(double dblMoment, int intZoneMinutes)
+{
+    const double x = std::round((dblMoment + 0.5 + intZoneMinutes / 1440.0) * 1440) / 1440;
+    EuroDate date;
+    date.calendar = platform::kGregorian;
+    date.dayNumber = static_cast<int>(std::floor(x));
+    platform::JdnToEuroDate(date);
+    return EuroDateToText(date) + QLatin1Char(' ') + DayFractionToText(x - std::floor(x), false);
+}
+
 DateSetInput DateSetForNow(int intComputerTzIndex)
 {
     const bool blnInList = intComputerTzIndex > 0;

@@ -62,6 +62,9 @@ double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex);
 QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
 QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05"
 QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
+// A moment (UT) as the local date and time of a zone, to the nearest minute:
+// "2018-03-07 05:12".
+QString LocalMomentText(double dblMoment, int intZoneMinutes);
 QString DayOfWeekText(int n, int intLanguage);
 QString WeekdayText(int w, int intLanguage); // 0 Sunday .. 6 Saturday; "" otherwise
 QString SeparateThousands(const QString& strNumber, const QString& strSeparator);

@@ -1,8 +1,10 @@
 #include "dialogs/frmDurations.h"
 
+#include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
 #include "mainwindow/frmMain.h"
 #include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
 #include "ui/GlyphFont.h"
@@ -34,6 +36,9 @@ frmDurations::frmDurations(frmMain* main)
     controls->addWidget(cboSortBy);
     controls->addSpacing(16);
     controls->addWidget(chkShowDuration);
+    chkExactMoments = new QCheckBox(this);
+    controls->addSpacing(16);
+    controls->addWidget(chkExactMoments);
     controls->addStretch(1);
     layout->addLayout(controls);
     txbOutput = new QPlainTextEdit(this);
@@ -52,6 +57,7 @@ frmDurations::frmDurations(frmMain* main)
 
     connect(cboSortBy, &QComboBox::currentIndexChanged, this, [this] { cboSortBy_Click(); });
     connect(chkShowDuration, &QCheckBox::clicked, this, [this] { chkShowDuration_Click(); });
+    connect(chkExactMoments, &QCheckBox::clicked, this, [this] { chkExactMoments_Click(); });
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
@@ -86,6 +92,7 @@ void frmDurations::Report()
 {
     lblTitle->setText(Title());
     m_main->GetDurations();
+    m_courseLines.clear();
     setWindowTitle(GetText(TextId::ShowDuration));
     show();
     raise();
@@ -107,6 +114,7 @@ void frmDurations::Form_Activate()
     FillSortList();
     lblSortBy->setText(GetText(TextId::SortBy));
     chkShowDuration->setText(GetText(TextId::ShowDuration));
+    chkExactMoments->setText(GetText(TextId::ExactMoments));
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdClose->setText(GetText(TextId::Close));
     txbOutput->clear();
@@ -114,6 +122,8 @@ void frmDurations::Form_Activate()
     if (RuleOfMode(intMode).blnMoving) {
         chkShowDuration->setChecked(true);
         chkShowDuration->show();
+        chkExactMoments->setChecked(ReadExactMomentsSwitch());
+        chkExactMoments->show();
         lblSortBy->show();
         cboSortBy->show();
         cboSortBy->setCurrentIndex(-1);
@@ -121,6 +131,7 @@ void frmDurations::Form_Activate()
         ListDurations();
     } else {
         chkShowDuration->hide();
+        chkExactMoments->hide();
         lblSortBy->hide();
         cboSortBy->hide();
         SortDurationRecords(m_main->strDurationRecord, sortOrb);
@@ -132,14 +143,31 @@ void frmDurations::Form_Activate()
     }
 }
 
-DurationListOptions frmDurations::ListOptions() const
+DurationListOptions frmDurations::ListOptions()
 {
     DurationListOptions o;
     o.intMode = m_main->intChartMode;
     o.intSortIndex = cboSortBy->currentIndex();
     o.blnShowDuration = chkShowDuration->isChecked();
     std::copy(std::begin(udtConfig.intOrbIndex), std::end(udtConfig.intOrbIndex), o.intOrbIndex);
+    if (chkExactMoments->isChecked())
+        o.courseLine = [this](const QString& strRecord) { return CourseLine(strRecord); };
     return o;
+}
+
+QString frmDurations::CourseLine(const QString& strRecord)
+{
+    const auto it = m_courseLines.constFind(strRecord);
+    if (it != m_courseLines.constEnd())
+        return *it;
+    const DurationInputs in = m_main->ShownDurationInputs();
+    const std::optional<OrbStretch> stretch
+        = CourseOfRecord(ParseDurationRecord(strRecord), in, udtOrbTable, EphemerisSource(in.blnSidereal));
+    const QString strLine = stretch ? ExactMomentsText(*stretch, in.intTimezoneMinutes) + QStringLiteral("; ")
+            + StretchText(*stretch, in.intTimezoneMinutes)
+                                    : QString();
+    m_courseLines.insert(strRecord, strLine);
+    return strLine;
 }
 
 void frmDurations::ListDurations()
@@ -164,6 +192,13 @@ void frmDurations::cboSortBy_Click()
 
 void frmDurations::chkShowDuration_Click()
 {
+    txbOutput->clear();
+    ListDurations();
+}
+
+void frmDurations::chkExactMoments_Click()
+{
+    StoreExactMomentsSwitch(chkExactMoments->isChecked());
     txbOutput->clear();
     ListDurations();
 }

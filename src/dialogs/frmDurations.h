@@ -6,6 +6,7 @@
 
 #include "chart/DurationReport.h"
 
+#include <QHash>
 #include <QWidget>
 
 class QCheckBox;
@@ -30,6 +31,7 @@ public:
     void Form_Activate();
     void cboSortBy_Click();
     void chkShowDuration_Click();
+    void chkExactMoments_Click();
     void cmdCopy_Click();
     void cmdClose_Click();
 
@@ -37,6 +39,7 @@ public:
     QLabel* lblSortBy = nullptr;
     QComboBox* cboSortBy = nullptr;
     QCheckBox* chkShowDuration = nullptr;
+    QCheckBox* chkExactMoments = nullptr; // the exact moments under each aspect (remembered)
     QPlainTextEdit* txbOutput = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;
@@ -45,11 +48,13 @@ private:
     frmMain* m_main;
     DurationColumns m_columns;
     bool m_blnFillingSortList = false;
+    QHash<QString, QString> m_courseLines; // record → its exact-moments line, worked out once per report
 
     void FillSortList();
     void ListDurations();
-    DurationListOptions ListOptions() const;
+    DurationListOptions ListOptions();
     QString Title() const;
+    QString CourseLine(const QString& strRecord);
 };
 
 } // namespace qal

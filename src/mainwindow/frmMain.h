@@ -125,6 +125,10 @@ public:
     // Button 2 is the right button; X and Y are twips of the picture.
     void picGraphic_MouseUp(int Button, int Shift, int X, int Y);
     void RefreshHint();
+    // With the exact moments switched on: two line breaks, the exact moments
+    // of the aspect around the current moment and its stretch within orb;
+    // otherwise "". dblStart and dblEnd are its days (−1 not known).
+    QString ExactMomentsOfAspect(int intP1, int intP2, int intAspect, double dblStart, double dblEnd) const;
     void DrawTransitGraph(
         int intP1, int intP2, int intAspect, int intTimeZone, double dblStart, double dblEnd, const QString& strTitle);
 
@@ -146,6 +150,8 @@ public:
     // The duration records of the aspects of the table shown.
     void GetDurations();
     void cmdReport_Click();
+    // What the durations of the chart shown are computed from.
+    DurationInputs ShownDurationInputs() const;
     // A date set as the chart shown read it: "March 5, 2018, 14:30 (GMT+1:00)".
     QString ShownDateText(int k) const;
 
@@ -270,7 +276,6 @@ private:
     void ApplyInputs(const WindowInputs& inputs);
     void ShowNotice(TextId text, const QPushButton* beside);
     void TestRunUntilFound();
-    DurationInputs ShownDurationInputs() const;
     QString m_strNoticeCaption; // the notice label's standing caption
     TransitGraphScale m_graphScale; // the scales of the transit graph shown
     void LayOutControls();

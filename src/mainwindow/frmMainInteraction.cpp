@@ -5,12 +5,14 @@
 #include "mainwindow/frmMain.h"
 
 #include "aspects/Aspects.h"
+#include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/PictureBox.h"
 #include "drawing/TransitGraphPicture.h"
 #include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
 #include "ui/MessageBoxes.h"
@@ -43,6 +45,24 @@ QString NatalBodyName(int b)
 }
 
 } // namespace
+
+QString frmMain::ExactMomentsOfAspect(int intP1, int intP2, int intAspect, double dblStart, double dblEnd) const
+{
+    if (!ReadExactMomentsSwitch())
+        return {};
+    DurationRecord record;
+    record.intFirstBody = intP1;
+    record.intSecondBody = intP2;
+    record.intKind = intAspect;
+    record.intBeginning = static_cast<int>(dblStart);
+    record.intEnd = static_cast<int>(dblEnd);
+    const DurationInputs in = ShownDurationInputs();
+    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbTable, EphemerisSource(in.blnSidereal));
+    if (!stretch)
+        return {};
+    return strCrLf + strCrLf + ExactMomentsText(*stretch, in.intTimezoneMinutes) + strCrLf
+        + StretchText(*stretch, in.intTimezoneMinutes);
+}
 
 void frmMain::RefreshHint()
 {
@@ -92,7 +112,8 @@ void frmMain::txbCell_DblClick(int Index)
 
     if (intP2 == intMoon) {
         const QString strNote = GetText(TextId::MoonMovesQuickly)
-                                    .replace(QStringLiteral("12"), QString::number(udtConfig.intOrbIndex[k - 1] * 4));
+                                    .replace(QStringLiteral("12"), QString::number(udtConfig.intOrbIndex[k - 1] * 4))
+            + ExactMomentsOfAspect(intP1, intP2, k, -1, -1);
         ui::MsgBox(strNote, ui::MsgIcon::Information, ui::MsgButtons::Ok, strTitle, 1, this);
         return;
     }
@@ -141,7 +162,8 @@ void frmMain::txbCell_DblClick(int Index)
         return;
     }
 
-    QString strQuestion = strMessage + strCrLf + strCrLf + GetText(TextId::SeeDurations);
+    QString strQuestion = strMessage + ExactMomentsOfAspect(intP1, intP2, k, dblStart, dblEnd) + strCrLf + strCrLf
+        + GetText(TextId::SeeDurations);
     if (IsGerman())
         strQuestion += QStringLiteral(" sehen");
     strQuestion += QLatin1Char('?');

@@ -45,8 +45,7 @@ QString DefaultTZDisp(int intComputerMinutes)
 void ApplyTZDispSwitch(ConfigurationSettings& config)
 {
     // The computer's offset is read at this moment, for the default only.
-    config.chkDisplayNATZabbr
-        = ReadSwitch("TZDisp", DefaultTZDisp(GetComputerTimeZoneMinutes()), QStringLiteral("1"));
+    config.chkDisplayNATZabbr = ReadSwitch("TZDisp", DefaultTZDisp(GetComputerTimeZoneMinutes()), QStringLiteral("1"));
     StoreTZDispSwitch(config);
 }
 
@@ -90,6 +89,16 @@ void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config)
 void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config)
 {
     Write("SGWWB", Digit(config.chkSaveGraphicWithWhiteBackground));
+}
+
+bool ReadExactMomentsSwitch()
+{
+    return ReadSwitch("ExactMoments", QStringLiteral("0"), QStringLiteral("0"));
+}
+
+void StoreExactMomentsSwitch(bool blnOn)
+{
+    Write("ExactMoments", Digit(blnOn));
 }
 
 } // namespace qal

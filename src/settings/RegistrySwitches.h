@@ -29,6 +29,11 @@ void StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config);
 void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config);
 void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config);
 
+// Whether the durations window and the details of an aspect show exact
+// moments ("ExactMoments"; off unless stored as "1").
+bool ReadExactMomentsSwitch();
+void StoreExactMomentsSwitch(bool blnOn);
+
 // The "TZDisp" default when nothing usable is stored: "1" on a computer
 // between UTC−10:00 and UTC−2:30 (both included), else "0".
 QString DefaultTZDisp(int intComputerMinutes);

@@ -207,7 +207,13 @@ namespace qal {
     X(ZoneNotInList, 403)                                                                                              \
     X(ZoneNotInListTitle, 404)                                                                                         \
     X(PngImagesForPrint, 405)                                                                                          \
-    X(ImageNotSaved, 406)
+    X(ImageNotSaved, 406)                                                                                              \
+    X(ExactMoments, 407)                                                                                               \
+    X(ExactLabel, 408)                                                                                                 \
+    X(Pass, 409)                                                                                                       \
+    X(Passes, 410)                                                                                                     \
+    X(NotExactInSpan, 411)                                                                                             \
+    X(WithinOrbFromTo, 412)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -2,10 +2,13 @@
 // controls. The run's pacing timer is driven by calling its handler.
 #include "TestSupport.h"
 #include "WindowSupport.h"
+#include "aspects/Aspects.h"
+#include "astro/Longitudes.h"
 #include "chart/ChartCompute.h"
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmRun.h"
 #include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
 #include "ui/ModalDialogs.h"
@@ -18,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <functional>
@@ -191,6 +195,58 @@ TEST_F(Runs, TheGermanMessageSaysGefunden)
     form->cmdRun->click();
     EXPECT_FALSE(form->RunDialog()->lblGefunden->isHidden());
     EXPECT_EQ(ui::TakeMessageLog().value(0).strText, strPatternName[p] + QStringLiteral(" gefunden."));
+}
+
+TEST_F(Runs, ExactMomentsUnderEachAspectAreRemembered)
+{
+    form->cmdReport->click();
+    frmDurations* window = form->DurationsWindow();
+    EXPECT_FALSE(window->chkExactMoments->isChecked()); // off until asked for
+    const int intLines
+        = static_cast<int>(window->txbOutput->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+    window->chkExactMoments->click();
+    EXPECT_TRUE(ReadExactMomentsSwitch());
+    const QStringList lines = window->txbOutput->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2 * intLines); // a line under each aspect
+    // Mars semisextile Jupiter, exact within its days (27 February to 12 March 2018).
+    ASSERT_TRUE(lines[0].startsWith(QStringLiteral("Mars    0°15' (semisextile)   Jupiter")));
+    const QRegularExpression course(
+        QStringLiteral("^ {8}exact: 2018-03-(\\d\\d) (\\d\\d):(\\d\\d) \\(1 pass\\); within orb from 2018-02-2\\d "
+                       "\\d\\d:\\d\\d to 2018-03-1[12] \\d\\d:\\d\\d$"));
+    const QRegularExpressionMatch m = course.match(lines[1]);
+    ASSERT_TRUE(m.hasMatch()) << lines[1].toStdString();
+    // At that minute (GMT+1:00; 1 March 2018 began at JD 2458178.5) the two
+    // stand 30° apart to within a minute of arc.
+    const double t
+        = 2458177.5 + m.captured(1).toInt() + (m.captured(2).toInt() * 60 + m.captured(3).toInt() - 60) / 1440.0;
+    const LongitudeSource source = EphemerisSource(false);
+    EXPECT_NEAR(ShorterArc(source(4, t), source(5, t)), test::Rad(30), test::Rad(1 / 60.0));
+    for (int i = 1; i < lines.size(); i += 2) {
+        EXPECT_TRUE(lines[i].startsWith(QStringLiteral("        exact: "))
+            || lines[i].startsWith(QStringLiteral("        not exact")))
+            << lines[i].toStdString();
+    }
+
+    // Remembered: the next report shows them at once; in German too.
+    window->cmdClose->click();
+    form->optGerman->click();
+    form->cmdReport->click();
+    EXPECT_TRUE(window->chkExactMoments->isChecked());
+    EXPECT_EQ(window->chkExactMoments->text(), QStringLiteral("Exakte Zeitpunkte"));
+    EXPECT_TRUE(window->txbOutput->toPlainText().contains(QStringLiteral("(1 Durchgang); im Orbis vom 2018-02-2")));
+
+    // The details of an aspect carry them too.
+    window->cmdClose->click();
+    const qal::test::AspectCell cell
+        = FindAspectCell([](const qal::test::AspectCell& c) { return c.intColBody == 5 && c.intRowBody == 4; });
+    ASSERT_GE(cell.intIndex, 0);
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    form->txbCell_DblClick(cell.intIndex);
+    const QList<ui::MessageRecord> log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.contains(QStringLiteral("\r\n\r\nexakt: 2018-03-") + m.captured(1)))
+        << log[0].strText.toStdString();
+    EXPECT_TRUE(log[0].strText.contains(QStringLiteral("\r\nim Orbis vom ")));
 }
 
 TEST_F(Runs, TheDurationsOfAllCurrentAspects)

@@ -1,0 +1,69 @@
+#include "chart/AspectCourse.h"
+
+#include "astro/ChartState.h"
+#include "chart/ChartModes.h"
+#include "dates/DatePr2.h"
+#include "text/Texts.h"
+
+#include <algorithm>
+
+namespace qal {
+namespace {
+
+constexpr double kMoonSpanDays = 3; // the Moon's aspects last hours
+constexpr double kUnknownSpanDays = 1000;
+
+} // namespace
+
+AspectCourseQuery CourseQuery(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const LongitudeSource& source)
+{
+    const bool blnPersonal = IsPersonalMode(in.intMode);
+    AspectCourseQuery query;
+    query.intFirstBody = record.intFirstBody;
+    query.intSecondBody = record.intSecondBody;
+    query.intKind = record.intKind;
+    query.dblOrb = udtOrbs.dblOrb[record.intKind][blnPersonal ? 1 : 0];
+    if (blnPersonal)
+        query.dblFixedFirstLongitude
+            = source(record.intFirstBody, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
+    return query;
+}
+
+std::optional<OrbStretch> CourseOfRecord(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const LongitudeSource& source)
+{
+    if (!RuleOfMode(in.intMode).blnMoving || record.intKind < 1 || record.intKind > 7)
+        return std::nullopt;
+    double dblReach = kUnknownSpanDays;
+    if (record.intSecondBody == intMoon || record.intFirstBody == intMoon)
+        dblReach = kMoonSpanDays;
+    else if (record.intBeginning >= 0 && record.intEnd >= 0)
+        dblReach = record.intEnd - record.intBeginning + 3;
+    return StretchAround(
+        source, CourseQuery(record, in, udtOrbs, source), in.dblChartJD[0], std::max(dblReach, kMoonSpanDays));
+}
+
+QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes)
+{
+    if (stretch.exact.empty())
+        return GetText(TextId::NotExactInSpan);
+    QStringList moments;
+    for (const double t : stretch.exact)
+        moments << LocalMomentText(t, intZoneMinutes);
+    const int n = static_cast<int>(stretch.exact.size());
+    return GetText(TextId::ExactLabel) + QLatin1Char(' ') + moments.join(QStringLiteral(", ")) + QStringLiteral(" (")
+        + QString::number(n) + QLatin1Char(' ') + GetText(n == 1 ? TextId::Pass : TextId::Passes) + QLatin1Char(')');
+}
+
+QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
+{
+    const auto edge = [&](double t, bool blnFound) {
+        return blnFound ? LocalMomentText(t, intZoneMinutes) : GetText(TextId::Unknown);
+    };
+    return GetText(TextId::WithinOrbFromTo)
+        .replace(QStringLiteral("[begin]"), edge(stretch.dblBegin, stretch.blnBeginFound))
+        .replace(QStringLiteral("[end]"), edge(stretch.dblEnd, stretch.blnEndFound));
+}
+
+} // namespace qal
