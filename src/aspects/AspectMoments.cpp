@@ -213,21 +213,17 @@ std::vector<OrbStretch> OrbStretches(
     return stretches;
 }
 
-std::optional<OrbStretch> StretchAround(
-    const LongitudeSource& source, const AspectCourseQuery& query, double t, double dblMaxDays)
+std::optional<OrbStretch> MarginStretchAround(
+    const std::function<double(double)>& margin, double t, double dblStep, double dblMaxDays)
 {
-    const Course course(source, query);
-    const Curve margin = [&](double x) { return course.OrbMargin(x); };
     const double v = margin(t);
     if (std::isnan(v) || v >= 0)
         return std::nullopt;
-    const double h = CourseStep(query);
-    OrbStretch stretch;
-    // Walks from t in direction dir to the first sample outside the orb and
-    // narrows the edge down; false when there is none within reach.
+    // Walks from t in direction dir to the first sample outside and narrows
+    // the edge down; false when there is none within reach.
     const auto edge = [&](int dir, double& dblEdge) {
         Sample inside { t, v };
-        for (double d = h; d <= dblMaxDays + h / 2; d += h) {
+        for (double d = dblStep; d <= dblMaxDays + dblStep / 2; d += dblStep) {
             const double x = t + dir * std::min(d, dblMaxDays);
             const double w = margin(x);
             if (std::isnan(w))
@@ -242,9 +238,25 @@ std::optional<OrbStretch> StretchAround(
         dblEdge = inside.t;
         return false;
     };
+    OrbStretch stretch;
     stretch.blnBeginFound = edge(-1, stretch.dblBegin);
     stretch.blnEndFound = edge(+1, stretch.dblEnd);
-    stretch.exact = ExactMoments(source, query, stretch.dblBegin, stretch.dblEnd);
+    return stretch;
+}
+
+std::optional<OrbStretch> OrbEdgesAround(
+    const LongitudeSource& source, const AspectCourseQuery& query, double t, double dblMaxDays)
+{
+    const Course course(source, query);
+    return MarginStretchAround([&](double x) { return course.OrbMargin(x); }, t, CourseStep(query), dblMaxDays);
+}
+
+std::optional<OrbStretch> StretchAround(
+    const LongitudeSource& source, const AspectCourseQuery& query, double t, double dblMaxDays)
+{
+    std::optional<OrbStretch> stretch = OrbEdgesAround(source, query, t, dblMaxDays);
+    if (stretch)
+        stretch->exact = ExactMoments(source, query, stretch->dblBegin, stretch->dblEnd);
     return stretch;
 }
 

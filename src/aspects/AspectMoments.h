@@ -13,6 +13,7 @@
 
 #include "astro/Longitudes.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,17 @@ std::vector<OrbStretch> OrbStretches(
 // The stretch that holds moment t, searched up to dblMaxDays either way;
 // none when the aspect does not hold at t or a longitude is not available.
 std::optional<OrbStretch> StretchAround(
+    const LongitudeSource& source, const AspectCourseQuery& query, double t, double dblMaxDays);
+
+// The stretch around t in which margin stays negative, sampled every
+// dblStep and searched up to dblMaxDays either way, its edges narrowed down
+// to a fraction of a second; without exact moments. None when margin is not
+// negative at t. A NaN of margin ends the search in that direction.
+std::optional<OrbStretch> MarginStretchAround(
+    const std::function<double(double)>& margin, double t, double dblStep, double dblMaxDays);
+
+// The same without looking for the exact moments.
+std::optional<OrbStretch> OrbEdgesAround(
     const LongitudeSource& source, const AspectCourseQuery& query, double t, double dblMaxDays);
 
 // The sampling step for the query: one day at the most, short enough that

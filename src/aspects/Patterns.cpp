@@ -87,20 +87,22 @@ public:
         return strText;
     }
 
-    void AddCandidate(const QString& strCandidate)
+    void AddCandidate(const QString& strCandidate, const Bodies& bodies)
     {
         ++intCount;
         if (!m_blnWithText)
             return;
-        if (!m_blnLongForm)
-            strText += strPatternName[m_intKind] + QStringLiteral(": ");
-        strText += strCandidate + strCrLf;
+        occurrences.emplace_back(bodies.begin(), bodies.end());
+        QString strLine
+            = m_blnLongForm ? strCandidate : strPatternName[m_intKind] + QStringLiteral(": ") + strCandidate;
+        strText += strLine + strCrLf;
+        lines << strLine;
     }
 
     void Add(const Bodies& bodies, double dblAverage)
     {
         if (m_blnWithText)
-            AddCandidate(Candidate(bodies, dblAverage));
+            AddCandidate(Candidate(bodies, dblAverage), bodies);
         else
             ++intCount;
     }
@@ -110,6 +112,8 @@ public:
 
     QString strText;
     int intCount = 0;
+    std::vector<std::vector<int>> occurrences; // the bodies of each line (with text only)
+    QStringList lines;
 
 private:
     int m_intKind;
@@ -207,7 +211,7 @@ void SearchRectangles(const PatternSky& sky, PatternList& list)
                     if (!strPrevious.isEmpty() && strCandidate.mid(6, 5) == strPrevious.left(5))
                         continue;
                     strPrevious = strCandidate;
-                    list.AddCandidate(strCandidate);
+                    list.AddCandidate(strCandidate, { a, b, c, d });
                 }
             }
         }
@@ -585,6 +589,16 @@ QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatte
         }
     });
     return strReport;
+}
+
+std::vector<PatternOccurrence> PatternOccurrences(const PatternSky& sky, bool blnLongForm)
+{
+    std::vector<PatternOccurrence> found;
+    RunSearches(sky, blnLongForm, true, [&](int intKind, const PatternList& list) {
+        for (size_t i = 0; i < list.occurrences.size(); ++i)
+            found.push_back({ intKind, list.occurrences[i], list.lines[static_cast<qsizetype>(i)] });
+    });
+    return found;
 }
 
 void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds])

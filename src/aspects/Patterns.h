@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace qal {
 
@@ -88,6 +89,17 @@ QString RunPatternSearches(const PatternSky& sky, bool blnLongForm, int intPatte
 // search that found something.
 void ForEachPatternGroup(const PatternSky& sky, bool blnLongForm,
     const std::function<void(int intKind, const QString& strLines, int intCount)>& visit);
+
+// One occurrence of a pattern: its kind, its bodies in the order of its line,
+// and the line.
+struct PatternOccurrence {
+    int intKind = 0;
+    std::vector<int> bodies;
+    QString strLine;
+};
+
+// Every occurrence, in the report's order (as RunPatternSearches lists them).
+std::vector<PatternOccurrence> PatternOccurrences(const PatternSky& sky, bool blnLongForm);
 
 // The same counts as RunPatternSearches in the short form gives, without
 // writing any text: every count is set (0 for a kind not found).

@@ -1,5 +1,6 @@
 #include "chart/AspectCourse.h"
 
+#include "aspects/PatternSpans.h"
 #include "astro/ChartState.h"
 #include "chart/ChartModes.h"
 #include "dates/DatePr2.h"
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double kMoonSpanDays = 3; // the Moon's aspects last hours
 constexpr double kUnknownSpanDays = 1000;
+constexpr double kPatternReachDays = 3660; // the outer planets' patterns last years
 
 } // namespace
 
@@ -64,6 +66,25 @@ QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
     return GetText(TextId::WithinOrbFromTo)
         .replace(QStringLiteral("[begin]"), edge(stretch.dblBegin, stretch.blnBeginFound))
         .replace(QStringLiteral("[end]"), edge(stretch.dblEnd, stretch.blnEndFound));
+}
+
+QString PatternSpansText(
+    const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes)
+{
+    QString strText;
+    const auto moment = [&](double x, bool blnFound) {
+        return blnFound ? LocalMomentText(x, intZoneMinutes) : GetText(TextId::Unknown);
+    };
+    for (const PatternOccurrence& occurrence : PatternOccurrences(sky, false)) {
+        const std::optional<PatternSpan> span
+            = PatternSpanAround(source, occurrence, udtOrbs, sky.dblMidpointOrb, t, kPatternReachDays);
+        if (!span)
+            continue;
+        strText += occurrence.strLine + QStringLiteral(": ") + GetText(TextId::PatternFormed) + QLatin1Char(' ')
+            + moment(span->dblFormed, span->blnFormedFound) + QStringLiteral(", ") + GetText(TextId::PatternDissolves)
+            + QLatin1Char(' ') + moment(span->dblDissolves, span->blnDissolvesFound) + strCrLf;
+    }
+    return strText;
 }
 
 } // namespace qal

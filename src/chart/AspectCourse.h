@@ -5,6 +5,7 @@
 
 #include "aspects/AspectMoments.h"
 #include "aspects/Orbs.h"
+#include "aspects/Patterns.h"
 #include "chart/Durations.h"
 
 #include <QString>
@@ -30,5 +31,12 @@ QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes);
 // "within orb from 2018-03-01 04:10 to 2018-03-12 22:40"; an edge the search
 // did not reach is "unknown".
 QString StretchText(const OrbStretch& stretch, int intZoneMinutes);
+
+// The patterns of sky (found at moment t) with the moments they formed and
+// dissolve: "Grand trine: Ma-Ju-Sa (average orb 2°15'): formed 2018-02-27
+// 10:12, dissolves 2018-03-08 04:55", one line each ("\r\n" after each);
+// "" when there is none.
+QString PatternSpansText(
+    const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes);
 
 } // namespace qal

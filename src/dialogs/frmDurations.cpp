@@ -93,6 +93,7 @@ void frmDurations::Report()
     lblTitle->setText(Title());
     m_main->GetDurations();
     m_courseLines.clear();
+    m_strPatternSpans = QString();
     setWindowTitle(GetText(TextId::ShowDuration));
     show();
     raise();
@@ -173,6 +174,15 @@ QString frmDurations::CourseLine(const QString& strRecord)
 void frmDurations::ListDurations()
 {
     QString strText = qal::ListDurations(m_main->strDurationRecord, m_columns, ListOptions());
+    if (chkExactMoments->isChecked()) {
+        if (m_strPatternSpans.isNull()) {
+            const DurationInputs in = m_main->ShownDurationInputs();
+            m_strPatternSpans = PatternSpansText(ShownPatternSky(), EphemerisSource(in.blnSidereal), udtOrbTable,
+                in.dblChartJD[0], in.intTimezoneMinutes);
+        }
+        if (!m_strPatternSpans.isEmpty())
+            strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf + m_strPatternSpans;
+    }
     txbOutput->setPlainText(strText.replace(strCrLf, QStringLiteral("\n")));
 }
 

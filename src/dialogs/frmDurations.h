@@ -49,6 +49,7 @@ private:
     DurationColumns m_columns;
     bool m_blnFillingSortList = false;
     QHash<QString, QString> m_courseLines; // record → its exact-moments line, worked out once per report
+    QString m_strPatternSpans; // null until worked out for the report
 
     void FillSortList();
     void ListDurations();

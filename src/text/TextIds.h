@@ -213,7 +213,10 @@ namespace qal {
     X(Pass, 409)                                                                                                       \
     X(Passes, 410)                                                                                                     \
     X(NotExactInSpan, 411)                                                                                             \
-    X(WithinOrbFromTo, 412)
+    X(WithinOrbFromTo, 412)                                                                                            \
+    X(PatternFormed, 413)                                                                                              \
+    X(PatternDissolves, 414)                                                                                           \
+    X(AspectPatternsHeader, 415)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -207,7 +207,7 @@ TEST_F(Runs, ExactMomentsUnderEachAspectAreRemembered)
     window->chkExactMoments->click();
     EXPECT_TRUE(ReadExactMomentsSwitch());
     const QStringList lines = window->txbOutput->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2 * intLines); // a line under each aspect
+    ASSERT_EQ(lines.size(), 2 * intLines); // a line under each aspect (this sky has no patterns)
     // Mars semisextile Jupiter, exact within its days (27 February to 12 March 2018).
     ASSERT_TRUE(lines[0].startsWith(QStringLiteral("Mars    0°15' (semisextile)   Jupiter")));
     const QRegularExpression course(
@@ -234,6 +234,34 @@ TEST_F(Runs, ExactMomentsUnderEachAspectAreRemembered)
     EXPECT_TRUE(window->chkExactMoments->isChecked());
     EXPECT_EQ(window->chkExactMoments->text(), QStringLiteral("Exakte Zeitpunkte"));
     EXPECT_TRUE(window->txbOutput->toPlainText().contains(QStringLiteral("(1 Durchgang); im Orbis vom 2018-02-2")));
+
+    // A sky with a grand trine: the patterns follow, each with the moments
+    // it formed and dissolves.
+    window->cmdClose->click();
+    form->optEnglish->click();
+    GoToPattern(patGrandTrine, 1);
+    form->cmdReport->click();
+    const QStringList parts = window->txbOutput->toPlainText().split(QStringLiteral("\n\nAspect patterns:\n"));
+    ASSERT_EQ(parts.size(), 2);
+    const QStringList patterns = parts[1].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    qsizetype intReported = 0; // the report's pattern lines
+    for (const QString& line : form->Reports().strReport.split(QStringLiteral("\r\n"))) {
+        for (int k = 0; k < intNumPatternKinds; ++k)
+            intReported += line.startsWith(strPatternName[k] + QStringLiteral(": ")) ? 1 : 0;
+    }
+    EXPECT_EQ(patterns.size(), intReported);
+    const QRegularExpression span(QStringLiteral(
+        ": formed 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d, dissolves 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d$"));
+    bool blnTrine = false;
+    for (const QString& line : patterns) {
+        EXPECT_TRUE(span.match(line).hasMatch()) << line.toStdString();
+        blnTrine = blnTrine || line.startsWith(QStringLiteral("Grand trine: "));
+    }
+    EXPECT_TRUE(blnTrine);
+    window->cmdClose->click();
+    form->optGerman->click();
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+    form->cmdCompute->click();
 
     // The details of an aspect carry them too.
     window->cmdClose->click();

@@ -1,0 +1,135 @@
+// When aspect patterns formed and dissolve: constructed skies with known
+// answers, and every pattern of a real sky checked at the edges of its span.
+#include "TestSupport.h"
+#include "aspects/Aspects.h"
+#include "aspects/PatternSpans.h"
+#include "astro/Angles.h"
+#include "settings/Configuration.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace qal;
+using test::Rad;
+
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;
+constexpr double t0 = 2458000.0;
+
+OrbTable Orbs()
+{
+    return OrbTableFor(ConfigurationSettings());
+}
+
+// The sky of source at t as the pattern searches see it.
+PatternSky SkyAt(const LongitudeSource& source, double t)
+{
+    double L[intMaxBodies + 1] = {};
+    for (int b = 1; b <= intMaxBodies; ++b)
+        L[b] = source(b, t);
+    return MakePatternSky(L, intMaxBodies, Orbs(), Rad(2.5));
+}
+
+const PatternOccurrence* FindOccurrence(const std::vector<PatternOccurrence>& found, int intKind)
+{
+    for (const PatternOccurrence& o : found) {
+        if (o.intKind == intKind)
+            return &o;
+    }
+    return nullptr;
+}
+
+TEST(PatternSpans, TheFirstAspectToLeaveEndsAGrandTrine)
+{
+    // Jupiter moves 0.2° a day from 0°, Saturn 0.1° a day from 120°, Uranus
+    // stands at 240°: the Jupiter–Uranus trine (orb 7°) holds least long,
+    // 35 days either side of t0.
+    const LongitudeSource source = [](int b, double t) {
+        const double d = t - t0;
+        switch (b) {
+        case 5: return NormalizeAngle(Rad(0.2 * d));
+        case 6: return NormalizeAngle(Rad(120 + 0.1 * d));
+        case 7: return Rad(240);
+        default: return -1.0; // not in this sky
+        }
+    };
+    const std::vector<PatternOccurrence> found = PatternOccurrences(SkyAt(source, t0), false);
+    const PatternOccurrence* trine = FindOccurrence(found, patGrandTrine);
+    ASSERT_NE(trine, nullptr);
+    EXPECT_EQ(trine->bodies, (std::vector<int> { 5, 6, 7 }));
+    EXPECT_TRUE(trine->strLine.startsWith(strPatternName[patGrandTrine] + QStringLiteral(": Ju-Sa-Ur")));
+    const std::optional<PatternSpan> span = PatternSpanAround(source, *trine, Orbs(), Rad(2.5), t0, 400);
+    ASSERT_TRUE(span.has_value());
+    EXPECT_NEAR(span->dblFormed, t0 - 35, kMinute);
+    EXPECT_NEAR(span->dblDissolves, t0 + 35, kMinute);
+    EXPECT_TRUE(span->blnFormedFound && span->blnDissolvesFound);
+
+    // Not reached within the search: said so.
+    const std::optional<PatternSpan> near = PatternSpanAround(source, *trine, Orbs(), Rad(2.5), t0, 10);
+    ASSERT_TRUE(near.has_value());
+    EXPECT_FALSE(near->blnFormedFound);
+    EXPECT_FALSE(near->blnDissolvesFound);
+    // At a moment when it does not hold: nothing.
+    EXPECT_FALSE(PatternSpanAround(source, *trine, Orbs(), Rad(2.5), t0 + 40, 400).has_value());
+}
+
+TEST(PatternSpans, AMidpointHoldsWhileItsMiddleBodyStaysWithinTheOrb)
+{
+    // Saturn moves 0.1° a day through the midpoint (50°) of Jupiter (0°) and
+    // Uranus (100°): within 2°30' for 25 days either side.
+    const LongitudeSource source = [](int b, double t) {
+        if (b == 5)
+            return Rad(0);
+        if (b == 6)
+            return NormalizeAngle(Rad(50 + 0.1 * (t - t0)));
+        if (b == 7)
+            return Rad(100);
+        return -1.0; // not in this sky
+    };
+    const std::vector<PatternOccurrence> found = PatternOccurrences(SkyAt(source, t0), true);
+    const PatternOccurrence* midpoint = FindOccurrence(found, patMidpoint);
+    ASSERT_NE(midpoint, nullptr);
+    EXPECT_EQ(midpoint->bodies, (std::vector<int> { 5, 6, 7 }));
+    const std::optional<PatternSpan> span = PatternSpanAround(source, *midpoint, Orbs(), Rad(2.5), t0, 400);
+    ASSERT_TRUE(span.has_value());
+    EXPECT_NEAR(span->dblFormed, t0 - 25, kMinute);
+    EXPECT_NEAR(span->dblDissolves, t0 + 25, kMinute);
+}
+
+TEST(PatternSpans, EveryPatternOfARealSkyHoldsExactlyWithinItsSpan)
+{
+    const LongitudeSource source = EphemerisSource(false);
+    const OrbTable orbs = Orbs();
+    int intChecked = 0;
+    for (const double t : { 2458183.0625, 2459205.5, 2460400.9 }) {
+        for (const PatternOccurrence& o : PatternOccurrences(SkyAt(source, t), false)) {
+            const std::optional<PatternSpan> span = PatternSpanAround(source, o, orbs, Rad(2.5), t, 400);
+            ASSERT_TRUE(span.has_value()) << o.strLine.toStdString();
+            EXPECT_LE(span->dblFormed, t);
+            EXPECT_GE(span->dblDissolves, t);
+            // Inside its span every line of the pattern is found again; just
+            // outside (where found) it is not.
+            const auto present = [&](double x) {
+                for (const PatternOccurrence& other : PatternOccurrences(SkyAt(source, x), false)) {
+                    if (other.intKind == o.intKind && other.bodies == o.bodies)
+                        return true;
+                }
+                return false;
+            };
+            EXPECT_TRUE(present(span->dblFormed + kMinute)) << o.strLine.toStdString();
+            EXPECT_TRUE(present(span->dblDissolves - kMinute)) << o.strLine.toStdString();
+            if (span->blnFormedFound) {
+                EXPECT_FALSE(present(span->dblFormed - kMinute)) << o.strLine.toStdString();
+            }
+            if (span->blnDissolvesFound) {
+                EXPECT_FALSE(present(span->dblDissolves + kMinute)) << o.strLine.toStdString();
+            }
+            ++intChecked;
+        }
+    }
+    EXPECT_GE(intChecked, 5);
+}
+
+} // namespace
