@@ -1,5 +1,6 @@
 // The main window the window benchmarks share: made on first use, closed by
-// the benchmark main before the application object goes.
+// the benchmark main before the application object goes; and the tables the
+// core benchmarks need.
 #pragma once
 
 namespace qal {
@@ -10,5 +11,8 @@ namespace qal::bench {
 
 frmMain& Window();
 void CloseWindow();
+
+// The ephemeris' data folder and the Pluto table, for the core benchmarks.
+void EnsureTables();
 
 } // namespace qal::bench

@@ -1,5 +1,6 @@
 // Speed of the longitude sources: the Pluto table load and the requests the
 // computation makes for every chart.
+#include "BenchSupport.h"
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
 #include "astro/PlutoTable.h"
@@ -8,9 +9,7 @@
 
 using namespace qal;
 
-namespace {
-
-void EnsureTables()
+void qal::bench::EnsureTables()
 {
     static bool blnDone = false;
     if (blnDone)
@@ -21,6 +20,10 @@ void EnsureTables()
         qFatal("cannot load the Pluto table: %s", qPrintable(strError));
     blnDone = true;
 }
+
+namespace {
+
+using qal::bench::EnsureTables;
 
 void BM_LoadPlutoTable(benchmark::State& state)
 {

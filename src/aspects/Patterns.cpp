@@ -14,11 +14,21 @@ namespace {
 
 enum AspectKind { Con = 1, Opp, Sqr, Tri, Sxt, Ssx, Qui };
 
+// The aspect test on the separations worked out once for the sky.
+inline bool InSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation)
+{
+    const double s = sky.dblSeparation[b1][b2];
+    if (s < 0)
+        return false;
+    dblDeviation = std::fabs(s - dblAspectAngle[k]);
+    return dblDeviation < sky.dblOrb[k];
+}
+
 // The aspect test of the searches, adding the deviation to a running sum.
-bool Asp(const PatternSky& sky, int b1, int b2, int k, double& dblSum)
+inline bool Asp(const PatternSky& sky, int b1, int b2, int k, double& dblSum)
 {
     double dblDev = 0;
-    if (!IsAspectInSky(sky, b1, b2, k, dblDev))
+    if (!InSky(sky, b1, b2, k, dblDev))
         return false;
     dblSum += dblDev;
     return true;
@@ -363,15 +373,12 @@ void SearchGrandSextiles(const PatternSky& sky, PatternList& list)
     });
 }
 
-// Whether body x stands at the midpoint of y and z, or at the opposite point.
+// Whether body x stands at the midpoint of y and z, or at the opposite point:
+// its distance from the nearer of the two is the remainder of half a circle.
 bool AtMidpoint(const PatternSky& sky, int x, int y, int z)
 {
     const double* L = sky.dblLongitude;
-    double dblMid = (L[z] + L[y]) / 2;
-    if (ShorterArc(dblMid, L[x]) < sky.dblMidpointOrb)
-        return true;
-    dblMid = NormalizeAngle(dblMid + dblPi);
-    return ShorterArc(dblMid, L[x]) < sky.dblMidpointOrb;
+    return std::fabs(std::remainder((L[z] + L[y]) / 2 - L[x], dblPi)) < sky.dblMidpointOrb;
 }
 
 // The midpoint body and the outer bodies in ascending order, or false.
@@ -495,11 +502,7 @@ PatternSky MakePatternSky(
 
 bool IsAspectInSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation)
 {
-    const double s = sky.dblSeparation[b1][b2];
-    if (s < 0)
-        return false;
-    dblDeviation = std::fabs(s - dblAspectAngle[k]);
-    return dblDeviation < sky.dblOrb[k];
+    return InSky(sky, b1, b2, k, dblDeviation);
 }
 
 QString FindGrandTrines(const PatternSky& sky, bool blnLongForm, int& intCount)

@@ -5,7 +5,12 @@
 #include "platform/Calendar.h"
 #include "platform/Ephemeris.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <unordered_map>
 
 namespace qal {
 
@@ -79,6 +84,26 @@ double MaxDailyMotion(int b)
 {
     static constexpr double kMaxDailyMotion[11] = { 0, 1.03, 2.3, 1.3, 0.85, 0.26, 0.14, 0.075, 0.045, 0.045, 15.5 };
     return b >= 1 && b <= 10 ? kMaxDailyMotion[b] : kMaxDailyMotion[10];
+}
+
+LongitudeSource MemoizedSource(LongitudeSource source)
+{
+    // One table per body, keyed by the moment's bits.
+    using Table = std::unordered_map<std::uint64_t, double>;
+    auto known = std::make_shared<std::array<Table, intMaxBodies + 1>>();
+    return [source = std::move(source), known](int b, double t) {
+        if (b < 0 || b > intMaxBodies)
+            return source(b, t);
+        std::uint64_t key = 0;
+        std::memcpy(&key, &t, sizeof key);
+        Table& table = (*known)[static_cast<size_t>(b)];
+        const auto it = table.find(key);
+        if (it != table.end())
+            return it->second;
+        const double L = source(b, t);
+        table.emplace(key, L);
+        return L;
+    };
 }
 
 } // namespace qal

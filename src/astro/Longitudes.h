@@ -28,6 +28,10 @@ double LongitudeAt(int b, double t, bool blnSidereal);
 // The ephemeris as a longitude source in the given zodiac.
 LongitudeSource EphemerisSource(bool blnSidereal);
 
+// The same longitudes, each body and moment computed once and then
+// remembered (for searches that ask the same moments many times).
+LongitudeSource MemoizedSource(LongitudeSource source);
+
 // Gregorian calendar year of a moment.
 int YearOfJD(double t);
 

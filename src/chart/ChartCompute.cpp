@@ -95,11 +95,15 @@ void ComputeChart(
     // Aspect cells: the first kind within orb of each pair.
     for (int& intCount : result.intAspectCount)
         intCount = 0;
-    const auto setAspect = [&](int intCell, int k, double d, int intTrend) {
+    result.aspects.clear();
+    const auto setAspect = [&](int intCell, const ChartAspect& aspect) {
         GridCell& cell = grid.cells[static_cast<size_t>(intCell)];
-        cell.strText = udtAspectText[k].Abbr + strCrLf + DeviationText(d, request.blnRadians) + TrendMarker(intTrend);
-        FormatAspectCell(config, udtOrbs, rule.intBoldOrbColumn, cell, k, d);
+        const int k = aspect.intKind;
+        cell.strText = udtAspectText[k].Abbr + strCrLf + DeviationText(aspect.dblDeviation, request.blnRadians)
+            + TrendMarker(aspect.intTrend);
+        FormatAspectCell(config, udtOrbs, rule.intBoldOrbColumn, cell, k, aspect.dblDeviation);
         ++result.intAspectCount[k];
+        result.aspects.push_back(aspect);
     };
     const int n = positions.intNumBodies;
     const auto& L = positions.dblLongitude;
@@ -110,7 +114,7 @@ void ComputeChart(
             for (int j = i + 1; j <= n; ++j) {
                 const int k = FindAspect(L[0][i], L[0][j], udtOrbs, rule.intAspectOrbColumn, d);
                 if (k > 0)
-                    setAspect(SingleChartAspectCell(i, j), k, d, AspectTrendAt(source, t, i, j, k, d));
+                    setAspect(SingleChartAspectCell(i, j), { 0, i, 0, j, k, d, AspectTrendAt(source, t, i, j, k, d) });
             }
         }
         GridCell& zodiac = grid.At(grid.intRows - 1, 0);
@@ -128,7 +132,7 @@ void ComputeChart(
                 if (k == 0)
                     continue;
                 const int intTrend = blnSynastry ? 0 : AspectTrendToFixedAt(source, t, L[1][i], j, k, d);
-                setAspect(TwoChartAspectCell(i, j), k, d, intTrend);
+                setAspect(TwoChartAspectCell(i, j), { 0, j, 1, i, k, d, intTrend });
             }
         }
         WriteTwoChartReport(result.udtReports, result.intAspectCount);

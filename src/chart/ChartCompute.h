@@ -21,8 +21,20 @@ struct ChartRequest {
     bool blnRadians = false; // angles shown as radians with 4 decimals
 };
 
+// One aspect of the table: body of slot 0 (the sky, the transits or chart 1)
+// or slot 1 (the natal chart, chart 2), the kind, the deviation from exact
+// (radians) and the trend (+1 separating, −1 applying, 0 none).
+struct ChartAspect {
+    int intSlot1 = 0, intBody1 = 0;
+    int intSlot2 = 0, intBody2 = 0;
+    int intKind = 0;
+    double dblDeviation = 0;
+    int intTrend = 0;
+};
+
 struct ChartResult {
     ChartPositions udtPositions;
+    std::vector<ChartAspect> aspects; // in the table's order
     AspectGrid udtGrid;
     ChartReports udtReports;
     int intAspectCount[8] = {};

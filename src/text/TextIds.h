@@ -216,7 +216,11 @@ namespace qal {
     X(WithinOrbFromTo, 412)                                                                                            \
     X(PatternFormed, 413)                                                                                              \
     X(PatternDissolves, 414)                                                                                           \
-    X(AspectPatternsHeader, 415)
+    X(AspectPatternsHeader, 415)                                                                                       \
+    X(EventBegins, 416)                                                                                                \
+    X(EventExact, 417)                                                                                                 \
+    X(EventEnds, 418)                                                                                                  \
+    X(PassOf, 419)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -1,0 +1,72 @@
+// The command line of qal-cli: commands, moments, zones and options, read
+// into one set of options or refused with a message that says why.
+//
+//   qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]
+//   qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]
+//   qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]
+//           [--results N] [--zone ZONE] [options]
+//   options: --sidereal --orbs LIST --format text|csv|json --lang en|de
+//
+// Dates are ISO 8601, "1990-06-15" or "1990-06-15T12:00"; zones are "Z",
+// "UTC", offsets such as "+05:45" or "-3", or the zone list's own texts
+// ("GMT+1:00", "EST").
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace qal::cli {
+
+enum class Command { Help, Chart, Aspects, Find };
+enum class Format { Text, Csv, Json };
+
+// A moment given on the command line: UT and the zone it was given in.
+struct Moment {
+    double dblJD = 0;
+    int intZoneMinutes = 0;
+};
+
+struct Options {
+    Command command = Command::Help;
+    QString strHelpTopic; // the command whose help was asked for ("" general)
+    Moment udtMoment; // chart: its moment; aspects and find: the start
+    std::optional<Moment> udtNatal; // a birth chart: personal transits to it
+    std::optional<Moment> udtUntil; // aspects: the end; find: --until
+    int intZoneMinutes = 0; // the zone moments are written in
+    bool blnSidereal = false;
+    std::optional<std::array<int, 7>> orbs; // whole degrees of the seven kinds
+    Format format = Format::Text;
+    int intLanguage = 0; // intLangEnglish
+    int intPattern = -1; // find: the pattern kind
+    int intAtLeast = 1; // find: how many occurrences at least
+    double dblStepDays = 1; // find: the step between charts
+    int intResults = 1; // find: how many findings
+};
+
+// Reads the arguments after the program's name; "" when they are good,
+// otherwise a message for the user (the program then ends with status 2).
+QString ParseCommandLine(const QStringList& args, Options& o);
+
+// The help of a command ("" or an unknown name: the overview).
+QString HelpText(const QString& strCommand);
+
+// A zone as minutes east of UTC; false when the text names none.
+bool ParseZone(const QString& strZone, int& intMinutes);
+
+// A date "YYYY-MM-DD", optionally with "THH:MM", in years 1 to 2799.
+bool ParseDate(const QString& strDate, int& y, int& m, int& d, std::optional<int>& intMinuteOfDay);
+
+// A time "HH:MM" (or "H:MM") as minutes of the day.
+bool ParseTime(const QString& strTime, int& intMinuteOfDay);
+
+// A step such as "30m", "6h", "1d" or "7d", in days.
+bool ParseStep(const QString& strStep, double& dblDays);
+
+// A pattern kind from its name in English or German, any case, with blanks
+// or hyphens ("grand-trine", "T-Square", "Drachen"); −1 when none.
+int PatternKindFromName(const QString& strName);
+
+} // namespace qal::cli

@@ -1,0 +1,231 @@
+// qal-cli chart: the chart of a moment (or the transits of a moment to a
+// birth chart) with its aspect table, counts and patterns, computed by the
+// same function as the window's table and reports.
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+
+#include "aspects/Aspects.h"
+#include "aspects/Patterns.h"
+#include "astro/AstroTables.h"
+#include "chart/ChartCompute.h"
+#include "dates/DatePr2.h"
+#include "dates/TimeZones.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace qal::cli {
+namespace {
+
+struct ComputedChart {
+    ConfigurationSettings config;
+    OrbTable orbs;
+    ChartRequest request;
+    ChartResult result;
+    Moment moments[2];
+    int intSlots = 1;
+    QString strRole[2];
+};
+
+ComputedChart Compute(const Options& o)
+{
+    ComputedChart c;
+    c.config = ConfigurationOf(o);
+    c.orbs = OrbTableFor(c.config);
+    c.request.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
+    c.request.dblChartJD[0] = o.udtMoment.dblJD;
+    c.moments[0] = o.udtMoment;
+    c.strRole[0] = QStringLiteral("sky");
+    if (o.udtNatal) {
+        c.request.dblChartJD[1] = o.udtNatal->dblJD;
+        c.moments[1] = *o.udtNatal;
+        c.intSlots = 2;
+        c.strRole[0] = QStringLiteral("transits");
+        c.strRole[1] = QStringLiteral("natal");
+    }
+    ComputeChart(c.request, c.config, c.orbs, c.result);
+    return c;
+}
+
+QString PositionText(double L)
+{
+    return L < 0 ? LongitudeErrorText(static_cast<int>(std::lround(L))) : LongitudeToSignText(L, false);
+}
+
+QString TrendWord(int intTrend)
+{
+    return intTrend > 0 ? QStringLiteral("separating") : (intTrend < 0 ? QStringLiteral("applying") : QString());
+}
+
+// "March 5, 2018, 14:30 (UTC+01:00)"
+QString MomentText(const Moment& m)
+{
+    const QString strLocal = LocalMomentText(m.dblJD, m.intZoneMinutes);
+    const double x = m.dblJD + 0.5 + m.intZoneMinutes / 1440.0;
+    return JDNToDateText(static_cast<int>(std::floor(x)), false, intCurrentLanguage) + QStringLiteral(", ")
+        + strLocal.mid(11) + QStringLiteral(" (UTC") + UtcOffsetText(m.intZoneMinutes) + QLatin1Char(')');
+}
+
+QString ReportText(const ComputedChart& c)
+{
+    const ChartReports& r = c.result.udtReports;
+    return PlainLines(c.intSlots == 1 ? r.strReport : r.strReport1).trimmed();
+}
+
+void WriteText(const ComputedChart& c, QString& out)
+{
+    const ChartPositions& p = c.result.udtPositions;
+    const QStringList roles { GetText(c.intSlots == 1 ? TextId::DateSetCurrent : TextId::Transits),
+        GetText(TextId::Birth) };
+    out += ChartTitle(c.request.intMode, c.orbs) + QLatin1Char('\n');
+    for (int s = 0; s < c.intSlots; ++s)
+        out += roles[s] + QStringLiteral(": ") + MomentText(c.moments[s]) + QLatin1Char('\n');
+    out += ZodiacText(c.config.blnSidereal, false) + QStringLiteral("\n\n");
+    for (int b = 1; b <= intMaxBodies; ++b) {
+        QString strLine = strBodyName[b].leftJustified(10);
+        for (int s = 0; s < c.intSlots; ++s) {
+            const double L = p.dblLongitude[s][b];
+            const QString strDegrees = L < 0 ? QString() : AngleToDegMinText(L);
+            strLine += strDegrees.rightJustified(9) + QLatin1Char(' ') + PositionText(L).leftJustified(8)
+                + (p.intRetrograde[s][b] ? QStringLiteral("R   ") : QStringLiteral("    "));
+        }
+        out += strLine.trimmed() + QLatin1Char('\n');
+    }
+    out += QLatin1Char('\n');
+    for (const ChartAspect& a : c.result.aspects) {
+        const QString strFirst = c.intSlots == 1
+            ? strBodyName[a.intBody1]
+            : GetText(TextId::TransitingCapital) + QLatin1Char(' ') + strBodyName[a.intBody1];
+        const QString strSecond = c.intSlots == 1
+            ? strBodyName[a.intBody2]
+            : GetText(TextId::NatalLower) + QLatin1Char(' ') + strBodyName[a.intBody2];
+        out += (strFirst + QLatin1Char(' ') + udtAspectText[a.intKind].Phrase + QLatin1Char(' ') + strSecond)
+                   .leftJustified(44)
+            + DeviationText(a.dblDeviation, false).rightJustified(7)
+            + (a.intTrend > 0 ? QStringLiteral(" +") : (a.intTrend < 0 ? QStringLiteral(" -") : QString()))
+            + QLatin1Char('\n');
+    }
+    out += QLatin1Char('\n') + ReportText(c) + QLatin1Char('\n');
+}
+
+void WriteCsv(const ComputedChart& c, QString& out)
+{
+    const ChartPositions& p = c.result.udtPositions;
+    out += CsvLine({ QStringLiteral("record"), QStringLiteral("chart"), QStringLiteral("body"),
+        QStringLiteral("longitude"), QStringLiteral("position"), QStringLiteral("retrograde"),
+        QStringLiteral("other_chart"), QStringLiteral("other_body"), QStringLiteral("aspect"),
+        QStringLiteral("deviation"), QStringLiteral("trend"), QStringLiteral("text") });
+    for (int s = 0; s < c.intSlots; ++s) {
+        for (int b = 1; b <= intMaxBodies; ++b) {
+            const double L = p.dblLongitude[s][b];
+            out += CsvLine({ QStringLiteral("position"), c.strRole[s], strBodyName[b], L < 0 ? QString() : Degrees(L),
+                PositionText(L), p.intRetrograde[s][b] ? QStringLiteral("true") : QStringLiteral("false"), QString(),
+                QString(), QString(), QString(), QString(),
+                IsoMoment(c.moments[s].dblJD, c.moments[s].intZoneMinutes) });
+        }
+    }
+    for (const ChartAspect& a : c.result.aspects) {
+        out += CsvLine({ QStringLiteral("aspect"), c.strRole[a.intSlot1], strBodyName[a.intBody1], QString(), QString(),
+            QString(), c.strRole[a.intSlot2], strBodyName[a.intBody2], udtAspectText[a.intKind].Name,
+            Degrees(a.dblDeviation), TrendWord(a.intTrend), DeviationText(a.dblDeviation, false) });
+    }
+    for (int k = 1; k <= intNumAspectKinds; ++k) {
+        out += CsvLine({ QStringLiteral("count"), QString(), QString(), QString(), QString(), QString(), QString(),
+            QString(), udtAspectText[k].Name, QString(), QString(), QString::number(c.result.intAspectCount[k]) });
+    }
+    if (c.intSlots == 1) {
+        const PatternSky sky = MakePatternSky(p.dblLongitude[0], p.intNumBodies, c.orbs, MidpointOrbRadians(c.config));
+        for (const PatternOccurrence& occurrence : PatternOccurrences(sky, false)) {
+            out += CsvLine({ QStringLiteral("pattern"), c.strRole[0], QString(), QString(), QString(), QString(),
+                QString(), QString(), strPatternName[occurrence.intKind], QString(), QString(), occurrence.strLine });
+        }
+    }
+}
+
+void WriteJson(const ComputedChart& c, QString& out)
+{
+    const ChartPositions& p = c.result.udtPositions;
+    QJsonObject root;
+    root[QStringLiteral("command")] = QStringLiteral("chart");
+    root[QStringLiteral("mode")] = c.intSlots == 1 ? QStringLiteral("planetary") : QStringLiteral("personal transits");
+    root[QStringLiteral("title")] = ChartTitle(c.request.intMode, c.orbs);
+    root[QStringLiteral("zodiac")] = c.config.blnSidereal ? QStringLiteral("sidereal") : QStringLiteral("tropical");
+    QJsonArray charts;
+    for (int s = 0; s < c.intSlots; ++s) {
+        QJsonArray positions;
+        for (int b = 1; b <= intMaxBodies; ++b) {
+            const double L = p.dblLongitude[s][b];
+            QJsonObject position;
+            position[QStringLiteral("body")] = strBodyName[b];
+            position[QStringLiteral("longitude")]
+                = L < 0 ? QJsonValue() : QJsonValue(std::round(RadToDeg(L) * 1e4) / 1e4);
+            position[QStringLiteral("position")] = PositionText(L);
+            position[QStringLiteral("retrograde")] = p.intRetrograde[s][b] != 0;
+            positions.append(position);
+        }
+        QJsonObject chart;
+        chart[QStringLiteral("role")] = c.strRole[s];
+        chart[QStringLiteral("moment")] = IsoMoment(c.moments[s].dblJD, c.moments[s].intZoneMinutes);
+        chart[QStringLiteral("jd_ut")] = c.moments[s].dblJD;
+        chart[QStringLiteral("positions")] = positions;
+        charts.append(chart);
+    }
+    root[QStringLiteral("charts")] = charts;
+    QJsonArray aspects;
+    for (const ChartAspect& a : c.result.aspects) {
+        QJsonObject aspect;
+        aspect[QStringLiteral("chart")] = c.strRole[a.intSlot1];
+        aspect[QStringLiteral("body")] = strBodyName[a.intBody1];
+        aspect[QStringLiteral("other_chart")] = c.strRole[a.intSlot2];
+        aspect[QStringLiteral("other")] = strBodyName[a.intBody2];
+        aspect[QStringLiteral("aspect")] = udtAspectText[a.intKind].Name;
+        aspect[QStringLiteral("abbreviation")] = udtAspectText[a.intKind].Abbr;
+        aspect[QStringLiteral("deviation")] = std::round(RadToDeg(a.dblDeviation) * 1e4) / 1e4;
+        aspect[QStringLiteral("deviation_text")] = DeviationText(a.dblDeviation, false);
+        aspect[QStringLiteral("trend")] = TrendWord(a.intTrend);
+        aspects.append(aspect);
+    }
+    root[QStringLiteral("aspects")] = aspects;
+    QJsonObject counts;
+    int intTotal = 0;
+    for (int k = 1; k <= intNumAspectKinds; ++k) {
+        counts[udtAspectText[k].Name] = c.result.intAspectCount[k];
+        intTotal += c.result.intAspectCount[k];
+    }
+    root[QStringLiteral("counts")] = counts;
+    root[QStringLiteral("total")] = intTotal;
+    QJsonArray patterns;
+    if (c.intSlots == 1) {
+        const PatternSky sky = MakePatternSky(p.dblLongitude[0], p.intNumBodies, c.orbs, MidpointOrbRadians(c.config));
+        for (const PatternOccurrence& occurrence : PatternOccurrences(sky, false)) {
+            QJsonArray bodies;
+            for (int b : occurrence.bodies)
+                bodies.append(strBodyName[b]);
+            patterns.append(QJsonObject { { QStringLiteral("kind"), strPatternName[occurrence.intKind] },
+                { QStringLiteral("bodies"), bodies }, { QStringLiteral("text"), occurrence.strLine } });
+        }
+    }
+    root[QStringLiteral("patterns")] = patterns;
+    root[QStringLiteral("report")] = ReportText(c);
+    out += QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+} // namespace
+
+void RunChart(const Options& o, QString& out)
+{
+    const ComputedChart c = Compute(o);
+    if (o.format == Format::Csv)
+        WriteCsv(c, out);
+    else if (o.format == Format::Json)
+        WriteJson(c, out);
+    else
+        WriteText(c, out);
+}
+
+} // namespace qal::cli

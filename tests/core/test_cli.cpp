@@ -1,0 +1,219 @@
+// qal-cli: reading the command line, the three commands in their three
+// formats, and bad input.
+#include "TestSupport.h"
+#include "aspects/Patterns.h"
+#include "astro/PlutoTable.h"
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace qal;
+using namespace qal::cli;
+
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString strError;
+        ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
+    }
+    // Runs a command line given as one string; the output and the status.
+    int Run(const QString& strLine)
+    {
+        out.clear();
+        err.clear();
+        return RunCli(strLine.split(QLatin1Char(' '), Qt::SkipEmptyParts), out, err);
+    }
+    QJsonObject Json(const QString& strLine)
+    {
+        EXPECT_EQ(Run(strLine + QStringLiteral(" --format json")), intExitOk) << err.toStdString();
+        QJsonParseError parse;
+        const QJsonDocument doc = QJsonDocument::fromJson(out.toUtf8(), &parse);
+        EXPECT_EQ(parse.error, QJsonParseError::NoError) << out.toStdString();
+        return doc.object();
+    }
+    QString out, err;
+};
+
+TEST(CliArguments, MomentsZonesStepsAndPatterns)
+{
+    int z = 0;
+    EXPECT_TRUE(ParseZone(QStringLiteral("Z"), z) && z == 0);
+    EXPECT_TRUE(ParseZone(QStringLiteral("+05:45"), z) && z == 345);
+    EXPECT_TRUE(ParseZone(QStringLiteral("-3:30"), z) && z == -210);
+    EXPECT_TRUE(ParseZone(QStringLiteral("+1"), z) && z == 60);
+    EXPECT_TRUE(ParseZone(QStringLiteral("UTC+0530"), z) && z == 330);
+    EXPECT_TRUE(ParseZone(QStringLiteral("GMT+1:00"), z) && z == 60); // the zone list's text
+    EXPECT_TRUE(ParseZone(QStringLiteral("est"), z) && z == -300); // a North American name of the list
+    for (const char* bad : { "", "+15", "+14:30", "+5:60", "Mars", "1:00", "++1" })
+        EXPECT_FALSE(ParseZone(QString::fromLatin1(bad), z)) << bad;
+
+    int y = 0, m = 0, d = 0;
+    std::optional<int> intMinute;
+    EXPECT_TRUE(ParseDate(QStringLiteral("2000-02-29"), y, m, d, intMinute) && !intMinute);
+    EXPECT_TRUE(ParseDate(QStringLiteral("0001-01-01T00:00"), y, m, d, intMinute) && intMinute == 0);
+    EXPECT_TRUE(ParseDate(QStringLiteral("2799-12-31T23:59"), y, m, d, intMinute) && intMinute == 1439);
+    for (const char* bad : { "1900-02-29", "2800-01-01", "0000-12-31", "2018-13-01", "2018-3-5", "2018-03-05T24:00",
+             "2018-03-05 12:00", "20180305" })
+        EXPECT_FALSE(ParseDate(QString::fromLatin1(bad), y, m, d, intMinute)) << bad;
+
+    double dblDays = 0;
+    EXPECT_TRUE(ParseStep(QStringLiteral("30m"), dblDays) && std::fabs(dblDays - 30 / 1440.0) < 1e-12);
+    EXPECT_TRUE(ParseStep(QStringLiteral("7d"), dblDays) && dblDays == 7);
+    EXPECT_FALSE(ParseStep(QStringLiteral("0d"), dblDays));
+    EXPECT_FALSE(ParseStep(QStringLiteral("1w"), dblDays));
+
+    EXPECT_EQ(PatternKindFromName(QStringLiteral("grand-trine")), patGrandTrine);
+    EXPECT_EQ(PatternKindFromName(QStringLiteral("T-Square")), patTSquare);
+    EXPECT_EQ(PatternKindFromName(QStringLiteral("Grand trine")), patGrandTrine); // the program's own name
+    EXPECT_EQ(PatternKindFromName(QStringLiteral("stellium-4")), patFourStellium);
+    EXPECT_EQ(PatternKindFromName(QString()), -1);
+    EXPECT_EQ(PatternKindFromName(QStringLiteral("square")), -1);
+}
+
+TEST_F(Cli, BadInputSaysWhyAndEndsWithStatusTwo)
+{
+    const char* const bad[] = { "bogus", "chart", "chart 2018-03-05", "chart 2018-02-30 12:00 +1",
+        "chart 2018-03-05 25:00 +1", "chart 2018-03-05 12:00 +15", "chart 2018-03-05 12:00 Z --orbs 1,2",
+        "chart 2018-03-05 12:00 Z --orbs 16", "chart 2018-03-05 12:00 Z --format xml",
+        "chart 2018-03-05 12:00 Z --lang fr", "chart 2018-03-05 12:00 Z --zone +1",
+        "chart 2018-03-05 12:00 Z --natal 1970-06-01", "aspects 2018-03-01", "aspects 2018-03-02 2018-03-01",
+        "find nothing 2018-01-01", "find grand-trine 2018-01-01 --step 1w", "find grand-trine 2018-01-01 --at-least 0",
+        "find grand-trine 2018-01-01 --natal 1970-06-01 12:00 Z", "chart 2018-03-05 12:00 Z --until 2019-01-01" };
+    for (const char* line : bad) {
+        EXPECT_EQ(Run(QString::fromLatin1(line)), intExitBadInput) << line;
+        EXPECT_TRUE(err.startsWith(QStringLiteral("qal-cli: "))) << line;
+        EXPECT_TRUE(out.isEmpty()) << line;
+    }
+    // Help for everything, with status 0.
+    for (const char* line : { "--help", "help", "chart --help", "aspects -h", "find --help" }) {
+        EXPECT_EQ(Run(QString::fromLatin1(line)), intExitOk) << line;
+        EXPECT_TRUE(out.startsWith(QStringLiteral("qal-cli"))) << line;
+    }
+    Run(QStringLiteral("find --help"));
+    EXPECT_TRUE(out.contains(QStringLiteral("\n  grand-sextile\n")));
+}
+
+TEST_F(Cli, ChartInThreeFormats)
+{
+    // 5 March 2018, 14:30 in GMT+1:00.
+    const QJsonObject chart = Json(QStringLiteral("chart 2018-03-05 14:30 +01:00"));
+    EXPECT_EQ(chart[QStringLiteral("mode")].toString(), QStringLiteral("planetary"));
+    const QJsonArray charts = chart[QStringLiteral("charts")].toArray();
+    ASSERT_EQ(charts.size(), 1);
+    EXPECT_EQ(charts[0][QStringLiteral("moment")].toString(), QStringLiteral("2018-03-05T14:30+01:00"));
+    EXPECT_DOUBLE_EQ(charts[0][QStringLiteral("jd_ut")].toDouble(), 2458183.0625);
+    const QJsonArray positions = charts[0][QStringLiteral("positions")].toArray();
+    ASSERT_EQ(positions.size(), 10);
+    EXPECT_EQ(positions[0][QStringLiteral("position")].toString(), QStringLiteral("14Pis55"));
+    EXPECT_EQ(chart[QStringLiteral("total")].toInt(), 17);
+    EXPECT_EQ(chart[QStringLiteral("aspects")].toArray().size(), 17);
+    const QJsonObject first = chart[QStringLiteral("aspects")].toArray()[0].toObject();
+    EXPECT_EQ(first[QStringLiteral("body")].toString(), QStringLiteral("Sun"));
+    EXPECT_EQ(first[QStringLiteral("other")].toString(), QStringLiteral("Neptune"));
+    EXPECT_EQ(first[QStringLiteral("aspect")].toString(), QStringLiteral("Conjunction"));
+    EXPECT_EQ(first[QStringLiteral("deviation_text")].toString(), QStringLiteral("0°57'"));
+    EXPECT_EQ(first[QStringLiteral("trend")].toString(), QStringLiteral("separating"));
+
+    // The same as CSV: one header, ten positions, 17 aspects, 7 counts.
+    ASSERT_EQ(Run(QStringLiteral("chart 2018-03-05T14:30 GMT+1:00 --format csv")), intExitOk);
+    const QStringList rows = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(rows[0],
+        QStringLiteral("record,chart,body,longitude,position,retrograde,other_chart,other_body,aspect,"
+                       "deviation,trend,text"));
+    EXPECT_EQ(rows.filter(QRegularExpression(QStringLiteral("^position,"))).size(), 10);
+    EXPECT_EQ(rows.filter(QRegularExpression(QStringLiteral("^aspect,"))).size(), 17);
+    EXPECT_EQ(rows.filter(QRegularExpression(QStringLiteral("^count,"))).size(), 7);
+    EXPECT_TRUE(rows.contains(QStringLiteral("aspect,sky,Sun,,,,sky,Neptune,Conjunction,0.9477,separating,0°57'")));
+    for (const QString& row : rows)
+        EXPECT_EQ(row.count(QLatin1Char(',')), 11) << row.toStdString(); // no field needs quoting here
+
+    // As text, in German, with a birth chart: the transits to it.
+    ASSERT_EQ(Run(QStringLiteral("chart 2018-03-05 14:30 +1 --natal 1970-06-01 08:00 +1 --lang de")), intExitOk);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("QAL - Quick Aspect Lookup - Persönliche Transite zu Radix 1")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Transit Uranus Opposition Radix Jupiter")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Geburt: 1.Juni 1970, 08:00 (UTC+01:00)")));
+
+    // A sidereal chart moves every position by the same amount.
+    const QJsonObject sidereal = Json(QStringLiteral("chart 2018-03-05 14:30 +01:00 --sidereal"));
+    const double dblShift = positions[0][QStringLiteral("longitude")].toDouble()
+        - sidereal[QStringLiteral("charts")]
+              .toArray()[0][QStringLiteral("positions")]
+              .toArray()[0][QStringLiteral("longitude")]
+              .toDouble();
+    EXPECT_GT(dblShift, 20);
+    EXPECT_LT(dblShift, 30);
+    // One orb for all kinds: fewer aspects.
+    EXPECT_LT(Json(QStringLiteral("chart 2018-03-05 14:30 +01:00 --orbs 2"))[QStringLiteral("total")].toInt(), 17);
+}
+
+TEST_F(Cli, AspectCalendarToTheMinute)
+{
+    // The full Moon of 2 March 2018, 00:51 UT, published.
+    const QJsonObject calendar = Json(QStringLiteral("aspects 2018-03-01 2018-03-04 --zone Z"));
+    const QJsonArray events = calendar[QStringLiteral("events")].toArray();
+    int intFullMoons = 0;
+    double dblLast = 0;
+    for (const QJsonValue& v : events) {
+        const QJsonObject e = v.toObject();
+        EXPECT_GE(e[QStringLiteral("jd_ut")].toDouble(), dblLast); // in time order
+        dblLast = e[QStringLiteral("jd_ut")].toDouble();
+        if (e[QStringLiteral("event")].toString() == QLatin1String("exact")
+            && e[QStringLiteral("aspect")].toString() == QLatin1String("Opposition")
+            && e[QStringLiteral("body")].toString() == QLatin1String("Moon")
+            && e[QStringLiteral("other")].toString() == QLatin1String("Sun")) {
+            ++intFullMoons;
+            EXPECT_NEAR(e[QStringLiteral("jd_ut")].toDouble(), 2458179.5 + 51 * kMinute, 2 * kMinute);
+            EXPECT_EQ(e[QStringLiteral("pass")].toInt(), 1);
+        }
+    }
+    EXPECT_EQ(intFullMoons, 1);
+    EXPECT_GT(events.size(), 20);
+
+    // Text in the zone asked for; transits to a birth chart name it natal.
+    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-04 --zone +01:00")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral("2018-03-02 01:5"))) << out.toStdString();
+    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-10 --natal 1970-06-01 08:00 +1")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral(" natal "))) << out.toStdString();
+    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-04 --format csv")), intExitOk);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("moment,event,body,aspect,other,pass,passes\n")));
+}
+
+TEST_F(Cli, FindTheNextPatternWithItsSpan)
+{
+    const QJsonObject found = Json(QStringLiteral("find grand-trine 2018-01-01 --results 3"));
+    const QJsonArray findings = found[QStringLiteral("findings")].toArray();
+    ASSERT_EQ(findings.size(), 3);
+    double dblPrevious = 0;
+    for (const QJsonValue& v : findings) {
+        const QJsonObject f = v.toObject();
+        const double t = f[QStringLiteral("jd_ut")].toDouble();
+        EXPECT_GT(t, dblPrevious);
+        dblPrevious = t;
+        EXPECT_GE(f[QStringLiteral("count")].toInt(), 1);
+        const QJsonObject occurrence = f[QStringLiteral("occurrences")].toArray()[0].toObject();
+        EXPECT_TRUE(occurrence[QStringLiteral("text")].toString().startsWith(QStringLiteral("Grand trine: ")));
+        EXPECT_EQ(occurrence[QStringLiteral("bodies")].toArray().size(), 3);
+        EXPECT_LE(occurrence[QStringLiteral("formed")].toString(), f[QStringLiteral("moment")].toString());
+        EXPECT_GE(occurrence[QStringLiteral("dissolves")].toString(), f[QStringLiteral("moment")].toString());
+    }
+    // None within the span: an empty list, status 0.
+    const QJsonObject none = Json(QStringLiteral("find grand-sextile 2018-01-01 --until 2018-01-03"));
+    EXPECT_TRUE(none[QStringLiteral("findings")].toArray().isEmpty());
+    ASSERT_EQ(Run(QStringLiteral("find grand-sextile 2018-01-01 --until 2018-01-03")), intExitOk);
+    EXPECT_EQ(out, QStringLiteral("Grand sextile: -\n"));
+}
+
+} // namespace
