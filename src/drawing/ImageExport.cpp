@@ -3,6 +3,9 @@
 #include "util/Twips.h"
 
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -148,6 +151,47 @@ QVector<PlacedLine> LayOutCorner(const WheelGeometry& g, const CornerText& text)
     const bool blnTop = text.corner == Corner::TopLeft || text.corner == Corner::TopRight;
     WrapCorner(g, text, dblScale, blnTop ? kEdgeMargin : g.intHeight / 2, true, lines);
     return lines;
+}
+
+void PaintWheelForSaving(QPainter& painter, const RecordedPicture& wheel, const WheelGeometry& g,
+    bool blnWhiteBackground, const QVector<CornerText>& texts)
+{
+    wheel.Replay(painter, false, [blnWhiteBackground](const QColor& c) {
+        return blnWhiteBackground && c.isValid() ? QColor(WhiteBackgroundColor(c.rgb())) : c;
+    });
+    for (const CornerText& text : texts) {
+        for (const PlacedLine& line : LayOutCorner(g, text))
+            RecordedPicture::PaintText(painter, line.x, line.y, line.strText, line.dblPointSize, text.color);
+    }
+}
+
+bool WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
+    const QString& strTitle, const std::function<void(QPainter&)>& paint)
+{
+    QPainter painter;
+    if (format == VectorFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setFileName(strFileName);
+        svg.setSize(QSize(intWidth / intTwipsPerPixel, intHeight / intTwipsPerPixel));
+        svg.setViewBox(QRect(0, 0, intWidth, intHeight)); // drawn in twips
+        svg.setTitle(strTitle);
+        svg.setDescription(QStringLiteral("QAL"));
+        if (!painter.begin(&svg))
+            return false;
+        paint(painter);
+        return painter.end();
+    }
+    QPdfWriter pdf(strFileName);
+    pdf.setResolution(1440); // a device unit is a twip
+    pdf.setPageSize(QPageSize(QSizeF(intWidth / double(intTwipsPerPoint), intHeight / double(intTwipsPerPoint)),
+        QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(strTitle);
+    pdf.setCreator(QStringLiteral("QAL"));
+    if (!painter.begin(&pdf))
+        return false;
+    paint(painter);
+    return painter.end();
 }
 
 QImage WheelImage(const RecordedPicture& wheel, const WheelGeometry& g, int intScale, bool blnWhiteBackground,

@@ -11,6 +11,10 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
+class QPainter;
+
 namespace qal {
 
 // The colour a pixel of the wheel takes on a white background: white and
@@ -62,5 +66,17 @@ QVector<PlacedLine> LayOutCorner(const WheelGeometry& g, const CornerText& text)
 // texts printed on it.
 QImage WheelImage(const RecordedPicture& wheel, const WheelGeometry& g, int intScale, bool blnWhiteBackground,
     const QVector<CornerText>& texts);
+
+// The same wheel as a drawing, for vector files: painted into a painter in
+// twips, with the colours of the drawing calls mapped instead of pixels.
+void PaintWheelForSaving(QPainter& painter, const RecordedPicture& wheel, const WheelGeometry& g,
+    bool blnWhiteBackground, const QVector<CornerText>& texts);
+
+enum class VectorFormat { Svg, Pdf };
+
+// Writes a drawing of intWidth × intHeight twips as an SVG or PDF file; paint
+// draws it into a painter in twips. False when the file cannot be written.
+bool WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
+    const QString& strTitle, const std::function<void(QPainter&)>& paint);
 
 } // namespace qal

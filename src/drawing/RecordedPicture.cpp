@@ -198,17 +198,34 @@ QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
 void RecordedPicture::PrintOnImage(
     QImage& image, int intScale, int x, int y, const QString& strText, double dblPointSize, const QColor& color)
 {
-    const PictureOp op = TextOp(x, y, strText, dblPointSize, color);
     QPainter painter(&image);
     painter.scale(double(intScale) / intTwipsPerPixel, double(intScale) / intTwipsPerPixel);
-    Apply(painter, op, true, Qt::transparent);
+    PaintText(painter, x, y, strText, dblPointSize, color);
+}
+
+void RecordedPicture::PaintText(
+    QPainter& painter, int x, int y, const QString& strText, double dblPointSize, const QColor& color)
+{
+    Apply(painter, TextOp(x, y, strText, dblPointSize, color), true, Qt::transparent);
 }
 
 void RecordedPicture::Replay(QPainter& painter) const
 {
-    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), m_background);
-    for (const PictureOp& op : m_ops)
-        Apply(painter, op, true, m_background);
+    Replay(painter, true, [](const QColor& c) { return c; });
+}
+
+void RecordedPicture::Replay(
+    QPainter& painter, bool blnWithSideTexts, const std::function<QColor(const QColor&)>& mapColor) const
+{
+    const QColor background = mapColor(m_background);
+    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), background);
+    for (PictureOp op : m_ops) {
+        if (op.blnSideText && !blnWithSideTexts)
+            continue;
+        op.color = mapColor(op.color);
+        op.outline = mapColor(op.outline);
+        Apply(painter, op, true, background);
+    }
 }
 
 void RecordedPicture::Apply(

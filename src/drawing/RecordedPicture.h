@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 class QPainter;
 
 namespace qal {
@@ -77,6 +79,9 @@ public:
     // Paints the recorded picture, smoothed, into a painter whose coordinate
     // system is already in twips.
     void Replay(QPainter& painter) const;
+    // The same, leaving out the side texts when asked and passing every
+    // colour through mapColor (a vector copy of the picture).
+    void Replay(QPainter& painter, bool blnWithSideTexts, const std::function<QColor(const QColor&)>& mapColor) const;
 
     // The picture drawn anew at intScale pixels per canvas pixel without
     // smoothing, so that its colours are exact; the side texts are left out
@@ -87,6 +92,9 @@ public:
     // at intScale pixels per canvas pixel; x and y are twips of the picture.
     static void PrintOnImage(
         QImage& image, int intScale, int x, int y, const QString& strText, double dblPointSize, const QColor& color);
+    // Prints smoothed text in the text font with a painter in twips.
+    static void PaintText(
+        QPainter& painter, int x, int y, const QString& strText, double dblPointSize, const QColor& color);
 
 private:
     void Record(const PictureOp& op);

@@ -12,6 +12,7 @@
 #include "ui/WebAddress.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QPushButton>
 
 namespace qal {
@@ -71,32 +72,59 @@ QVector<CornerText> frmMain::ImageTexts() const
 
 void frmMain::SavePicture()
 {
+    // The file types in the dialog's order; a name's own extension wins.
+    enum { filterPng, filterPngForPrint, filterSvg, filterPdf };
     const QString strFilter = GetText(TextId::PngImages) + QStringLiteral(" (*.png) | *.png | ")
-        + GetText(TextId::PngImagesForPrint) + QStringLiteral(" (*.png) | *.png");
-    int intFilter = 0;
+        + GetText(TextId::PngImagesForPrint) + QStringLiteral(" (*.png) | *.png | ") + GetText(TextId::SvgDrawings)
+        + QStringLiteral(" (*.svg) | *.svg | ") + GetText(TextId::PdfDocuments) + QStringLiteral(" (*.pdf) | *.pdf");
+    int intFilter = filterPng;
     QString strFile = ui::GetSaveFileName(this, GetText(TextId::SaveImageAs), strFilter, &intFilter);
     if (strFile.isEmpty() || !picGraphic->Picture())
         return;
-    if (QFileInfo(strFile).suffix().isEmpty())
-        strFile += QStringLiteral(".png");
-    const int intScale = intFilter == 1 ? 2 : 1; // twice the size is drawn anew, not scaled up
+    const QString strSuffix = QFileInfo(strFile).suffix().toLower();
+    if (strSuffix == QLatin1String("svg"))
+        intFilter = filterSvg;
+    else if (strSuffix == QLatin1String("pdf"))
+        intFilter = filterPdf;
+    else if (strSuffix.isEmpty())
+        strFile += intFilter == filterSvg ? QStringLiteral(".svg")
+                                          : (intFilter == filterPdf ? QStringLiteral(".pdf") : QStringLiteral(".png"));
+
     const RecordedPicture& picture = *picGraphic->Picture();
+    const WheelGeometry g = RuleOfMode(intChartMode).blnSingleChart ? OneRingGeometry() : TwoRingGeometry();
+    const QString strTitle = cmdSaveAs->text();
+    const auto report = [&](bool blnSaved, const QString& strShown) {
+        ui::MsgBox(GetText(blnSaved ? TextId::ImageSaved : TextId::ImageNotSaved) + strCrLf + strShown,
+            blnSaved ? ui::MsgIcon::Information : ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
+    };
+
+    if (intFilter == filterSvg || intFilter == filterPdf) {
+        // A drawing: the recorded picture painted anew, sharp at any size.
+        const QVector<CornerText> texts = blnGraphShown ? QVector<CornerText>() : ImageTexts();
+        const bool blnWhite = udtConfig.blnSaveGraphicWithWhiteBackground;
+        const bool blnSaved = WriteVectorFile(strFile, intFilter == filterSvg ? VectorFormat::Svg : VectorFormat::Pdf,
+            picture.WidthTwips(), picture.HeightTwips(), windowTitle(), [&](QPainter& painter) {
+                if (blnGraphShown)
+                    picture.Replay(painter);
+                else
+                    PaintWheelForSaving(painter, picture, g, blnWhite, texts);
+            });
+        report(blnSaved, strFile);
+        return;
+    }
+
+    const int intScale = intFilter == filterPngForPrint ? 2 : 1; // twice the size is drawn anew, not scaled up
     const QImage image = blnGraphShown
         ? picture.Render(intScale, true)
-        : WheelImage(picture, RuleOfMode(intChartMode).blnSingleChart ? OneRingGeometry() : TwoRingGeometry(), intScale,
-            udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
-
-    const QString strTitle = cmdSaveAs->text();
+        : WheelImage(picture, g, intScale, udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
     const QString strBitmap = FreeBitmapFileName(strFile);
     if (!image.save(strBitmap, "BMP")) {
-        ui::MsgBox(GetText(TextId::ImageNotSaved) + strCrLf + strFile, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
-            strTitle, 1, this);
+        report(false, strFile);
         return;
     }
     QString strMessage;
     if (ui::ConvertGraphicsFile(strBitmap, strFile, true, true, strMessage))
-        ui::MsgBox(GetText(TextId::ImageSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,
-            strTitle, 1, this);
+        report(true, strFile);
     else
         ui::MsgBox(GetText(TextId::ImageNotConverted) + strCrLf + strBitmap, ui::MsgIcon::Exclamation,
             ui::MsgButtons::Ok, strTitle, 1, this);

@@ -220,7 +220,9 @@ namespace qal {
     X(EventBegins, 416)                                                                                                \
     X(EventExact, 417)                                                                                                 \
     X(EventEnds, 418)                                                                                                  \
-    X(PassOf, 419)
+    X(PassOf, 419)                                                                                                     \
+    X(SvgDrawings, 420)                                                                                                \
+    X(PdfDocuments, 421)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

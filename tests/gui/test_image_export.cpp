@@ -18,7 +18,10 @@
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -217,6 +220,90 @@ TEST_F(ImageExport, TheGraphIsSavedAsItIsShown)
     const QImage saved = QImage(strFile).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(saved, form->picGraphic->Picture()->Render(1, true).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(saved.size(), QSize(730, 440));
+}
+
+// The texts and the colours an SVG file draws with.
+struct SvgContent {
+    QString strViewBox, strWidth;
+    QStringList texts;
+    QSet<QString> colours;
+};
+
+SvgContent ReadSvg(const QString& strFile)
+{
+    QFile file(strFile);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    SvgContent svg;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == QLatin1String("svg")) {
+            svg.strViewBox = a.value(QStringLiteral("viewBox")).toString();
+            svg.strWidth = a.value(QStringLiteral("width")).toString();
+        }
+        for (const char* attribute : { "fill", "stroke" }) {
+            if (a.hasAttribute(QLatin1String(attribute)))
+                svg.colours.insert(a.value(QLatin1String(attribute)).toString().toLower());
+        }
+        if (xml.name() == QLatin1String("text"))
+            svg.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return svg;
+}
+
+TEST_F(ImageExport, DrawingsAsSvgAndPdf)
+{
+    // The wheel on a white background as SVG: the corner texts as text, the
+    // colours of the drawing calls mapped, no side texts.
+    udtConfig.blnSaveGraphicWithWhiteBackground = true;
+    ui::MessageRecord message = Save(Path("wheel"), 2);
+    EXPECT_EQ(message.strText, GetText(TextId::ImageSaved) + strCrLf + Path("wheel.svg"));
+    SvgContent svg = ReadSvg(Path("wheel.svg"));
+    EXPECT_EQ(svg.strViewBox, QStringLiteral("0 0 6000 6000"));
+    EXPECT_FALSE(svg.strWidth.isEmpty());
+    const QString strTexts = svg.texts.join(QLatin1Char(' '));
+    for (const char* expected :
+        { "Created", "Brenvale", "https://brenvale.example/qal", "March 5, 2018,", "Planetary" })
+        EXPECT_TRUE(strTexts.contains(QString::fromUtf8(expected))) << expected << " in " << strTexts.toStdString();
+    EXPECT_FALSE(strTexts.contains(QStringLiteral("Mar. 5, 2018"))); // the side text of the screen
+    EXPECT_TRUE(svg.colours.contains(QStringLiteral("#ffffff"))); // the disc
+    EXPECT_FALSE(svg.colours.contains(QStringLiteral("#ffff00"))); // no yellow left
+    EXPECT_TRUE(svg.colours.contains(QStringLiteral("#a0a0a0"))); // the spokes
+
+    // On black as the screen has it; a name's own extension wins over the filter.
+    udtConfig.blnSaveGraphicWithWhiteBackground = false;
+    Save(Path("plain.SVG"), 0);
+    svg = ReadSvg(Path("plain.SVG"));
+    EXPECT_TRUE(svg.colours.contains(QStringLiteral("#000000")));
+    EXPECT_TRUE(svg.colours.contains(QStringLiteral("#404040")));
+    EXPECT_FALSE(QFileInfo::exists(Path("plain.bmp")));
+
+    // The transit graph as PDF: one page the size of the picture.
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    form->optPersonal[0]->click();
+    form->cmdToggleGraphic->click(); // the table
+    const int intIndex = FindTransitWithKnownSpan(1).intIndex;
+    ASSERT_GE(intIndex, 0);
+    form->txbCell_DblClick(intIndex);
+    ASSERT_TRUE(form->blnGraphShown);
+    message = Save(Path("graph"), 3);
+    EXPECT_EQ(message.strText, GetText(TextId::ImageSaved) + strCrLf + Path("graph.pdf"));
+    QFile pdf(Path("graph.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+    // 10950 × 6600 twips are 547.5 × 330 points (the page rounds to whole points).
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 54[78](\\.0*)? 330(\\.0*)?\\]"))
+                    .match(QString::fromLatin1(bytes))
+                    .hasMatch());
+
+    // Nowhere to write.
+    message = Save(Path("missing/graph.pdf"), 3);
+    EXPECT_EQ(message.strText, GetText(TextId::ImageNotSaved) + strCrLf + Path("missing/graph.pdf"));
 }
 
 TEST_F(ImageExport, FailuresKeepWhatThereIsAndSaySo)
