@@ -31,7 +31,7 @@ ctest --test-dir build/asan --output-on-failure -j "$(nproc)"
 echo "== fuzz targets, a few seconds each"
 for target in text_table pluto_table date_set moments cli_args; do
   mkdir -p "$sandbox/corpus/$target"
-  build/asan/fuzz_$target -max_total_time=4 -timeout=10 -print_final_stats=0 \
+  build/asan/fuzz_$target -max_total_time=3 -timeout=10 -print_final_stats=0 \
     "$sandbox/corpus/$target" "fuzz/corpus/$target" 2> "$sandbox/fuzz_$target.log" \
     || { tail -40 "$sandbox/fuzz_$target.log"; exit 1; }
 done
