@@ -604,6 +604,22 @@ std::vector<PatternOccurrence> PatternOccurrences(const PatternSky& sky, bool bl
     return found;
 }
 
+int CountPatternKind(const PatternSky& sky, int intKind)
+{
+    // A smaller stellium counts 0 once a larger one is there, as in the report.
+    if (intKind > patSixStellium && intKind <= patThreeStellium) {
+        for (int intLarger = patSixStellium; intLarger < intKind; ++intLarger) {
+            PatternList larger(intLarger, false, false);
+            kSearches[intLarger](sky, larger);
+            if (larger.intCount > 0)
+                return 0;
+        }
+    }
+    PatternList list(intKind, false, false);
+    kSearches[intKind](sky, list);
+    return list.intCount;
+}
+
 void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds])
 {
     for (int intKind = 0; intKind < intNumPatternKinds; ++intKind)

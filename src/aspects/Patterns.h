@@ -105,4 +105,8 @@ std::vector<PatternOccurrence> PatternOccurrences(const PatternSky& sky, bool bl
 // writing any text: every count is set (0 for a kind not found).
 void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds]);
 
+// The count CountPatterns gives for one kind, running only the searches that
+// kind needs (for a smaller stellium, the larger ones first).
+int CountPatternKind(const PatternSky& sky, int intKind);
+
 } // namespace qal

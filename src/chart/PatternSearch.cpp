@@ -10,16 +10,15 @@ std::optional<double> FindPatternMoment(
     if (!(query.dblStep > 0) || query.intKind < 0 || query.intKind >= intNumPatternKinds)
         return std::nullopt;
     double L[intMaxBodies + 1] = {};
-    int intCount[intNumPatternKinds] = {};
     for (long long i = 0;; ++i) {
         const double t = query.dblFrom + i * query.dblStep;
         if (t > query.dblUntil)
             return std::nullopt;
         for (int b = 1; b <= intMaxBodies; ++b)
             L[b] = source(b, t);
-        CountPatterns(MakePatternSky(L, intMaxBodies, udtOrbs, query.dblMidpointOrb), intCount);
+        const PatternSky sky = MakePatternSky(L, intMaxBodies, udtOrbs, query.dblMidpointOrb);
         ++intCharts;
-        if (intCount[query.intKind] >= query.intAtLeast)
+        if (CountPatternKind(sky, query.intKind) >= query.intAtLeast)
             return t;
     }
 }

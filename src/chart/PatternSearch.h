@@ -1,6 +1,6 @@
 // Looking for the next moment at which the sky holds an aspect pattern,
 // chart after chart, as a run does but without waiting. Each chart costs its
-// ten longitudes and one counting of the patterns; nothing is written.
+// ten longitudes and the searches its pattern kind needs; nothing is written.
 #pragma once
 
 #include "aspects/Orbs.h"

@@ -1,14 +1,16 @@
 // Aspect patterns found in charts built from chosen longitudes.
+#include "TestSupport.h"
 #include "aspects/Aspects.h"
 #include "aspects/Patterns.h"
 #include "astro/AstroTables.h"
+#include "astro/Longitudes.h"
 #include "settings/Configuration.h"
-#include "TestSupport.h"
 #include "text/Texts.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 using namespace qal;
@@ -188,4 +190,38 @@ TEST_F(Patterns, GermanLinesUseTheGermanNames)
     Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
     int intCount = -1;
     EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));
+}
+
+TEST_F(Patterns, CountingOneKindGivesTheCountOfTheWholeCounting)
+{
+    // Compares every kind; the number of kinds found.
+    const auto expectSameCounts = [](const PatternSky& sky, const std::string& strWhere) {
+        int intAll[intNumPatternKinds];
+        CountPatterns(sky, intAll);
+        int intFound = 0;
+        for (int k = 0; k < intNumPatternKinds; ++k) {
+            EXPECT_EQ(CountPatternKind(sky, k), intAll[k]) << strWhere << ", kind " << k;
+            intFound += intAll[k] > 0 ? 1 : 0;
+        }
+        return intFound;
+    };
+    // A 4-stellium hides the 3-stelliums inside it; a 5-stellium both.
+    Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 } });
+    EXPECT_EQ(CountPatternKind(Sky(), patFourStellium), 1);
+    EXPECT_EQ(CountPatternKind(Sky(), patThreeStellium), 0);
+    expectSameCounts(Sky(), "4-stellium");
+    Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 }, { 5, 11 } });
+    EXPECT_EQ(CountPatternKind(Sky(), patFiveStellium), 1);
+    expectSameCounts(Sky(), "5-stellium");
+    // Real skies a little over a week apart for a century, Moon included.
+    const LongitudeSource source = EphemerisSource(false);
+    int intWithPatterns = 0;
+    for (double t = 2451545.0; t < 2451545.0 + 36525; t += 8.37) {
+        double L[intMaxBodies + 1] = {};
+        for (int b = 1; b <= intMaxBodies; ++b)
+            L[b] = source(b, t);
+        intWithPatterns += expectSameCounts(
+            MakePatternSky(L, intMaxBodies, udtOrbTable, MidpointOrbRadians(udtConfig)), "JD " + std::to_string(t));
+    }
+    EXPECT_GT(intWithPatterns, 1000); // the skies did hold patterns to count
 }
