@@ -2,6 +2,7 @@
 // button runs it (reading the dates, longitudes, aspects, patterns, reports
 // and showing the table), of drawing the wheels and of a step.
 #include "BenchSupport.h"
+#include "dialogs/frmDurations.h"
 #include "drawing/ChartWheel.h"
 #include "drawing/PictureBox.h"
 #include "mainwindow/frmMain.h"
@@ -9,6 +10,7 @@
 #include "settings/Configuration.h"
 #include "ui/UiScript.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -138,6 +140,24 @@ void BM_GetDurationsPersonal(benchmark::State& state)
     DurationsOf(state, Window().optPersonal[0]);
 }
 BENCHMARK(BM_GetDurationsPersonal)->Unit(benchmark::kMillisecond);
+
+// The durations window opened with "Exact moments" on: the durations, then
+// the exact moments and stretch of every aspect and the span of every pattern
+// (about twenty root searches on the ephemeris).
+void BM_ReportWithExactMoments(benchmark::State& state)
+{
+    frmMain& form = Window();
+    form.optPlanetary->setChecked(true);
+    form.cmdCompute_Click();
+    frmDurations* window = form.DurationsWindow();
+    window->chkExactMoments->setChecked(true);
+    for (auto _ : state) {
+        window->Report();
+        window->hide();
+    }
+    state.counters["aspects"] = form.intDurationCount;
+}
+BENCHMARK(BM_ReportWithExactMoments)->Unit(benchmark::kMillisecond);
 
 // A run shows the wheel: a computation then redraws it.
 void ShowWheel(frmMain& form)
