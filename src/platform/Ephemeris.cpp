@@ -5,6 +5,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <vector>
 
 namespace qal::platform {
 namespace {
@@ -21,14 +22,83 @@ constexpr char kPathSeparator = ';';
 constexpr char kPathSeparator = ':';
 #endif
 
+// Where the data files reach no further, the library looks for a file in vain
+// on every call and then computes with its analytic ephemeris, which takes
+// twice as long as asking for the analytic ephemeris at once. A span of days
+// whose first and last moments both fell back lies wholly outside the files,
+// as they cover centuries without a gap; its moments go to the analytic
+// ephemeris directly. Cleared when the data folder changes.
+class UncoveredSpans {
+public:
+    static constexpr double kSpanDays = 1000;
+
+    int FlagsFor(int intSweBody, double dblJdUT) const
+    {
+        const auto& spans = m_blnUncovered[intSweBody];
+        const size_t i = SpanIndex(dblJdUT);
+        return i < spans.size() && spans[i] ? SEFLG_MOSEPH : SEFLG_SWIEPH;
+    }
+
+    // After a call with the data files fell back: remembers the span when it
+    // is outside the files (both ends fall back too).
+    void NoteFallback(int intSweBody, double dblJdUT)
+    {
+        const size_t i = SpanIndex(dblJdUT);
+        const double dblFirst = kFirstMoment + i * kSpanDays;
+        if (!FallsBack(intSweBody, dblFirst) || !FallsBack(intSweBody, dblFirst + kSpanDays))
+            return;
+        auto& spans = m_blnUncovered[intSweBody];
+        if (spans.size() <= i)
+            spans.resize(i + 1, false);
+        spans[i] = true;
+    }
+
+    void Clear()
+    {
+        for (auto& spans : m_blnUncovered)
+            spans.clear();
+    }
+
+private:
+    static constexpr double kFirstMoment = 2451545.0 - kMaxDaysFromJ2000;
+
+    static size_t SpanIndex(double dblJdUT) { return static_cast<size_t>((dblJdUT - kFirstMoment) / kSpanDays); }
+
+    static bool FallsBack(int intSweBody, double dblJdUT)
+    {
+        double xx[6] = {};
+        char serr[AS_MAXCH] = {};
+        const int intFlags = swe_calc_ut(dblJdUT, intSweBody, SEFLG_SWIEPH, xx, serr);
+        return intFlags >= 0 && !(intFlags & SEFLG_SWIEPH);
+    }
+
+    std::vector<bool> m_blnUncovered[SE_PLUTO + 1]; // by body, span by span
+};
+
+UncoveredSpans& Uncovered()
+{
+    static UncoveredSpans spans;
+    return spans;
+}
+
 double LongitudeOf(int intSweBody, double dblJdUT)
 {
     if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
         return -1.0;
     double xx[6] = {};
     char serr[AS_MAXCH] = {};
-    if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_SWIEPH, xx, serr) < 0)
+    const int intAsked = Uncovered().FlagsFor(intSweBody, dblJdUT);
+    const int intFlags = swe_calc_ut(dblJdUT, intSweBody, intAsked, xx, serr);
+    if (intFlags < 0)
         return -1.0;
+    if (intAsked == SEFLG_SWIEPH && !(intFlags & SEFLG_SWIEPH)) {
+        // Outside the files: the analytic ephemeris asked directly, as for
+        // every other such moment (what the library falls back to varies a
+        // little with what it was asked before).
+        Uncovered().NoteFallback(intSweBody, dblJdUT);
+        if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_MOSEPH, xx, serr) < 0)
+            return -1.0;
+    }
     double dblRad = xx[0] / 360.0 * kTwoPi;
     while (dblRad < 0)
         dblRad += kTwoPi;
@@ -46,6 +116,7 @@ void SetDataFilesFolder(QString& strFolder)
         strPath.chop(1);
     const QByteArray path = (strPath + QLatin1Char(kPathSeparator) + QLatin1String(kSystemDataFolder)).toLocal8Bit();
     swe_set_ephe_path(const_cast<char*>(path.constData()));
+    Uncovered().Clear();
 }
 
 double PlanetApparentLongitude(int intPlanet, double dblJdUT, int /*intYear*/)

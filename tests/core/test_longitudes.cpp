@@ -1,17 +1,22 @@
 // Body longitudes against published reference values, and the rules around them.
+#include "TestSupport.h"
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
-#include "chart/CurrentChart.h"
 #include "astro/PlutoTable.h"
+#include "chart/CurrentChart.h"
 #include "dates/DatePr2.h"
 #include "platform/Ephemeris.h"
 #include "settings/Configuration.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <swephexp.h>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 using namespace qal;
 
@@ -170,4 +175,52 @@ TEST_F(Longitudes, MomentsBeyondAnyCalendarAreNotAvailable)
     }
     EXPECT_EQ(LongitudeAt(10, -1e300, false), -99.0); // before the Moon's range
     EXPECT_EQ(LongitudeAt(9, 1e300, false), -100.0); // after Pluto's
+}
+
+TEST_F(Longitudes, TheEphemerisFilesWhereTheyReachTheAnalyticEphemerisElsewhere)
+{
+    // Moments on both sides of the first day of the installed files (30
+    // December 1799) and far before them, asked in a scrambled order so that
+    // spans outside the files are met both before and after their
+    // neighbours. Inside the files the longitude is the files' one, outside
+    // it is the analytic ephemeris' one, and a second round gives the same
+    // again. (The library's answers vary by some 1e-10 radians with what it
+    // was asked before; its files and its analytic ephemeris differ by some
+    // 1e-6.)
+    std::vector<double> moments;
+    for (double t = 2378497.0 - 2500; t < 2378497.0 + 2500; t += 37.3)
+        moments.push_back(t);
+    for (double t = 2305447.5; t < 2330000; t += 501.7)
+        moments.push_back(t);
+    moments.push_back(2378496.5);
+    moments.push_back(2378497.5);
+    std::shuffle(moments.begin(), moments.end(), std::mt19937(7));
+    const int kSweBody[]
+        = { SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO };
+    const auto found = [](int p, double t) {
+        return p == 10 ? platform::MoonPosition(t - 2451545.0) : platform::PlanetApparentLongitude(p, t);
+    };
+    std::vector<double> first;
+    int intAnalytic = 0;
+    for (const double t : moments) {
+        for (int p = 1; p <= 10; ++p) {
+            const int intSweBody = p == 10 ? SE_MOON : kSweBody[p - 1];
+            double xx[6] = {};
+            char serr[AS_MAXCH] = {};
+            const int intFlags = swe_calc_ut(t, intSweBody, SEFLG_SWIEPH, xx, serr);
+            ASSERT_GE(intFlags, 0);
+            if (!(intFlags & SEFLG_SWIEPH)) {
+                ++intAnalytic;
+                ASSERT_GE(swe_calc_ut(t, intSweBody, SEFLG_MOSEPH, xx, serr), 0);
+            }
+            first.push_back(found(p, t));
+            ASSERT_NEAR(AngleDiff(first.back(), xx[0] / 360.0 * dblTwoPi), 0, 1e-9) << "body " << p << " at JD " << t;
+        }
+    }
+    EXPECT_GT(intAnalytic, 1000); // the analytic ephemeris did answer outside the files
+    size_t i = 0;
+    for (const double t : moments) {
+        for (int p = 1; p <= 10; ++p, ++i)
+            ASSERT_NEAR(AngleDiff(found(p, t), first[i]), 0, 1e-9) << "body " << p << " at JD " << t;
+    }
 }
