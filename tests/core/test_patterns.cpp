@@ -213,10 +213,10 @@ TEST_F(Patterns, CountingOneKindGivesTheCountOfTheWholeCounting)
     Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 }, { 5, 11 } });
     EXPECT_EQ(CountPatternKind(Sky(), patFiveStellium), 1);
     expectSameCounts(Sky(), "5-stellium");
-    // Real skies a little over a week apart for a century, Moon included.
+    // Real skies a little over a week apart for thirty years, Moon included.
     const LongitudeSource source = EphemerisSource(false);
     int intWithPatterns = 0;
-    for (double t = 2451545.0; t < 2451545.0 + 36525; t += 8.37) {
+    for (double t = 2451545.0; t < 2451545.0 + 10958; t += 8.37) {
         double L[intMaxBodies + 1] = {};
         for (int b = 1; b <= intMaxBodies; ++b)
             L[b] = source(b, t);
