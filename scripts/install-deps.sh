@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev lld
   qt6-base-dev qt6-svg-dev
   libswe-dev swe-basic-data
   libgtest-dev googletest libbenchmark-dev
