@@ -348,8 +348,10 @@ QString HelpText(const QString& strCommand)
                               "The next moments from FROM at which the sky holds PATTERN (at least N times),\n"
                               "stepping by --step (30m, 6h, 1d, 7d; default 1d) like the run dialog but\n"
                               "without waiting, each with the moments the pattern formed and dissolves.\n"
-                              "--results N: that many findings (default 1); --until: where to stop\n"
-                              "(default: 1000 years on, at the latest 2799-12-31).\n\nPatterns:\n")
+                              "--results N: that many findings, each a new formation: the search goes on\n"
+                              "after every occurrence of the previous finding has dissolved (default 1);\n"
+                              "--until: where to stop"
+                              " (default: 1000 years on, at the latest 2799-12-31).\n\nPatterns:\n")
             + strPatterns + QLatin1Char('\n') + strCommon;
     }
     return QStringLiteral("qal-cli: QAL's aspect engine on the command line.\n\n"

@@ -196,18 +196,20 @@ TEST_F(Cli, FindTheNextPatternWithItsSpan)
     const QJsonObject found = Json(QStringLiteral("find grand-trine 2018-01-01 --results 3"));
     const QJsonArray findings = found[QStringLiteral("findings")].toArray();
     ASSERT_EQ(findings.size(), 3);
-    double dblPrevious = 0;
+    QString strLastDissolved; // of the previous finding: each finding is a new formation
     for (const QJsonValue& v : findings) {
         const QJsonObject f = v.toObject();
-        const double t = f[QStringLiteral("jd_ut")].toDouble();
-        EXPECT_GT(t, dblPrevious);
-        dblPrevious = t;
+        const QString strMoment = f[QStringLiteral("moment")].toString();
+        EXPECT_GT(strMoment, strLastDissolved);
         EXPECT_GE(f[QStringLiteral("count")].toInt(), 1);
-        const QJsonObject occurrence = f[QStringLiteral("occurrences")].toArray()[0].toObject();
-        EXPECT_TRUE(occurrence[QStringLiteral("text")].toString().startsWith(QStringLiteral("Grand trine: ")));
-        EXPECT_EQ(occurrence[QStringLiteral("bodies")].toArray().size(), 3);
-        EXPECT_LE(occurrence[QStringLiteral("formed")].toString(), f[QStringLiteral("moment")].toString());
-        EXPECT_GE(occurrence[QStringLiteral("dissolves")].toString(), f[QStringLiteral("moment")].toString());
+        for (const QJsonValue& o : f[QStringLiteral("occurrences")].toArray()) {
+            const QJsonObject occurrence = o.toObject();
+            EXPECT_TRUE(occurrence[QStringLiteral("text")].toString().startsWith(QStringLiteral("Grand trine: ")));
+            EXPECT_EQ(occurrence[QStringLiteral("bodies")].toArray().size(), 3);
+            EXPECT_LE(occurrence[QStringLiteral("formed")].toString(), strMoment);
+            EXPECT_GE(occurrence[QStringLiteral("dissolves")].toString(), strMoment);
+            strLastDissolved = std::max(strLastDissolved, occurrence[QStringLiteral("dissolves")].toString());
+        }
     }
     // None within the span: an empty list, status 0.
     const QJsonObject none = Json(QStringLiteral("find grand-sextile 2018-01-01 --until 2018-01-03"));
