@@ -106,6 +106,9 @@ public:
     // --- Saved state and quitting (frmMainState.cpp) ---
     QString SaveState(const QString& strFileName);
     QString LoadState(const QString& strFileName);
+    // After a state was loaded: selects Planetary unless Natal chart 1 or 2
+    // is selected and computes that chart; false when its date is not valid.
+    bool ComputeLoadedChart();
     void cmdSave_Click();
     void cmdRestore_Click();
     void cmdLoadState_Click();

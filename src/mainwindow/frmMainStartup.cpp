@@ -78,15 +78,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     bool blnRestored = false;
     if (platform::FileExists(strUserStateFile) && LoadState(strUserStateFile).isEmpty()) {
         blnRestored = true;
-        int k = 0;
-        if (optNatal[0]->isChecked())
-            k = 1;
-        else if (optNatal[1]->isChecked())
-            k = 2;
-        else
-            optPlanetary->setChecked(true);
-        if (InputDateToAJDate(k) > 0)
-            cmdCompute_Click();
+        ComputeLoadedChart();
         // The quiet period belongs to saves the user made in this session.
         blnStateJustSaved = false;
     }

@@ -120,6 +120,21 @@ void frmMain::cmdRestore_Click()
     ShowNotice(TextId::StateRestored, cmdRestore);
 }
 
+bool frmMain::ComputeLoadedChart()
+{
+    int k = 0;
+    if (optNatal[0]->isChecked())
+        k = 1;
+    else if (optNatal[1]->isChecked())
+        k = 2;
+    else
+        optPlanetary->setChecked(true);
+    if (InputDateToAJDate(k) <= 0)
+        return false;
+    cmdCompute_Click();
+    return true;
+}
+
 void frmMain::cmdLoadState_Click()
 {
     const QString strFile = ui::GetOpenFileName(this, GetText(TextId::LoadStateTitle), StateFileFilter());
@@ -133,17 +148,8 @@ void frmMain::cmdLoadState_Click()
     }
     if (WheelShown())
         picGraphic->hide();
-    int k = 0;
-    if (optNatal[0]->isChecked())
-        k = 1;
-    else if (optNatal[1]->isChecked())
-        k = 2;
-    else
-        optPlanetary->setChecked(true);
-    if (InputDateToAJDate(k) > 0) {
-        cmdCompute_Click();
+    if (ComputeLoadedChart())
         picTable->show();
-    }
     lblNotice->setText(GetText(TextId::Loaded) + QLatin1Char(' ') + QFileInfo(strFile).fileName());
     blnStateJustSaved = true;
     intTicksSinceSave = 0;

@@ -17,6 +17,19 @@ const double kMidpointOrbs[] = { 5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0 
 const int kNumMidpointOrbs = static_cast<int>(std::size(kMidpointOrbs));
 constexpr int kNumProportions = 5;
 
+// The fields a snapshot keeps, copied either way (they share their names).
+template <typename From, typename To> void CopySnapshotFields(const From& from, To& to)
+{
+    to.chkUseBoldface = from.chkUseBoldface;
+    to.cboBoldfaceFactor = from.cboBoldfaceFactor;
+    to.cboPersonalOrbsProportion[0] = from.cboPersonalOrbsProportion[0];
+    to.cboPersonalOrbsProportion[1] = from.cboPersonalOrbsProportion[1];
+    to.chkDisplayNATZabbr = from.chkDisplayNATZabbr;
+    to.chkIncludeTransitingMoon = from.chkIncludeTransitingMoon;
+    to.chkSuppressInnerPlanetAspectDisplay = from.chkSuppressInnerPlanetAspectDisplay;
+    to.chkSaveGraphicWithWhiteBackground = from.chkSaveGraphicWithWhiteBackground;
+}
+
 } // namespace
 
 ConfigurationSettings::ConfigurationSettings()
@@ -84,27 +97,13 @@ void AcceptShownSettings(ConfigurationSettings& config)
 ConfigurationSnapshot TakeSnapshot(const ConfigurationSettings& config)
 {
     ConfigurationSnapshot snapshot;
-    snapshot.chkUseBoldface = config.chkUseBoldface;
-    snapshot.cboBoldfaceFactor = config.cboBoldfaceFactor;
-    snapshot.cboPersonalOrbsProportion[0] = config.cboPersonalOrbsProportion[0];
-    snapshot.cboPersonalOrbsProportion[1] = config.cboPersonalOrbsProportion[1];
-    snapshot.chkDisplayNATZabbr = config.chkDisplayNATZabbr;
-    snapshot.chkIncludeTransitingMoon = config.chkIncludeTransitingMoon;
-    snapshot.chkSuppressInnerPlanetAspectDisplay = config.chkSuppressInnerPlanetAspectDisplay;
-    snapshot.chkSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
+    CopySnapshotFields(config, snapshot);
     return snapshot;
 }
 
 void RestoreSnapshot(ConfigurationSettings& config, const ConfigurationSnapshot& snapshot)
 {
-    config.chkUseBoldface = snapshot.chkUseBoldface;
-    config.cboBoldfaceFactor = snapshot.cboBoldfaceFactor;
-    config.cboPersonalOrbsProportion[0] = snapshot.cboPersonalOrbsProportion[0];
-    config.cboPersonalOrbsProportion[1] = snapshot.cboPersonalOrbsProportion[1];
-    config.chkDisplayNATZabbr = snapshot.chkDisplayNATZabbr;
-    config.chkIncludeTransitingMoon = snapshot.chkIncludeTransitingMoon;
-    config.chkSuppressInnerPlanetAspectDisplay = snapshot.chkSuppressInnerPlanetAspectDisplay;
-    config.chkSaveGraphicWithWhiteBackground = snapshot.chkSaveGraphicWithWhiteBackground;
+    CopySnapshotFields(snapshot, config);
 }
 
 void SetAllNonzeroOrbs(ConfigurationSettings& config)
