@@ -22,6 +22,13 @@ struct Sample {
     double v;
 };
 
+// The fastest the two sides of an aspect can move apart, degrees a day.
+double FastestRelativeMotion(const AspectCourseQuery& query)
+{
+    return (query.dblFixedFirstLongitude ? 0 : MaxDailyMotion(query.intFirstBody))
+        + MaxDailyMotion(query.intSecondBody);
+}
+
 bool SameSign(double a, double b)
 {
     return (a < 0) == (b < 0);
@@ -64,12 +71,7 @@ public:
     }
 
     // How far the exactness can move in one step of the search, radians.
-    double Reach(double dblStep) const
-    {
-        const double dblApart
-            = (m_q.dblFixedFirstLongitude ? 0 : MaxDailyMotion(m_q.intFirstBody)) + MaxDailyMotion(m_q.intSecondBody);
-        return DegToRad(dblApart) * dblStep;
-    }
+    double Reach(double dblStep) const { return DegToRad(FastestRelativeMotion(m_q)) * dblStep; }
 
 private:
     const LongitudeSource& m_source;
@@ -168,9 +170,7 @@ std::vector<double> Zeros(const Curve& f, double t0, double t1, double dblStep, 
 
 double CourseStep(const AspectCourseQuery& query)
 {
-    const double dblApart
-        = (query.dblFixedFirstLongitude ? 0 : MaxDailyMotion(query.intFirstBody)) + MaxDailyMotion(query.intSecondBody);
-    return std::min(1.0, 1.0 / dblApart);
+    return std::min(1.0, 1.0 / FastestRelativeMotion(query));
 }
 
 std::vector<double> ExactMoments(const LongitudeSource& source, const AspectCourseQuery& query, double t0, double t1)

@@ -15,6 +15,12 @@ constexpr double kMoonSpanDays = 3; // the Moon's aspects last hours
 constexpr double kUnknownSpanDays = 1000;
 constexpr double kPatternReachDays = 3660; // the outer planets' patterns last years
 
+// A moment to the minute, or "unknown" for an edge the search did not reach.
+QString EdgeText(double t, bool blnFound, int intZoneMinutes)
+{
+    return blnFound ? LocalMomentText(t, intZoneMinutes) : GetText(TextId::Unknown);
+}
+
 } // namespace
 
 AspectCourseQuery CourseQuery(
@@ -60,29 +66,28 @@ QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes)
 
 QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
 {
-    const auto edge = [&](double t, bool blnFound) {
-        return blnFound ? LocalMomentText(t, intZoneMinutes) : GetText(TextId::Unknown);
-    };
     return GetText(TextId::WithinOrbFromTo)
-        .replace(QStringLiteral("[begin]"), edge(stretch.dblBegin, stretch.blnBeginFound))
-        .replace(QStringLiteral("[end]"), edge(stretch.dblEnd, stretch.blnEndFound));
+        .replace(QStringLiteral("[begin]"), EdgeText(stretch.dblBegin, stretch.blnBeginFound, intZoneMinutes))
+        .replace(QStringLiteral("[end]"), EdgeText(stretch.dblEnd, stretch.blnEndFound, intZoneMinutes));
+}
+
+QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes)
+{
+    return strPatternLine + QStringLiteral(": ") + GetText(TextId::PatternFormed) + QLatin1Char(' ')
+        + EdgeText(span.dblFormed, span.blnFormedFound, intZoneMinutes) + QStringLiteral(", ")
+        + GetText(TextId::PatternDissolves) + QLatin1Char(' ')
+        + EdgeText(span.dblDissolves, span.blnDissolvesFound, intZoneMinutes);
 }
 
 QString PatternSpansText(
     const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes)
 {
     QString strText;
-    const auto moment = [&](double x, bool blnFound) {
-        return blnFound ? LocalMomentText(x, intZoneMinutes) : GetText(TextId::Unknown);
-    };
     for (const PatternOccurrence& occurrence : PatternOccurrences(sky, false)) {
         const std::optional<PatternSpan> span
             = PatternSpanAround(source, occurrence, udtOrbs, sky.dblMidpointOrb, t, kPatternReachDays);
-        if (!span)
-            continue;
-        strText += occurrence.strLine + QStringLiteral(": ") + GetText(TextId::PatternFormed) + QLatin1Char(' ')
-            + moment(span->dblFormed, span->blnFormedFound) + QStringLiteral(", ") + GetText(TextId::PatternDissolves)
-            + QLatin1Char(' ') + moment(span->dblDissolves, span->blnDissolvesFound) + strCrLf;
+        if (span)
+            strText += PatternSpanLine(occurrence.strLine, *span, intZoneMinutes) + strCrLf;
     }
     return strText;
 }

@@ -5,6 +5,7 @@
 
 #include "aspects/AspectMoments.h"
 #include "aspects/Orbs.h"
+#include "aspects/PatternSpans.h"
 #include "aspects/Patterns.h"
 #include "chart/Durations.h"
 
@@ -32,10 +33,13 @@ QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes);
 // did not reach is "unknown".
 QString StretchText(const OrbStretch& stretch, int intZoneMinutes);
 
+// "Grand trine: Ma-Ju-Sa (average orb 2°15'): formed 2018-02-27 10:12,
+// dissolves 2018-03-08 04:55"; an edge the search did not reach is "unknown".
+QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes);
+
 // The patterns of sky (found at moment t) with the moments they formed and
-// dissolve: "Grand trine: Ma-Ju-Sa (average orb 2°15'): formed 2018-02-27
-// 10:12, dissolves 2018-03-08 04:55", one line each ("\r\n" after each);
-// "" when there is none.
+// dissolve, one PatternSpanLine each ("\r\n" after each); "" when there is
+// none.
 QString PatternSpansText(
     const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes);
 

@@ -6,6 +6,7 @@
 #include "aspects/PatternSpans.h"
 #include "aspects/Patterns.h"
 #include "astro/AstroTables.h"
+#include "chart/AspectCourse.h"
 #include "chart/PatternSearch.h"
 #include "dates/DatePr2.h"
 #include "settings/Configuration.h"
@@ -130,17 +131,10 @@ void RunFind(const Options& o, QString& out)
     for (const Finding& f : findings) {
         out += LocalMomentText(f.dblMoment, z) + QLatin1Char('\n');
         for (const Occurrence& occurrence : f.occurrences) {
-            QString strLine = QStringLiteral("  ") + occurrence.pattern.strLine;
-            if (occurrence.span) {
-                const auto edge = [&](bool blnFormed) {
-                    const QString strEdge = SpanEdge(occurrence.span, blnFormed, z);
-                    return strEdge.isEmpty() ? GetText(TextId::Unknown)
-                                             : strEdge.left(16).replace(QLatin1Char('T'), QLatin1Char(' '));
-                };
-                strLine += QStringLiteral(": ") + GetText(TextId::PatternFormed) + QLatin1Char(' ') + edge(true)
-                    + QStringLiteral(", ") + GetText(TextId::PatternDissolves) + QLatin1Char(' ') + edge(false);
-            }
-            out += strLine + QLatin1Char('\n');
+            out += QStringLiteral("  ")
+                + (occurrence.span ? PatternSpanLine(occurrence.pattern.strLine, *occurrence.span, z)
+                                   : occurrence.pattern.strLine)
+                + QLatin1Char('\n');
         }
     }
 }
