@@ -65,10 +65,9 @@ QString TrendWord(int intTrend)
 // "March 5, 2018, 14:30 (UTC+01:00)"
 QString MomentText(const Moment& m)
 {
-    const QString strLocal = LocalMomentText(m.dblJD, m.intZoneMinutes);
-    const double x = m.dblJD + 0.5 + m.intZoneMinutes / 1440.0;
-    return JDNToDateText(static_cast<int>(std::floor(x)), false, intCurrentLanguage) + QStringLiteral(", ")
-        + strLocal.mid(11) + QStringLiteral(" (UTC") + UtcOffsetText(m.intZoneMinutes) + QLatin1Char(')');
+    return DateTimeZoneText(m.dblJD + 0.5 + m.intZoneMinutes / 1440.0,
+        LocalMomentText(m.dblJD, m.intZoneMinutes).mid(11), QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes),
+        false);
 }
 
 QString ReportText(const ComputedChart& c)

@@ -116,6 +116,12 @@ QString MonthName(int m, bool blnAbbreviated, int intLanguage)
     return QString::fromUtf8(table[m]);
 }
 
+QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QString& strZone, bool blnAbbreviated)
+{
+    return JDNToDateText(static_cast<int>(std::floor(dblDayValue)), blnAbbreviated, intCurrentLanguage)
+        + QStringLiteral(", ") + strTime + QStringLiteral(" (") + strZone + QLatin1Char(')');
+}
+
 QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
 {
     const bool blnGerman = intLanguage == intLangGerman;

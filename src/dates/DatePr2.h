@@ -60,6 +60,9 @@ double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex);
 
 // --- Texts ---
 QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
+// The day of a day value (day number + fraction) with a time and a zone text:
+// "March 5, 2018, 14:30 (GMT+1:00)", in the interface language.
+QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QString& strZone, bool blnAbbreviated);
 QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05"
 QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
 // A moment (UT) as the local date and time of a zone, to the nearest minute:

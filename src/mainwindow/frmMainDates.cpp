@@ -100,8 +100,7 @@ QString frmMain::InputDateToString(int intI, bool blnAbbreviated)
     const double v = InputDateToDayNumber(intI);
     if (v < 0)
         return {};
-    return JDNToDateText(static_cast<int>(std::floor(v)), blnAbbreviated, intCurrentLanguage) + QStringLiteral(", ")
-        + cboHour[intI]->currentText() + QStringLiteral(" (") + cboTimezone[intI]->currentText() + QLatin1Char(')');
+    return DateTimeZoneText(v, cboHour[intI]->currentText(), cboTimezone[intI]->currentText(), blnAbbreviated);
 }
 
 void frmMain::SetDateToNow()

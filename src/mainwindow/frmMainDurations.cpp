@@ -29,9 +29,8 @@ QString frmMain::ShownDateText(int k) const
     const double v = DateSetToDayValue(udtSet);
     if (v < 0)
         return {};
-    return JDNToDateText(static_cast<int>(std::floor(v)), false, intCurrentLanguage) + QStringLiteral(", ")
-        + cboHour[k]->itemText(udtSet.intHour) + QStringLiteral(" (") + cboTimezone[k]->itemText(udtSet.intTimezone)
-        + QLatin1Char(')');
+    return DateTimeZoneText(
+        v, cboHour[k]->itemText(udtSet.intHour), cboTimezone[k]->itemText(udtSet.intTimezone), false);
 }
 
 DurationInputs frmMain::ShownDurationInputs() const
