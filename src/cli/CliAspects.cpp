@@ -16,6 +16,9 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
 
 namespace qal::cli {
 namespace {
@@ -31,43 +34,78 @@ struct AspectEvent {
 
 const char* const kEventWords[3] = { "begins", "exact", "ends" };
 
+// The events of one stretch within orb; its passes are its exact moments.
+void AddStretchEvents(const OrbStretch& stretch, int a, int b, int k, std::vector<AspectEvent>& events)
+{
+    if (stretch.blnBeginFound)
+        events.push_back({ stretch.dblBegin, eventBegins, a, b, k, 0, 0 });
+    const int n = static_cast<int>(stretch.exact.size());
+    for (int i = 0; i < n; ++i)
+        events.push_back({ stretch.exact[static_cast<size_t>(i)], eventExact, a, b, k, i + 1, n });
+    if (stretch.blnEndFound)
+        events.push_back({ stretch.dblEnd, eventEnds, a, b, k, 0, 0 });
+}
+
 // Every event of every pair in the span. With a birth chart the first body
-// is natal and stands still, and the orbs for personal transits judge.
+// is natal and stands still, and the orbs for personal transits judge. The
+// span is searched a year at a time, so that the remembered longitudes stay
+// few; a stretch still within orb at the end of a year goes on in the next.
 std::vector<AspectEvent> Events(const Options& o)
 {
+    constexpr double kPieceDays = 366;
     const ConfigurationSettings config = ConfigurationOf(o);
     const OrbTable orbs = OrbTableFor(config);
-    // Pairs sample their bodies at the same moments: each is computed once.
-    const LongitudeSource source = MemoizedSource(EphemerisSource(config.blnSidereal));
     const double t0 = o.udtMoment.dblJD, t1 = o.udtUntil->dblJD;
+    std::map<std::tuple<int, int, int>, OrbStretch> running; // pair and kind → stretch not yet ended
     std::vector<AspectEvent> events;
-    for (int a = 1; a <= intMaxBodies; ++a) {
-        for (int b = o.udtNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
-            AspectCourseQuery query;
-            query.intFirstBody = a;
-            query.intSecondBody = b;
-            if (o.udtNatal) {
-                const double L = source(a, o.udtNatal->dblJD);
-                if (L < 0)
-                    continue;
-                query.dblFixedFirstLongitude = L;
-            }
-            for (int k = 1; k <= intNumAspectKinds; ++k) {
-                query.intKind = k;
-                query.dblOrb = orbs.dblOrb[k][o.udtNatal ? 1 : 0];
-                if (!(query.dblOrb > 0))
-                    continue;
-                for (const OrbStretch& stretch : OrbStretches(source, query, t0, t1)) {
-                    if (stretch.blnBeginFound)
-                        events.push_back({ stretch.dblBegin, eventBegins, a, b, k, 0, 0 });
-                    const int n = static_cast<int>(stretch.exact.size());
-                    for (int i = 0; i < n; ++i)
-                        events.push_back({ stretch.exact[static_cast<size_t>(i)], eventExact, a, b, k, i + 1, n });
-                    if (stretch.blnEndFound)
-                        events.push_back({ stretch.dblEnd, eventEnds, a, b, k, 0, 0 });
+    for (double p0 = t0; p0 < t1;) {
+        const double p1 = std::min(t1, p0 + kPieceDays);
+        // Pairs sample their bodies at the same moments: each is computed once.
+        const LongitudeSource source = MemoizedSource(EphemerisSource(config.blnSidereal));
+        for (int a = 1; a <= intMaxBodies; ++a) {
+            for (int b = o.udtNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
+                AspectCourseQuery query;
+                query.intFirstBody = a;
+                query.intSecondBody = b;
+                if (o.udtNatal) {
+                    const double L = source(a, o.udtNatal->dblJD);
+                    if (L < 0)
+                        continue;
+                    query.dblFixedFirstLongitude = L;
+                }
+                for (int k = 1; k <= intNumAspectKinds; ++k) {
+                    query.intKind = k;
+                    query.dblOrb = orbs.dblOrb[k][o.udtNatal ? 1 : 0];
+                    if (!(query.dblOrb > 0))
+                        continue;
+                    const auto key = std::make_tuple(a, b, k);
+                    const auto before = running.find(key);
+                    std::optional<OrbStretch> carried;
+                    if (before != running.end()) {
+                        carried = before->second;
+                        running.erase(before);
+                    }
+                    for (OrbStretch stretch : OrbStretches(source, query, p0, p1)) {
+                        if (carried && !stretch.blnBeginFound) { // the stretch of the year before goes on
+                            carried->exact.insert(carried->exact.end(), stretch.exact.begin(), stretch.exact.end());
+                            carried->dblEnd = stretch.dblEnd;
+                            carried->blnEndFound = stretch.blnEndFound;
+                            stretch = *carried;
+                            carried.reset();
+                        }
+                        if (!stretch.blnEndFound && p1 < t1)
+                            running[key] = stretch;
+                        else
+                            AddStretchEvents(stretch, a, b, k, events);
+                    }
+                    if (carried) { // it ended exactly where the year did
+                        carried->blnEndFound = true;
+                        AddStretchEvents(*carried, a, b, k, events);
+                    }
                 }
             }
         }
+        p0 = p1;
     }
     std::stable_sort(events.begin(), events.end(),
         [](const AspectEvent& x, const AspectEvent& y) { return x.dblMoment < y.dblMoment; });

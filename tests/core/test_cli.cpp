@@ -182,6 +182,26 @@ TEST_F(Cli, AspectCalendarToTheMinute)
     EXPECT_EQ(intFullMoons, 1);
     EXPECT_GT(events.size(), 20);
 
+    // Saturn square Uranus over two years, searched a year at a time: the
+    // stretch across the year's end (1 July 2021) is one, with both passes.
+    const QJsonObject years = Json(QStringLiteral("aspects 2020-07-01 2022-07-01 --zone Z --orbs 0,0,6,0,0,0,0"));
+    QStringList squares;
+    for (const QJsonValue& v : years[QStringLiteral("events")].toArray()) {
+        const QJsonObject e = v.toObject();
+        if (e[QStringLiteral("body")].toString() == QLatin1String("Uranus")
+            && e[QStringLiteral("other")].toString() == QLatin1String("Saturn")
+            && e[QStringLiteral("aspect")].toString() == QLatin1String("Square"))
+            squares << e[QStringLiteral("moment")].toString().left(10) + QLatin1Char(' ')
+                    + e[QStringLiteral("event")].toString() + QLatin1Char(' ')
+                    + QString::number(e[QStringLiteral("pass")].toInt()) + QLatin1Char('/')
+                    + QString::number(e[QStringLiteral("passes")].toInt());
+    }
+    EXPECT_EQ(squares,
+        QStringList({ QStringLiteral("2020-12-25 begins 0/0"), QStringLiteral("2021-02-17 exact 1/2"),
+            QStringLiteral("2021-06-14 exact 2/2"), QStringLiteral("2021-08-21 ends 0/0"),
+            QStringLiteral("2021-10-27 begins 0/0"), QStringLiteral("2021-12-24 exact 1/1"),
+            QStringLiteral("2022-02-14 ends 0/0") }));
+
     // Text in the zone asked for; transits to a birth chart name it natal.
     ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-04 --zone +01:00")), intExitOk);
     EXPECT_TRUE(out.contains(QStringLiteral("2018-03-02 01:5"))) << out.toStdString();
