@@ -118,7 +118,6 @@ void frmDurations::Form_Activate()
     chkExactMoments->setText(GetText(TextId::ExactMoments));
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdClose->setText(GetText(TextId::Close));
-    txbOutput->clear();
     const int intMode = m_main->intChartMode;
     if (RuleOfMode(intMode).blnMoving) {
         chkShowDuration->setChecked(true);
@@ -127,9 +126,7 @@ void frmDurations::Form_Activate()
         chkExactMoments->show();
         lblSortBy->show();
         cboSortBy->show();
-        cboSortBy->setCurrentIndex(-1);
         cboSortBy->setCurrentIndex(sortOrb); // sorts and lists, closest first
-        ListDurations();
     } else {
         chkShowDuration->hide();
         chkExactMoments->hide();
@@ -192,7 +189,6 @@ void frmDurations::cboSortBy_Click()
     if (intIndex < 0 || m_blnFillingSortList)
         return;
     SortDurationRecords(m_main->strDurationRecord, intIndex);
-    txbOutput->clear();
     if (intIndex >= sortBeginning && !chkShowDuration->isChecked())
         chkShowDuration->setChecked(true);
     ListDurations();
@@ -202,14 +198,12 @@ void frmDurations::cboSortBy_Click()
 
 void frmDurations::chkShowDuration_Click()
 {
-    txbOutput->clear();
     ListDurations();
 }
 
 void frmDurations::chkExactMoments_Click()
 {
     StoreExactMomentsSwitch(chkExactMoments->isChecked());
-    txbOutput->clear();
     ListDurations();
 }
 
