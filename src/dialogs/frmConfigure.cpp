@@ -126,10 +126,9 @@ void frmConfigure::CreateControls()
         Edited([blnChecked] { udtConfig.chkUseBoldface = blnChecked; });
         chkUseBoldface_Click();
     });
-    connect(opt1DegOfOrb, &QRadioButton::clicked, this,
-        [this] { Edited([] { udtConfig.opt1DegOfOrb = true; }); });
-    connect(optProportionOfOrb, &QRadioButton::clicked, this,
-        [this] { Edited([] { udtConfig.opt1DegOfOrb = false; }); });
+    connect(opt1DegOfOrb, &QRadioButton::clicked, this, [this] { Edited([] { udtConfig.opt1DegOfOrb = true; }); });
+    connect(
+        optProportionOfOrb, &QRadioButton::clicked, this, [this] { Edited([] { udtConfig.opt1DegOfOrb = false; }); });
     connect(cboBoldfaceFactor, &QComboBox::activated, this,
         [this](int intIndex) { Edited([intIndex] { udtConfig.cboBoldfaceFactor = intIndex; }); });
 
@@ -208,8 +207,9 @@ void frmConfigure::CreateControls()
     };
     for (const auto& s : switches) {
         options->addWidget(s.box);
-        connect(s.box, &QCheckBox::clicked, this,
-            [this, field = s.field](bool blnChecked) { Edited([field, blnChecked] { udtConfig.*field = blnChecked; }); });
+        connect(s.box, &QCheckBox::clicked, this, [this, field = s.field](bool blnChecked) {
+            Edited([field, blnChecked] { udtConfig.*field = blnChecked; });
+        });
     }
     layout->addWidget(fraOptions);
 
@@ -242,9 +242,9 @@ void frmConfigure::Form_Load()
     udtConfig.optVedicAstrology = false;
     udtConfig.chkKeepZodiac = true;
     cmdReset_Click();
-    SetTZDisp();
-    SetIncludeTransitingMoon();
-    SetInnerPlanetAspectDisplay();
+    ApplyTZDispSwitch(udtConfig);
+    ApplyIncludeTransitingMoonSwitch(udtConfig);
+    ApplyInnerPlanetAspectSwitch(udtConfig);
     m_state = DialogState();
     SetLanguageDependentText();
     ShowSettings();
@@ -354,20 +354,17 @@ void frmConfigure::Form_Activate()
         const int intScreenWidth = screen ? screen->availableGeometry().right() + 1 : mainFrame.right() + width();
         const int intLeft = std::min(mainFrame.right() + 1, intScreenWidth - frameGeometry().width());
         move(intLeft, mainFrame.top());
-        m_state.blnPositioned = true;
         m_main->move(std::max(0, intLeft - mainFrame.width()), mainFrame.top());
     }
     for (int i = 0; i < intNumOrbLists; ++i)
         udtConfig.cboOrb[i] = udtConfig.intOrbIndex[i];
+    // The stored switches win over changes that were never used.
+    ApplyInnerPlanetAspectSwitch(udtConfig);
+    ApplyWhiteBackgroundSwitch(udtConfig);
     m_state.snapshot = TakeSnapshot(udtConfig);
     udtConfig.optVedicAstrology = udtConfig.blnSidereal;
     for (int k = 1; k <= 7; ++k)
         udtConfig.dblPendingColor[k] = udtConfig.dblAspectColor[k];
-    // The stored switches win over changes that were never used.
-    SetInnerPlanetAspectDisplay();
-    SetSaveGraphicWithWhiteBackground();
-    m_state.snapshot.chkSuppressInnerPlanetAspectDisplay = udtConfig.chkSuppressInnerPlanetAspectDisplay;
-    m_state.snapshot.chkSaveGraphicWithWhiteBackground = udtConfig.chkSaveGraphicWithWhiteBackground;
     ShowSettings();
     blnAccept = false;
     cmdHide->setFocus();
@@ -405,8 +402,7 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
 {
     const QString strOrb = OrbListItemText(udtConfig.cboOrb[intSetAllOrbList]);
     const QString strQuestion = GetText(TextId::SetAllOrbsQuestion).replace(QStringLiteral("NEW_ORB"), strOrb);
-    if (ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNo, GetText(TextId::SetAllOrbsTitle), 1,
-            this)
+    if (ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNo, GetText(TextId::SetAllOrbsTitle), 1, this)
         != ui::MsgAnswer::Yes)
         return;
     SetAllNonzeroOrbs(udtConfig);
@@ -457,10 +453,9 @@ void frmConfigure::cmdReset_Click()
                 + GetText(TextId::ResetNextTime),
             ui::MsgIcon::Information, ui::MsgButtons::Ok, QStringLiteral("X"), 1, this);
     } else if (m_main->IsLoaded() && isVisible()) {
-        const QString strTitle
-            = IsGerman() ? QStringLiteral("Auf Grundeinstellung zurücksetzen") : cmdReset->text();
-        if (ui::MsgBox(GetText(TextId::ResetWarning) + strCrLf + GetText(TextId::ResetContinue),
-                ui::MsgIcon::Question, ui::MsgButtons::YesNo, strTitle, 1, this)
+        const QString strTitle = IsGerman() ? QStringLiteral("Auf Grundeinstellung zurücksetzen") : cmdReset->text();
+        if (ui::MsgBox(GetText(TextId::ResetWarning) + strCrLf + GetText(TextId::ResetContinue), ui::MsgIcon::Question,
+                ui::MsgButtons::YesNo, strTitle, 1, this)
             != ui::MsgAnswer::Yes)
             return;
     }
@@ -482,50 +477,6 @@ void frmConfigure::Form_Unload()
     cmdReset_Click();
     m_state.blnSilentReset = false;
     cmdCancel_Click();
-}
-
-void frmConfigure::SetTZDisp()
-{
-    ApplyTZDispSwitch(udtConfig);
-    ShowSettings();
-}
-
-void frmConfigure::WriteTZDispToRegistry()
-{
-    StoreTZDispSwitch(udtConfig);
-}
-
-void frmConfigure::SetIncludeTransitingMoon()
-{
-    ApplyIncludeTransitingMoonSwitch(udtConfig);
-    ShowSettings();
-}
-
-void frmConfigure::WriteIncludeTransitingMoonToRegistry()
-{
-    StoreIncludeTransitingMoonSwitch(udtConfig);
-}
-
-void frmConfigure::SetInnerPlanetAspectDisplay()
-{
-    ApplyInnerPlanetAspectSwitch(udtConfig);
-    ShowSettings();
-}
-
-void frmConfigure::WriteInnerPlanetAspectDisplayToRegistry()
-{
-    StoreInnerPlanetAspectSwitch(udtConfig);
-}
-
-void frmConfigure::SetSaveGraphicWithWhiteBackground()
-{
-    ApplyWhiteBackgroundSwitch(udtConfig);
-    ShowSettings();
-}
-
-void frmConfigure::WriteSaveGraphicWithWhiteBackgroundToRegistry()
-{
-    StoreWhiteBackgroundSwitch(udtConfig);
 }
 
 } // namespace qal

@@ -48,14 +48,6 @@ public:
     void cmdHide_Click();
     void cmdReset_Click();
     void SetOrbs();
-    void SetTZDisp();
-    void WriteTZDispToRegistry();
-    void SetIncludeTransitingMoon();
-    void WriteIncludeTransitingMoonToRegistry();
-    void SetInnerPlanetAspectDisplay();
-    void WriteInnerPlanetAspectDisplayToRegistry();
-    void SetSaveGraphicWithWhiteBackground();
-    void WriteSaveGraphicWithWhiteBackgroundToRegistry();
     bool blnAccept = false; // "Use settings" was pressed during this showing
 
     // Captions in the current language (the main window's language switch).
@@ -108,7 +100,6 @@ protected:
 
 private:
     struct DialogState {
-        bool blnPositioned = false; // placed beside the main window
         bool blnSilentReset = false; // set only while the close box resets
         bool blnShowing = false; // the dialog itself is setting its controls
         ConfigurationSnapshot snapshot; // what Cancel puts back

@@ -8,8 +8,8 @@
 // fails or the text is not "0" or "1", sets the configuration's box (and the
 // accepted value it governs) and writes the value back at once, so that a
 // missing or malformed value is replaced. Each Store... writes what the box
-// shows. (The configuration dialog's SetTZDisp, WriteTZDispToRegistry ... are
-// these, on the program's configuration record.)
+// shows. The configuration dialog applies them when it loads and each time
+// it is shown.
 #pragma once
 
 #include <QString>
