@@ -188,10 +188,7 @@ QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
     image.fill(m_background);
     QPainter painter(&image);
     painter.scale(intScale, intScale);
-    for (const PictureOp& op : m_ops) {
-        if (blnWithSideTexts || !op.blnSideText)
-            Apply(painter, op, false, m_background, intScale);
-    }
+    ApplyAll(painter, false, blnWithSideTexts, intScale, nullptr);
     return image;
 }
 
@@ -211,20 +208,32 @@ void RecordedPicture::PaintText(
 
 void RecordedPicture::Replay(QPainter& painter) const
 {
-    Replay(painter, true, [](const QColor& c) { return c; });
+    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), m_background);
+    ApplyAll(painter, true, true, 1, nullptr);
 }
 
 void RecordedPicture::Replay(
     QPainter& painter, bool blnWithSideTexts, const std::function<QColor(const QColor&)>& mapColor) const
 {
-    const QColor background = mapColor(m_background);
-    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), background);
-    for (PictureOp op : m_ops) {
-        if (op.blnSideText && !blnWithSideTexts)
+    painter.fillRect(QRect(0, 0, m_intWidth, m_intHeight), mapColor(m_background));
+    ApplyAll(painter, true, blnWithSideTexts, 1, &mapColor);
+}
+
+void RecordedPicture::ApplyAll(QPainter& painter, bool blnSmooth, bool blnWithSideTexts, int intScale,
+    const std::function<QColor(const QColor&)>* mapColor) const
+{
+    const QColor background = mapColor ? (*mapColor)(m_background) : m_background;
+    for (const PictureOp& recorded : m_ops) {
+        if (recorded.blnSideText && !blnWithSideTexts)
             continue;
-        op.color = mapColor(op.color);
-        op.outline = mapColor(op.outline);
-        Apply(painter, op, true, background);
+        if (!mapColor) {
+            Apply(painter, recorded, blnSmooth, background, intScale);
+            continue;
+        }
+        PictureOp op = recorded;
+        op.color = (*mapColor)(op.color);
+        op.outline = (*mapColor)(op.outline);
+        Apply(painter, op, blnSmooth, background, intScale);
     }
 }
 

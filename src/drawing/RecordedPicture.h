@@ -45,7 +45,6 @@ public:
 
     int WidthTwips() const { return m_intWidth; }
     int HeightTwips() const { return m_intHeight; }
-    QColor Background() const { return m_background; }
 
     void Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline);
     // Fills the rectangle with its top-left corner at (x, y), w wide, h high.
@@ -103,6 +102,10 @@ private:
     // to a canvas pixel (line widths grow with it).
     static void Apply(
         QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale = 1);
+    // Paints every recorded call (the side texts only when asked), each
+    // colour passed through mapColor when there is one.
+    void ApplyAll(QPainter& painter, bool blnSmooth, bool blnWithSideTexts, int intScale,
+        const std::function<QColor(const QColor&)>* mapColor) const;
 
     int m_intWidth;
     int m_intHeight;
