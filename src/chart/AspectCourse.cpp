@@ -71,6 +71,16 @@ QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
         .replace(QStringLiteral("[end]"), EdgeText(stretch.dblEnd, stretch.blnEndFound, intZoneMinutes));
 }
 
+QString CourseOfRecordText(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator)
+{
+    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, EphemerisSource(in.blnSidereal));
+    if (!stretch)
+        return {};
+    return ExactMomentsText(*stretch, in.intTimezoneMinutes) + strSeparator
+        + StretchText(*stretch, in.intTimezoneMinutes);
+}
+
 QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes)
 {
     return strPatternLine + QStringLiteral(": ") + GetText(TextId::PatternFormed) + QLatin1Char(' ')

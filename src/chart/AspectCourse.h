@@ -33,6 +33,12 @@ QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes);
 // did not reach is "unknown".
 QString StretchText(const OrbStretch& stretch, int intZoneMinutes);
 
+// The course of the aspect of a record on the ephemeris: its ExactMomentsText
+// and StretchText joined by strSeparator, in the chart's zone; "" when it has
+// none (see CourseOfRecord).
+QString CourseOfRecordText(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator);
+
 // "Grand trine: Ma-Ju-Sa (average orb 2°15'): formed 2018-02-27 10:12,
 // dissolves 2018-03-08 04:55"; an edge the search did not reach is "unknown".
 QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes);

@@ -22,11 +22,6 @@ QString Pad(const QString& strText, int intWidth)
     return strText.leftJustified(intWidth, QLatin1Char(' '));
 }
 
-QString DateOrUnknown(int intDay)
-{
-    return intDay < 0 ? GetText(TextId::AnUnknownDate) : JDNToDateText(intDay, false, intCurrentLanguage);
-}
-
 // A count in words, lower case ("twenty one").
 QString CountInWords(int intCount)
 {
@@ -41,6 +36,11 @@ QString PatternNameInText(int intKind)
 }
 
 } // namespace
+
+QString DateOrUnknown(int intDay, TextId unknown)
+{
+    return intDay < 0 ? GetText(unknown) : JDNToDateText(intDay, false, intCurrentLanguage);
+}
 
 QStringList SortListItems(int intMode)
 {

@@ -6,6 +6,7 @@
 
 #include "aspects/Patterns.h"
 #include "chart/Durations.h"
+#include "text/TextIds.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,9 @@ struct DurationListOptions {
     // none when it gives "".
     std::function<QString(const QString& strRecord)> courseLine;
 };
+
+// The date of a day number, or the text unknown for a negative one.
+QString DateOrUnknown(int intDay, TextId unknown = TextId::AnUnknownDate);
 
 // "1 day", "1 year, 365 days", "2 years, 1 day", "40 days".
 QString DurationText(int intDays);

@@ -158,12 +158,8 @@ QString frmDurations::CourseLine(const QString& strRecord)
     const auto it = m_courseLines.constFind(strRecord);
     if (it != m_courseLines.constEnd())
         return *it;
-    const DurationInputs in = m_main->ShownDurationInputs();
-    const std::optional<OrbStretch> stretch
-        = CourseOfRecord(ParseDurationRecord(strRecord), in, udtOrbTable, EphemerisSource(in.blnSidereal));
-    const QString strLine = stretch ? ExactMomentsText(*stretch, in.intTimezoneMinutes) + QStringLiteral("; ")
-            + StretchText(*stretch, in.intTimezoneMinutes)
-                                    : QString();
+    const QString strLine = CourseOfRecordText(
+        ParseDurationRecord(strRecord), m_main->ShownDurationInputs(), udtOrbTable, QStringLiteral("; "));
     m_courseLines.insert(strRecord, strLine);
     return strLine;
 }

@@ -7,6 +7,7 @@
 #include "aspects/Aspects.h"
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
+#include "chart/DurationReport.h"
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/PictureBox.h"
@@ -29,13 +30,6 @@
 namespace qal {
 namespace {
 
-// The date of a day number, or "an unknown date" for −1.
-QString DayText(double dblDay, TextId unknown)
-{
-    return dblDay < 0 ? GetText(unknown)
-                      : JDNToDateText(static_cast<int>(std::trunc(dblDay)), false, intCurrentLanguage);
-}
-
 // "natal Sun" — in German one word, "Radixsonne".
 QString NatalBodyName(int b)
 {
@@ -56,12 +50,8 @@ QString frmMain::ExactMomentsOfAspect(int intP1, int intP2, int intAspect, doubl
     record.intKind = intAspect;
     record.intBeginning = static_cast<int>(dblStart);
     record.intEnd = static_cast<int>(dblEnd);
-    const DurationInputs in = ShownDurationInputs();
-    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbTable, EphemerisSource(in.blnSidereal));
-    if (!stretch)
-        return {};
-    return strCrLf + strCrLf + ExactMomentsText(*stretch, in.intTimezoneMinutes) + strCrLf
-        + StretchText(*stretch, in.intTimezoneMinutes);
+    const QString strCourse = CourseOfRecordText(record, ShownDurationInputs(), udtOrbTable, strCrLf);
+    return strCourse.isEmpty() ? QString() : strCrLf + strCrLf + strCourse;
 }
 
 void frmMain::RefreshHint()
@@ -124,15 +114,14 @@ void frmMain::txbCell_DblClick(int Index)
     QString strMessage;
     if (intCurrentLanguage == intLangEnglish) {
         strMessage = QStringLiteral("With an orb of ") + strOrb + QStringLiteral(" this ") + aspect.Name.toLower()
-            + strCrLf + QStringLiteral("begins on ") + DayText(dblStart, TextId::AnUnknownDate) + strCrLf
-            + QStringLiteral("and ends on ")
-            + (dblEnd < 0 ? QStringLiteral("an unknown date.")
-                          : DayText(dblEnd, TextId::AnUnknownDate) + QLatin1Char('.'));
+            + strCrLf + QStringLiteral("begins on ") + DateOrUnknown(static_cast<int>(dblStart)) + strCrLf
+            + QStringLiteral("and ends on ") + DateOrUnknown(static_cast<int>(dblEnd)) + QLatin1Char('.');
     } else {
-        strMessage = GetTextWithMarkers(TextId::AspectBeginsEnds)
-                         .replace(QStringLiteral("[8 degrees]"), strOrb)
-                         .replace(QStringLiteral("[start date]"), DayText(dblStart, TextId::Unknown))
-                         .replace(QStringLiteral("[end date]"), DayText(dblEnd, TextId::Unknown));
+        strMessage
+            = GetTextWithMarkers(TextId::AspectBeginsEnds)
+                  .replace(QStringLiteral("[8 degrees]"), strOrb)
+                  .replace(QStringLiteral("[start date]"), DateOrUnknown(static_cast<int>(dblStart), TextId::Unknown))
+                  .replace(QStringLiteral("[end date]"), DateOrUnknown(static_cast<int>(dblEnd), TextId::Unknown));
     }
 
     if (intPersonal && dblStart >= 0 && dblEnd >= 0) {
