@@ -5,6 +5,7 @@
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
+#include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
 
@@ -333,8 +334,7 @@ void frmConfigure::Edited(const std::function<void()>& apply)
 
 void frmConfigure::FocusAccept()
 {
-    if (cmdAccept->isVisible() && cmdAccept->isEnabled())
-        cmdAccept->setFocus();
+    ui::FocusIfUsable(cmdAccept);
 }
 
 void frmConfigure::showEvent(QShowEvent* event)

@@ -7,6 +7,7 @@
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
+#include "ui/Focus.h"
 #include "ui/GlyphFont.h"
 
 #include <QCheckBox>
@@ -188,8 +189,7 @@ void frmDurations::cboSortBy_Click()
     if (intIndex >= sortBeginning && !chkShowDuration->isChecked())
         chkShowDuration->setChecked(true);
     ListDurations();
-    if (cmdClose->isVisible() && cmdClose->isEnabled())
-        cmdClose->setFocus();
+    ui::FocusIfUsable(cmdClose);
 }
 
 void frmDurations::chkShowDuration_Click()

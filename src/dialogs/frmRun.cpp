@@ -3,6 +3,7 @@
 #include "astro/AstroTables.h"
 #include "mainwindow/frmMain.h"
 #include "text/Texts.h"
+#include "ui/Focus.h"
 #include "util/Twips.h"
 
 #include <QButtonGroup>
@@ -108,8 +109,7 @@ void frmRun::Form_Activate()
 
 void frmRun::FocusRun()
 {
-    if (cmdRun->isVisible() && cmdRun->isEnabled())
-        cmdRun->setFocus();
+    ui::FocusIfUsable(cmdRun);
 }
 
 void frmRun::optRunUntilStopped_Click()

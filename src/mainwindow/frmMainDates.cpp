@@ -4,6 +4,7 @@
 
 #include "settings/Configuration.h"
 #include "text/Texts.h"
+#include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 
 #include <QComboBox>
@@ -129,8 +130,8 @@ void frmMain::DateListClicked(int k, bool blnDayList)
     if (!isVisible())
         return;
     DateSetChanged(k);
-    if (cmdCompute->isVisible() && cmdCompute->isEnabled() && !blnStepping)
-        cmdCompute->setFocus();
+    if (!blnStepping)
+        ui::FocusIfUsable(cmdCompute);
     if (blnDayList)
         ShowWeekdayTip(k);
 }

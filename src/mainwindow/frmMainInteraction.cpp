@@ -16,6 +16,7 @@
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
+#include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
 
@@ -71,8 +72,7 @@ void frmMain::txbCell_DblClick(int Index)
     const int intMode = intChartMode;
     if (!RuleOfMode(intMode).blnMoving) {
         // Fixed charts have no beginning and no end.
-        if (cmdCompute->isVisible() && cmdCompute->isEnabled())
-            cmdCompute->setFocus();
+        ui::FocusIfUsable(cmdCompute);
         return;
     }
     const int intTimeZone = cboTimezone[0]->currentData().toInt();
@@ -162,8 +162,7 @@ void frmMain::txbCell_DblClick(int Index)
         DurationsWindow()->Report();
         Timer1->start();
     }
-    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
-        cmdCompute->setFocus();
+    ui::FocusIfUsable(cmdCompute);
     txbCell[Index]->setSelection(txbCell[Index]->text().size(), 0);
 }
 

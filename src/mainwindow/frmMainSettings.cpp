@@ -7,6 +7,7 @@
 #include "dialogs/frmPopUp.h"
 #include "text/Language.h"
 #include "text/Texts.h"
+#include "ui/Focus.h"
 #include "ui/ModalDialogs.h"
 
 #include <QComboBox>
@@ -105,8 +106,7 @@ void frmMain::SwitchLanguage(int intLanguage)
     m_flags.blnLanguageChange = true;
     cmdCompute_Click();
     m_flags.blnLanguageChange = false;
-    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
-        cmdCompute->setFocus();
+    ui::FocusIfUsable(cmdCompute);
 }
 
 void frmMain::optEnglish_Click()

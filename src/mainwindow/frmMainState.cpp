@@ -9,6 +9,7 @@
 #include "text/Language.h"
 #include "text/Texts.h"
 #include "ui/FileDialogs.h"
+#include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
 
@@ -103,8 +104,7 @@ void frmMain::cmdSave_Click()
         ShowNotice(TextId::StateSaved, cmdSave);
     else
         ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdSave->text(), 1, this);
-    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
-        cmdCompute->setFocus();
+    ui::FocusIfUsable(cmdCompute);
 }
 
 void frmMain::cmdRestore_Click()
