@@ -70,9 +70,6 @@ void frmView::Form_Activate()
     txbText1->clear();
     SetCopyCaption(false);
     cmdCopyToClipboard->setVisible(!blnHideCopyButton);
-    if (!blnHideCopyButton)
-        cmdCopyToClipboard->setEnabled(true);
-    txbText1->setReadOnly(true);
     Form_Resize();
 
     // A file that cannot be read shows what was read: nothing.

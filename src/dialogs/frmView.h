@@ -28,7 +28,6 @@ public:
     // Set by the opener before showing.
     QString strFileName;
     bool blnHideCopyButton = false;
-    bool blnCopyAllowed = true;
 
     void Form_Activate();
     void Form_Resize();
