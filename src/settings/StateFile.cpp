@@ -60,22 +60,22 @@ public:
             return false;
         throw StateFault(Where("#TRUE# or #FALSE# was expected"));
     }
-    // A list index: −1 (nothing chosen) up to intLast.
-    int Index(int intLast)
+    // A whole number from intLow to intHigh; strWhat says what is wrong otherwise.
+    int InRange(int intLow, int intHigh, const char* strWhat)
     {
         const int intValue = Integer();
-        if (intValue < -1 || intValue > intLast)
-            throw StateFault(Where("the value is outside its list"));
+        if (intValue < intLow || intValue > intHigh)
+            throw StateFault(Where(strWhat));
         return intValue;
     }
-    // A check box: 0 clear, 1 ticked (2, greyed, counts as ticked).
-    bool Check()
+    // A list index up to intLast; −1 (nothing chosen) becomes intInstead.
+    int Index(int intLast, int intInstead = 0)
     {
-        const int intValue = Integer();
-        if (intValue < 0 || intValue > 2)
-            throw StateFault(Where("a check box holds 0 or 1"));
-        return intValue != 0;
+        const int intValue = InRange(-1, intLast, "the value is outside its list");
+        return intValue < 0 ? intInstead : intValue;
     }
+    // A check box: 0 clear, 1 ticked (2, greyed, counts as ticked).
+    bool Check() { return InRange(0, 2, "a check box holds 0 or 1") != 0; }
     std::string Where(const char* strWhat) const
     {
         return QStringLiteral("Line %1: %2.").arg(m_intNext).arg(QString::fromLatin1(strWhat)).toStdString();
@@ -96,26 +96,21 @@ private:
     qsizetype m_intNext = 0;
 };
 
-int OrNegative(int intValue, int intInstead)
-{
-    return intValue < 0 ? intInstead : intValue;
-}
-
 void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config)
 {
     for (DateSetInput& set : inputs.udtDateSet) {
-        set.intMonth = std::max(0, in.Index(12));
-        set.intDay = std::max(0, in.Index(31));
+        set.intMonth = in.Index(12);
+        set.intDay = in.Index(31);
         set.strYear = in.Text();
-        set.intHour = std::max(0, in.Index(intHourListCount - 1));
+        set.intHour = in.Index(intHourListCount - 1);
         const int intZone = in.Integer();
         set.intTimezone = (intZone >= 0 && intZone < intTimezoneListCount) ? intZone : 0;
     }
     for (bool& blnMode : inputs.blnMode)
         blnMode = in.Boolean();
-    inputs.intForwardBack = OrNegative(in.Index(4), 1);
-    config.cboOrb[0] = std::max(0, in.Index(intMaxOrbDegrees));
-    config.cboOrb[1] = std::max(0, in.Index(intMaxOrbDegrees));
+    inputs.intForwardBack = in.Index(4, 1);
+    config.cboOrb[0] = in.Index(intMaxOrbDegrees);
+    config.cboOrb[1] = in.Index(intMaxOrbDegrees);
     // The orbs of the first two lists stand in the orb table until the next
     // computation rebuilds it from the accepted orbs.
     for (int k = 1; k <= 6; ++k) {
@@ -124,7 +119,7 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
     }
     config.chkUseColor = in.Check();
     config.chkUseBoldface = in.Check();
-    config.cboBoldfaceFactor = OrNegative(in.Index(8), 2);
+    config.cboBoldfaceFactor = in.Index(8, 2);
     // Each pair of options one after the other: a chosen option clears its partner.
     config.opt1DegOfOrb = in.Boolean();
     if (in.Boolean())
@@ -132,29 +127,24 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
     config.optVedicAstrology = config.blnSidereal = in.Boolean();
     if (in.Boolean())
         config.optVedicAstrology = false;
-    config.cboPersonalOrbsProportion[0] = OrNegative(in.Index(4), 1);
+    config.cboPersonalOrbsProportion[0] = in.Index(4, 1);
     for (int i = 0; i < intNumOrbLists; ++i) {
-        const int intIndex = in.Integer();
-        if (intIndex < 0 || intIndex > intMaxOrbDegrees)
-            throw StateFault(in.Where("the orb is outside its list"));
-        config.intOrbIndex[i] = config.cboOrb[i] = intIndex;
+        config.intOrbIndex[i] = config.cboOrb[i] = in.InRange(0, intMaxOrbDegrees, "the orb is outside its list");
     }
     for (int k = 1; k <= 7; ++k) {
-        const int intColor = in.Integer();
-        if (intColor < 0 || intColor > 0xFFFFFF)
-            throw StateFault(in.Where("a colour is outside the colour range"));
+        const int intColor = in.InRange(0, 0xFFFFFF, "a colour is outside the colour range");
         if (intColor != 0)
             config.dblAspectColor[k] = intColor;
     }
     config.chkSaveGraphicWithWhiteBackground = false; // not stored
     config.chkKeepZodiac = in.Check();
-    config.cboOrbForMidpoints = OrNegative(in.Index(7), 3);
-    config.cboPersonalOrbsProportion[1] = std::max(0, in.Index(4));
+    config.cboOrbForMidpoints = in.Index(7, 3);
+    config.cboPersonalOrbsProportion[1] = in.Index(4);
     config.chkIncludeTransitingMoon = in.Check();
     if (in.AtEnd())
         config.cboPersonalOrbsProportion[1] = config.cboPersonalOrbsProportion[0];
     else
-        config.cboPersonalOrbsProportion[1] = OrNegative(in.Index(4), 1);
+        config.cboPersonalOrbsProportion[1] = in.Index(4, 1);
 }
 
 } // namespace
