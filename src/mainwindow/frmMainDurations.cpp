@@ -45,24 +45,32 @@ DurationInputs frmMain::ShownDurationInputs() const
     return in;
 }
 
-double frmMain::BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
+namespace {
+
+using SpanDay = double (*)(const LongitudeSource&, const OrbTable&, const AspectSpanQuery&);
+
+// The beginning or end day (as day asks) of an aspect of the chart shown; in
+// the Personal modes the natal body stands still at its birth longitude.
+double DayOfAspect(
+    const DurationInputs& in, int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, SpanDay day)
 {
-    const DurationInputs in = ShownDurationInputs();
     AspectSpanQuery query { intP1, intP2, intAspect, intPersonal, intTimeZone, in.dblDayValue, {} };
     const LongitudeSource source = EphemerisSource(in.blnSidereal);
-    if (IsPersonalMode(intChartMode))
-        query.dblFixedFirstLongitude = source(intP1, dblChartJD[RuleOfMode(intChartMode).intSlotDateSet[1]]);
-    return AspectBeginningDay(source, udtOrbTable, query);
+    if (IsPersonalMode(in.intMode))
+        query.dblFixedFirstLongitude = source(intP1, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
+    return day(source, udtOrbTable, query);
+}
+
+} // namespace
+
+double frmMain::BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
+{
+    return DayOfAspect(ShownDurationInputs(), intP1, intP2, intAspect, intPersonal, intTimeZone, AspectBeginningDay);
 }
 
 double frmMain::EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
 {
-    const DurationInputs in = ShownDurationInputs();
-    AspectSpanQuery query { intP1, intP2, intAspect, intPersonal, intTimeZone, in.dblDayValue, {} };
-    const LongitudeSource source = EphemerisSource(in.blnSidereal);
-    if (IsPersonalMode(intChartMode))
-        query.dblFixedFirstLongitude = source(intP1, dblChartJD[RuleOfMode(intChartMode).intSlotDateSet[1]]);
-    return AspectEndDay(source, udtOrbTable, query);
+    return DayOfAspect(ShownDurationInputs(), intP1, intP2, intAspect, intPersonal, intTimeZone, AspectEndDay);
 }
 
 void frmMain::GetDurations()
