@@ -289,7 +289,6 @@ void frmConfigure::SetLanguageDependentText()
 
 void frmConfigure::ShowSettings()
 {
-    m_state.blnShowing = true;
     const ConfigurationSettings& c = udtConfig;
     for (int i = 0; i < intNumOrbLists; ++i)
         cboOrb[i]->setCurrentIndex(c.cboOrb[i]);
@@ -311,7 +310,6 @@ void frmConfigure::ShowSettings()
     SetChecked(chkSaveGraphicWithWhiteBackground, c.chkSaveGraphicWithWhiteBackground);
     SetChecked(chkDisplayNATZabbr, c.chkDisplayNATZabbr);
     ShowPendingColors();
-    m_state.blnShowing = false;
 }
 
 void frmConfigure::ShowPendingColors()
@@ -326,8 +324,6 @@ void frmConfigure::ShowPendingColors()
 
 void frmConfigure::Edited(const std::function<void()>& apply)
 {
-    if (m_state.blnShowing)
-        return;
     apply();
     FocusAccept();
 }

@@ -101,7 +101,6 @@ protected:
 private:
     struct DialogState {
         bool blnSilentReset = false; // set only while the close box resets
-        bool blnShowing = false; // the dialog itself is setting its controls
         ConfigurationSnapshot snapshot; // what Cancel puts back
         double dblLastColor[8] = {}; // last non-zero pending colour per kind, for a right click
     };
@@ -113,6 +112,8 @@ private:
     void Form_Load();
     void ShowPendingColors();
     void FocusAccept();
+    // A change the user made: applied to the shown settings, then the focus
+    // goes to "Use settings".
     void Edited(const std::function<void()>& apply);
 };
 
