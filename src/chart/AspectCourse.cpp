@@ -43,8 +43,12 @@ std::optional<OrbStretch> CourseOfRecord(
 {
     if (!RuleOfMode(in.intMode).blnMoving || record.intKind < 1 || record.intKind > 7)
         return std::nullopt;
+    // In the Personal modes the first body is natal and stands still: only a
+    // transiting Moon makes an aspect of hours.
+    const bool blnMoonMoves
+        = record.intSecondBody == intMoon || (record.intFirstBody == intMoon && !IsPersonalMode(in.intMode));
     double dblReach = kUnknownSpanDays;
-    if (record.intSecondBody == intMoon || record.intFirstBody == intMoon)
+    if (blnMoonMoves)
         dblReach = kMoonSpanDays;
     else if (record.intBeginning >= 0 && record.intEnd >= 0)
         dblReach = record.intEnd - record.intBeginning + 3;

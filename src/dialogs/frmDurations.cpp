@@ -168,7 +168,8 @@ QString frmDurations::CourseLine(const QString& strRecord)
 void frmDurations::ListDurations()
 {
     QString strText = qal::ListDurations(m_main->strDurationRecord, m_columns, ListOptions());
-    if (chkExactMoments->isChecked()) {
+    // The patterns of the sky, listed by the chart in the Planetary mode only.
+    if (chkExactMoments->isChecked() && m_main->intChartMode == modePlanetary) {
         if (m_strPatternSpans.isNull()) {
             const DurationInputs in = m_main->ShownDurationInputs();
             m_strPatternSpans = PatternSpansText(ShownPatternSky(), EphemerisSource(in.blnSidereal), udtOrbTable,

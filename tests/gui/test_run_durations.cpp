@@ -277,6 +277,32 @@ TEST_F(Runs, ExactMomentsUnderEachAspectAreRemembered)
     EXPECT_TRUE(log[0].strText.contains(QStringLiteral("\r\nim Orbis vom ")));
 }
 
+TEST_F(Runs, ExactMomentsOfPersonalTransits)
+{
+    // Transits to a natal chart with its Moon: every stretch within orb is
+    // found at both ends, the natal Moon's too (a transiting Saturn keeps
+    // its trine for weeks), and no patterns follow, as the chart lists none.
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    form->optPersonal[0]->click();
+    form->cmdReport->click();
+    frmDurations* window = form->DurationsWindow();
+    if (!window->chkExactMoments->isChecked())
+        window->chkExactMoments->click();
+    const QString strText = window->txbOutput->toPlainText();
+    EXPECT_TRUE(strText.contains(QStringLiteral("n.Moon    1°29' (trine)         tr.Saturn"))) << strText.toStdString();
+    const QStringList lines = strText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    int intCourses = 0;
+    for (const QString& line : lines) {
+        if (!line.startsWith(QStringLiteral("        ")))
+            continue;
+        ++intCourses;
+        EXPECT_TRUE(line.contains(QStringLiteral("; within orb from 20"))) << line.toStdString();
+        EXPECT_FALSE(line.contains(QStringLiteral("unknown"))) << line.toStdString();
+    }
+    EXPECT_EQ(intCourses, lines.size() / 2);
+    EXPECT_FALSE(strText.contains(GetText(TextId::AspectPatternsHeader)));
+}
+
 TEST_F(Runs, TheDurationsOfAllCurrentAspects)
 {
     form->cmdReport->click();
