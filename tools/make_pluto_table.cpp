@@ -7,9 +7,7 @@
 #include "astro/AstroTables.h"
 #include "astro/PlutoTable.h"
 #include "platform/Ephemeris.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "platform/Files.h"
 
 #include <cmath>
 #include <cstdio>
@@ -38,9 +36,9 @@ int main(int argc, char* argv[])
         content += "\r\n";
     }
 
-    QSaveFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    const QString strError = qal::platform::ReplaceFile(QString::fromLocal8Bit(argv[1]), content);
+    if (!strError.isEmpty()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(strError));
         return 1;
     }
     return 0;

@@ -1,7 +1,9 @@
 #include "drawing/ImageExport.h"
 
+#include "platform/Files.h"
 #include "util/Twips.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -165,33 +167,40 @@ void PaintWheelForSaving(QPainter& painter, const RecordedPicture& wheel, const 
     }
 }
 
-bool WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
+QString WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
     const QString& strTitle, const std::function<void(QPainter&)>& paint)
 {
+    // Drawn in memory first, so that the file is replaced only by a complete drawing.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QPainter painter;
     if (format == VectorFormat::Svg) {
         QSvgGenerator svg;
-        svg.setFileName(strFileName);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(intWidth / intTwipsPerPixel, intHeight / intTwipsPerPixel));
         svg.setViewBox(QRect(0, 0, intWidth, intHeight)); // drawn in twips
         svg.setTitle(strTitle);
         svg.setDescription(QStringLiteral("QAL"));
         if (!painter.begin(&svg))
-            return false;
+            return QStringLiteral("The drawing could not be made.");
         paint(painter);
-        return painter.end();
+        painter.end();
+    } else {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1440); // a device unit is a twip
+        pdf.setPageSize(QPageSize(QSizeF(intWidth / double(intTwipsPerPoint), intHeight / double(intTwipsPerPoint)),
+            QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(strTitle);
+        pdf.setCreator(QStringLiteral("QAL"));
+        if (!painter.begin(&pdf))
+            return QStringLiteral("The drawing could not be made.");
+        paint(painter);
+        painter.end();
     }
-    QPdfWriter pdf(strFileName);
-    pdf.setResolution(1440); // a device unit is a twip
-    pdf.setPageSize(QPageSize(QSizeF(intWidth / double(intTwipsPerPoint), intHeight / double(intTwipsPerPoint)),
-        QPageSize::Point, QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(strTitle);
-    pdf.setCreator(QStringLiteral("QAL"));
-    if (!painter.begin(&pdf))
-        return false;
-    paint(painter);
-    return painter.end();
+    buffer.close();
+    return platform::ReplaceFile(strFileName, bytes);
 }
 
 QImage WheelImage(const RecordedPicture& wheel, const WheelGeometry& g, int intScale, bool blnWhiteBackground,

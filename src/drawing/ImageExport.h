@@ -75,8 +75,9 @@ void PaintWheelForSaving(QPainter& painter, const RecordedPicture& wheel, const 
 enum class VectorFormat { Svg, Pdf };
 
 // Writes a drawing of intWidth × intHeight twips as an SVG or PDF file; paint
-// draws it into a painter in twips. False when the file cannot be written.
-bool WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
+// draws it into a painter in twips. "" on success, else the reason it failed;
+// an earlier file of that name is replaced only by a complete drawing.
+QString WriteVectorFile(const QString& strFileName, VectorFormat format, int intWidth, int intHeight,
     const QString& strTitle, const std::function<void(QPainter&)>& paint);
 
 } // namespace qal

@@ -11,6 +11,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/WebAddress.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
@@ -93,23 +94,33 @@ void frmMain::SavePicture()
     const RecordedPicture& picture = *picGraphic->Picture();
     const WheelGeometry g = RuleOfMode(intChartMode).blnSingleChart ? OneRingGeometry() : TwoRingGeometry();
     const QString strTitle = cmdSaveAs->text();
-    const auto report = [&](bool blnSaved, const QString& strShown) {
-        ui::MsgBox(GetText(blnSaved ? TextId::ImageSaved : TextId::ImageNotSaved) + strCrLf + strShown,
-            blnSaved ? ui::MsgIcon::Information : ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
+    // A failed save names the file and says that nothing replaced it.
+    const auto reportFailure = [&](const QString& strReason, const QString& strAfter = QString()) {
+        ui::MsgBox(GetTextWithMarkers(TextId::ImageNotSaved, QDir::toNativeSeparators(strFile)) + strCrLf + strCrLf
+                + strReason + strAfter,
+            ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
+    };
+    const auto reportSaved = [&] {
+        ui::MsgBox(GetText(TextId::ImageSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,
+            strTitle, 1, this);
     };
 
     if (intFilter == filterSvg || intFilter == filterPdf) {
         // A drawing: the recorded picture painted anew, sharp at any size.
         const QVector<CornerText> texts = blnGraphShown ? QVector<CornerText>() : ImageTexts();
         const bool blnWhite = udtConfig.blnSaveGraphicWithWhiteBackground;
-        const bool blnSaved = WriteVectorFile(strFile, intFilter == filterSvg ? VectorFormat::Svg : VectorFormat::Pdf,
-            picture.WidthTwips(), picture.HeightTwips(), windowTitle(), [&](QPainter& painter) {
+        const QString strError = WriteVectorFile(strFile,
+            intFilter == filterSvg ? VectorFormat::Svg : VectorFormat::Pdf, picture.WidthTwips(),
+            picture.HeightTwips(), windowTitle(), [&](QPainter& painter) {
                 if (blnGraphShown)
                     picture.Replay(painter);
                 else
                     PaintWheelForSaving(painter, picture, g, blnWhite, texts);
             });
-        report(blnSaved, strFile);
+        if (strError.isEmpty())
+            reportSaved();
+        else
+            reportFailure(strError);
         return;
     }
 
@@ -118,16 +129,16 @@ void frmMain::SavePicture()
         ? picture.Render(intScale, true)
         : WheelImage(picture, g, intScale, udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
     const QString strBitmap = FreeBitmapFileName(strFile);
-    if (!image.save(strBitmap, "BMP")) {
-        report(false, strFile);
+    const QString strError = ui::WriteImageFile(image, strBitmap, "BMP");
+    if (!strError.isEmpty()) {
+        reportFailure(strError);
         return;
     }
     QString strMessage;
-    if (ui::ConvertGraphicsFile(strBitmap, strFile, true, true, strMessage))
-        report(true, strFile);
-    else
-        ui::MsgBox(GetText(TextId::ImageNotConverted) + strCrLf + strBitmap, ui::MsgIcon::Exclamation,
-            ui::MsgButtons::Ok, strTitle, 1, this);
+    if (ui::ConvertGraphicsFile(strBitmap, strFile, true, strMessage))
+        reportSaved();
+    else // the bitmap stays, for the user to convert another way
+        reportFailure(strMessage, strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strBitmap);
 }
 
 } // namespace qal

@@ -29,4 +29,13 @@ FileContent ReadWholeFile(const QString& strPath, qint64 intMaxBytes);
 // old file as it was). "" on success, else why it failed.
 QString ReplaceFile(const QString& strPath, const QByteArray& bytes);
 
+// Removes what interrupted replacements of strFileName left in strFolder
+// (its temporary files "<name>.XXXXXX"); returns how many were removed.
+int RemoveStaleTemporaryFiles(const QString& strFolder, const QString& strFileName);
+
+// Renames a file (or a pipe, a folder ...) that cannot be used out of the way,
+// to "<path>.unusable-<date and time>"; returns the new path, "" when it
+// could not be renamed.
+QString SetFileAside(const QString& strPath);
+
 } // namespace qal::platform

@@ -1,5 +1,8 @@
 #include "ui/GraphicsConversion.h"
 
+#include "platform/Files.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -7,6 +10,18 @@
 #include <QImageWriter>
 
 namespace qal::ui {
+
+QString WriteImageFile(const QImage& image, const QString& strPath, const char* strFormat)
+{
+    // Encoded in memory first, so that the file is replaced only by a complete image.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, strFormat);
+    if (!writer.write(image))
+        return writer.errorString();
+    return platform::ReplaceFile(strPath, bytes);
+}
 
 QString ConvertGraphics(const QString& strSource, const QString& strTarget)
 {
@@ -17,24 +32,19 @@ QString ConvertGraphics(const QString& strSource, const QString& strTarget)
     QByteArray format = QFileInfo(strTarget).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "png";
-    QImageWriter writer(strTarget, format);
-    if (!writer.write(image))
-        return writer.errorString();
-    return QString::fromLatin1(kConversionSucceeded);
+    const QString strError = WriteImageFile(image, strTarget, format.constData());
+    return strError.isEmpty() ? QString::fromLatin1(kConversionSucceeded) : strError;
 }
 
-bool ConvertGraphicsFile(const QString& strSource, const QString& strTarget, bool blnDeleteSourceOnSuccess,
-    bool blnDeleteTargetOnFailure, QString& strMessage)
+bool ConvertGraphicsFile(
+    const QString& strSource, const QString& strTarget, bool blnDeleteSourceOnSuccess, QString& strMessage)
 {
     strMessage = ConvertGraphics(strSource, strTarget);
-    if (strMessage == QLatin1String(kConversionSucceeded)) {
-        if (blnDeleteSourceOnSuccess)
-            QFile::remove(strSource);
-        return true;
-    }
-    if (blnDeleteTargetOnFailure && QFileInfo(strTarget).isFile())
-        QFile::remove(strTarget);
-    return false;
+    if (strMessage != QLatin1String(kConversionSucceeded))
+        return false;
+    if (blnDeleteSourceOnSuccess)
+        QFile::remove(strSource);
+    return true;
 }
 
 } // namespace qal::ui

@@ -4,15 +4,21 @@
 #include "astro/AstroTables.h"
 #include "dates/DatePr2.h"
 #include "platform/Clock.h"
+#include "platform/Registry3.h"
 #include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 
 #include <QFile>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 #include <algorithm>
+#include <csignal>
 #include <memory>
 
 #ifdef QAL_GUI_TESTS
@@ -86,12 +92,34 @@ ModuleStateGuard::~ModuleStateGuard()
     delete m_saved;
 }
 
+#ifdef Q_OS_UNIX
+FileSizeLimit::FileSizeLimit(long long intBytes)
+{
+    rlimit limit {};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_intOldSoftLimit = static_cast<long long>(limit.rlim_cur);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(intBytes); // the hard limit stays, so the old one comes back
+    m_blnActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(m_intOldSoftLimit);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+#else
+FileSizeLimit::FileSizeLimit(long long) {}
+FileSizeLimit::~FileSizeLimit() {}
+#endif
+
 void ClearUserStore()
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvale"), QStringLiteral("QAL"));
-    store.clear();
-    store.sync();
-    QFile::remove(store.fileName());
+    QFile::remove(platform::UserStoreFile(strSwitchesKeyPath));
 }
 
 void ModuleStateGuard::SetBaseline()

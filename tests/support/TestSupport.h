@@ -38,6 +38,23 @@ double Rad(double dblDegrees);
 // Degrees and minutes to radians.
 double RadDM(double dblDegrees, double dblMinutes);
 
+// While it lives, no file of this process may grow beyond intBytes: a write
+// past that fails as on a full disk (EFBIG, with SIGXFSZ ignored). Where the
+// system has no such limit, Active() is false and the test should skip.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long intBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool Active() const { return m_blnActive; }
+
+private:
+    bool m_blnActive = false;
+    long long m_intOldSoftLimit = 0;
+    void (*m_oldHandler)(int) = nullptr;
+};
+
 // Saves all module-wide state when made and puts it back when destroyed.
 class ModuleStateGuard {
 public:
