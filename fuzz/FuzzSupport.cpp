@@ -1,9 +1,11 @@
 #include "FuzzSupport.h"
+#include "text/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace qal::fuzz {
@@ -20,6 +22,12 @@ QString WriteInput(const uint8_t* data, size_t size, const QString& strFileName)
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     return strFolder;
+}
+
+void LoadInterfaceTexts()
+{
+    if (!LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat")).ok())
+        std::abort();
 }
 
 int InputReader::Byte()

@@ -13,6 +13,9 @@ namespace qal::fuzz {
 // returns the folder (with a trailing "/"); the file is named strFileName.
 QString WriteInput(const uint8_t* data, size_t size, const QString& strFileName);
 
+// Loads the program's interface texts from the build's data folder.
+void LoadInterfaceTexts();
+
 // Reads the input a piece at a time; past its end every piece is zero.
 class InputReader {
 public:

@@ -1,11 +1,18 @@
 // Fuzzes the saved-state reader: a text is either accepted or refused with a
-// short message naming what is wrong, and an accepted state written out again
-// reads back to the same state.
+// short message naming what is wrong and leaving everything as it was, and an
+// accepted state written out again reads back to the same state.
 #include "FuzzSupport.h"
+#include "aspects/Orbs.h"
 #include "settings/Configuration.h"
 #include "settings/StateFile.h"
 
 #include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    qal::fuzz::LoadInterfaceTexts(); // the reasons of a refusal are interface texts
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -14,10 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     qal::WindowInputs inputs;
     qal::ConfigurationSettings config;
-    const QString strError = qal::ReadStateText(text, inputs, config);
+    qal::OrbTable orbs;
+    const QByteArray before = qal::StateFileText(inputs, config);
+    const QString strError = qal::ReadStateText(text, inputs, config, orbs);
     if (!strError.isEmpty()) {
-        if (strError.size() > 200)
+        if (strError.isEmpty() || strError.size() > 200)
             std::abort(); // a refusal is explained, briefly
+        if (qal::StateFileText(inputs, config) != before || orbs.dblOrb[1][0] != 0)
+            std::abort(); // and changes nothing
         return 0;
     }
     // Written and read back: the written text settles after one round. (A
@@ -26,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto round = [](const QByteArray& before) {
         qal::WindowInputs roundInputs;
         qal::ConfigurationSettings roundConfig;
-        if (!qal::ReadStateText(before, roundInputs, roundConfig).isEmpty())
+        qal::OrbTable roundOrbs;
+        if (!qal::ReadStateText(before, roundInputs, roundConfig, roundOrbs).isEmpty())
             std::abort(); // what was written reads back
         return qal::StateFileText(roundInputs, roundConfig);
     };

@@ -1,6 +1,7 @@
 #include "astro/PlutoTable.h"
 
 #include "astro/AstroTables.h"
+#include "platform/Files.h"
 #include "util/FileLines.h"
 
 #include <QByteArray>
@@ -36,43 +37,45 @@ bool IsValidEntry(QByteArrayView line, int k)
 
 } // namespace
 
-bool LoadPlutoTable(const QString& strFileName, QString& strError)
+bool LoadPlutoTableText(QByteArrayView text, int intEntriesNeeded, QString& strError)
 {
     QByteArray table;
-    table.reserve(intPlutoTableEntries * 3);
+    table.reserve(intEntriesNeeded * 3);
     int k = 0;
-    QString strBadEntry;
-    qsizetype intCount = 0;
-    int intErrorNumber = 0;
-    const auto takeEntry = [&](QByteArrayView line) {
-        if (k == intPlutoTableEntries) {
-            strBadEntry = QStringLiteral("The file holds more than %1 entries.").arg(intPlutoTableEntries);
+    strError.clear();
+    ForEachLine(text, true, true, [&](QByteArrayView line) {
+        if (k == intEntriesNeeded) {
+            strError = QStringLiteral("The file holds more than %1 entries.").arg(intEntriesNeeded);
             return false;
         }
         if (!IsValidEntry(line, k)) {
-            strBadEntry = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(PrintableExcerpt(line, 12));
+            strError = QStringLiteral("Invalid entry %1 (\"%2\").").arg(k + 1).arg(PrintableExcerpt(line, 12));
             return false;
         }
         table.append(line);
         ++k;
         return true;
-    };
-    if (!ForEachFileLine(strDataFolder + strFileName, intMaxPlutoFileBytes, true, true, takeEntry, intCount, strError,
-            intErrorNumber))
+    });
+    if (!strError.isEmpty())
         return false;
-    if (!strBadEntry.isEmpty()) {
-        strError = strBadEntry;
-        return false;
-    }
-    if (k < intPlutoTableEntries) {
+    if (k < intEntriesNeeded) {
         strError = QStringLiteral("The file holds %1 of the %2 entries needed; it is incomplete.")
                        .arg(k)
-                       .arg(intPlutoTableEntries);
+                       .arg(intEntriesNeeded);
         return false;
     }
     g_strPlutoTable = std::move(table);
-    strError.clear();
     return true;
+}
+
+bool LoadPlutoTable(const QString& strFileName, QString& strError)
+{
+    const platform::FileContent file = platform::ReadWholeFile(strDataFolder + strFileName, intMaxPlutoFileBytes);
+    if (!file.ok()) {
+        strError = file.strError;
+        return false;
+    }
+    return LoadPlutoTableText(file.bytes, intPlutoTableEntries, strError);
 }
 
 QString PlutoLoadFailureTitle()

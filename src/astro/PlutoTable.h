@@ -8,6 +8,7 @@
 // The whole table is held in memory, so a request costs two look-ups.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace qal {
@@ -22,6 +23,11 @@ constexpr qint64 intMaxPlutoFileBytes = 4 * 1024 * 1024; // generous for 182,623
 // failure returns false with the reason in strError (quoting at most a short,
 // printable excerpt of a bad line), and the table loaded before stays in use.
 bool LoadPlutoTable(const QString& strFileName, QString& strError);
+
+// Takes the table from the text of a table file when it holds exactly
+// intEntriesNeeded entries from 1600-01-01 on (the program needs
+// intPlutoTableEntries), each well formed; otherwise as LoadPlutoTable.
+bool LoadPlutoTableText(QByteArrayView text, int intEntriesNeeded, QString& strError);
 
 // The message the user is shown when the table cannot be read.
 QString PlutoLoadFailureTitle();

@@ -109,6 +109,11 @@ public:
     // After a state was loaded: selects Planetary unless Natal chart 1 or 2
     // is selected and computes that chart; false when its date is not valid.
     bool ComputeLoadedChart();
+    // The state as a file would hold it now.
+    QByteArray CurrentStateText() const;
+    // The message of a state file that was refused: the file, why, and that
+    // nothing changed.
+    static QString StateNotLoadedText(const QString& strFileName, const QString& strError);
     void cmdSave_Click();
     void cmdRestore_Click();
     void cmdLoadState_Click();
@@ -225,6 +230,7 @@ public:
     bool blnWaitingForTimer = false;
     QString strUserStateFile; // the user's own state file, "qal.usr"
     bool blnStateJustSaved = false; // saved or loaded in the last few housekeeping ticks
+    bool blnUserStateUnreadable = false; // "qal.usr" could not be read at start-up: saved over only on the user's word
     int intTicksSinceSave = 0;
     bool blnGraphShown = false; // the transit graph is shown instead of the wheel
     QStringList strDurationRecord; // one record per aspect of the table (chart/Durations.h)
@@ -278,6 +284,12 @@ private:
     WindowInputs GatherInputs() const;
     void ApplyInputs(const WindowInputs& inputs);
     void ShowNotice(TextId text, const QPushButton* beside);
+    // Whether the user's own state file may be written: asks first when it
+    // could not be read at start-up.
+    bool MayReplaceUserState();
+    // Before the settings are first read: a settings file that cannot be used
+    // is set aside and reported; leftovers of interrupted saves are removed.
+    void CheckUserFiles();
     void TestRunUntilFound();
     QString m_strNoticeCaption; // the notice label's standing caption
     TransitGraphScale m_graphScale; // the scales of the transit graph shown

@@ -5,11 +5,14 @@
 #include "dialogs/frmConfigure.h"
 #include "drawing/PictureBox.h"
 #include "platform/Files.h"
+#include "platform/Registry3.h"
+#include "settings/RegistrySwitches.h"
 #include "text/Language.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -27,6 +30,19 @@ QString UserStateFile(const QString& strUserDataFolder)
 
 } // namespace
 
+void frmMain::CheckUserFiles()
+{
+    platform::RemoveStaleTemporaryFiles(QFileInfo(strUserStateFile).path(), QFileInfo(strUserStateFile).fileName());
+    const platform::UserStoreCheck check = platform::CheckUserStore(strSwitchesKeyPath);
+    if (check.strFile.isEmpty())
+        return;
+    const QString strFile = QDir::toNativeSeparators(check.strFile);
+    const QString strMessage = check.strSetAsideAs.isEmpty()
+        ? GetTextWithMarkers(TextId::SettingsUnusable, strFile)
+        : GetTextWithMarkers(TextId::SettingsSetAside, strFile, QDir::toNativeSeparators(check.strSetAsideAs));
+    ui::MsgBox(strMessage, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, GetText(TextId::SettingsNotReadTitle), 1, this);
+}
+
 bool frmMain::Form_Load(const platform::AppFolders& folders)
 {
     m_folders = folders;
@@ -37,13 +53,14 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         return false;
     }
     intCurrentLanguage = intLangEnglish;
+    strUserStateFile = UserStateFile(folders.strUserDataFolder);
+    CheckUserFiles();
     // 2, 3. The fonts are set with the controls; the wheel starts empty.
     picGraphic->Clear();
     // 4, 5. The tables and the ephemeris' data folder.
     InitAstroTables(folders.strDataFolder);
     // 6. The state file, the date lists, the configuration (made hidden, with
     // the defaults and the stored switches), the zone lists and the computer's zone.
-    strUserStateFile = UserStateFile(folders.strUserDataFolder);
     SetUpDateComboBoxes();
     ConfigureDialog();
     SetUpTimezoneComboBoxes(false);
@@ -74,18 +91,29 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
             ui::MsgIcon::Information, ui::MsgButtons::Ok, GetText(TextId::ZoneNotInListTitle), 1, this);
     }
 
-    // 11. Where the user left off; 12. otherwise the sky of now.
+    // 11. Where the user left off; 12. otherwise the sky of now, from the
+    // defaults: a file that cannot be read changes nothing, is reported once
+    // and is kept as it is.
     bool blnRestored = false;
-    if (platform::FileExists(strUserStateFile) && LoadState(strUserStateFile).isEmpty()) {
-        blnRestored = true;
+    QString strStateError;
+    if (QFileInfo::exists(strUserStateFile)) {
+        strStateError = LoadState(strUserStateFile);
+        blnRestored = strStateError.isEmpty();
+        blnUserStateUnreadable = !blnRestored;
+    }
+    if (blnRestored) {
         ComputeLoadedChart();
         // The quiet period belongs to saves the user made in this session.
         blnStateJustSaved = false;
-    }
-    if (!blnRestored) {
+    } else {
         SetDateToNow();
         optPlanetary->setChecked(true);
         cmdCompute_Click();
+    }
+    if (blnUserStateUnreadable) {
+        ui::MsgBox(GetTextWithMarkers(TextId::UserStateUnreadable, QDir::toNativeSeparators(strUserStateFile))
+                + strCrLf + strCrLf + strStateError,
+            ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, GetText(TextId::UserStateUnreadableTitle), 1, this);
     }
     picTable->show();
     ShowWeekdayTip(0);

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -56,13 +57,22 @@ void frmMain::ApplyInputs(const WindowInputs& inputs)
     cboForwardBack->setCurrentIndex(inputs.intForwardBack);
 }
 
+QByteArray frmMain::CurrentStateText() const
+{
+    ConfigurationSettings config = udtConfig; // writing selects the zodiac option: a copy
+    return StateFileText(GatherInputs(), config);
+}
+
 QString frmMain::SaveState(const QString& strFileName)
 {
     const QByteArray text = StateFileText(GatherInputs(), udtConfig);
     ConfigureDialog()->ShowSettings(); // the zodiac option now tells the zodiac in use
     const QString strError = WriteStateFile(strFileName, text);
-    if (!strError.isEmpty())
-        return strError;
+    if (!strError.isEmpty()) {
+        // Name the file and say that nothing replaced it.
+        return GetTextWithMarkers(TextId::StateNotSavedIn, QDir::toNativeSeparators(strFileName)) + strCrLf + strCrLf
+            + strError;
+    }
     blnStateJustSaved = true;
     intTicksSinceSave = 0;
     WriteLanguageToRegistry();
@@ -71,23 +81,44 @@ QString frmMain::SaveState(const QString& strFileName)
 
 QString frmMain::LoadState(const QString& strFileName)
 {
-    blnSuppressModeClick = true;
+    // The whole file is read and checked first: a refused file changes nothing.
     QByteArray text;
     QString strError = ReadStateFile(strFileName, text);
-    if (strError.isEmpty()) {
-        // What is read is applied; what a fault stops before keeps its value.
-        WindowInputs inputs = GatherInputs();
-        strError = ReadStateText(text, inputs, udtConfig);
-        ApplyInputs(inputs);
-        ConfigureDialog()->ShowSettings();
-        if (strError.isEmpty() && intCurrentLanguage != intLangEnglish && intCurrentLanguage != intLangGerman) {
-            intCurrentLanguage = ReadLanguageFromRegistry();
-            SetAstroNames();
-            SetLanguageDependentText();
-        }
+    WindowInputs inputs = GatherInputs();
+    if (strError.isEmpty())
+        strError = ReadStateText(text, inputs, udtConfig, udtOrbTable);
+    if (!strError.isEmpty())
+        return strError;
+    blnSuppressModeClick = true;
+    ApplyInputs(inputs);
+    ConfigureDialog()->ShowSettings();
+    if (intCurrentLanguage != intLangEnglish && intCurrentLanguage != intLangGerman) {
+        intCurrentLanguage = ReadLanguageFromRegistry();
+        SetAstroNames();
+        SetLanguageDependentText();
     }
     blnSuppressModeClick = false;
-    return strError;
+    return {};
+}
+
+QString frmMain::StateNotLoadedText(const QString& strFileName, const QString& strError)
+{
+    return GetText(TextId::StateNotLoaded) + strCrLf + QDir::toNativeSeparators(strFileName) + strCrLf + strCrLf
+        + strError + strCrLf + GetText(TextId::NothingChanged);
+}
+
+bool frmMain::MayReplaceUserState()
+{
+    if (!blnUserStateUnreadable)
+        return true;
+    // The file QAL could not read at start-up is the user's: replaced only on their word.
+    const ui::MsgAnswer answer = ui::MsgBox(
+        GetTextWithMarkers(TextId::ReplaceUnreadableUserState, QDir::toNativeSeparators(strUserStateFile)),
+        ui::MsgIcon::Question, ui::MsgButtons::YesNo, cmdSave->text(), 2, this);
+    if (answer != ui::MsgAnswer::Yes)
+        return false;
+    blnUserStateUnreadable = false;
+    return true;
 }
 
 void frmMain::ShowNotice(TextId text, const QPushButton* beside)
@@ -99,6 +130,8 @@ void frmMain::ShowNotice(TextId text, const QPushButton* beside)
 
 void frmMain::cmdSave_Click()
 {
+    if (!MayReplaceUserState())
+        return;
     const QString strError = SaveState(strUserStateFile);
     if (strError.isEmpty())
         ShowNotice(TextId::StateSaved, cmdSave);
@@ -113,9 +146,11 @@ void frmMain::cmdRestore_Click()
         return;
     const QString strError = LoadState(strUserStateFile);
     if (!strError.isEmpty()) {
-        ui::MsgBox(strError, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdRestore->text(), 1, this);
+        ui::MsgBox(StateNotLoadedText(strUserStateFile, strError), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
+            cmdRestore->text(), 1, this);
         return;
     }
+    blnUserStateUnreadable = false; // read now: the user's file is sound again
     cmdCompute_Click();
     ShowNotice(TextId::StateRestored, cmdRestore);
 }
@@ -142,8 +177,8 @@ void frmMain::cmdLoadState_Click()
         return;
     const QString strError = LoadState(strFile);
     if (!strError.isEmpty()) {
-        ui::MsgBox(GetText(TextId::StateNotLoaded) + strCrLf + strCrLf + strError, ui::MsgIcon::Exclamation,
-            ui::MsgButtons::Ok, GetText(TextId::LoadingFailed), 1, this);
+        ui::MsgBox(StateNotLoadedText(strFile, strError), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
+            GetText(TextId::LoadingFailed), 1, this);
         return;
     }
     if (WheelShown())
@@ -192,6 +227,8 @@ void frmMain::cmdQuit_Click()
     if (answer == ui::MsgAnswer::Cancel)
         return;
     if (answer == ui::MsgAnswer::Yes) {
+        if (!MayReplaceUserState())
+            return; // the unreadable file stays, and so does the window
         const QString strError = SaveState(strUserStateFile);
         if (!strError.isEmpty()) {
             // The state could not be kept: say so, and let the user decide again.

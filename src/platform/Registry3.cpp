@@ -1,7 +1,10 @@
 #include "platform/Registry3.h"
 
+#include "platform/Files.h"
+
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <memory>
@@ -11,21 +14,46 @@ namespace {
 
 const QString kSuccess = QStringLiteral("The operation completed successfully.");
 const QString kNotFound = QStringLiteral("The system cannot find the file specified.");
+const QString kUnusableFile = QStringLiteral("The settings file is not an ordinary file of a sensible size.");
 
-// The store of a key path: "Software\Maker\Product" is the maker's
-// product; further parts become groups within it.
+// The largest settings file taken as one: the program keeps a handful of
+// short values, so anything near this size is not a settings file of ours.
+constexpr qint64 intMaxStoreFileBytes = 1024 * 1024;
+
+#ifndef Q_OS_WIN
+// Organisation and application of a key path: "Software\Maker\Product" is
+// the maker's product; further parts become groups within it.
+QStringList KeyParts(const QString& strKeyPath)
+{
+    QStringList parts = strKeyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+        parts.removeFirst();
+    return parts;
+}
+#endif
+
+// Whether a settings file can be opened without blocking or flooding: absent,
+// or an ordinary file of a sensible size. Qt reads the file whole as soon as
+// the store is made, so a pipe would wait for ever.
+bool StoreFileUsable(const QString& strFile)
+{
+    const QFileInfo info(strFile);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    return info.isFile() && info.size() <= intMaxStoreFileBytes;
+}
+
+// The store of a key path; null when its file is not usable.
 std::unique_ptr<QSettings> OpenStore(const QString& strKeyPath)
 {
 #ifdef Q_OS_WIN
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + strKeyPath, QSettings::NativeFormat);
 #else
-    QStringList parts = strKeyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
-        parts.removeFirst();
-    const QString strOrganisation = parts.value(0);
-    const QString strApplication = parts.value(1, strOrganisation);
-    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, strOrganisation,
-        strApplication);
+    const QString strFile = UserStoreFile(strKeyPath);
+    if (!StoreFileUsable(strFile))
+        return nullptr;
+    auto store = std::make_unique<QSettings>(strFile, QSettings::IniFormat);
+    const QStringList parts = KeyParts(strKeyPath);
     for (qsizetype i = 2; i < parts.size(); ++i)
         store->beginGroup(parts[i]);
     return store;
@@ -68,6 +96,8 @@ QString WriteRegistryString(
     if (strKeyPath.isEmpty())
         return QStringLiteral("2 Unable to create (or find) key.  ") + kNotFound;
     const std::unique_ptr<QSettings> store = OpenStore(strKeyPath);
+    if (!store)
+        return QStringLiteral("13 Unable to create (or find) key.  ") + kUnusableFile;
     const bool blnExisted = KeyExists(*store);
     store->setValue(strName, strValue);
     store->sync();
@@ -87,6 +117,8 @@ QString ReadRegistryString(RegistryRoot /*root*/, const QString& strKeyPath, con
     if (strKeyPath.isEmpty())
         return QStringLiteral("1 Key not found or is empty.");
     const std::unique_ptr<QSettings> store = OpenStore(strKeyPath);
+    if (!store)
+        return QStringLiteral("4 ") + kUnusableFile;
     if (!KeyExists(*store))
         return QStringLiteral("1 Key not found or is empty.");
     if (strName.isEmpty())
@@ -98,6 +130,35 @@ QString ReadRegistryString(RegistryRoot /*root*/, const QString& strKeyPath, con
         return QStringLiteral("3 Name not found.");
     strValue = WithoutTrailingControls(value.toString());
     return strValue.isEmpty() ? QStringLiteral("3 Name not found.") : QStringLiteral("0 OK");
+}
+
+QString UserStoreFile(const QString& strKeyPath)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(strKeyPath);
+    return {};
+#else
+    // Where Qt keeps the settings of an organisation and application.
+    const QStringList parts = KeyParts(strKeyPath);
+    const QString strOrganisation = parts.value(0);
+    const QString strApplication = parts.value(1, strOrganisation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+        + strOrganisation + QLatin1Char('/') + strApplication + QStringLiteral(".conf");
+#endif
+}
+
+UserStoreCheck CheckUserStore(const QString& strKeyPath)
+{
+    UserStoreCheck check;
+    const QString strFile = UserStoreFile(strKeyPath);
+    if (strFile.isEmpty())
+        return check; // the registry has no file of its own
+    RemoveStaleTemporaryFiles(QFileInfo(strFile).path(), QFileInfo(strFile).fileName());
+    if (StoreFileUsable(strFile))
+        return check;
+    check.strFile = strFile;
+    check.strSetAsideAs = SetFileAside(strFile);
+    return check;
 }
 
 } // namespace qal::platform

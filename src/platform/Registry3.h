@@ -32,4 +32,21 @@ QString WriteRegistryString(
 // value) or "4 " and the store's text for any other failure.
 QString ReadRegistryString(RegistryRoot root, const QString& strKeyPath, const QString& strName, QString& strValue);
 
+// The settings file behind a key path ("" on Windows, where the registry
+// holds the values).
+QString UserStoreFile(const QString& strKeyPath);
+
+// What the check of the settings file before its first use found.
+struct UserStoreCheck {
+    QString strFile; // the file that could not be used; "" when all is well
+    QString strSetAsideAs; // where it was moved; "" when it could not be moved
+};
+
+// Run before the store is first opened: removes what interrupted writes of
+// the settings file left behind, and sets a settings file that is not an
+// ordinary file, or is far larger than any real one, aside, so that it can
+// neither block nor slow the start; the store then starts empty. Until it is
+// set aside, such a file is never opened: reads fail and writes are refused.
+UserStoreCheck CheckUserStore(const QString& strKeyPath);
+
 } // namespace qal::platform

@@ -4,9 +4,7 @@
 #include "astro/AstroTables.h"
 #include "platform/Files.h"
 #include "settings/Configuration.h"
-
-#include <cmath>
-#include <stdexcept>
+#include "text/Texts.h"
 
 namespace qal {
 namespace {
@@ -27,9 +25,9 @@ private:
 
 // --- Reading ---
 
-// A fault while reading: what and where; the items before it were applied.
-struct StateFault : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// A fault while reading: what and where, in the interface language.
+struct StateFault {
+    QString strMessage;
 };
 
 class StateReader {
@@ -48,7 +46,7 @@ public:
         bool blnOk = false;
         const int intValue = item.toInt(&blnOk);
         if (!blnOk)
-            throw StateFault(Where("a whole number was expected"));
+            throw Fault(TextId::StateFaultWholeNumber);
         return intValue;
     }
     bool Boolean()
@@ -58,34 +56,35 @@ public:
             return true;
         if (item == "#FALSE#")
             return false;
-        throw StateFault(Where("#TRUE# or #FALSE# was expected"));
+        throw Fault(TextId::StateFaultBoolean);
     }
-    // A whole number from intLow to intHigh; strWhat says what is wrong otherwise.
-    int InRange(int intLow, int intHigh, const char* strWhat)
+    // A whole number from intLow to intHigh; the text says what is wrong otherwise.
+    int InRange(int intLow, int intHigh, TextId whatIsWrong)
     {
         const int intValue = Integer();
         if (intValue < intLow || intValue > intHigh)
-            throw StateFault(Where(strWhat));
+            throw Fault(whatIsWrong);
         return intValue;
     }
     // A list index up to intLast; −1 (nothing chosen) becomes intInstead.
     int Index(int intLast, int intInstead = 0)
     {
-        const int intValue = InRange(-1, intLast, "the value is outside its list");
+        const int intValue = InRange(-1, intLast, TextId::StateFaultOutsideList);
         return intValue < 0 ? intInstead : intValue;
     }
     // A check box: 0 clear, 1 ticked (2, greyed, counts as ticked).
-    bool Check() { return InRange(0, 2, "a check box holds 0 or 1") != 0; }
-    std::string Where(const char* strWhat) const
+    bool Check() { return InRange(0, 2, TextId::StateFaultCheckBox) != 0; }
+    // The fault of the line just read.
+    StateFault Fault(TextId whatIsWrong) const
     {
-        return QStringLiteral("Line %1: %2.").arg(m_intNext).arg(QString::fromLatin1(strWhat)).toStdString();
+        return { GetTextWithMarkers(whatIsWrong, QString::number(m_intNext)) };
     }
 
 private:
     QByteArray NextLine()
     {
         if (AtEnd())
-            throw StateFault(QStringLiteral("The file ends before line %1.").arg(m_intNext + 1).toStdString());
+            throw StateFault { GetTextWithMarkers(TextId::StateFaultEnds, QString::number(m_intNext + 1)) };
         QByteArray line = m_lines[m_intNext++];
         if (line.endsWith('\r'))
             line.chop(1);
@@ -96,7 +95,7 @@ private:
     qsizetype m_intNext = 0;
 };
 
-void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config)
+void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config, OrbTable& orbs)
 {
     for (DateSetInput& set : inputs.udtDateSet) {
         set.intMonth = in.Index(12);
@@ -115,7 +114,7 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
     // computation rebuilds it from the accepted orbs.
     for (int k = 1; k <= 6; ++k) {
         for (int c = 0; c <= 1; ++c)
-            udtOrbTable.dblOrb[k][c] = OrbListItemData(config.cboOrb[c]) / 60.0 / 360.0 * dblTwoPi;
+            orbs.dblOrb[k][c] = OrbListItemData(config.cboOrb[c]) / 60.0 / 360.0 * dblTwoPi;
     }
     config.chkUseColor = in.Check();
     config.chkUseBoldface = in.Check();
@@ -129,10 +128,10 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
         config.optVedicAstrology = false;
     config.cboPersonalOrbsProportion[0] = in.Index(4, 1);
     for (int i = 0; i < intNumOrbLists; ++i) {
-        config.intOrbIndex[i] = config.cboOrb[i] = in.InRange(0, intMaxOrbDegrees, "the orb is outside its list");
+        config.intOrbIndex[i] = config.cboOrb[i] = in.InRange(0, intMaxOrbDegrees, TextId::StateFaultOrb);
     }
     for (int k = 1; k <= 7; ++k) {
-        const int intColor = in.InRange(0, 0xFFFFFF, "a colour is outside the colour range");
+        const int intColor = in.InRange(0, 0xFFFFFF, TextId::StateFaultColour);
         if (intColor != 0)
             config.dblAspectColor[k] = intColor;
     }
@@ -184,14 +183,21 @@ QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& conf
     return out.text;
 }
 
-QString ReadStateText(const QByteArray& text, WindowInputs& inputs, ConfigurationSettings& config)
+QString ReadStateText(const QByteArray& text, WindowInputs& inputs, ConfigurationSettings& config, OrbTable& orbs)
 {
+    // Read into copies: only a state that is valid to its end replaces anything.
+    WindowInputs readInputs = inputs;
+    ConfigurationSettings readConfig = config;
+    OrbTable readOrbs = orbs;
     StateReader in(text);
     try {
-        ReadItems(in, inputs, config);
+        ReadItems(in, readInputs, readConfig, readOrbs);
     } catch (const StateFault& fault) {
-        return QString::fromStdString(fault.what());
+        return fault.strMessage;
     }
+    inputs = readInputs;
+    config = readConfig;
+    orbs = readOrbs;
     return {};
 }
 

@@ -27,6 +27,7 @@
 namespace qal {
 
 struct ConfigurationSettings;
+struct OrbTable;
 
 // What a state holds besides the configuration record: the window's inputs.
 struct WindowInputs {
@@ -39,13 +40,15 @@ struct WindowInputs {
 // matches the zodiac in use, so that lines 30 and 31 tell it.
 QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& config);
 
-// Reads a state's text into inputs and config, item by item in the file's
-// order. Returns "" on success, else what went wrong (and where); the items
-// read before the fault stay applied, the rest keep their values. Negative
+// Reads a state's text into inputs, config and orbs (the orbs of the first
+// two orb lists stand in orbs until the next computation rebuilds them from
+// the accepted orbs). Returns "" on success, else what went wrong and at which
+// line, in the interface language; a state is taken whole or not at all, so a
+// refused text changes nothing. Negative
 // indices in lines 27, 32, 49 and 52 become 2, 1, 3 and 1; a zone beyond the
 // list becomes the empty zone; a colour of 0 keeps the colour; a file that
 // ends after line 51 gives the synastry proportion the personal one.
-QString ReadStateText(const QByteArray& text, WindowInputs& inputs, ConfigurationSettings& config);
+QString ReadStateText(const QByteArray& text, WindowInputs& inputs, ConfigurationSettings& config, OrbTable& orbs);
 
 // Writes a state file so that an old file is only replaced by a complete new
 // one; "" on success, else why it failed (nothing is changed then).

@@ -38,6 +38,9 @@ int ReadLanguageFromRegistry()
         if (strCode == QLatin1String(kLanguageCodes[i]))
             return i;
     }
+    // Something else is stored: English, written back clean at once.
+    platform::WriteRegistryString(platform::HkeyCurrentUser, strRegistryKey, QStringLiteral("Language"),
+        LanguageCode(intLangEnglish));
     return intLangEnglish;
 }
 

@@ -222,7 +222,22 @@ namespace qal {
     X(EventEnds, 418)                                                                                                  \
     X(PassOf, 419)                                                                                                     \
     X(SvgDrawings, 420)                                                                                                \
-    X(PdfDocuments, 421)
+    X(PdfDocuments, 421)                                                                                               \
+    X(StateNotSavedIn, 422)                                                                                            \
+    X(UserStateUnreadable, 423)                                                                                        \
+    X(UserStateUnreadableTitle, 424)                                                                                   \
+    X(ReplaceUnreadableUserState, 425)                                                                                 \
+    X(SettingsSetAside, 426)                                                                                           \
+    X(SettingsUnusable, 427)                                                                                           \
+    X(SettingsNotReadTitle, 428)                                                                                       \
+    X(StateFaultWholeNumber, 429)                                                                                      \
+    X(StateFaultBoolean, 430)                                                                                          \
+    X(StateFaultOutsideList, 431)                                                                                      \
+    X(StateFaultCheckBox, 432)                                                                                         \
+    X(StateFaultOrb, 433)                                                                                              \
+    X(StateFaultColour, 434)                                                                                           \
+    X(StateFaultEnds, 435)                                                                                             \
+    X(NothingChanged, 436)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

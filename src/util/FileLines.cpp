@@ -4,21 +4,11 @@
 
 namespace qal {
 
-bool ForEachFileLine(const QString& strPath, qint64 intMaxBytes, bool blnSkipEmpty, bool blnTrim,
-    const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError, int& intErrorNumber)
+qsizetype ForEachLine(QByteArrayView text, bool blnSkipEmpty, bool blnTrim,
+    const std::function<bool(QByteArrayView)>& onLine)
 {
-    strError.clear();
-    intCount = 0;
-    intErrorNumber = 0;
-
-    const platform::FileContent file = platform::ReadWholeFile(strPath, intMaxBytes);
-    if (!file.ok()) {
-        strError = file.strError;
-        intErrorNumber = static_cast<int>(file.status);
-        return false;
-    }
-
-    QByteArrayView rest(file.bytes);
+    qsizetype intCount = 0;
+    QByteArrayView rest(text);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     while (!rest.isEmpty()) {
@@ -35,6 +25,24 @@ bool ForEachFileLine(const QString& strPath, qint64 intMaxBytes, bool blnSkipEmp
         if (!onLine(line))
             break;
     }
+    return intCount;
+}
+
+bool ForEachFileLine(const QString& strPath, qint64 intMaxBytes, bool blnSkipEmpty, bool blnTrim,
+    const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError, int& intErrorNumber)
+{
+    strError.clear();
+    intCount = 0;
+    intErrorNumber = 0;
+
+    const platform::FileContent file = platform::ReadWholeFile(strPath, intMaxBytes);
+    if (!file.ok()) {
+        strError = file.strError;
+        intErrorNumber = static_cast<int>(file.status);
+        return false;
+    }
+
+    intCount = ForEachLine(file.bytes, blnSkipEmpty, blnTrim, onLine);
     return true;
 }
 

@@ -9,6 +9,12 @@
 
 namespace qal {
 
+// Calls onLine for every line of text (line end removed, a byte-order mark
+// at the start skipped), with the switches of ForEachFileLine below; returns
+// the number of lines handed over.
+qsizetype ForEachLine(QByteArrayView text, bool blnSkipEmpty, bool blnTrim,
+    const std::function<bool(QByteArrayView)>& onLine);
+
 // Calls onLine for every line of strPath (UTF-8 bytes, line end removed, a
 // byte-order mark at the start of the file skipped). Empty lines are left out
 // when blnSkipEmpty is set (after trimming, when blnTrim is set); onLine

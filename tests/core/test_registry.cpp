@@ -11,6 +11,8 @@
 #include "text/Texts.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -164,6 +166,55 @@ TEST(Registry, TheStoredLanguage)
     WriteLanguageToRegistry();
     EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
     EXPECT_EQ(LanguageCode(intLangSpanish), QStringLiteral("ES"));
+}
+
+TEST(Registry, ARubbishSettingsFileIsReadAsDefaultsAndWrittenBackClean)
+{
+    // Values of the wrong type (a list, bytes, a variant, control characters)
+    // as a damaged or hand-edited file has them.
+    const QString strFile = platform::UserStoreFile(kKey);
+    QDir().mkpath(QFileInfo(strFile).path());
+    QFile file(strFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nTZDisp=\\x1\\0abc\nMoon=@ByteArray(\\xff\\xfe)\nIPAD=a, b, c\n"
+               "SGWWB=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12QList<int>)\nLanguage=\\u00e4\\u00f6x\n");
+    file.close();
+    ConfigurationSettings config;
+    ApplyTZDispSwitch(config);
+    ApplyIncludeTransitingMoonSwitch(config);
+    ApplyInnerPlanetAspectSwitch(config);
+    ApplyWhiteBackgroundSwitch(config);
+    EXPECT_EQ(ReadLanguageFromRegistry(), intLangEnglish);
+    EXPECT_TRUE(config.chkIncludeTransitingMoon);
+    EXPECT_FALSE(config.chkSuppressInnerPlanetAspectDisplay);
+    EXPECT_FALSE(config.chkSaveGraphicWithWhiteBackground);
+
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines,
+        (QStringList { QStringLiteral("IPAD=1"), QStringLiteral("Language=EN"), QStringLiteral("Moon=1"),
+            QStringLiteral("SGWWB=0"), QStringLiteral("TZDisp=1"), QStringLiteral("[General]") }));
+}
+
+TEST(Registry, AFullDiskKeepsTheSettingsFileAndSaysSo)
+{
+    Write("Language", "DE");
+    Write("Moon", "1");
+    QFile file(platform::UserStoreFile(kKey));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    QString strStatus;
+    {
+        test::FileSizeLimit full(old.size() / 2);
+        if (!full.Active())
+            GTEST_SKIP() << "no file-size limit on this system";
+        strStatus = WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Moon"), QStringLiteral("0"));
+    }
+    EXPECT_FALSE(strStatus.endsWith(QStringLiteral("The operation completed successfully."))) << strStatus.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }
 
 TEST(Registry, DialogRulesOnTheConfigurationRecord)

@@ -6,6 +6,8 @@
 #include "dialogs/frmPopUp.h"
 #include "drawing/PictureBox.h"
 #include "platform/Files.h"
+#include "platform/Registry3.h"
+#include "settings/RegistrySwitches.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/UiScript.h"
@@ -19,6 +21,12 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace qal;
 using qal::test::MainWindowTest;
@@ -108,19 +116,33 @@ TEST_F(State, AnIncompleteNatalChartIsLoadedWithoutAComputation)
     EXPECT_EQ(form->windowTitle(), strTitle);
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty()); // nothing to report either
 
-    // A damaged file: the reason, and what was read stays.
+    // A damaged file: the file and the reason, and nothing changes at all:
+    // not the inputs, the configuration, the orbs nor the chart shown.
+    form->optPlanetary->click();
+    udtConfig.intOrbIndex[0] = 7;
+    form->cmdCompute->click();
+    QList<QByteArray> lines = form->CurrentStateText().split('\n');
+    lines[40] = "255"; // a colour, cut short below
     QFile damaged(dir.filePath(QStringLiteral("damaged.qal")));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(" 7 \r\n 4 \r\n2001\r\n");
+    damaged.write(lines.mid(0, 40).join('\n') + "\n25");
     damaged.close();
+    const QByteArray before = form->CurrentStateText();
+    const OrbTable orbsBefore = udtOrbTable;
+    const QString strCellBefore = Cell(2, 1);
+    const double dblShownBefore = dblChartJD[0];
     ui::QueueFileName(damaged.fileName());
     form->cmdLoadState->click();
     const auto log = ui::TakeMessageLog();
     ASSERT_EQ(log.size(), 1);
-    EXPECT_EQ(log[0].strText, GetText(386) + QStringLiteral("\r\n\r\nThe file ends before line 4."));
+    EXPECT_EQ(log[0].strText,
+        GetText(386) + strCrLf + damaged.fileName() + strCrLf + strCrLf + QStringLiteral("The file ends before line 42.")
+            + strCrLf + GetText(TextId::NothingChanged));
     EXPECT_EQ(log[0].strTitle, GetText(385));
-    EXPECT_EQ(form->txbYearCE[0]->text(), QStringLiteral("2001"));
-    EXPECT_EQ(form->cboMonthCE[0]->currentIndex(), 7);
+    EXPECT_EQ(form->CurrentStateText(), before);
+    EXPECT_EQ(std::memcmp(&udtOrbTable, &orbsBefore, sizeof(OrbTable)), 0);
+    EXPECT_EQ(Cell(2, 1), strCellBefore);
+    EXPECT_EQ(dblChartJD[0], dblShownBefore);
 
     ui::QueueFileName(QString()); // cancelled
     form->cmdLoadState->click();
@@ -156,13 +178,138 @@ TEST_F(State, StartUpWhereTheUserLeftOff)
     EXPECT_EQ(form->intChartMode, modePlanetary);
     EXPECT_EQ(form->txbYearCE[0]->text(), QStringLiteral("2020"));
 
-    // A damaged state: the sky of now.
-    WriteUserState(" 99 \r\n");
+    // A damaged state: the sky of now from the defaults, said once; the file
+    // stays as it is, and is saved over only on the user's word.
+    udtConfig.blnSidereal = true;
+    form->optPlanetary->click();
+    form->cmdSave->click();
+    QFile state(form->strUserStateFile);
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    const QByteArray damaged = state.readAll().split('\n').mid(0, 40).join('\n') + "\n25"; // cut in line 41
+    state.close();
+    WriteUserState(damaged);
+    ui::TakeMessageLog();
     Restart();
     EXPECT_EQ(form->intChartMode, modePlanetary);
     EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625);
+    EXPECT_FALSE(udtConfig.blnSidereal); // not the damaged file's zodiac
+    auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.startsWith(GetTextWithMarkers(TextId::UserStateUnreadable, form->strUserStateFile)));
+    EXPECT_TRUE(log[0].strText.endsWith(QStringLiteral("The file ends before line 42.")));
+    EXPECT_EQ(log[0].strTitle, GetText(TextId::UserStateUnreadableTitle));
+    const auto userStateBytes = [&] {
+        QFile file(form->strUserStateFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    form->cmdSave->click();
+    log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, GetTextWithMarkers(TextId::ReplaceUnreadableUserState, form->strUserStateFile));
+    EXPECT_EQ(userStateBytes(), damaged);
+    ui::QueueMsgAnswer(ui::MsgAnswer::Yes); // quitting: save, but not over the damaged file
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    form->cmdQuit->click();
+    EXPECT_EQ(ui::TakeMessageLog().size(), 2);
+    EXPECT_FALSE(form->Ended());
+    EXPECT_EQ(userStateBytes(), damaged);
+    ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
+    form->cmdSave->click();
+    EXPECT_EQ(ui::TakeMessageLog().size(), 1);
+    EXPECT_NE(userStateBytes(), damaged);
+    form->cmdSave->click(); // asked once only
+    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
     EXPECT_EQ(form->strUserStateFile,
         QDir(test::TestFolders().strUserDataFolder).filePath(QStringLiteral("Brenvale/qal.usr")));
+}
+
+TEST_F(State, AFailedSaveNamesTheFileAndKeepsTheOldOne)
+{
+    form->cmdSave->click();
+    QFile state(form->strUserStateFile);
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    const QByteArray old = state.readAll();
+    state.close();
+    FillDateSet(0, "2026", 12, 6, "10:00", "GMT");
+    ui::TakeMessageLog();
+    form->blnStateJustSaved = false; // the quiet period of the first save is over
+    {
+        test::FileSizeLimit full(old.size() / 2);
+        if (!full.Active())
+            GTEST_SKIP() << "no file-size limit on this system";
+        form->cmdSave->click();
+    }
+    const auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.startsWith(GetTextWithMarkers(TextId::StateNotSavedIn, form->strUserStateFile)));
+    EXPECT_EQ(log[0].icon, ui::MsgIcon::Exclamation);
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_EQ(state.readAll(), old);
+    state.close();
+    EXPECT_FALSE(form->blnStateJustSaved);
+
+    // In German, in German.
+    form->optGerman->click();
+    ui::QueueFileName(dir.filePath(QStringLiteral("missing/x.qal")));
+    form->cmdSaveAs->click();
+    const auto german = ui::TakeMessageLog();
+    ASSERT_EQ(german.size(), 1);
+    EXPECT_TRUE(german[0].strText.startsWith(QStringLiteral("Der Zustand wurde nicht in ")));
+}
+
+TEST_F(State, SettingsFilesThatCannotBeUsedAreSetAsideAndLeftoversRemoved)
+{
+    const QString strSettings = platform::UserStoreFile(strSwitchesKeyPath);
+    const QDir settingsFolder = QFileInfo(strSettings).dir();
+    const QDir stateFolder = QFileInfo(form->strUserStateFile).dir();
+    const auto namesIn = [](const QDir& folder, const char* strPattern) {
+        return folder.entryList({ QString::fromLatin1(strPattern) }, QDir::AllEntries | QDir::System);
+    };
+
+    // What killed saves left behind goes; other files stay.
+    for (const char* strName : { "qal.usr.Ab12Cd", "qal.usr.old", "notes.txt" })
+        QFile(stateFolder.filePath(QString::fromLatin1(strName))).open(QIODevice::WriteOnly);
+    QFile(settingsFolder.filePath(QStringLiteral("QAL.conf.x9Y8z7"))).open(QIODevice::WriteOnly);
+    ui::TakeMessageLog();
+    Restart();
+    EXPECT_EQ(namesIn(stateFolder, "qal.usr.*"), QStringList { QStringLiteral("qal.usr.old") });
+    EXPECT_TRUE(stateFolder.exists(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(namesIn(settingsFolder, "QAL.conf.*").isEmpty());
+    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
+
+    // A pipe and a file far too large: set aside, said, and the start goes on
+    // from the defaults (a pipe read would wait for ever).
+    const auto replaceSettings = [&](bool blnPipe) {
+        QFile::remove(strSettings);
+        if (blnPipe) {
+#ifdef Q_OS_UNIX
+            ASSERT_EQ(mkfifo(QFile::encodeName(strSettings).constData(), 0600), 0);
+#endif
+        } else {
+            QFile big(strSettings);
+            ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+            big.write(QByteArray(2 * 1024 * 1024, 'x'));
+        }
+    };
+    for (const bool blnPipe : { true, false }) {
+#ifndef Q_OS_UNIX
+        if (blnPipe)
+            continue;
+#endif
+        replaceSettings(blnPipe);
+        Restart();
+        const auto log = ui::TakeMessageLog();
+        ASSERT_EQ(log.size(), 1) << blnPipe;
+        const QStringList aside = namesIn(settingsFolder, "QAL.conf.unusable-*");
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(log[0].strText,
+            GetTextWithMarkers(TextId::SettingsSetAside, strSettings, settingsFolder.filePath(aside[0])));
+        EXPECT_EQ(log[0].strTitle, GetText(TextId::SettingsNotReadTitle));
+        EXPECT_TRUE(QFileInfo(strSettings).isFile()); // the defaults, stored anew
+        EXPECT_TRUE(form->IsLoaded());
+        QFile::remove(settingsFolder.filePath(aside[0]));
+    }
 }
 
 TEST_F(State, QuittingAsksWhetherToSaveExceptJustAfterASave)
