@@ -1,4 +1,5 @@
 // Speed of the pattern searches and of the day-number conversions.
+#include "BenchSupport.h"
 #include "aspects/Aspects.h"
 #include "aspects/Patterns.h"
 #include "astro/AstroTables.h"
@@ -16,8 +17,7 @@ namespace {
 // a T-square, a stellium and midpoints.
 PatternSky BusyChart()
 {
-    LoadProgramTexts(QStringLiteral(QAL_DATA_DIR), QStringLiteral("qal.dat"));
-    InitAstroTables(QStringLiteral(QAL_DATA_DIR));
+    bench::EnsureTables();
     const double degrees[11] = { 0, 10, 14, 18, 191, 131, 101, 250, 300, 340, 205 };
     double L[11] = {};
     for (int b = 1; b <= 10; ++b)

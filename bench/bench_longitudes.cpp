@@ -4,6 +4,7 @@
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
 #include "astro/PlutoTable.h"
+#include "chart/CoreStart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,10 +15,9 @@ void qal::bench::EnsureTables()
     static bool blnDone = false;
     if (blnDone)
         return;
-    InitAstroTables(QStringLiteral(QAL_DATA_DIR));
-    QString strError;
-    if (!LoadPlutoTable(QStringLiteral("pluto.slx"), strError))
-        qFatal("cannot load the Pluto table: %s", qPrintable(strError));
+    const CoreStartResult start = StartCore(QStringLiteral(QAL_DATA_DIR));
+    if (!start.ok())
+        qFatal("cannot start the engine: %s", qPrintable(start.strMessage));
     blnDone = true;
 }
 
@@ -30,7 +30,7 @@ void BM_LoadPlutoTable(benchmark::State& state)
     EnsureTables();
     for (auto _ : state) {
         QString strError;
-        benchmark::DoNotOptimize(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
+        benchmark::DoNotOptimize(LoadPlutoTable(QStringLiteral(QAL_DATA_DIR "/pluto.slx"), strError));
     }
 }
 BENCHMARK(BM_LoadPlutoTable)->Unit(benchmark::kMillisecond);

@@ -5,7 +5,7 @@
 // position prints its negative code.
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
-#include "astro/PlutoTable.h"
+#include "chart/CoreStart.h"
 
 #include <QCoreApplication>
 
@@ -16,10 +16,9 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    qal::InitAstroTables(QCoreApplication::applicationDirPath());
-    QString strError;
-    if (!qal::LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) {
-        std::fprintf(stderr, "%s\n", qPrintable(qal::PlutoLoadFailureMessage(strError)));
+    const qal::CoreStartResult start = qal::StartCore(QCoreApplication::applicationDirPath());
+    if (!start.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(start.strMessage));
         return 1;
     }
     std::printf("jd,body,lon_deg\n");

@@ -68,9 +68,9 @@ bool LoadPlutoTableText(QByteArrayView text, int intEntriesNeeded, QString& strE
     return true;
 }
 
-bool LoadPlutoTable(const QString& strFileName, QString& strError)
+bool LoadPlutoTable(const QString& strPath, QString& strError)
 {
-    const platform::FileContent file = platform::ReadWholeFile(strDataFolder + strFileName, intMaxPlutoFileBytes);
+    const platform::FileContent file = platform::ReadWholeFile(strPath, intMaxPlutoFileBytes);
     if (!file.ok()) {
         strError = file.strError;
         return false;

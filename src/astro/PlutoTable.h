@@ -18,11 +18,11 @@ constexpr int intLastTableDay = 2488069; // 2099-12-31
 constexpr int intPlutoTableEntries = 182623; // through 2100-01-01
 constexpr qint64 intMaxPlutoFileBytes = 4 * 1024 * 1024; // generous for 182,623 short lines
 
-// Reads strDataFolder + strFileName. A table is accepted only when it is an
+// Reads the table file strPath. A table is accepted only when it is an
 // ordinary file holding every entry the range needs, each well formed; on
 // failure returns false with the reason in strError (quoting at most a short,
 // printable excerpt of a bad line), and the table loaded before stays in use.
-bool LoadPlutoTable(const QString& strFileName, QString& strError);
+bool LoadPlutoTable(const QString& strPath, QString& strError);
 
 // Takes the table from the text of a table file when it holds exactly
 // intEntriesNeeded entries from 1600-01-01 on (the program needs

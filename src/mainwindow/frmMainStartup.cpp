@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/PlutoTable.h"
+#include "chart/CoreStart.h"
 #include "dialogs/frmConfigure.h"
 #include "drawing/PictureBox.h"
 #include "platform/Files.h"
@@ -46,19 +47,19 @@ void frmMain::CheckUserFiles()
 bool frmMain::Form_Load(const platform::AppFolders& folders)
 {
     m_folders = folders;
-    // 1. The interface texts: without them nothing can be said.
-    const TextLoadResult texts = LoadProgramTexts(folders.strDataFolder, QStringLiteral("qal.dat"));
-    if (!texts.ok()) {
-        ui::MsgBox(texts.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
+    // 1, 4, 5, 10. The engine: the interface texts (without them nothing
+    // can be said), the tables with the ephemeris' data folder, the Pluto
+    // table (its failure is told at its place below).
+    intCurrentLanguage = intLangEnglish;
+    const CoreStartResult core = StartCore(folders.strDataFolder);
+    if (core.failedStep == CoreStartStep::InterfaceTexts) {
+        ui::MsgBox(core.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
         return false;
     }
-    intCurrentLanguage = intLangEnglish;
     strUserStateFile = UserStateFile(folders.strUserDataFolder);
     CheckUserFiles();
     // 2, 3. The fonts are set with the controls; the wheel starts empty.
     picGraphic->Clear();
-    // 4, 5. The tables and the ephemeris' data folder.
-    InitAstroTables(folders.strDataFolder);
     // 6. The state file, the date lists, the configuration (made hidden, with
     // the defaults and the stored switches), the zone lists and the computer's zone.
     SetUpDateComboBoxes();
@@ -75,10 +76,8 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     SetLanguageDependentText();
 
     // 10. The Pluto table: without it no chart can be drawn.
-    QString strError;
-    if (!LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) {
-        ui::MsgBox(PlutoLoadFailureMessage(strError), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
-            PlutoLoadFailureTitle(), 1, this);
+    if (core.failedStep == CoreStartStep::PlutoTable) {
+        ui::MsgBox(core.strMessage, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, PlutoLoadFailureTitle(), 1, this);
         show();
         ui::MsgBox(GetText(TextId::PlutoMissingMessage), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
             GetText(TextId::PlutoMissingTitle), 1, this);

@@ -24,11 +24,6 @@ constexpr double kMinute = 1.0 / 1440;
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        QString strError;
-        ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
-    }
     // Runs a command line given as one string; the output and the status.
     int Run(const QString& strLine)
     {

@@ -103,8 +103,6 @@ TEST(AspectSpans, ANatalBodyStandsStillAndSlowPairsTakeLargerSteps)
 
 TEST(AspectSpans, RealSkiesDayByDayAgainstTheEphemeris)
 {
-    QString strError;
-    ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
     const OrbTable orbs = Orbs();
     // The ephemeris itself, asked directly: the first local midnight from
     // the current date, in direction step, at which bodies a and b are not
@@ -160,8 +158,6 @@ TEST(AspectSpans, RealSkiesDayByDayAgainstTheEphemeris)
 
 TEST(DurationRecords, FixedLayoutOfEveryKindOfRecord)
 {
-    QString strError;
-    ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
     ChartRequest request;
     request.intMode = modePlanetary;
     request.dblChartJD[0] = 2458183.0625; // 5 March 2018, 14:30 in GMT+1:00

@@ -26,11 +26,6 @@ constexpr double kArcSecond = dblTwoPi / 360.0 / 3600.0;
 
 class Longitudes : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        QString strError;
-        ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) << strError.toStdString();
-    }
     void TearDown() override { udtConfig.blnSidereal = false; }
 };
 

@@ -22,6 +22,12 @@ using namespace qal;
 
 namespace {
 
+// The table the build made, which every test starts with.
+QString InstalledTable()
+{
+    return test::DataFolder() + QStringLiteral("/pluto.slx");
+}
+
 constexpr double kArcMinute = dblTwoPi / 360.0 / 60.0;
 
 // The rest of a complete table after intUsed entries: every day at 0°0'.
@@ -47,20 +53,12 @@ public:
         Load();
     }
     // A table whose file the test puts in place itself (a pipe, a link...).
-    explicit SmallTable(std::nullptr_t)
-        : m_strSaved(strDataFolder)
-    {
-    }
-    void Load()
-    {
-        strDataFolder = m_dir.path() + QLatin1Char('/');
-        m_blnLoaded = LoadPlutoTable(QStringLiteral("pluto.slx"), m_strError);
-    }
+    explicit SmallTable(std::nullptr_t) {}
+    void Load() { m_blnLoaded = LoadPlutoTable(path(), m_strError); }
     ~SmallTable()
     {
-        strDataFolder = m_strSaved;
         QString strError;
-        LoadPlutoTable(QStringLiteral("pluto.slx"), strError);
+        LoadPlutoTable(InstalledTable(), strError);
     }
     bool loaded() const { return m_blnLoaded; }
     const QString& error() const { return m_strError; }
@@ -68,7 +66,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_strSaved;
     QString m_strError;
     bool m_blnLoaded = false;
 };
@@ -85,14 +82,7 @@ QByteArray Entries(std::initializer_list<std::pair<int, double>> degrees)
     return content;
 }
 
-class PlutoTable : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        QString strError;
-        ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError)) << strError.toStdString();
-    }
-};
+class PlutoTable : public ::testing::Test {};
 
 } // namespace
 
@@ -148,7 +138,7 @@ TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
         // A table cut short (at a line end, so every entry it holds is good)
         // is a damaged install, not a valid one.
         for (int intKept : { intPlutoTableEntries / 2, intPlutoTableEntries - 1000, intPlutoTableEntries - 1 }) {
-            QFile full(strDataFolder + QStringLiteral("pluto.slx"));
+            QFile full(InstalledTable());
             ASSERT_TRUE(full.open(QIODevice::ReadOnly));
             QByteArray kept;
             for (int k = 0; k < intKept; ++k)
@@ -176,12 +166,9 @@ TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
         EXPECT_FALSE(table.loaded());
         EXPECT_TRUE(table.error().contains(QStringLiteral("larger than"))) << table.error().toStdString();
     }
-    const QString strSaved = strDataFolder;
-    strDataFolder = QStringLiteral("/nonexistent/");
     QString strError;
-    EXPECT_FALSE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
+    EXPECT_FALSE(LoadPlutoTable(QStringLiteral("/nonexistent/pluto.slx"), strError));
     EXPECT_FALSE(strError.isEmpty());
-    strDataFolder = strSaved;
     EXPECT_EQ(PlutoLoadFailureTitle(), QStringLiteral("Read Pluto Data"));
     EXPECT_EQ(PlutoLoadFailureMessage(QStringLiteral("No such file")),
         QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
@@ -189,7 +176,7 @@ TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
 
 TEST_F(PlutoTable, AByteOrderMarkIsAcceptedAndSpecialFilesAreRefused)
 {
-    QFile full(strDataFolder + QStringLiteral("pluto.slx"));
+    QFile full(InstalledTable());
     ASSERT_TRUE(full.open(QIODevice::ReadOnly));
     {
         SmallTable table(QByteArray("\xEF\xBB\xBF") + full.readAll());

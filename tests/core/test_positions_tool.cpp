@@ -15,9 +15,6 @@ using namespace qal;
 
 TEST(PositionsTool, PrintsEveryBodyOfEachMomentAndCodesOutsideTheRange)
 {
-    QString strError;
-    ASSERT_TRUE(LoadPlutoTable(QStringLiteral("pluto.slx"), strError));
-
     QProcess tool;
     tool.start(test::DataFolder() + QStringLiteral("/qal-positions"), {});
     ASSERT_TRUE(tool.waitForStarted());

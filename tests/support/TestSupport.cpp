@@ -2,6 +2,7 @@
 
 #include "aspects/Orbs.h"
 #include "astro/AstroTables.h"
+#include "chart/CoreStart.h"
 #include "dates/DatePr2.h"
 #include "platform/Clock.h"
 #include "platform/Registry3.h"
@@ -157,9 +158,9 @@ class StateGuardListener : public ::testing::EmptyTestEventListener {
 
 void PrepareTestRun()
 {
-    const TextLoadResult result = LoadProgramTexts(DataFolder(), QStringLiteral("qal.dat"));
-    if (!result.ok())
-        qFatal("The interface texts cannot be loaded: %s", qPrintable(result.strMessage));
+    const CoreStartResult start = StartCore(DataFolder());
+    if (!start.ok())
+        qFatal("The engine cannot start: %s", qPrintable(start.strMessage));
     ModuleStateGuard::SetBaseline();
     ::testing::UnitTest::GetInstance()->listeners().Append(new StateGuardListener);
 }

@@ -1,0 +1,30 @@
+#include "chart/CoreStart.h"
+
+#include "astro/AstroTables.h"
+#include "astro/PlutoTable.h"
+#include "text/Texts.h"
+
+#include <QDir>
+
+namespace qal {
+
+CoreStartResult StartCore(const QString& strDataFolder)
+{
+    CoreStartResult result;
+    const TextLoadResult texts = LoadProgramTexts(strDataFolder, QStringLiteral("qal.dat"));
+    if (!texts.ok()) {
+        result.failedStep = CoreStartStep::InterfaceTexts;
+        result.strMessage = result.strDetail = texts.strMessage;
+        return result;
+    }
+    InitAstroTables(strDataFolder);
+    QString strError;
+    if (!LoadPlutoTable(QDir(strDataFolder).filePath(QStringLiteral("pluto.slx")), strError)) {
+        result.failedStep = CoreStartStep::PlutoTable;
+        result.strMessage = PlutoLoadFailureMessage(strError);
+        result.strDetail = strError;
+    }
+    return result;
+}
+
+} // namespace qal

@@ -1,0 +1,25 @@
+// Starting the core: every program (the window, qal-cli, the tools, the
+// benchmarks and the tests) readies the engine through this one function,
+// so the order of its steps lives in one place.
+#pragma once
+
+#include <QString>
+
+namespace qal {
+
+enum class CoreStartStep { Done, InterfaceTexts, PlutoTable };
+
+struct CoreStartResult {
+    CoreStartStep failedStep = CoreStartStep::Done; // the first step that failed
+    QString strMessage; // what the user is told about it
+    QString strDetail; // the reason alone (for the Pluto table: without the table's heading)
+    bool ok() const { return failedStep == CoreStartStep::Done; }
+};
+
+// 1. The interface texts "qal.dat" of strDataFolder (without them nothing
+//    can be said: the start ends here when they fail);
+// 2. the astronomical tables, with strDataFolder handed to the ephemeris;
+// 3. the Pluto table "pluto.slx" of strDataFolder.
+CoreStartResult StartCore(const QString& strDataFolder);
+
+} // namespace qal
