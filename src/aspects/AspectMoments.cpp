@@ -53,9 +53,9 @@ public:
         if (L1 < 0 || L2 < 0)
             return kNoValue;
         const double d = std::remainder(L2 - L1, dblTwoPi);
-        if (m_q.intKind == 1)
+        if (m_q.intKind == intConjunction)
             return d;
-        if (m_q.intKind == 2)
+        if (m_q.intKind == intOpposition)
             return std::remainder(d - dblPi, dblTwoPi);
         return std::fabs(d) - dblAspectAngle[m_q.intKind];
     }
@@ -67,7 +67,7 @@ public:
     // half a circle away from exact, not a zero.
     bool Wraps(double a, double b) const
     {
-        return (m_q.intKind == 1 || m_q.intKind == 2) && std::fabs(a) > dblPi / 2 && std::fabs(b) > dblPi / 2;
+        return (m_q.intKind == intConjunction || m_q.intKind == intOpposition) && std::fabs(a) > dblPi / 2 && std::fabs(b) > dblPi / 2;
     }
 
     // How far the exactness can move in one step of the search, radians.

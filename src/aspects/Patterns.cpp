@@ -12,8 +12,6 @@
 namespace qal {
 namespace {
 
-enum AspectKind { Con = 1, Opp, Sqr, Tri, Sxt, Ssx, Qui };
-
 // The aspect test on the separations worked out once for the sky.
 inline bool InSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation)
 {
@@ -138,11 +136,11 @@ template <typename Visit> void ForEachGrandTrine(const PatternSky& sky, Visit vi
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(sky, i, j, Tri, s1))
+            if (!Asp(sky, i, j, intTrine, s1))
                 continue;
             for (int k = j + 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(sky, i, k, Tri, s) && Asp(sky, j, k, Tri, s))
+                if (Asp(sky, i, k, intTrine, s) && Asp(sky, j, k, intTrine, s))
                     visit(i, j, k, s);
             }
         }
@@ -156,11 +154,11 @@ template <typename Visit> void ForEachYod(const PatternSky& sky, Visit visit)
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(sky, i, j, Sxt, s1))
+            if (!Asp(sky, i, j, intSextile, s1))
                 continue;
             for (int k = 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(sky, i, k, Qui, s) && Asp(sky, j, k, Qui, s))
+                if (Asp(sky, i, k, intQuincunx, s) && Asp(sky, j, k, intQuincunx, s))
                     visit(i, j, k, s);
             }
         }
@@ -176,8 +174,8 @@ void CheckKiteTail(
     const PatternSky& sky, int intTail, int intApex, int intLeft, int intRight, double dblTrineSum, PatternList& list)
 {
     double s = 0;
-    if (AllOf({ Asp(sky, intTail, intLeft, Sxt, s), Asp(sky, intTail, intApex, Opp, s),
-            Asp(sky, intTail, intRight, Sxt, s) }))
+    if (AllOf({ Asp(sky, intTail, intLeft, intSextile, s), Asp(sky, intTail, intApex, intOpposition, s),
+            Asp(sky, intTail, intRight, intSextile, s) }))
         list.Add({ intApex, intLeft, intRight, intTail }, (dblTrineSum + s) / 6);
 }
 
@@ -205,17 +203,17 @@ void SearchRectangles(const PatternSky& sky, PatternList& list)
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(sky, a, b, Opp, s1))
+            if (!Asp(sky, a, b, intOpposition, s1))
                 continue;
             for (int c = 1; c <= n; ++c) {
                 double s2 = s1;
-                if (!Asp(sky, b, c, Sxt, s2))
+                if (!Asp(sky, b, c, intSextile, s2))
                     continue;
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
-                    if (!Asp(sky, c, d, Opp, s) || !Asp(sky, d, a, Sxt, s))
+                    if (!Asp(sky, c, d, intOpposition, s) || !Asp(sky, d, a, intSextile, s))
                         continue;
-                    if (!AllOf({ Asp(sky, b, d, Tri, s), Asp(sky, a, c, Tri, s) }))
+                    if (!AllOf({ Asp(sky, b, d, intTrine, s), Asp(sky, a, c, intTrine, s) }))
                         continue;
                     const QString strCandidate = textForm.Candidate({ a, b, c, d }, s / 6);
                     if (!strPrevious.isEmpty() && strCandidate.mid(6, 5) == strPrevious.left(5))
@@ -234,11 +232,11 @@ void SearchTSquares(const PatternSky& sky, PatternList& list)
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             double s1 = 0;
-            if (!Asp(sky, i, j, Opp, s1))
+            if (!Asp(sky, i, j, intOpposition, s1))
                 continue;
             for (int k = 1; k <= n; ++k) {
                 double s = s1;
-                if (Asp(sky, i, k, Sqr, s) && Asp(sky, j, k, Sqr, s))
+                if (Asp(sky, i, k, intSquare, s) && Asp(sky, j, k, intSquare, s))
                     list.Add({ i, k, j }, s / 3);
             }
         }
@@ -251,16 +249,16 @@ void SearchGrandCrosses(const PatternSky& sky, PatternList& list)
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(sky, a, b, Sqr, s1))
+            if (!Asp(sky, a, b, intSquare, s1))
                 continue;
             for (int c = b + 1; c <= n; ++c) {
                 double s2 = s1;
-                if (!Asp(sky, a, c, Sqr, s2))
+                if (!Asp(sky, a, c, intSquare, s2))
                     continue;
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
-                    if (Asp(sky, a, d, Opp, s) && Asp(sky, b, c, Opp, s) && Asp(sky, b, d, Sqr, s)
-                        && Asp(sky, d, c, Sqr, s))
+                    if (Asp(sky, a, d, intOpposition, s) && Asp(sky, b, c, intOpposition, s) && Asp(sky, b, d, intSquare, s)
+                        && Asp(sky, d, c, intSquare, s))
                         list.Add({ a, b, d, c }, s / 6);
                 }
             }
@@ -280,9 +278,9 @@ void SearchYodKites(const PatternSky& sky, PatternList& list)
             if (m == i || m == j || m == k)
                 continue;
             double s = s3;
-            if (!Asp(sky, m, k, Opp, s))
+            if (!Asp(sky, m, k, intOpposition, s))
                 continue;
-            if (AllOf({ Asp(sky, m, j, Ssx, s), Asp(sky, m, i, Ssx, s) }))
+            if (AllOf({ Asp(sky, m, j, intSemisextile, s), Asp(sky, m, i, intSemisextile, s) }))
                 list.Add({ i, k, j, m }, s / 6);
         }
     });
@@ -294,18 +292,18 @@ void SearchTrapeziums(const PatternSky& sky, PatternList& list)
     for (int a = 1; a <= n; ++a) {
         for (int b = a + 1; b <= n; ++b) {
             double s1 = 0;
-            if (!Asp(sky, a, b, Opp, s1))
+            if (!Asp(sky, a, b, intOpposition, s1))
                 continue;
             for (int c = 1; c <= n; ++c) {
                 double s2 = s1;
-                if (c == a || c == b || !Asp(sky, a, c, Tri, s2))
+                if (c == a || c == b || !Asp(sky, a, c, intTrine, s2))
                     continue;
                 for (int d = 1; d <= n; ++d) {
                     double s = s2;
                     if (d == a || d == b || d == c)
                         continue;
-                    if (Asp(sky, a, d, Sxt, s) && Asp(sky, c, d, Sxt, s) && Asp(sky, b, c, Sxt, s)
-                        && Asp(sky, b, d, Tri, s))
+                    if (Asp(sky, a, d, intSextile, s) && Asp(sky, c, d, intSextile, s) && Asp(sky, b, c, intSextile, s)
+                        && Asp(sky, b, d, intTrine, s))
                         list.Add({ a, b, c, d }, s / 6);
                 }
             }
@@ -327,7 +325,7 @@ void AddStelliums(const PatternSky& sky, int intSize, std::vector<int>& chosen, 
         double s = dblSum;
         bool blnAll = true;
         for (auto it = chosen.rbegin(); it != chosen.rend(); ++it)
-            blnAll = Asp(sky, *it, b, Con, s) && blnAll;
+            blnAll = Asp(sky, *it, b, intConjunction, s) && blnAll;
         if (!blnAll)
             continue;
         chosen.push_back(b);
@@ -353,15 +351,15 @@ void SearchGrandSextiles(const PatternSky& sky, PatternList& list)
                 continue;
             for (int e = d + 1; e <= n; ++e) {
                 double s = 0;
-                if (!outside(e) || !Asp(sky, d, e, Tri, s))
+                if (!outside(e) || !Asp(sky, d, e, intTrine, s))
                     continue;
                 for (int f = e + 1; f <= n; ++f) {
-                    if (!outside(f) || !Asp(sky, d, f, Tri, s) || !Asp(sky, e, f, Tri, s))
+                    if (!outside(f) || !Asp(sky, d, f, intTrine, s) || !Asp(sky, e, f, intTrine, s))
                         continue;
                     int intSextiles = 0;
                     for (int x : { a, b, c }) {
                         for (int y : { d, e, f })
-                            intSextiles += Asp(sky, x, y, Sxt, s) ? 1 : 0;
+                            intSextiles += Asp(sky, x, y, intSextile, s) ? 1 : 0;
                     }
                     if (intSextiles == 6) {
                         list.Add({ a, b, c, d, e, f }, -1);
@@ -412,13 +410,13 @@ void SearchMidpoints(const PatternSky& sky, PatternList& list)
     for (int i = 1; i <= 8; ++i) {
         for (int j = i + 1; j <= 9; ++j) {
             double s = 0;
-            if (Asp(sky, i, j, Con, s))
+            if (Asp(sky, i, j, intConjunction, s))
                 continue;
             for (int k = 1; k <= 9; ++k) {
                 if (k == i || k == j)
                     continue;
-                const bool blnWithJ = Asp(sky, k, j, Con, s);
-                const bool blnWithI = Asp(sky, k, i, Con, s);
+                const bool blnWithJ = Asp(sky, k, j, intConjunction, s);
+                const bool blnWithI = Asp(sky, k, i, intConjunction, s);
                 if (blnWithJ || blnWithI)
                     continue;
                 int intLine[3];

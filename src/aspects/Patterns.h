@@ -18,22 +18,22 @@
 
 namespace qal {
 
-enum PatternKind {
-    patGrandTrine,
-    patKite,
-    patRectangle,
-    patTSquare,
-    patGrandCross,
-    patYod,
-    patYodKite,
-    patTrapezium,
-    patSixStellium,
-    patFiveStellium,
-    patFourStellium,
-    patThreeStellium,
-    patGrandSextile,
-    patMidpoint,
-};
+// The pattern kinds by number (the index of intPatternCount and of the
+// pattern names).
+constexpr int patGrandTrine = 0;
+constexpr int patKite = 1;
+constexpr int patRectangle = 2;
+constexpr int patTSquare = 3;
+constexpr int patGrandCross = 4;
+constexpr int patYod = 5;
+constexpr int patYodKite = 6;
+constexpr int patTrapezium = 7;
+constexpr int patSixStellium = 8;
+constexpr int patFiveStellium = 9;
+constexpr int patFourStellium = 10;
+constexpr int patThreeStellium = 11;
+constexpr int patGrandSextile = 12;
+constexpr int patMidpoint = 13;
 
 struct PatternSky {
     double dblLongitude[intMaxBodies + 1] = {}; // radians; negative = not available

@@ -18,6 +18,14 @@
 namespace qal {
 
 constexpr int intNumAspectKinds = 7;
+// The aspect kinds by number.
+constexpr int intConjunction = 1;
+constexpr int intOpposition = 2;
+constexpr int intSquare = 3;
+constexpr int intTrine = 4;
+constexpr int intSextile = 5;
+constexpr int intSemisextile = 6;
+constexpr int intQuincunx = 7;
 constexpr int intNumPatternKinds = 14;
 constexpr int intNumSigns = 12;
 

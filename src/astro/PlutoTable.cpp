@@ -43,7 +43,7 @@ bool LoadPlutoTableText(QByteArrayView text, int intEntriesNeeded, QString& strE
     table.reserve(intEntriesNeeded * 3);
     int k = 0;
     strError.clear();
-    ForEachLine(text, true, true, [&](QByteArrayView line) {
+    ForEachLine(text, { .blnTrim = true, .blnSkipEmpty = true }, [&](QByteArrayView line) {
         if (k == intEntriesNeeded) {
             strError = QStringLiteral("The file holds more than %1 entries.").arg(intEntriesNeeded);
             return false;

@@ -6,15 +6,14 @@
 
 namespace qal {
 
-enum ChartMode {
-    modeNone = 0,
-    modePlanetary = 1, // the sky at one moment (date set 0)
-    modeNatal1 = 2, // natal chart 1 (date set 1)
-    modeNatal2 = 3, // natal chart 2 (date set 2)
-    modePersonal1 = 4, // transits (date set 0) to natal chart 1
-    modePersonal2 = 5, // transits (date set 0) to natal chart 2
-    modeSynastry = 6, // natal chart 1 against natal chart 2
-};
+// The chart modes by number, in the order of the window's option buttons.
+constexpr int modeNone = 0;
+constexpr int modePlanetary = 1; // the sky at one moment (date set 0)
+constexpr int modeNatal1 = 2; // natal chart 1 (date set 1)
+constexpr int modeNatal2 = 3; // natal chart 2 (date set 2)
+constexpr int modePersonal1 = 4; // transits (date set 0) to natal chart 1
+constexpr int modePersonal2 = 5; // transits (date set 0) to natal chart 2
+constexpr int modeSynastry = 6; // natal chart 1 against natal chart 2
 
 struct ModeRule {
     bool blnSingleChart; // one chart (11 × 10 grid) or two (12 × 12)

@@ -29,7 +29,7 @@ QString AspectCountText(int k, int intCount)
     if (!IsGerman()) {
         strName = strName.toLower();
         if (intCount != 1)
-            strName += k == 7 ? QStringLiteral("es") : QStringLiteral("s");
+            strName += k == intQuincunx ? QStringLiteral("es") : QStringLiteral("s");
     }
     return QString::number(intCount) + QLatin1Char(' ') + strName;
 }

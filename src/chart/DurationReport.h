@@ -15,9 +15,14 @@
 
 namespace qal {
 
-// The sort keys of the list, in list order: first body, aspect, orb, second
-// body, beginning, end, duration.
-enum DurationSort { sortFirstBody, sortAspect, sortOrb, sortSecondBody, sortBeginning, sortEnd, sortDuration };
+// The sort keys of the list, by list index.
+constexpr int sortFirstBody = 0;
+constexpr int sortAspect = 1;
+constexpr int sortOrb = 2;
+constexpr int sortSecondBody = 3;
+constexpr int sortBeginning = 4;
+constexpr int sortEnd = 5;
+constexpr int sortDuration = 6;
 
 // The sort list's entries of a mode (the Personal modes name the natal and
 // the transiting planet).

@@ -6,8 +6,12 @@
 
 namespace qal {
 
-// The intervals of the step list, in list order.
-enum StepInterval { stepHalfHour, stepDay, stepWeek, stepMonth, stepYear };
+// The intervals of the step list, by list index.
+constexpr int stepHalfHour = 0;
+constexpr int stepDay = 1;
+constexpr int stepWeek = 2;
+constexpr int stepMonth = 3;
+constexpr int stepYear = 4;
 
 // Moves the date set one interval forward or back: the hour, day and month
 // list indices and the year text. The date set is read first as a

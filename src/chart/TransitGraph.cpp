@@ -41,9 +41,9 @@ double DistanceAtX(const TransitGraphScale& scale, int intXTwips)
 
 double ExactPoint(double dblNatal, int k, double dblTransitingNow)
 {
-    if (k == 1)
+    if (k == intConjunction)
         return dblNatal;
-    if (k == 2)
+    if (k == intOpposition)
         return NormalizeAngle(dblNatal + dblPi);
     const double dblAhead = NormalizeAngle(dblNatal + dblAspectAngle[k]);
     const double dblBehind = NormalizeAngle(dblNatal - dblAspectAngle[k]);

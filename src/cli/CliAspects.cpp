@@ -23,11 +23,11 @@
 namespace qal::cli {
 namespace {
 
-enum EventKind { eventBegins, eventExact, eventEnds };
+enum class EventKind { Begins, Exact, Ends };
 
 struct AspectEvent {
     double dblMoment = 0;
-    EventKind kind = eventExact;
+    EventKind kind = EventKind::Exact;
     int intBody1 = 0, intBody2 = 0, intAspect = 0;
     int intPass = 0, intPasses = 0; // exact: which pass of the stretch
 };
@@ -38,12 +38,12 @@ const char* const kEventWords[3] = { "begins", "exact", "ends" };
 void AddStretchEvents(const OrbStretch& stretch, int a, int b, int k, std::vector<AspectEvent>& events)
 {
     if (stretch.blnBeginFound)
-        events.push_back({ stretch.dblBegin, eventBegins, a, b, k, 0, 0 });
+        events.push_back({ stretch.dblBegin, EventKind::Begins, a, b, k, 0, 0 });
     const int n = static_cast<int>(stretch.exact.size());
     for (int i = 0; i < n; ++i)
-        events.push_back({ stretch.exact[static_cast<size_t>(i)], eventExact, a, b, k, i + 1, n });
+        events.push_back({ stretch.exact[static_cast<size_t>(i)], EventKind::Exact, a, b, k, i + 1, n });
     if (stretch.blnEndFound)
-        events.push_back({ stretch.dblEnd, eventEnds, a, b, k, 0, 0 });
+        events.push_back({ stretch.dblEnd, EventKind::Ends, a, b, k, 0, 0 });
 }
 
 // Every event of every pair in the span. With a birth chart the first body
@@ -127,8 +127,8 @@ void RunAspects(const Options& o, QString& out)
         out += CsvLine({ QStringLiteral("moment"), QStringLiteral("event"), QStringLiteral("body"),
             QStringLiteral("aspect"), QStringLiteral("other"), QStringLiteral("pass"), QStringLiteral("passes") });
         for (const AspectEvent& e : events) {
-            const bool blnExact = e.kind == eventExact;
-            out += CsvLine({ IsoMoment(e.dblMoment, z), QString::fromLatin1(kEventWords[e.kind]),
+            const bool blnExact = e.kind == EventKind::Exact;
+            out += CsvLine({ IsoMoment(e.dblMoment, z), QString::fromLatin1(kEventWords[static_cast<int>(e.kind)]),
                 strBodyName[e.intBody2], udtAspectText[e.intAspect].Name, strBodyName[e.intBody1],
                 blnExact ? QString::number(e.intPass) : QString(),
                 blnExact ? QString::number(e.intPasses) : QString() });
@@ -140,12 +140,12 @@ void RunAspects(const Options& o, QString& out)
         for (const AspectEvent& e : events) {
             QJsonObject event { { QStringLiteral("moment"), IsoMoment(e.dblMoment, z) },
                 { QStringLiteral("jd_ut"), e.dblMoment },
-                { QStringLiteral("event"), QString::fromLatin1(kEventWords[e.kind]) },
+                { QStringLiteral("event"), QString::fromLatin1(kEventWords[static_cast<int>(e.kind)]) },
                 { QStringLiteral("body"), strBodyName[e.intBody2] },
                 { QStringLiteral("aspect"), udtAspectText[e.intAspect].Name },
                 { QStringLiteral("other"), strBodyName[e.intBody1] },
                 { QStringLiteral("natal"), o.udtNatal.has_value() } };
-            if (e.kind == eventExact) {
+            if (e.kind == EventKind::Exact) {
                 event[QStringLiteral("pass")] = e.intPass;
                 event[QStringLiteral("passes")] = e.intPasses;
             }
@@ -160,9 +160,9 @@ void RunAspects(const Options& o, QString& out)
     static const TextId kWords[3] = { TextId::EventBegins, TextId::EventExact, TextId::EventEnds };
     for (const AspectEvent& e : events) {
         QString strLine = LocalMomentText(e.dblMoment, z) + QStringLiteral("  ")
-            + GetText(kWords[e.kind]).leftJustified(8) + strBodyName[e.intBody2] + QLatin1Char(' ')
+            + GetText(kWords[static_cast<int>(e.kind)]).leftJustified(8) + strBodyName[e.intBody2] + QLatin1Char(' ')
             + udtAspectText[e.intAspect].Phrase + QLatin1Char(' ') + FirstName(o, e.intBody1);
-        if (e.kind == eventExact)
+        if (e.kind == EventKind::Exact)
             strLine += QStringLiteral("  (")
                 + GetText(TextId::PassOf)
                       .replace(QStringLiteral("[n]"), QString::number(e.intPass))

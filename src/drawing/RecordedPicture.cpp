@@ -72,7 +72,7 @@ QRectF GlyphInk(const QString& strShown, bool blnSmooth)
 PictureOp TextOp(int x, int y, const QString& strText, double dblPointSize, const QColor& color)
 {
     PictureOp op;
-    op.kind = PictureOp::Text;
+    op.kind = PictureOp::Kind::Text;
     op.x1 = x, op.y1 = y;
     op.strText = strText;
     op.dblPointSize = dblPointSize;
@@ -101,7 +101,7 @@ void RecordedPicture::Record(const PictureOp& op)
 void RecordedPicture::Disc(int cx, int cy, int r, const QColor& fill, const QColor& outline)
 {
     PictureOp op;
-    op.kind = PictureOp::Disc;
+    op.kind = PictureOp::Kind::Disc;
     op.x1 = cx, op.y1 = cy, op.x2 = r;
     op.color = fill;
     op.outline = outline;
@@ -111,7 +111,7 @@ void RecordedPicture::Disc(int cx, int cy, int r, const QColor& fill, const QCol
 void RecordedPicture::FillRect(int x, int y, int w, int h, const QColor& color)
 {
     PictureOp op;
-    op.kind = PictureOp::Rect;
+    op.kind = PictureOp::Kind::Rect;
     op.x1 = x, op.y1 = y, op.x2 = w, op.y2 = h;
     op.color = color;
     Record(op);
@@ -133,7 +133,7 @@ void RecordedPicture::MarkLastAsSideText()
 void RecordedPicture::Line(int x1, int y1, int x2, int y2, const QColor& color, int intWidth)
 {
     PictureOp op;
-    op.kind = PictureOp::Line;
+    op.kind = PictureOp::Kind::Line;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
     op.color = color;
     op.intWidth = intWidth;
@@ -154,7 +154,7 @@ void RecordedPicture::PrintGlyph(
     int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline, bool blnOpaque)
 {
     PictureOp op = TextOp(x, y, strGlyph, 0, color); // glyphs take their size from the glyph box
-    op.kind = PictureOp::Glyph;
+    op.kind = PictureOp::Kind::Glyph;
     op.blnUnderline = blnUnderline;
     op.blnOpaque = blnOpaque;
     Record(op);
@@ -246,7 +246,7 @@ void RecordedPicture::Apply(
     painter.setRenderHint(QPainter::Antialiasing, blnSmooth);
     painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
     switch (op.kind) {
-    case PictureOp::Disc: {
+    case PictureOp::Kind::Disc: {
         QPen pen(op.outline);
         pen.setCosmetic(true);
         pen.setWidth(intScale);
@@ -255,7 +255,7 @@ void RecordedPicture::Apply(
         painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
         break;
     }
-    case PictureOp::Line: {
+    case PictureOp::Kind::Line: {
         QPen pen(op.color);
         pen.setCosmetic(true);
         pen.setWidth(op.intWidth * intScale);
@@ -271,8 +271,8 @@ void RecordedPicture::Apply(
         }
         break;
     }
-    case PictureOp::Rect: painter.fillRect(QRect(op.x1, op.y1, op.x2, op.y2), op.color); break;
-    case PictureOp::Text: {
+    case PictureOp::Kind::Rect: painter.fillRect(QRect(op.x1, op.y1, op.x2, op.y2), op.color); break;
+    case PictureOp::Kind::Text: {
         const QFont font = TwipFont(
             op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth, op.blnMonospace);
         painter.setFont(font);
@@ -285,7 +285,7 @@ void RecordedPicture::Apply(
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, strShown);
         break;
     }
-    case PictureOp::Glyph: {
+    case PictureOp::Kind::Glyph: {
         const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
         painter.setFont(font);
         const QString strShown = platform::GlyphSymbols(op.strText);

@@ -19,7 +19,7 @@ class QPainter;
 namespace qal {
 
 struct PictureOp {
-    enum Kind { Disc, Line, Text, Glyph, Rect } kind = Line;
+    enum class Kind { Disc, Line, Text, Glyph, Rect } kind = Kind::Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line end points; disc centre and radius in x1, y1, x2; text top-left
     QColor color;
     QColor outline; // disc outline

@@ -74,7 +74,7 @@ QVector<CornerText> frmMain::ImageTexts() const
 void frmMain::SavePicture()
 {
     // The file types in the dialog's order; a name's own extension wins.
-    enum { filterPng, filterPngForPrint, filterSvg, filterPdf };
+    constexpr int filterPng = 0, filterPngForPrint = 1, filterSvg = 2, filterPdf = 3;
     const QString strFilter = GetText(TextId::PngImages) + QStringLiteral(" (*.png) | *.png | ")
         + GetText(TextId::PngImagesForPrint) + QStringLiteral(" (*.png) | *.png | ") + GetText(TextId::SvgDrawings)
         + QStringLiteral(" (*.svg) | *.svg | ") + GetText(TextId::PdfDocuments) + QStringLiteral(" (*.pdf) | *.pdf");

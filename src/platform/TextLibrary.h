@@ -19,16 +19,14 @@ namespace qal::platform {
 // Result codes of TextLibraryLoad below 1 (1 and more: the number of texts).
 // The faults found at a line carry the line separately, so that a fault at
 // any line of any file names its real kind and its real line.
-enum TextLoadCode : int {
-    kTextNothingRead = 0,
-    kTextCannotOpen = -1,
-    kTextTooMuch = -3,
-    kTextFileEmpty = -6,
-    kTextReadError = -7,
-    kTextMissingString = -500, // a record line is missing or malformed at intLine
-    kTextTooLong = -1000, // a wording longer than the buffer at intLine
-    kTextDuplicate = -1500, // a text number given a second time at intLine
-};
+constexpr int kTextNothingRead = 0;
+constexpr int kTextCannotOpen = -1;
+constexpr int kTextTooMuch = -3;
+constexpr int kTextFileEmpty = -6;
+constexpr int kTextReadError = -7;
+constexpr int kTextMissingString = -500; // a record line is missing or malformed at intLine
+constexpr int kTextTooLong = -1000; // a wording longer than the buffer at intLine
+constexpr int kTextDuplicate = -1500; // a text number given a second time at intLine
 
 struct TextLoadStatus {
     int intResult = kTextNothingRead; // number of texts, or a code above

@@ -1,11 +1,8 @@
 #include "util/FileLines.h"
 
-#include "platform/Files.h"
-
 namespace qal {
 
-qsizetype ForEachLine(QByteArrayView text, bool blnSkipEmpty, bool blnTrim,
-    const std::function<bool(QByteArrayView)>& onLine)
+qsizetype ForEachLine(QByteArrayView text, LineOptions options, const std::function<bool(QByteArrayView)>& onLine)
 {
     qsizetype intCount = 0;
     QByteArrayView rest(text);
@@ -17,46 +14,15 @@ qsizetype ForEachLine(QByteArrayView text, bool blnSkipEmpty, bool blnTrim,
         rest = intEnd < 0 ? QByteArrayView() : rest.sliced(intEnd + 1);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (blnTrim)
+        if (options.blnTrim)
             line = line.trimmed();
-        if (line.isEmpty() && blnSkipEmpty)
+        if (line.isEmpty() && options.blnSkipEmpty)
             continue;
         ++intCount;
         if (!onLine(line))
             break;
     }
     return intCount;
-}
-
-bool ForEachFileLine(const QString& strPath, qint64 intMaxBytes, bool blnSkipEmpty, bool blnTrim,
-    const std::function<bool(QByteArrayView)>& onLine, qsizetype& intCount, QString& strError, int& intErrorNumber)
-{
-    strError.clear();
-    intCount = 0;
-    intErrorNumber = 0;
-
-    const platform::FileContent file = platform::ReadWholeFile(strPath, intMaxBytes);
-    if (!file.ok()) {
-        strError = file.strError;
-        intErrorNumber = static_cast<int>(file.status);
-        return false;
-    }
-
-    intCount = ForEachLine(file.bytes, blnSkipEmpty, blnTrim, onLine);
-    return true;
-}
-
-bool ReadFileLines(const QString& strPath, qint64 intMaxBytes, QStringList& lines, bool blnSkipEmpty, bool blnTrim,
-    qsizetype& intCount, QString& strError, int& intErrorNumber)
-{
-    lines.clear();
-    return ForEachFileLine(
-        strPath, intMaxBytes, blnSkipEmpty, blnTrim,
-        [&lines](QByteArrayView line) {
-            lines.append(QString::fromUtf8(line));
-            return true;
-        },
-        intCount, strError, intErrorNumber);
 }
 
 QString PrintableExcerpt(QByteArrayView bytes, int intMaxChars)

@@ -40,7 +40,7 @@ protected:
     {
         std::vector<PictureOp> lines;
         for (const PictureOp& op : drawing.picture->Ops()) {
-            if (op.kind == PictureOp::Line && op.color != WheelLineColor())
+            if (op.kind == PictureOp::Kind::Line && op.color != WheelLineColor())
                 lines.push_back(op);
         }
         return lines;
@@ -59,7 +59,7 @@ protected:
 
 bool IsGlyphOrText(const PictureOp& op)
 {
-    return op.kind == PictureOp::Text || op.kind == PictureOp::Glyph;
+    return op.kind == PictureOp::Kind::Text || op.kind == PictureOp::Kind::Glyph;
 }
 
 } // namespace
@@ -94,11 +94,11 @@ TEST_F(ChartWheel, BodiesWithoutPositionAreNeitherPlacedNorPrinted)
     const WheelDrawing drawing = Draw();
     EXPECT_FALSE(drawing.blnPlaced[0][9]);
     for (const PictureOp& op : drawing.picture->Ops())
-        EXPECT_FALSE(op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[9]);
+        EXPECT_FALSE(op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[9]);
     // Each placed glyph is printed twice (placed, then again over the lines).
     int intSunPrints = 0;
     for (const PictureOp& op : drawing.picture->Ops())
-        intSunPrints += op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
+        intSunPrints += op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
     EXPECT_EQ(intSunPrints, 2);
 }
 
@@ -221,7 +221,7 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
     EXPECT_EQ(AspectLines(drawing).size(), 2u);
     bool blnSaturnBlue = false;
     for (const PictureOp& op : drawing.picture->Ops()) {
-        if (op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
+        if (op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
             blnSaturnBlue = op.blnOpaque;
     }
     EXPECT_TRUE(blnSaturnBlue);
@@ -235,7 +235,7 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
     EXPECT_TRUE(drawing.blnPlaced[0][10]);
     int intMoonPrints = 0;
     for (const PictureOp& op : drawing.picture->Ops())
-        intMoonPrints += op.kind == PictureOp::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
+        intMoonPrints += op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
     EXPECT_EQ(intMoonPrints, 2); // the natal Moon, placed and printed again
     EXPECT_TRUE(AspectLines(drawing).empty());
 }
@@ -280,7 +280,7 @@ TEST_F(ChartWheel, SideTextsStayClearOfTheDisc)
         const WheelDrawing drawing = Draw(intMode, table);
         const WheelGeometry g = intMode == modePlanetary ? OneRingGeometry() : TwoRingGeometry();
         for (const PictureOp& op : drawing.picture->Ops()) {
-            if (op.kind != PictureOp::Text || op.blnGlyphFont)
+            if (op.kind != PictureOp::Kind::Text || op.blnGlyphFont)
                 continue;
             const int intRoom = TextRoom(g, op.x1, op.y1, 210);
             EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), intRoom + 1)

@@ -170,7 +170,7 @@ TEST_F(Stepping, TableAndWheelViews)
     ASSERT_NE(first, nullptr);
     int intGlyphs = 0;
     for (const PictureOp& op : first->Ops())
-        intGlyphs += op.kind == PictureOp::Glyph ? 1 : 0;
+        intGlyphs += op.kind == PictureOp::Kind::Glyph ? 1 : 0;
     EXPECT_EQ(intGlyphs, 20); // ten bodies, placed and printed again over the lines
     EXPECT_TRUE(PrintedWheelTexts().contains(QStringLiteral("Mar. 5, 2018")));
     EXPECT_TRUE(PrintedWheelTexts().contains(QStringLiteral("14:30 GMT+1:00")));

@@ -49,7 +49,7 @@ QStringList MainWindowTest::PrintedWheelTexts() const
 {
     QStringList texts;
     for (const PictureOp& op : form->picGraphic->Picture()->Ops()) {
-        if (op.kind == PictureOp::Text && !op.blnGlyphFont)
+        if (op.kind == PictureOp::Kind::Text && !op.blnGlyphFont)
             texts << op.strText;
     }
     return texts;
