@@ -12,7 +12,7 @@ namespace {
 // The span of a midpoint [outer, middle, outer]: while the middle body stays
 // within the orb of the midpoint of the outer two (or of its opposite point)
 // and no two of the three are conjunct.
-std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const std::vector<int>& bodies, double dblOrb,
+std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const std::vector<int>& bodies, double dblMidpointOrb,
     double dblConjunctionOrb, double t, double dblMaxDays)
 {
     if (bodies.size() != 3)
@@ -22,7 +22,7 @@ std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const s
         if (L1 < 0 || L2 < 0 || L3 < 0)
             return std::nan("");
         const double dblMid = (L1 + L3) / 2;
-        double m = std::min(ShorterArc(dblMid, L2), ShorterArc(NormalizeAngle(dblMid + dblPi), L2)) - dblOrb;
+        double m = std::min(ShorterArc(dblMid, L2), ShorterArc(NormalizeAngle(dblMid + dblPi), L2)) - dblMidpointOrb;
         for (const auto& [a, b] : { std::pair(L1, L2), std::pair(L1, L3), std::pair(L2, L3) })
             m = std::max(m, dblConjunctionOrb - ShorterArc(a, b)); // apart by more than the conjunction's orb
         return m;

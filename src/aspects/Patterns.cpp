@@ -480,10 +480,10 @@ template <typename Visit> void RunSearches(const PatternSky& sky, bool blnLongFo
 } // namespace
 
 PatternSky MakePatternSky(
-    const double (&L)[intMaxBodies + 1], int intNumBodies, const OrbTable& udtOrbs, double dblMidpointOrb)
+    const double (&L)[intMaxBodies + 1], int intBodiesInSky, const OrbTable& udtOrbs, double dblMidpointOrb)
 {
     PatternSky sky;
-    sky.intNumBodies = intNumBodies;
+    sky.intNumBodies = intBodiesInSky;
     sky.dblMidpointOrb = dblMidpointOrb;
     for (int k = 1; k <= intNumAspectKinds; ++k)
         sky.dblOrb[k] = udtOrbs.dblOrb[k][0];

@@ -44,9 +44,9 @@ struct PatternSky {
 };
 
 // The sky of longitudes L (bodies 1..10) with the bodies 1..intNumBodies
-// taking part, the base orbs of udtOrbs and the midpoint orb in radians.
+// taking part (intBodiesInSky), the base orbs of udtOrbs and the midpoint orb in radians.
 PatternSky MakePatternSky(
-    const double (&L)[intMaxBodies + 1], int intNumBodies, const OrbTable& udtOrbs, double dblMidpointOrb);
+    const double (&L)[intMaxBodies + 1], int intBodiesInSky, const OrbTable& udtOrbs, double dblMidpointOrb);
 
 // Whether bodies b1 and b2 form kind k with the base orbs; the deviation is
 // handed back in any case (when both have a position).

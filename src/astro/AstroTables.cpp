@@ -179,6 +179,12 @@ void InitAstroTables(const QString& strDataFiles)
     SetAstroNames();
 }
 
+void SetInterfaceLanguage(int intLanguage)
+{
+    intCurrentLanguage = intLanguage;
+    SetAstroNames();
+}
+
 void SetAstroNames()
 {
     const bool blnGerman = IsGerman();

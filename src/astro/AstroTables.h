@@ -72,6 +72,10 @@ void InitAstroTables(const QString& strDataFiles);
 // English for every other language. "Earth" is only set when English.
 void SetAstroNames();
 
+// Makes intLanguage the interface language (text/Texts.h) and refills the
+// names that follow it: the one place the language is written.
+void SetInterfaceLanguage(int intLanguage);
+
 // Position text: "12Ari34" (compact) or "13° in Aries" (whole degrees);
 // "" for an angle outside [0, 2π).
 QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle);

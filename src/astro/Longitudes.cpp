@@ -69,14 +69,14 @@ LongitudeSource EphemerisSource(bool blnSidereal)
     return [blnSidereal](int b, double t) { return LongitudeAt(b, t, blnSidereal); };
 }
 
-bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, double t)
+bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblBodyLongitude, double t)
 {
-    if (dblLongitude < 0 || b == 1 || b == intMoon)
+    if (dblBodyLongitude < 0 || b == 1 || b == intMoon)
         return false;
     const double L1 = source(b, t + 1.0 / 48.0);
     if (L1 < 0)
         return false;
-    const double d = L1 - dblLongitude;
+    const double d = L1 - dblBodyLongitude;
     return d < 0 && std::fabs(d) < dblPi;
 }
 

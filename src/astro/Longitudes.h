@@ -44,7 +44,7 @@ double SiderealOffset(int intYear);
 // True when body b, standing at dblLongitude at moment t, moves backwards:
 // its longitude half an hour later (from source) is smaller by less than half
 // a turn. Never true for the Sun, the Moon or a body without a position.
-bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblLongitude, double t);
+bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblBodyLongitude, double t);
 
 // The fastest body b's geocentric longitude moves, degrees a day, a little
 // above its true maximum (1 Sun .. 9 Pluto, 10 Moon; the Moon's for others).

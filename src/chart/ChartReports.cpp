@@ -8,11 +8,11 @@
 namespace qal {
 namespace {
 
-int TotalAspects(const int intAspectCount[8])
+int TotalAspects(const int intKindCounts[8])
 {
     int intTotal = 0;
     for (int k = 1; k <= intNumAspectKinds; ++k)
-        intTotal += intAspectCount[k];
+        intTotal += intKindCounts[k];
     return intTotal;
 }
 
@@ -35,14 +35,14 @@ QString AspectCountText(int k, int intCount)
 }
 
 void WriteSingleChartReport(
-    ChartReports& reports, const int intAspectCount[8], const PatternSky& sky, int intPatternCount[intNumPatternKinds])
+    ChartReports& reports, const int intKindCounts[8], const PatternSky& sky, int intPatternCount[intNumPatternKinds])
 {
     QString& r = reports.strReport;
     for (int k = 1; k <= intNumAspectKinds; ++k) {
-        if (intAspectCount[k] >= 1)
-            r += AspectCountText(k, intAspectCount[k]) + strCrLf;
+        if (intKindCounts[k] >= 1)
+            r += AspectCountText(k, intKindCounts[k]) + strCrLf;
     }
-    const int intTotal = TotalAspects(intAspectCount);
+    const int intTotal = TotalAspects(intKindCounts);
     if (intTotal == 0)
         r += GetText(TextId::NoAspects) + strCrLf;
     else if (intTotal > 1)
@@ -54,14 +54,14 @@ void WriteSingleChartReport(
             + QStringLiteral(": ") + reports.strRetrogradeList;
 }
 
-void WriteTwoChartReport(ChartReports& reports, const int intAspectCount[8])
+void WriteTwoChartReport(ChartReports& reports, const int intKindCounts[8])
 {
     QStringList items;
     for (int k = 1; k <= intNumAspectKinds; ++k) {
-        if (intAspectCount[k] >= 1)
-            items << AspectCountText(k, intAspectCount[k]);
+        if (intKindCounts[k] >= 1)
+            items << AspectCountText(k, intKindCounts[k]);
     }
-    const int intTotal = TotalAspects(intAspectCount);
+    const int intTotal = TotalAspects(intKindCounts);
     if (intTotal == 0) {
         reports.strReport1 = GetText(TextId::NoAspects);
         return;

@@ -20,9 +20,9 @@ QString AspectCountText(int k, int intCount);
 // The single-chart report: a line per aspect kind found, the total, then the
 // pattern lines of sky (counts into intPatternCount) and the retrograde bodies.
 void WriteSingleChartReport(
-    ChartReports& reports, const int intAspectCount[8], const PatternSky& sky, int intPatternCount[intNumPatternKinds]);
+    ChartReports& reports, const int intKindCounts[8], const PatternSky& sky, int intPatternCount[intNumPatternKinds]);
 
 // The two-chart report: the counts on one line with the total.
-void WriteTwoChartReport(ChartReports& reports, const int intAspectCount[8]);
+void WriteTwoChartReport(ChartReports& reports, const int intKindCounts[8]);
 
 } // namespace qal

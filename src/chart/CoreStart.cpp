@@ -8,18 +8,19 @@
 
 namespace qal {
 
-CoreStartResult StartCore(const QString& strDataFolder)
+CoreStartResult StartCore(const QString& strDataFiles)
 {
     CoreStartResult result;
-    const TextLoadResult texts = LoadProgramTexts(strDataFolder, QStringLiteral("qal.dat"));
+    const TextLoadResult texts = LoadProgramTexts(strDataFiles, QStringLiteral("qal.dat"));
     if (!texts.ok()) {
         result.failedStep = CoreStartStep::InterfaceTexts;
         result.strMessage = result.strDetail = texts.strMessage;
         return result;
     }
-    InitAstroTables(strDataFolder);
+    InitAstroTables(strDataFiles);
+    SetInterfaceLanguage(intLangEnglish);
     QString strError;
-    if (!LoadPlutoTable(QDir(strDataFolder).filePath(QStringLiteral("pluto.slx")), strError)) {
+    if (!LoadPlutoTable(QDir(strDataFiles).filePath(QStringLiteral("pluto.slx")), strError)) {
         result.failedStep = CoreStartStep::PlutoTable;
         result.strMessage = PlutoLoadFailureMessage(strError);
         result.strDetail = strError;

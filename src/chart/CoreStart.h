@@ -16,10 +16,11 @@ struct CoreStartResult {
     bool ok() const { return failedStep == CoreStartStep::Done; }
 };
 
-// 1. The interface texts "qal.dat" of strDataFolder (without them nothing
+// 1. The interface texts "qal.dat" of strDataFiles (without them nothing
 //    can be said: the start ends here when they fail);
-// 2. the astronomical tables, with strDataFolder handed to the ephemeris;
-// 3. the Pluto table "pluto.slx" of strDataFolder.
-CoreStartResult StartCore(const QString& strDataFolder);
+// 2. the astronomical tables, with strDataFiles handed to the ephemeris, and
+//    English as the interface language;
+// 3. the Pluto table "pluto.slx" of strDataFiles.
+CoreStartResult StartCore(const QString& strDataFiles);
 
 } // namespace qal

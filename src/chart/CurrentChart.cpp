@@ -11,9 +11,9 @@ double GetLongitude(int b, double t)
     return LongitudeAt(b, t, udtConfig.blnSidereal);
 }
 
-bool IsRetrograde(int b, double dblLongitude, double t)
+bool IsRetrograde(int b, double dblBodyLongitude, double t)
 {
-    return IsRetrogradeAt(EphemerisSource(udtConfig.blnSidereal), b, dblLongitude, t);
+    return IsRetrogradeAt(EphemerisSource(udtConfig.blnSidereal), b, dblBodyLongitude, t);
 }
 
 QString ZodiacName(bool blnWithFullStop)

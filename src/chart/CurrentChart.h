@@ -14,7 +14,7 @@ namespace qal {
 
 // The configuration's zodiac.
 double GetLongitude(int b, double t);
-bool IsRetrograde(int b, double dblLongitude, double t);
+bool IsRetrograde(int b, double dblBodyLongitude, double t);
 QString ZodiacName(bool blnWithFullStop);
 
 // Slot 0 of the shown chart with the accepted base orbs; the deviation is

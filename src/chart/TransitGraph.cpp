@@ -10,14 +10,14 @@
 
 namespace qal {
 
-TransitGraphScale MakeTransitGraphScale(double dblBeginningDay, double dblEndDay, double dblOrb, int intTimezoneMinutes)
+TransitGraphScale MakeTransitGraphScale(double dblBeginningDay, double dblEndDay, double dblTransitOrb, int intTimezoneMinutes)
 {
     TransitGraphScale scale;
     const double dblZone = intTimezoneMinutes / 1440.0;
     scale.dblStart = std::floor(dblBeginningDay) - dblZone - 0.5;
     const double dblEnd = std::floor(dblEndDay) + 1 - dblZone - 0.5;
     scale.dblTimePerRow = (dblEnd - scale.dblStart) / intGraphRows;
-    scale.dblOrb = dblOrb;
+    scale.dblOrb = dblTransitOrb;
     scale.intTimezoneMinutes = intTimezoneMinutes;
     return scale;
 }

@@ -36,7 +36,7 @@ struct TransitGraphScale {
 // The scale from the day numbers the transit begins and ends on: from the
 // local midnight starting the first day to the one ending the last.
 TransitGraphScale MakeTransitGraphScale(
-    double dblBeginningDay, double dblEndDay, double dblOrb, int intTimezoneMinutes);
+    double dblBeginningDay, double dblEndDay, double dblTransitOrb, int intTimezoneMinutes);
 
 // The moment of a row, and of the point at y twips (a right click).
 double RowMoment(const TransitGraphScale& scale, int intRow);

@@ -30,8 +30,7 @@ int RunCli(const QStringList& args, QString& out, QString& err)
         return intExitOk;
     }
     if (intCurrentLanguage != o.intLanguage) {
-        intCurrentLanguage = o.intLanguage;
-        SetAstroNames();
+        SetInterfaceLanguage(o.intLanguage);
     }
     if (o.command == Command::Chart)
         RunChart(o, out);

@@ -94,8 +94,7 @@ void frmMain::SetAllLanguageDependentText()
 
 void frmMain::SwitchLanguage(int intLanguage)
 {
-    intCurrentLanguage = intLanguage;
-    SetAstroNames();
+    SetInterfaceLanguage(intLanguage);
     SetLanguageDependentText();
     setWindowTitle(intChartMode == modeNone ? GetText(TextId::AppTitle) : ChartTitle(intChartMode, udtOrbTable));
     WriteLanguageToRegistry();

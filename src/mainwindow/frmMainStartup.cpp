@@ -50,7 +50,6 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     // 1, 4, 5, 10. The engine: the interface texts (without them nothing
     // can be said), the tables with the ephemeris' data folder, the Pluto
     // table (its failure is told at its place below).
-    intCurrentLanguage = intLangEnglish;
     const CoreStartResult core = StartCore(folders.strDataFolder);
     if (core.failedStep == CoreStartStep::InterfaceTexts) {
         ui::MsgBox(core.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
@@ -69,8 +68,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     intComputerTzIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
     // 8, 9. Captions, in the stored language when it is one the window offers.
     if (ReadLanguageFromRegistry() == intLangGerman) {
-        intCurrentLanguage = intLangGerman;
-        SetAstroNames();
+        SetInterfaceLanguage(intLangGerman);
         optGerman->setChecked(true);
     }
     SetLanguageDependentText();

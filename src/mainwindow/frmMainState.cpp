@@ -93,8 +93,7 @@ QString frmMain::LoadState(const QString& strFileName)
     ApplyInputs(inputs);
     ConfigureDialog()->ShowSettings();
     if (intCurrentLanguage != intLangEnglish && intCurrentLanguage != intLangGerman) {
-        intCurrentLanguage = ReadLanguageFromRegistry();
-        SetAstroNames();
+        SetInterfaceLanguage(ReadLanguageFromRegistry());
         SetLanguageDependentText();
     }
     blnSuppressModeClick = false;

@@ -163,8 +163,8 @@ int OrbProportionItemData(int intIndex)
 QStringList MidpointOrbItems()
 {
     QStringList items;
-    for (double dblOrb : kMidpointOrbs) {
-        const int intMinutes = static_cast<int>(dblOrb * 60.0 + 0.5);
+    for (double dblMidpointOrb : kMidpointOrbs) {
+        const int intMinutes = static_cast<int>(dblMidpointOrb * 60.0 + 0.5);
         items << QStringLiteral("%1° %2'").arg(intMinutes / 60).arg(intMinutes % 60);
     }
     return items;

@@ -138,11 +138,9 @@ TEST_F(AspectGridTest, TitleOrbNoteAndTheTextsAroundIt)
     EXPECT_EQ(AspectCountText(7, 1), QStringLiteral("1 quincunx"));
     EXPECT_EQ(AspectCountText(7, 2), QStringLiteral("2 quincunxes"));
     EXPECT_EQ(AspectCountText(1, 1), QStringLiteral("1 conjunction"));
-    intCurrentLanguage = intLangGerman;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangGerman);
     EXPECT_EQ(AspectCountText(4, 2), QStringLiteral("2 Trigon"));
-    intCurrentLanguage = intLangSpanish;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangSpanish);
     EXPECT_EQ(AspectCountText(7, 3), QStringLiteral("3 quincunxes"));
 }
 

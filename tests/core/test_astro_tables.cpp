@@ -83,8 +83,7 @@ TEST_F(AstroTables, NameTablesFollowTheLanguage)
     EXPECT_EQ(udtAspectText[7].Label, QStringLiteral("quincunx (150°)"));
     EXPECT_EQ(udtAspectText[3].Phrase, QStringLiteral("square to"));
 
-    intCurrentLanguage = intLangGerman;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangGerman);
     EXPECT_EQ(strBodyName[0], QStringLiteral("Earth")); // left as it was
     EXPECT_EQ(strBodyName[1], QStringLiteral("Sonne"));
     EXPECT_EQ(strBodyAbbr[1], QStringLiteral("So"));
@@ -101,8 +100,7 @@ TEST_F(AstroTables, NameTablesFollowTheLanguage)
     EXPECT_EQ(LongitudeToSignText(RadDM(132, 34), true), QStringLiteral("13° in Löwe"));
 
     // Every language but German takes the English tables.
-    intCurrentLanguage = intLangSpanish;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangSpanish);
     EXPECT_EQ(strBodyName[1], QStringLiteral("Sun"));
     EXPECT_EQ(udtSign[0].Name, QStringLiteral("Aries"));
     EXPECT_EQ(udtAspectText[3].Abbr, QStringLiteral("Sqr"));

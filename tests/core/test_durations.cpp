@@ -286,8 +286,7 @@ TEST(DurationReport, SummaryWithItsPatternsInBothLanguages)
     EXPECT_TRUE(strText.endsWith(strCrLf + GetText(87) + strCrLf));
 
     // Synastry: the charts are marked, no patterns; German "dieser".
-    intCurrentLanguage = intLangGerman;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangGerman);
     strText = WriteSummary(records.mid(0, 1), modeSynastry, positions, nullptr);
     EXPECT_TRUE(strText.startsWith(QStringLiteral("In dieser Synastrie gibt es einen Aspekt.")));
     EXPECT_TRUE(strText.contains(QStringLiteral("Sonne (1) (0° in Widder) Quadrat Merkur (2)")));

@@ -185,8 +185,7 @@ TEST_F(Patterns, AnAspectKindWithOrbZeroFindsNothing)
 
 TEST_F(Patterns, GermanLinesUseTheGermanNames)
 {
-    intCurrentLanguage = intLangGerman;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangGerman);
     Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
     int intCount = -1;
     EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));

@@ -162,7 +162,7 @@ TEST(Registry, TheStoredLanguage)
         Write("Language", c.strCode);
         EXPECT_EQ(ReadLanguageFromRegistry(), c.intLanguage) << c.strCode;
     }
-    intCurrentLanguage = intLangGerman;
+    SetInterfaceLanguage(intLangGerman);
     WriteLanguageToRegistry();
     EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
     EXPECT_EQ(LanguageCode(intLangSpanish), QStringLiteral("ES"));

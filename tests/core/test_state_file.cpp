@@ -194,7 +194,7 @@ TEST(StateFile, ARefusedStateChangesNothingAndNamesItsLine)
     }
 
     // In German, the reason is German.
-    intCurrentLanguage = intLangGerman;
+    SetInterfaceLanguage(intLangGerman);
     WindowInputs inputs;
     ConfigurationSettings loaded;
     OrbTable orbs;

@@ -1,4 +1,5 @@
 // Loading the interface text file and expanding text markers.
+#include "astro/AstroTables.h"
 #include "platform/TextLibrary.h"
 #include "text/Texts.h"
 
@@ -128,16 +129,16 @@ TEST(TextLibrary, TextsInEachLanguageAndTheEmptyMarker)
 {
     TextFile file;
     ASSERT_EQ(file.Load("# texts\n@7\nEN  Seven\nDE Sieben\nES Siete\n@9\nEN ~\nDE nichts\nES ~\n"), 2);
-    intCurrentLanguage = intLangEnglish;
+    SetInterfaceLanguage(intLangEnglish);
     EXPECT_EQ(GetText(7), QStringLiteral(" Seven")); // a leading blank is part of the wording
     EXPECT_EQ(GetText(9), QString());
     EXPECT_EQ(GetText(8), QString()); // missing: empty, nothing reported
-    intCurrentLanguage = intLangGerman;
+    SetInterfaceLanguage(intLangGerman);
     EXPECT_EQ(GetText(7), QStringLiteral("Sieben"));
     EXPECT_EQ(GetText(9), QStringLiteral("nichts"));
-    intCurrentLanguage = intLangSpanish;
+    SetInterfaceLanguage(intLangSpanish);
     EXPECT_EQ(GetText(7), QStringLiteral("Siete"));
-    intCurrentLanguage = intLangEnglish;
+    SetInterfaceLanguage(intLangEnglish);
 
     // A failed load leaves nothing loaded rather than half a table.
     EXPECT_LT(file.Load("@7\nEN a\n"), 0);

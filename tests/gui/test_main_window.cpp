@@ -243,8 +243,7 @@ TEST_F(MainWindow, ClearNowAndEnterInTheYearField)
 
 TEST_F(MainWindow, GermanReportAndRadiansDisplay)
 {
-    intCurrentLanguage = intLangGerman;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangGerman);
     ComputeMarch2018();
     const QString strReport = form->Reports().strReport;
     EXPECT_TRUE(strReport.startsWith(QStringLiteral("2 Konjunktion\r\n1 Opposition\r\n3 Quadrat\r\n3 Trigon\r\n"
@@ -253,8 +252,7 @@ TEST_F(MainWindow, GermanReportAndRadiansDisplay)
     EXPECT_TRUE(strReport.contains(QStringLiteral("Insgesamt 17 Aspekte")));
     EXPECT_EQ(Cell(2, 7), QStringLiteral("Kon\r\n0°57' +"));
     EXPECT_EQ(Cell(0, 0), QStringLiteral("344°55'\r\n14Fis55"));
-    intCurrentLanguage = intLangEnglish;
-    SetAstroNames();
+    SetInterfaceLanguage(intLangEnglish);
 
     form->optRadians->click();
     static const QRegularExpression fourDecimals(QStringLiteral("^\\d+\\.\\d{4}$"));

@@ -190,8 +190,7 @@ TEST_F(ShownChart, SteppingIsOnlyOfferedWhereTheModeUsesTheCurrentMoment)
 TEST_F(ShownChart, EveryCaptionFitsInBothLanguages)
 {
     for (int intLanguage : { intLangEnglish, intLangGerman }) {
-        intCurrentLanguage = intLanguage;
-        SetAstroNames();
+        SetInterfaceLanguage(intLanguage);
         form->SetLanguageDependentText();
         for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty() || button->window() != form.get())

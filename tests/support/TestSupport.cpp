@@ -77,8 +77,7 @@ ModuleStateGuard::~ModuleStateGuard()
     // A test that loaded a broken text file leaves no texts behind.
     if (GetText(TextId::AppTitle).isEmpty())
         LoadProgramTexts(DataFolder(), QStringLiteral("qal.dat"));
-    intCurrentLanguage = m_saved->intLanguage;
-    SetAstroNames();
+    SetInterfaceLanguage(m_saved->intLanguage);
     udtConfig = m_saved->config;
     udtOrbTable = m_saved->orbs;
     udtShownChart = m_saved->chart;
@@ -126,7 +125,7 @@ void ClearUserStore()
 void ModuleStateGuard::SetBaseline()
 {
     ClearUserStore(); // the per-user store lives in the run's temporary home and starts empty
-    intCurrentLanguage = intLangEnglish;
+    SetInterfaceLanguage(intLangEnglish);
     InitAstroTables(DataFolder());
     udtConfig = ConfigurationSettings();
     SetOrbTable(udtConfig);
