@@ -7,9 +7,15 @@ namespace qal {
 class frmMain;
 }
 
+namespace qal::test {
+class MainWindowControls;
+}
+
 namespace qal::bench {
 
 frmMain& Window();
+// The controls of that window, by their names.
+const test::MainWindowControls& Controls();
 void CloseWindow();
 
 // The ephemeris' data folder and the Pluto table, for the core benchmarks.

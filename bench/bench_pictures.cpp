@@ -3,6 +3,7 @@
 // saving the wheel as a PNG file (drawing anew, colour mapping, corner texts,
 // bitmap, conversion).
 #include "BenchSupport.h"
+#include "WindowDriver.h"
 #include "chart/AspectGrid.h"
 #include "mainwindow/frmMain.h"
 #include "settings/Configuration.h"
@@ -43,7 +44,7 @@ int TransitCell(frmMain& form, int intFirstBody)
 void BM_TransitGraphOfADoubleClick(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optPersonal[0]->setChecked(true);
+    bench::Controls().optPersonal(0)->setChecked(true);
     form.cmdCompute_Click();
     const int intCell = TransitCell(form, 5);
     if (intCell < 0) {
@@ -60,7 +61,7 @@ BENCHMARK(BM_TransitGraphOfADoubleClick)->Unit(benchmark::kMillisecond);
 void BM_SaveTheWheelAsPng(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optPlanetary->setChecked(true);
+    bench::Controls().optPlanetary()->setChecked(true);
     form.cmdCompute_Click();
     if (!form.WheelShown())
         form.cmdToggleGraphic_Click();

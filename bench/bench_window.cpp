@@ -2,12 +2,15 @@
 // button runs it (reading the dates, longitudes, aspects, patterns, reports
 // and showing the table), of drawing the wheels and of a step.
 #include "BenchSupport.h"
+#include "WindowDriver.h"
+#include "chart/Durations.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/ChartWheel.h"
 #include "drawing/PictureBox.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataPaths.h"
 #include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
 #include "ui/UiScript.h"
 
 #include <QCheckBox>
@@ -26,6 +29,7 @@ using namespace qal;
 namespace {
 
 std::unique_ptr<frmMain> g_form;
+test::MainWindowControls g_controls;
 
 } // namespace
 
@@ -41,15 +45,22 @@ frmMain& Window()
         folders.strUserDataFolder = platform::UserApplicationDataFolder(); // in test mode: a folder of its own
         if (!g_form->Form_Load(folders))
             qFatal("cannot start the main window");
+        g_controls.AttachWindow(g_form.get());
         for (int k = 0; k < 3; ++k) {
-            g_form->txbYearCE[k]->setText(QStringLiteral("%1").arg(2018 - 20 * k));
-            g_form->cboMonthCE[k]->setCurrentIndex(3 + k);
-            g_form->cboDayCE[k]->setCurrentIndex(5 + k);
-            g_form->cboHour[k]->setCurrentIndex(30);
-            g_form->cboTimezone[k]->setCurrentIndex(26);
+            g_controls.txbYearCE(k)->setText(QStringLiteral("%1").arg(2018 - 20 * k));
+            g_controls.cboMonthCE(k)->setCurrentIndex(3 + k);
+            g_controls.cboDayCE(k)->setCurrentIndex(5 + k);
+            g_controls.cboHour(k)->setCurrentIndex(30);
+            g_controls.cboTimezone(k)->setCurrentIndex(26);
         }
     }
     return *g_form;
+}
+
+const test::MainWindowControls& Controls()
+{
+    Window();
+    return g_controls;
 }
 
 void CloseWindow()
@@ -61,12 +72,13 @@ void CloseWindow()
 
 namespace {
 
+using qal::bench::Controls;
 using qal::bench::Window;
 
 void BM_ComputePlanetary(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optPlanetary->setChecked(true);
+    Controls().optPlanetary()->setChecked(true);
     for (auto _ : state)
         form.cmdCompute_Click();
 }
@@ -75,7 +87,7 @@ BENCHMARK(BM_ComputePlanetary)->Unit(benchmark::kMillisecond);
 void BM_ComputeSynastry(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optSynastry->setChecked(true);
+    Controls().optSynastry()->setChecked(true);
     for (auto _ : state)
         form.cmdCompute_Click();
 }
@@ -93,21 +105,21 @@ void DrawShownWheel(benchmark::State& state, QRadioButton* option, int intMode)
 
 void BM_DrawOneRingWheel(benchmark::State& state)
 {
-    DrawShownWheel(state, Window().optPlanetary, modePlanetary);
+    DrawShownWheel(state, Controls().optPlanetary(), modePlanetary);
 }
 BENCHMARK(BM_DrawOneRingWheel)->Unit(benchmark::kMillisecond);
 
 void BM_DrawTwoRingWheel(benchmark::State& state)
 {
-    DrawShownWheel(state, Window().optPersonal[0], modePersonal1);
+    DrawShownWheel(state, Controls().optPersonal(0), modePersonal1);
 }
 BENCHMARK(BM_DrawTwoRingWheel)->Unit(benchmark::kMillisecond);
 
 void BM_StepForwardOneDay(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optPlanetary->setChecked(true);
-    form.cboForwardBack->setCurrentIndex(1);
+    Controls().optPlanetary()->setChecked(true);
+    Controls().cboForwardBack()->setCurrentIndex(1);
     for (auto _ : state)
         form.cmdForwardBack_Click(0);
 }
@@ -125,19 +137,20 @@ void DurationsOf(benchmark::State& state, QRadioButton* option)
     option->setChecked(true);
     form.cmdCompute_Click();
     for (auto _ : state)
-        form.GetDurations();
-    state.counters["aspects"] = form.intDurationCount;
+        benchmark::DoNotOptimize(DurationRecords(form.Grid(), form.ShownDurationInputs(), udtOrbTable));
+    state.counters["aspects"]
+        = static_cast<double>(DurationRecords(form.Grid(), form.ShownDurationInputs(), udtOrbTable).size());
 }
 
 void BM_GetDurationsPlanetary(benchmark::State& state)
 {
-    DurationsOf(state, Window().optPlanetary);
+    DurationsOf(state, Controls().optPlanetary());
 }
 BENCHMARK(BM_GetDurationsPlanetary)->Unit(benchmark::kMillisecond);
 
 void BM_GetDurationsPersonal(benchmark::State& state)
 {
-    DurationsOf(state, Window().optPersonal[0]);
+    DurationsOf(state, Controls().optPersonal(0));
 }
 BENCHMARK(BM_GetDurationsPersonal)->Unit(benchmark::kMillisecond);
 
@@ -147,23 +160,23 @@ BENCHMARK(BM_GetDurationsPersonal)->Unit(benchmark::kMillisecond);
 void BM_ReportWithExactMoments(benchmark::State& state)
 {
     frmMain& form = Window();
-    form.optPlanetary->setChecked(true);
+    Controls().optPlanetary()->setChecked(true);
     form.cmdCompute_Click();
-    frmDurations* window = form.DurationsWindow();
-    window->chkExactMoments->setChecked(true);
+    StoreExactMomentsSwitch(true);
     for (auto _ : state) {
-        window->Report();
-        window->hide();
+        form.cmdReport_Click();
+        form.DurationsWindow()->hide();
     }
-    state.counters["aspects"] = form.intDurationCount;
+    StoreExactMomentsSwitch(false);
+    state.counters["aspects"] = static_cast<double>(form.DurationsWindow()->Records().size());
 }
 BENCHMARK(BM_ReportWithExactMoments)->Unit(benchmark::kMillisecond);
 
 // A run shows the wheel: a computation then redraws it.
 void ShowWheel(frmMain& form)
 {
-    form.optPlanetary->setChecked(true);
-    form.cboForwardBack->setCurrentIndex(0);
+    Controls().optPlanetary()->setChecked(true);
+    Controls().cboForwardBack()->setCurrentIndex(0);
     form.cmdCompute_Click();
     if (!form.WheelShown())
         form.cmdToggleGraphic_Click();
@@ -204,12 +217,12 @@ void BM_PaintTheWheel(benchmark::State& state)
 {
     frmMain& form = Window();
     ShowWheel(form);
-    QImage image(form.picGraphic->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Controls().picGraphic()->size() * 2, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        painter.scale(image.width() / double(form.picGraphic->Picture()->WidthTwips()),
-            image.height() / double(form.picGraphic->Picture()->HeightTwips()));
-        form.picGraphic->Picture()->Replay(painter);
+        painter.scale(image.width() / double(Controls().picGraphic()->Picture()->WidthTwips()),
+            image.height() / double(Controls().picGraphic()->Picture()->HeightTwips()));
+        Controls().picGraphic()->Picture()->Replay(painter);
     }
 }
 BENCHMARK(BM_PaintTheWheel)->Unit(benchmark::kMillisecond);

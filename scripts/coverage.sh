@@ -25,8 +25,10 @@ export HOME="$sandbox/home" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sa
        LLVM_PROFILE_FILE="$sandbox/profiles/%p.profraw"
 ctest --test-dir "$dir" -j "$(nproc)" > "$sandbox/ctest.log" || { tail -30 "$sandbox/ctest.log"; exit 1; }
 llvm-profdata merge -sparse "$sandbox"/profiles/*.profraw -o "$dir/tests.profdata"
+# The test programs CTest runs now (not stale ones of an earlier layout), and the tools they start.
 objects=()
-for exe in "$dir"/test_* "$dir"/qal-cli "$dir"/qal-positions; do
+for exe in $(ctest --test-dir "$dir" --show-only=json-v1 | grep -o '"[^"]*/test_[a-z_]*"' | tr -d '"' | sort -u) \
+           "$dir"/qal-cli "$dir"/qal-positions; do
   [ -x "$exe" ] && objects+=(-object "$exe")
 done
 llvm-cov report "${objects[@]:1}" -instr-profile="$dir/tests.profdata" "$PWD/src" | tail -1

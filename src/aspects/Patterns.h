@@ -69,12 +69,12 @@ QString FindGrandSextiles(const PatternSky& sky, bool blnLongForm, int& intCount
 
 // Midpoint configurations of the bodies 1..9 (never the Moon): one body at
 // the midpoint of two others, or opposite it, within the midpoint orb. (The
-// main window's CheckForMidpoint runs it on the shown chart.)
+// window lists them for the chart shown.)
 QString FindMidpoints(const PatternSky& sky, bool blnLongForm, int& intCount);
 
 // The line of bodies a, b and c when one of them stands at the midpoint of
 // the other two: outer bodies in ascending order with the midpoint body
-// between them; "" otherwise. (The main window's MidpointText.)
+// between them; "" otherwise.
 QString MidpointLine(const PatternSky& sky, int a, int b, int c, bool blnLongForm);
 
 // Runs every search in the report's order: kinds 0 to 7, the largest

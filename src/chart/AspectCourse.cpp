@@ -32,9 +32,7 @@ AspectCourseQuery CourseQuery(
     query.intSecondBody = record.intSecondBody;
     query.intKind = record.intKind;
     query.dblOrb = udtOrbs.dblOrb[record.intKind][blnPersonal ? 1 : 0];
-    if (blnPersonal)
-        query.dblFixedFirstLongitude
-            = source(record.intFirstBody, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
+    query.dblFixedFirstLongitude = FixedFirstLongitude(in, record.intFirstBody, source);
     return query;
 }
 

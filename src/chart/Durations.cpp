@@ -23,6 +23,27 @@ double SlotMoment(const DurationInputs& in, int intSlot)
 
 } // namespace
 
+std::optional<double> FixedFirstLongitude(const DurationInputs& in, int intFirstBody, const LongitudeSource& source)
+{
+    if (!IsPersonalMode(in.intMode))
+        return std::nullopt;
+    return source(intFirstBody, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
+}
+
+AspectSpanQuery SpanQueryOf(
+    const DurationInputs& in, int intFirstBody, int intSecondBody, int intKind, const LongitudeSource& source)
+{
+    AspectSpanQuery query;
+    query.intFirstBody = intFirstBody;
+    query.intSecondBody = intSecondBody;
+    query.intKind = intKind;
+    query.intOrbColumn = IsPersonalMode(in.intMode) ? 1 : 0;
+    query.intTimezoneMinutes = in.intTimezoneMinutes;
+    query.dblDayValue = in.dblDayValue;
+    query.dblFixedFirstLongitude = FixedFirstLongitude(in, intFirstBody, source);
+    return query;
+}
+
 void RecordBodies(int intMode, const CellBodies& bodies, int& intFirst, int& intSecond)
 {
     const bool blnSynastry = intMode == modeSynastry;
@@ -35,7 +56,6 @@ QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& in, co
     QStringList records;
     const LongitudeSource source = EphemerisSource(in.blnSidereal);
     const ModeRule& rule = RuleOfMode(in.intMode);
-    const bool blnPersonal = IsPersonalMode(in.intMode);
     for (int i = 0; i < grid.CellCount(); ++i) {
         const GridCell& cell = grid.cells[static_cast<size_t>(i)];
         const CellBodies bodies = BodiesOfCell(grid, i);
@@ -59,15 +79,7 @@ QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& in, co
             } else if (p2 == intMoon) {
                 strRecord += QString(22, QLatin1Char(' '));
             } else {
-                AspectSpanQuery query;
-                query.intFirstBody = p1;
-                query.intSecondBody = p2;
-                query.intKind = k;
-                query.intOrbColumn = blnPersonal ? 1 : 0;
-                query.intTimezoneMinutes = in.intTimezoneMinutes;
-                query.dblDayValue = in.dblDayValue;
-                if (blnPersonal)
-                    query.dblFixedFirstLongitude = L1;
+                const AspectSpanQuery query = SpanQueryOf(in, p1, p2, k, source);
                 const int intBegin = static_cast<int>(std::trunc(AspectBeginningDay(source, udtOrbs, query)));
                 const int intEnd = static_cast<int>(std::trunc(AspectEndDay(source, udtOrbs, query)));
                 if (intBegin < 0 || intEnd < 0)

@@ -12,10 +12,13 @@
 // numbers are −1 and the duration is blank.
 #pragma once
 
+#include "aspects/AspectSpans.h"
 #include "aspects/Orbs.h"
 #include "chart/AspectGrid.h"
 
 #include <QStringList>
+
+#include <optional>
 
 namespace qal {
 
@@ -27,6 +30,17 @@ struct DurationInputs {
     int intTimezoneMinutes = 0; // the current moment's zone
     bool blnSidereal = false;
 };
+
+// In the Personal modes the first body of an aspect is natal and stands
+// still at its birth longitude (radians, of the natal chart's moment); none
+// in the other modes.
+std::optional<double> FixedFirstLongitude(const DurationInputs& in, int intFirstBody, const LongitudeSource& source);
+
+// The question when an aspect of the chart began and ends: the bodies in
+// the record's order, the orb column of the mode, the current moment in its
+// zone, the natal body standing still.
+AspectSpanQuery SpanQueryOf(
+    const DurationInputs& in, int intFirstBody, int intSecondBody, int intKind, const LongitudeSource& source);
 
 // The two bodies of an aspect cell in the record's order: Planetary and
 // Natal: the row's body, then the column's; Personal: the natal body (row),

@@ -1,10 +1,10 @@
 #include "dialogs/frmConfigure.h"
 
 #include "astro/AstroTables.h"
-#include "mainwindow/frmMain.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
+#include "ui/ControlNames.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace qal {
@@ -49,9 +48,8 @@ void SetChecked(QCheckBox* box, bool blnChecked)
 
 } // namespace
 
-frmConfigure::frmConfigure(frmMain* main)
-    : QDialog(main)
-    , m_main(main)
+frmConfigure::frmConfigure(QWidget* owner)
+    : QDialog(owner)
 {
     setModal(true);
     CreateControls();
@@ -63,7 +61,7 @@ void frmConfigure::CreateControls()
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(6);
 
-    Label3 = new QLabel(this);
+    Label3 = ui::Named(new QLabel(this), "Label3");
     Label3->setWordWrap(true);
     layout->addWidget(Label3);
 
@@ -72,9 +70,9 @@ void frmConfigure::CreateControls()
     orbs->setHorizontalSpacing(8);
     orbs->setVerticalSpacing(3);
     for (int i = 0; i < 7; ++i) {
-        lblAspectName[i] = new QLabel(this);
-        cboOrb[i] = new QComboBox(this);
-        lblAspectColor[i] = new ColourLine(this);
+        lblAspectName[i] = ui::Named(new QLabel(this), "lblAspectName", i);
+        cboOrb[i] = ui::Named(new QComboBox(this), "cboOrb", i);
+        lblAspectColor[i] = ui::Named(new ColourLine(this), "lblAspectColor", i);
         lblAspectColor[i]->setAutoFillBackground(true);
         lblAspectColor[i]->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10, QFont::Bold));
         lblAspectColor[i]->setText(QStringLiteral("------------------------------"));
@@ -84,8 +82,8 @@ void frmConfigure::CreateControls()
         orbs->addWidget(cboOrb[i], i, 1);
         orbs->addWidget(lblAspectColor[i], i, 2);
     }
-    cmdSetAllNonzeroOrbsToConjunctionOrb = new QPushButton(this);
-    cboOrb[intSetAllOrbList] = new QComboBox(this);
+    cmdSetAllNonzeroOrbsToConjunctionOrb = ui::Named(new QPushButton(this), "cmdSetAllNonzeroOrbsToConjunctionOrb");
+    cboOrb[intSetAllOrbList] = ui::Named(new QComboBox(this), "cboOrb", intSetAllOrbList);
     orbs->addWidget(cmdSetAllNonzeroOrbsToConjunctionOrb, 7, 0);
     orbs->addWidget(cboOrb[intSetAllOrbList], 7, 1);
     orbs->setColumnStretch(2, 1);
@@ -104,11 +102,11 @@ void frmConfigure::CreateControls()
         [this] { cmdSetAllNonzeroOrbsToConjunctionOrb_Click(); });
 
     // Bold face.
-    chkUseBoldface = new QCheckBox(this);
-    opt1DegOfOrb = new QRadioButton(this);
-    optProportionOfOrb = new QRadioButton(this);
-    cboBoldfaceFactor = new QComboBox(this);
-    lblOfOrb = new QLabel(this);
+    chkUseBoldface = ui::Named(new QCheckBox(this), "chkUseBoldface");
+    opt1DegOfOrb = ui::Named(new QRadioButton(this), "opt1DegOfOrb");
+    optProportionOfOrb = ui::Named(new QRadioButton(this), "optProportionOfOrb");
+    cboBoldfaceFactor = ui::Named(new QComboBox(this), "cboBoldfaceFactor");
+    lblOfOrb = ui::Named(new QLabel(this), "lblOfOrb");
     FillList(cboBoldfaceFactor, BoldfaceFactorItems());
     auto* boldRule = new QButtonGroup(this);
     boldRule->addButton(opt1DegOfOrb);
@@ -134,14 +132,14 @@ void frmConfigure::CreateControls()
         [this](int intIndex) { Edited([intIndex] { udtConfig.cboBoldfaceFactor = intIndex; }); });
 
     // Orb proportions for personal transits and synastry.
-    Label1 = new QLabel(this);
+    Label1 = ui::Named(new QLabel(this), "Label1");
     layout->addWidget(Label1);
     auto* proportions = new QHBoxLayout;
     proportions->addSpacing(20);
-    lblPersonalTransits = new QLabel(this);
-    lblSynastry = new QLabel(this);
+    lblPersonalTransits = ui::Named(new QLabel(this), "lblPersonalTransits");
+    lblSynastry = ui::Named(new QLabel(this), "lblSynastry");
     for (int c = 0; c < 2; ++c) {
-        cboPersonalOrbsProportion[c] = new QComboBox(this);
+        cboPersonalOrbsProportion[c] = ui::Named(new QComboBox(this), "cboPersonalOrbsProportion", c);
         FillList(cboPersonalOrbsProportion[c], OrbProportionItems());
         connect(cboPersonalOrbsProportion[c], &QComboBox::activated, this,
             [this, c](int intIndex) { Edited([c, intIndex] { udtConfig.cboPersonalOrbsProportion[c] = intIndex; }); });
@@ -156,20 +154,20 @@ void frmConfigure::CreateControls()
 
     // Midpoint orb and zodiac.
     auto* grid = new QGridLayout;
-    lblOrbForMidpoints = new QLabel(this);
-    cboOrbForMidpoints = new QComboBox(this);
+    lblOrbForMidpoints = ui::Named(new QLabel(this), "lblOrbForMidpoints");
+    cboOrbForMidpoints = ui::Named(new QComboBox(this), "cboOrbForMidpoints");
     FillList(cboOrbForMidpoints, MidpointOrbItems());
     connect(cboOrbForMidpoints, &QComboBox::activated, this, [this](int intIndex) {
         udtConfig.cboOrbForMidpoints = intIndex;
-        if (m_main->isVisible() && isVisible())
+        if (parentWidget()->isVisible() && isVisible())
             FocusAccept();
     });
     grid->addWidget(lblOrbForMidpoints, 0, 0);
     grid->addWidget(cboOrbForMidpoints, 0, 1, Qt::AlignLeft);
-    lblZodiac = new QLabel(this);
-    optWesternAstrology = new QRadioButton(this);
-    optVedicAstrology = new QRadioButton(this);
-    chkKeepZodiac = new QCheckBox(this);
+    lblZodiac = ui::Named(new QLabel(this), "lblZodiac");
+    optWesternAstrology = ui::Named(new QRadioButton(this), "optWesternAstrology");
+    optVedicAstrology = ui::Named(new QRadioButton(this), "optVedicAstrology");
+    chkKeepZodiac = ui::Named(new QCheckBox(this), "chkKeepZodiac");
     auto* zodiacChoice = new QButtonGroup(this);
     zodiacChoice->addButton(optWesternAstrology);
     zodiacChoice->addButton(optVedicAstrology);
@@ -190,13 +188,13 @@ void frmConfigure::CreateControls()
         [this](bool blnChecked) { Edited([blnChecked] { udtConfig.chkKeepZodiac = blnChecked; }); });
 
     // The switches.
-    fraOptions = new QGroupBox(this);
+    fraOptions = ui::Named(new QGroupBox(this), "fraOptions");
     auto* options = new QVBoxLayout(fraOptions);
     options->setSpacing(2);
-    chkIncludeTransitingMoon = new QCheckBox(fraOptions);
-    chkSuppressInnerPlanetAspectDisplay = new QCheckBox(fraOptions);
-    chkSaveGraphicWithWhiteBackground = new QCheckBox(fraOptions);
-    chkDisplayNATZabbr = new QCheckBox(fraOptions);
+    chkIncludeTransitingMoon = ui::Named(new QCheckBox(fraOptions), "chkIncludeTransitingMoon");
+    chkSuppressInnerPlanetAspectDisplay = ui::Named(new QCheckBox(fraOptions), "chkSuppressInnerPlanetAspectDisplay");
+    chkSaveGraphicWithWhiteBackground = ui::Named(new QCheckBox(fraOptions), "chkSaveGraphicWithWhiteBackground");
+    chkDisplayNATZabbr = ui::Named(new QCheckBox(fraOptions), "chkDisplayNATZabbr");
     const struct {
         QCheckBox* box;
         bool ConfigurationSettings::*field;
@@ -216,10 +214,10 @@ void frmConfigure::CreateControls()
 
     // The buttons.
     auto* buttons = new QGridLayout;
-    cmdAccept = new QPushButton(this);
-    cmdCancel = new QPushButton(this);
-    cmdReset = new QPushButton(this);
-    cmdHide = new QPushButton(this);
+    cmdAccept = ui::Named(new QPushButton(this), "cmdAccept");
+    cmdCancel = ui::Named(new QPushButton(this), "cmdCancel");
+    cmdReset = ui::Named(new QPushButton(this), "cmdReset");
+    cmdHide = ui::Named(new QPushButton(this), "cmdHide");
     buttons->addWidget(cmdAccept, 0, 0);
     buttons->addWidget(cmdReset, 0, 1);
     buttons->addWidget(cmdCancel, 1, 0);
@@ -236,7 +234,7 @@ void frmConfigure::CreateControls()
 
 void frmConfigure::Form_Load()
 {
-    setWindowIcon(m_main->windowIcon());
+    setWindowIcon(parentWidget()->windowIcon());
     // Tropical, keeping the zodiac; then the defaults (no question before
     // the main window has started); then the stored switches override three
     // of them.
@@ -343,15 +341,6 @@ void frmConfigure::Form_Activate()
 {
     if (isMinimized())
         showNormal();
-    if (m_main->windowState() == Qt::WindowNoState) {
-        // Beside the main window, and the main window moved so they meet.
-        const QRect mainFrame = m_main->frameGeometry();
-        const QScreen* screen = m_main->screen();
-        const int intScreenWidth = screen ? screen->availableGeometry().right() + 1 : mainFrame.right() + width();
-        const int intLeft = std::min(mainFrame.right() + 1, intScreenWidth - frameGeometry().width());
-        move(intLeft, mainFrame.top());
-        m_main->move(std::max(0, intLeft - mainFrame.width()), mainFrame.top());
-    }
     for (int i = 0; i < intNumOrbLists; ++i)
         udtConfig.cboOrb[i] = udtConfig.intOrbIndex[i];
     // The stored switches win over changes that were never used.
@@ -384,7 +373,7 @@ void frmConfigure::lblAspectColor_MouseUp(int intIndex, Qt::MouseButton button)
 
 void frmConfigure::cboOrb_Click(int intIndex)
 {
-    if (m_main->isVisible() && intIndex == intSetAllOrbList && udtConfig.cboOrb[intSetAllOrbList] == 0) {
+    if (parentWidget()->isVisible() && intIndex == intSetAllOrbList && udtConfig.cboOrb[intSetAllOrbList] == 0) {
         ui::MsgBox(QStringLiteral("Cannot set all non-zero orbs to zero."), ui::MsgIcon::None, ui::MsgButtons::Ok,
             QStringLiteral("Set all"), 1, this);
         udtConfig.cboOrb[intSetAllOrbList] = 1;
@@ -423,11 +412,8 @@ void frmConfigure::cmdAccept_Click()
 {
     AcceptShownSettings(udtConfig); // colours, orbs and the four accepted switches
     SetOrbs();
-    m_main->SetUpTimezoneComboBoxes(true); // North American names show at once
     blnAccept = true;
-    if (m_main->isMinimized())
-        m_main->showNormal();
-    m_main->cmdCompute_Click();
+    Q_EMIT settingsUsed();
 }
 
 void frmConfigure::cmdCancel_Click()
@@ -435,6 +421,7 @@ void frmConfigure::cmdCancel_Click()
     RestoreSnapshot(udtConfig, m_state.snapshot);
     ShowSettings();
     hide();
+    Q_EMIT settingsCancelled();
 }
 
 void frmConfigure::cmdHide_Click()
@@ -448,7 +435,7 @@ void frmConfigure::cmdReset_Click()
         ui::MsgBox(GetText(TextId::ResetClosedWithBox) + strCrLf + GetText(TextId::ResetDone) + strCrLf
                 + GetText(TextId::ResetNextTime),
             ui::MsgIcon::Information, ui::MsgButtons::Ok, QStringLiteral("X"), 1, this);
-    } else if (m_main->IsLoaded() && isVisible()) {
+    } else if (m_blnOwnerStarted && isVisible()) {
         const QString strTitle = IsGerman() ? QStringLiteral("Auf Grundeinstellung zurücksetzen") : cmdReset->text();
         if (ui::MsgBox(GetText(TextId::ResetWarning) + strCrLf + GetText(TextId::ResetContinue), ui::MsgIcon::Question,
                 ui::MsgButtons::YesNo, strTitle, 1, this)
@@ -457,7 +444,7 @@ void frmConfigure::cmdReset_Click()
     }
     ResetToDefaults(udtConfig, intCurrentLanguage == intLangEnglish);
     ShowSettings();
-    if (m_main->IsLoaded())
+    if (m_blnOwnerStarted)
         cmdAccept_Click();
 }
 

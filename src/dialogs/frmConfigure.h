@@ -25,8 +25,6 @@ class QRadioButton;
 
 namespace qal {
 
-class frmMain;
-
 // A colour line of the dialog: reports mouse releases with their button.
 class ColourLine : public QLabel {
 public:
@@ -40,7 +38,11 @@ protected:
 class frmConfigure : public QDialog {
     Q_OBJECT
 public:
-    explicit frmConfigure(frmMain* main);
+    explicit frmConfigure(QWidget* owner);
+
+    // Whether the owning window has started: before that a reset asks no
+    // question and uses no settings.
+    void SetOwnerStarted(bool blnStarted) { m_blnOwnerStarted = blnStarted; }
 
     // --- Operations other windows use ---
     void cmdAccept_Click();
@@ -63,6 +65,17 @@ public:
     void cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
     void chkUseBoldface_Click();
 
+Q_SIGNALS:
+    // "Use settings" accepted the shown settings: the chart is to be computed anew.
+    void settingsUsed();
+    // "Cancel" put back the settings of the dialog's opening.
+    void settingsCancelled();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // --- Controls ---
     QLabel* Label3 = nullptr;
     QLabel* lblAspectName[7] = {};
@@ -94,10 +107,6 @@ public:
     QPushButton* cmdReset = nullptr;
     QPushButton* cmdHide = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     struct DialogState {
         bool blnSilentReset = false; // set only while the close box resets
@@ -105,8 +114,8 @@ private:
         double dblLastColor[8] = {}; // last non-zero pending colour per kind, for a right click
     };
 
-    frmMain* m_main;
     DialogState m_state;
+    bool m_blnOwnerStarted = false;
 
     void CreateControls();
     void Form_Load();

@@ -2,11 +2,11 @@
 
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
-#include "mainwindow/frmMain.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
+#include "ui/ControlNames.h"
 #include "ui/Focus.h"
 #include "ui/GlyphFont.h"
 
@@ -20,36 +20,35 @@
 
 namespace qal {
 
-frmDurations::frmDurations(frmMain* main)
-    : QWidget(main, Qt::Window)
-    , m_main(main)
+frmDurations::frmDurations(QWidget* owner)
+    : QWidget(owner, Qt::Window)
 {
     auto* layout = new QVBoxLayout(this);
-    lblTitle = new QLabel(this);
+    lblTitle = ui::Named(new QLabel(this), "lblTitle");
     lblTitle->setWordWrap(true);
     lblTitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblTitle);
     auto* controls = new QHBoxLayout;
-    lblSortBy = new QLabel(this);
-    cboSortBy = new QComboBox(this);
-    chkShowDuration = new QCheckBox(this);
+    lblSortBy = ui::Named(new QLabel(this), "lblSortBy");
+    cboSortBy = ui::Named(new QComboBox(this), "cboSortBy");
+    chkShowDuration = ui::Named(new QCheckBox(this), "chkShowDuration");
     controls->addWidget(lblSortBy);
     controls->addWidget(cboSortBy);
     controls->addSpacing(16);
     controls->addWidget(chkShowDuration);
-    chkExactMoments = new QCheckBox(this);
+    chkExactMoments = ui::Named(new QCheckBox(this), "chkExactMoments");
     controls->addSpacing(16);
     controls->addWidget(chkExactMoments);
     controls->addStretch(1);
     layout->addLayout(controls);
-    txbOutput = new QPlainTextEdit(this);
+    txbOutput = ui::Named(new QPlainTextEdit(this), "txbOutput");
     txbOutput->setReadOnly(true);
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txbOutput->setFont(ui::FixedWidthFont(9));
     layout->addWidget(txbOutput, 1);
     auto* buttons = new QHBoxLayout;
-    cmdCopy = new QPushButton(this);
-    cmdClose = new QPushButton(this);
+    cmdCopy = ui::Named(new QPushButton(this), "cmdCopy");
+    cmdClose = ui::Named(new QPushButton(this), "cmdClose");
     buttons->addWidget(cmdCopy);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
@@ -65,34 +64,33 @@ frmDurations::frmDurations(frmMain* main)
 
 QString frmDurations::Title() const
 {
-    const int intMode = m_main->intChartMode;
-    const QString strOrbs = m_main->AddOrbToTitle(QString(), !IsSingleChartMode(intMode)).trimmed();
-    const QString strEnd = QStringLiteral(".  ") + strOrbs + QStringLiteral("   ") + ZodiacName(false)
+    const int intMode = m_content.inputs.intMode;
+    const QString* strDate = m_content.strDateText;
+    const QString strEnd = QStringLiteral(".  ") + m_content.strOrbTitle + QStringLiteral("   ") + ZodiacName(false)
         + QLatin1Char(' ') + GetText(TextId::Geocentric);
     if (intMode == modeSynastry) {
-        return GetText(TextId::SynastryOf) + QStringLiteral(" (1) ") + m_main->ShownDateText(1)
-            + QStringLiteral(" (2) ") + m_main->ShownDateText(2) + QLatin1Char(' ') + GetText(TextId::TwoBirthCharts)
-            + strEnd;
+        return GetText(TextId::SynastryOf) + QStringLiteral(" (1) ") + strDate[1] + QStringLiteral(" (2) ") + strDate[2]
+            + QLatin1Char(' ') + GetText(TextId::TwoBirthCharts) + strEnd;
     }
     if (intMode == modePlanetary) {
-        return GetText(TextId::AspectsOfTheMoment) + QLatin1Char(' ') + m_main->ShownDateText(0) + QLatin1Char(' ')
+        return GetText(TextId::AspectsOfTheMoment) + QLatin1Char(' ') + strDate[0] + QLatin1Char(' ')
             + GetText(TextId::PlanetaryChart) + strEnd;
     }
     if (IsPersonalMode(intMode)) {
         const int intNatal = RuleOfMode(intMode).intSlotDateSet[1];
         return GetText(intMode == modePersonal1 ? TextId::ModePersonal1 : TextId::ModePersonal2) + QStringLiteral(" (")
-            + m_main->ShownDateText(intNatal) + QStringLiteral("): ") + m_main->ShownDateText(0) + strEnd;
+            + strDate[intNatal] + QStringLiteral("): ") + strDate[0] + strEnd;
     }
     const int k = RuleOfMode(intMode).intSlotDateSet[0];
     return GetText(TextId::AspectsOf) + QLatin1Char(' ')
-        + GetText(k == 1 ? TextId::DateSetNatal1 : TextId::DateSetNatal2) + QLatin1Char(' ') + m_main->ShownDateText(k)
+        + GetText(k == 1 ? TextId::DateSetNatal1 : TextId::DateSetNatal2) + QLatin1Char(' ') + strDate[k]
         + QLatin1Char(' ') + GetText(TextId::BirthChart) + strEnd;
 }
 
-void frmDurations::Report()
+void frmDurations::Report(const DurationsContent& content)
 {
+    m_content = content;
     lblTitle->setText(Title());
-    m_main->GetDurations();
     m_courseLines.clear();
     m_strPatternSpans = QString();
     setWindowTitle(GetText(TextId::ShowDuration));
@@ -105,7 +103,7 @@ void frmDurations::FillSortList()
 {
     m_blnFillingSortList = true;
     cboSortBy->clear();
-    cboSortBy->addItems(SortListItems(m_main->intChartMode));
+    cboSortBy->addItems(SortListItems(m_content.inputs.intMode));
     cboSortBy->setCurrentIndex(-1);
     m_blnFillingSortList = false;
 }
@@ -119,7 +117,7 @@ void frmDurations::Form_Activate()
     chkExactMoments->setText(GetText(TextId::ExactMoments));
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdClose->setText(GetText(TextId::Close));
-    const int intMode = m_main->intChartMode;
+    const int intMode = m_content.inputs.intMode;
     if (RuleOfMode(intMode).blnMoving) {
         chkShowDuration->setChecked(true);
         chkShowDuration->show();
@@ -133,11 +131,11 @@ void frmDurations::Form_Activate()
         chkExactMoments->hide();
         lblSortBy->hide();
         cboSortBy->hide();
-        SortDurationRecords(m_main->strDurationRecord, sortOrb);
+        SortDurationRecords(m_content.strDurationRecord, sortOrb);
         const ChartPositions& positions = udtShownChart;
         const PatternSky sky = ShownPatternSky();
         QString strSummary
-            = WriteSummary(m_main->strDurationRecord, intMode, positions, intMode == modeSynastry ? nullptr : &sky);
+            = WriteSummary(m_content.strDurationRecord, intMode, positions, intMode == modeSynastry ? nullptr : &sky);
         txbOutput->setPlainText(strSummary.replace(strCrLf, QStringLiteral("\n")));
     }
 }
@@ -145,7 +143,7 @@ void frmDurations::Form_Activate()
 DurationListOptions frmDurations::ListOptions()
 {
     DurationListOptions o;
-    o.intMode = m_main->intChartMode;
+    o.intMode = m_content.inputs.intMode;
     o.intSortIndex = cboSortBy->currentIndex();
     o.blnShowDuration = chkShowDuration->isChecked();
     std::copy(std::begin(udtConfig.intOrbIndex), std::end(udtConfig.intOrbIndex), o.intOrbIndex);
@@ -159,19 +157,19 @@ QString frmDurations::CourseLine(const QString& strRecord)
     const auto it = m_courseLines.constFind(strRecord);
     if (it != m_courseLines.constEnd())
         return *it;
-    const QString strLine = CourseOfRecordText(
-        ParseDurationRecord(strRecord), m_main->ShownDurationInputs(), udtOrbTable, QStringLiteral("; "));
+    const QString strLine
+        = CourseOfRecordText(ParseDurationRecord(strRecord), m_content.inputs, udtOrbTable, QStringLiteral("; "));
     m_courseLines.insert(strRecord, strLine);
     return strLine;
 }
 
 void frmDurations::ListDurations()
 {
-    QString strText = qal::ListDurations(m_main->strDurationRecord, m_columns, ListOptions());
+    QString strText = qal::ListDurations(m_content.strDurationRecord, m_columns, ListOptions());
     // The patterns of the sky, listed by the chart in the Planetary mode only.
-    if (chkExactMoments->isChecked() && m_main->intChartMode == modePlanetary) {
+    if (chkExactMoments->isChecked() && m_content.inputs.intMode == modePlanetary) {
         if (m_strPatternSpans.isNull()) {
-            const DurationInputs in = m_main->ShownDurationInputs();
+            const DurationInputs& in = m_content.inputs;
             m_strPatternSpans = PatternSpansText(ShownPatternSky(), EphemerisSource(in.blnSidereal), udtOrbTable,
                 in.dblChartJD[0], in.intTimezoneMinutes);
         }
@@ -186,7 +184,7 @@ void frmDurations::cboSortBy_Click()
     const int intIndex = cboSortBy->currentIndex();
     if (intIndex < 0 || m_blnFillingSortList)
         return;
-    SortDurationRecords(m_main->strDurationRecord, intIndex);
+    SortDurationRecords(m_content.strDurationRecord, intIndex);
     if (intIndex >= sortBeginning && !chkShowDuration->isChecked())
         chkShowDuration->setChecked(true);
     ListDurations();

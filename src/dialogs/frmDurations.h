@@ -2,9 +2,13 @@
 // the day it ends and how long it lasts, sorted as the user chooses
 // (Planetary and Personal modes); or a narrative summary of the aspects and
 // the aspect patterns (Natal and Synastry modes). Its text can be copied.
+//
+// The window is handed what it shows as a value (DurationsContent) and
+// keeps its own copy of the records to sort.
 #pragma once
 
 #include "chart/DurationReport.h"
+#include "chart/Durations.h"
 
 #include <QHash>
 #include <QWidget>
@@ -17,16 +21,22 @@ class QPushButton;
 
 namespace qal {
 
-class frmMain;
+// What the durations window shows: the chart shown, its duration records
+// (chart/Durations.h), the date texts of its date sets and its orbs.
+struct DurationsContent {
+    QStringList strDurationRecord;
+    DurationInputs inputs;
+    QString strDateText[3]; // "March 5, 2018, 14:30 (GMT+1:00)"; "" for a date set the chart does not use
+    QString strOrbTitle; // "Orbs: 4° to 10°"
+};
 
 class frmDurations : public QWidget {
     Q_OBJECT
 public:
-    explicit frmDurations(frmMain* main);
+    explicit frmDurations(QWidget* owner);
 
-    // Builds the title, gathers the durations of the current aspects and
-    // shows the window with its list or summary.
-    void Report();
+    // Shows the window with the list or summary of content.
+    void Report(const DurationsContent& content);
 
     void Form_Activate();
     void cboSortBy_Click();
@@ -35,6 +45,10 @@ public:
     void cmdCopy_Click();
     void cmdClose_Click();
 
+    // The records as listed now (sorted as the list is).
+    const QStringList& Records() const { return m_content.strDurationRecord; }
+
+private:
     QLabel* lblTitle = nullptr;
     QLabel* lblSortBy = nullptr;
     QComboBox* cboSortBy = nullptr;
@@ -44,8 +58,7 @@ public:
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;
 
-private:
-    frmMain* m_main;
+    DurationsContent m_content;
     DurationColumns m_columns;
     bool m_blnFillingSortList = false;
     QHash<QString, QString> m_courseLines; // record → its exact-moments line, worked out once per report

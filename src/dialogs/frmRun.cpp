@@ -1,10 +1,9 @@
 #include "dialogs/frmRun.h"
 
 #include "astro/AstroTables.h"
-#include "mainwindow/frmMain.h"
 #include "text/Texts.h"
+#include "ui/ControlNames.h"
 #include "ui/Focus.h"
-#include "util/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,24 +18,23 @@
 
 namespace qal {
 
-frmRun::frmRun(frmMain* main)
-    : QDialog(main)
-    , m_main(main)
+frmRun::frmRun(QWidget* owner)
+    : QDialog(owner)
 {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    optRunUntilStopped = new QRadioButton(this);
-    optRunUntilFinding = new QRadioButton(this);
+    optRunUntilStopped = ui::Named(new QRadioButton(this), "optRunUntilStopped");
+    optRunUntilFinding = ui::Named(new QRadioButton(this), "optRunUntilFinding");
     auto* choice = new QButtonGroup(this);
     choice->addButton(optRunUntilStopped);
     choice->addButton(optRunUntilFinding);
-    cboAspectPattern = new QComboBox(this);
-    chkTwoOrMore = new QCheckBox(this);
-    cboNumToFind = new QComboBox(this);
-    lblGefunden = new QLabel(QStringLiteral("gefunden"), this);
-    chkRunQuickly = new QCheckBox(this);
-    cmdRun = new QPushButton(this);
-    cmdCancel = new QPushButton(this);
+    cboAspectPattern = ui::Named(new QComboBox(this), "cboAspectPattern");
+    chkTwoOrMore = ui::Named(new QCheckBox(this), "chkTwoOrMore");
+    cboNumToFind = ui::Named(new QComboBox(this), "cboNumToFind");
+    lblGefunden = ui::Named(new QLabel(QStringLiteral("gefunden"), this), "lblGefunden");
+    chkRunQuickly = ui::Named(new QCheckBox(this), "chkRunQuickly");
+    cmdRun = ui::Named(new QPushButton(this), "cmdRun");
+    cmdCancel = ui::Named(new QPushButton(this), "cmdCancel");
 
     layout->addWidget(optRunUntilStopped);
     auto* finding = new QHBoxLayout;
@@ -73,7 +71,6 @@ frmRun::frmRun(frmMain* main)
     chkRunQuickly->setChecked(false);
     chkTwoOrMore->setChecked(false);
     cboNumToFind->setEnabled(false);
-    intRunPattern = -1;
     m_intLastPatternIndex = -1;
 }
 
@@ -85,10 +82,8 @@ void frmRun::showEvent(QShowEvent* event)
 
 void frmRun::Form_Activate()
 {
-    blnRunCancelled = false;
-    // Over the main window, next to its run button.
-    const QPoint corner = m_main->cmdRun->mapToGlobal(QPoint(0, m_main->cmdRun->height()));
-    move(corner + QPoint(Px(120), Px(120)));
+    m_request.blnCancelled = false;
+    move(m_place);
     setWindowTitle(GetText(TextId::Run));
     optRunUntilStopped->setText(GetText(TextId::RunUntilStopped));
     optRunUntilFinding->setText(GetText(TextId::RunUntilFinding));
@@ -151,26 +146,30 @@ void frmRun::cmdRun_Click()
         optRunUntilStopped->setChecked(true);
     if (optRunUntilStopped->isChecked())
         cboAspectPattern->setCurrentIndex(-1);
-    intRunPattern = cboAspectPattern->currentIndex();
+    TakeRequest(false);
     hide();
 }
 
 void frmRun::cmdCancel_Click()
 {
-    blnRunCancelled = true;
-    intRunPattern = cboAspectPattern->currentIndex();
+    TakeRequest(true);
     hide();
+}
+
+void frmRun::TakeRequest(bool blnCancelled)
+{
+    m_request.blnCancelled = blnCancelled;
+    m_request.intPattern = cboAspectPattern->currentIndex();
+    m_request.strPatternName = cboAspectPattern->currentText();
+    m_request.blnAtLeast = chkTwoOrMore->isChecked();
+    m_request.intNumberToFind = cboNumToFind->currentIndex() + 2;
+    m_request.blnQuickly = chkRunQuickly->isChecked();
 }
 
 void frmRun::closeEvent(QCloseEvent* event)
 {
     cmdCancel_Click();
     event->accept();
-}
-
-int frmRun::NumberToFind() const
-{
-    return cboNumToFind->currentIndex() + 2;
 }
 
 } // namespace qal

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 
 class QCheckBox;
 class QComboBox;
@@ -14,15 +15,25 @@ class QRadioButton;
 
 namespace qal {
 
-class frmMain;
+// What the user asked for when the dialog closed.
+struct RunRequest {
+    bool blnCancelled = false; // closed with Cancel or the close box
+    int intPattern = -1; // the pattern kind to find, or −1 for a run until stopped
+    QString strPatternName; // its name as the list showed it
+    bool blnAtLeast = false; // at least intNumberToFind of them
+    int intNumberToFind = 2; // 2 to 9
+    bool blnQuickly = false; // no pause between the steps
+};
 
 class frmRun : public QDialog {
     Q_OBJECT
 public:
-    explicit frmRun(frmMain* main);
+    explicit frmRun(QWidget* owner);
 
-    bool blnRunCancelled = false; // closed with Cancel or the close box
-    int intRunPattern = -1; // the pattern kind to find, or −1 for a run until stopped
+    // The dialog shows itself with its top-left corner at this point of the screen.
+    void SetPlace(const QPoint& place) { m_place = place; }
+    // What the user chose, as the dialog closed last.
+    const RunRequest& Request() const { return m_request; }
 
     void Form_Activate();
     void optRunUntilStopped_Click();
@@ -32,9 +43,11 @@ public:
     void cmdRun_Click();
     void cmdCancel_Click();
 
-    // The number to find: 2 to 9.
-    int NumberToFind() const;
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
+private:
     QRadioButton* optRunUntilStopped = nullptr;
     QRadioButton* optRunUntilFinding = nullptr;
     QComboBox* cboAspectPattern = nullptr;
@@ -45,16 +58,13 @@ public:
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    frmMain* m_main;
+    RunRequest m_request;
+    QPoint m_place;
     int m_intLastPatternIndex = -1;
     bool m_blnSettingPattern = false;
 
     void FocusRun();
+    void TakeRequest(bool blnCancelled);
 };
 
 } // namespace qal

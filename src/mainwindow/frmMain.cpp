@@ -5,6 +5,7 @@
 #include "platform/GlyphMap.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
+#include "ui/ControlNames.h"
 #include "ui/GlyphFont.h"
 #include "util/Twips.h"
 
@@ -21,6 +22,8 @@
 
 namespace qal {
 namespace {
+
+using ui::Named;
 
 constexpr int kCellWidth = 990; // twips
 constexpr int kCellHeight = 540;
@@ -78,7 +81,7 @@ private:
     int m_k;
 };
 
-// Passes a double click on a table cell on to the window.
+// Passes a double click on a table cell on to the window, with the cell's index.
 class CellDoubleClickFilter : public QObject {
 public:
     explicit CellDoubleClickFilter(frmMain* form)
@@ -86,11 +89,11 @@ public:
         , m_form(form)
     {
     }
+    static constexpr const char* kIndex = "cellIndex";
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick) {
-            const auto* label = static_cast<QLabel*>(watched);
-            m_form->txbCell_DblClick(static_cast<int>(m_form->txbCell.indexOf(const_cast<QLabel*>(label))));
+            m_form->txbCell_DblClick(watched->property(kIndex).toInt());
             return true;
         }
         return QObject::eventFilter(watched, event);
@@ -124,17 +127,17 @@ void frmMain::CreateControls()
     central->setFont(ControlFont());
 
     for (int k = 0; k < 3; ++k) {
-        lblDateSet[k] = new QLabel(central);
-        txbYearCE[k] = new QLineEdit(central);
+        lblDateSet[k] = Named(new QLabel(central), "lblDateSet", k);
+        txbYearCE[k] = Named(new QLineEdit(central), "txbYearCE", k);
         txbYearCE[k]->setMaxLength(8);
         m_yearKeyFilter[k] = new YearKeyFilter(this, k);
         txbYearCE[k]->installEventFilter(m_yearKeyFilter[k]);
-        cboMonthCE[k] = new QComboBox(central);
-        cboDayCE[k] = new QComboBox(central);
-        cboHour[k] = new QComboBox(central);
-        cboTimezone[k] = new QComboBox(central);
+        cboMonthCE[k] = Named(new QComboBox(central), "cboMonthCE", k);
+        cboDayCE[k] = Named(new QComboBox(central), "cboDayCE", k);
+        cboHour[k] = Named(new QComboBox(central), "cboHour", k);
+        cboTimezone[k] = Named(new QComboBox(central), "cboTimezone", k);
         cboTimezone[k]->setMaxVisibleItems(24);
-        cmdClear[k] = new QPushButton(central);
+        cmdClear[k] = Named(new QPushButton(central), "cmdClear", k);
         connect(cboMonthCE[k], &QComboBox::activated, this, [this, k] { cboMonthCE_Click(k); });
         connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDayCE_Click(k); });
         connect(cboHour[k], &QComboBox::activated, this, [this, k] { cboHour_Click(k); });
@@ -143,11 +146,11 @@ void frmMain::CreateControls()
     }
 
     auto* modes = new QButtonGroup(this);
-    optPlanetary = new QRadioButton(central);
-    optSynastry = new QRadioButton(central);
+    optPlanetary = Named(new QRadioButton(central), "optPlanetary");
+    optSynastry = Named(new QRadioButton(central), "optSynastry");
     for (int i = 0; i < 2; ++i) {
-        optNatal[i] = new QRadioButton(central);
-        optPersonal[i] = new QRadioButton(central);
+        optNatal[i] = Named(new QRadioButton(central), "optNatal", i);
+        optPersonal[i] = Named(new QRadioButton(central), "optPersonal", i);
     }
     for (QRadioButton* opt : { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry })
         modes->addButton(opt);
@@ -158,18 +161,18 @@ void frmMain::CreateControls()
         connect(optPersonal[i], &QRadioButton::clicked, this, [this, i] { optPersonal_Click(i); });
     }
 
-    fraLanguage = new QGroupBox(central);
-    optEnglish = new QRadioButton(fraLanguage);
-    optGerman = new QRadioButton(fraLanguage);
+    fraLanguage = Named(new QGroupBox(central), "fraLanguage");
+    optEnglish = Named(new QRadioButton(fraLanguage), "optEnglish");
+    optGerman = Named(new QRadioButton(fraLanguage), "optGerman");
     optEnglish->setChecked(true);
     connect(optEnglish, &QRadioButton::clicked, this, [this] { optEnglish_Click(); });
     connect(optGerman, &QRadioButton::clicked, this, [this] { optGerman_Click(); });
-    cmdConfigure = new QPushButton(central);
+    cmdConfigure = Named(new QPushButton(central), "cmdConfigure");
     connect(cmdConfigure, &QPushButton::clicked, this, [this] { cmdConfigure_Click(); });
 
     auto* display = new QButtonGroup(this);
-    optDegrees = new QRadioButton(central);
-    optRadians = new QRadioButton(central);
+    optDegrees = Named(new QRadioButton(central), "optDegrees");
+    optRadians = Named(new QRadioButton(central), "optRadians");
     display->addButton(optDegrees);
     display->addButton(optRadians);
     optDegrees->setChecked(true);
@@ -179,28 +182,30 @@ void frmMain::CreateControls()
                 cmdCompute_Click();
         });
 
-    cmdCompute = new QPushButton(central);
+    cmdCompute = Named(new QPushButton(central), "cmdCompute");
     cmdCompute->setFont(ControlFont(9, true));
     cmdCompute->setDefault(true);
     connect(cmdCompute, &QPushButton::clicked, this, [this] { cmdCompute_Click(); });
-    cmdNow = new QPushButton(central);
+    cmdNow = Named(new QPushButton(central), "cmdNow");
     connect(cmdNow, &QPushButton::clicked, this, [this] { cmdNow_Click(); });
 
-    picTable = new QWidget(central); // the window's background shows between the cells as grid lines
-    picGraphic = new PictureBox(central);
+    picTable = Named(new QWidget(central), "picTable"); // the window's background shows between the cells as grid lines
+    picGraphic = Named(new PictureBox(central), "picGraphic");
     picGraphic->hide();
-    cmdToggleGraphic = new QPushButton(central);
+    cmdToggleGraphic = Named(new QPushButton(central), "cmdToggleGraphic");
     connect(cmdToggleGraphic, &QPushButton::clicked, this, [this] { cmdToggleGraphic_Click(); });
-    cboForwardBack = new QComboBox(central);
+    cboForwardBack = Named(new QComboBox(central), "cboForwardBack");
     connect(cboForwardBack, &QComboBox::activated, this, [this] { cboForwardBack_Click(); });
     for (int i = 0; i < 2; ++i) {
-        cmdForwardBack[i] = new QPushButton(central);
+        cmdForwardBack[i] = Named(new QPushButton(central), "cmdForwardBack", i);
         connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
     }
     // The commands on files and the program, along the bottom.
-    for (QPushButton** button :
-        { &cmdSave, &cmdRestore, &cmdSaveAs, &cmdLoadState, &cmdHelp, &cmdQuit, &cmdRun, &cmdReport })
-        *button = new QPushButton(central);
+    const std::pair<QPushButton**, const char*> commands[] = { { &cmdSave, "cmdSave" }, { &cmdRestore, "cmdRestore" },
+        { &cmdSaveAs, "cmdSaveAs" }, { &cmdLoadState, "cmdLoadState" }, { &cmdHelp, "cmdHelp" },
+        { &cmdQuit, "cmdQuit" }, { &cmdRun, "cmdRun" }, { &cmdReport, "cmdReport" } };
+    for (const auto& [button, strName] : commands)
+        *button = Named(new QPushButton(central), strName);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(cmdRun, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
     connect(cmdReport, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
@@ -210,22 +215,23 @@ void frmMain::CreateControls()
     connect(cmdLoadState, &QPushButton::clicked, this, [this] { cmdLoadState_Click(); });
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     cmdRun->hide();
-    lblNotice = new QLabel(central);
+    lblNotice = Named(new QLabel(central), "lblNotice");
     lblNotice->setTextFormat(Qt::PlainText);
-    lblClickonAspect = new QLabel(central);
+    lblClickonAspect = Named(new QLabel(central), "lblClickonAspect");
     lblClickonAspect->setTextFormat(Qt::PlainText);
     picGraphic->onMouseUp = [this](Qt::MouseButton button, int x, int y) {
         picGraphic_MouseUp(button == Qt::RightButton ? 2 : (button == Qt::LeftButton ? 1 : 4), 0, x, y);
     };
-    Timer1 = new QTimer(this);
+    Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer2 = new QTimer(this);
+    Timer2 = Named(new QTimer(this), "Timer2");
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     m_cellFilter = new CellDoubleClickFilter(this);
     txbCell.reserve(kMaxCells);
     for (int i = 0; i < kMaxCells; ++i) {
-        auto* cell = new QLabel(picTable);
+        auto* cell = Named(new QLabel(picTable), "txbCell", i);
+        cell->setProperty(CellDoubleClickFilter::kIndex, i);
         cell->setTextFormat(Qt::PlainText);
         cell->setAlignment(Qt::AlignCenter);
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -236,8 +242,8 @@ void frmMain::CreateControls()
         txbCell.append(cell);
     }
 
-    txbReport = new QPlainTextEdit(central);
-    txbReport1 = new QPlainTextEdit(central);
+    txbReport = Named(new QPlainTextEdit(central), "txbReport");
+    txbReport1 = Named(new QPlainTextEdit(central), "txbReport1");
     for (QPlainTextEdit* box : { txbReport, txbReport1 }) {
         box->setReadOnly(true);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);

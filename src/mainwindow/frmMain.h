@@ -6,10 +6,12 @@
 // results.
 #pragma once
 
+#include "chart/AspectQuestion.h"
 #include "chart/ChartCompute.h"
 #include "chart/Durations.h"
 #include "chart/TransitGraph.h"
 #include "dates/DatePr2.h"
+#include "dialogs/frmRun.h"
 #include "drawing/ChartWheel.h"
 #include "platform/DataPaths.h"
 #include "settings/StateFile.h"
@@ -35,7 +37,6 @@ struct CornerText;
 class frmConfigure;
 class frmDurations;
 class frmPopUp;
-class frmRun;
 class frmView;
 
 class frmMain : public QMainWindow {
@@ -49,23 +50,22 @@ public:
     // cannot run (the user has been told why).
     bool Form_Load(const platform::AppFolders& folders);
 
+    // The controls are the window's own. Each has the object name the
+    // design gives it (control arrays with their index: "txbYearCE0",
+    // "optNatal1", "cmdForwardBack0", "txbCell12"), so that a test finds
+    // one as a user finds it by its caption. Below are the handlers the
+    // controls call and what the window shows.
+
     // --- Computing (frmMainCompute.cpp) ---
     void cmdCompute_Click();
     void optPlanetary_Click();
     void optNatal_Click(int intIndex);
     void optPersonal_Click(int intIndex);
     void optSynastry_Click();
-    void ReportInvalidDate(int k);
     QString AddOrbToTitle(const QString& strTitle, bool blnPersonal, bool blnAddPeriod = false) const;
     int GetTotalNumAspects() const;
-    void CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText) const;
-    QString MidpointText(int a, int b, int c, bool blnLongForm) const;
 
     // --- Date sets (frmMainDates.cpp) ---
-    void SetUpTimezoneComboBoxes(bool blnPreserveIndices = false);
-    void SetUpDateComboBoxes();
-    void SetUpMonthAndStepLists();
-    double InputDateToDayNumber(int k);
     double InputDateToAJDate(int k);
     QString InputDateToString(int intI, bool blnAbbreviated);
     void SetDateToNow();
@@ -82,23 +82,13 @@ public:
 
     // --- The chart wheel (frmMainWheel.cpp) ---
     void cmdToggleGraphic_Click();
-    // The controls that depend on whether the table, the wheel or the
-    // transit graph is shown: the toggle's caption, the notice label, the run
-    // button, the save button's role and the hint.
-    void RefreshViewControls();
 
     // --- Time stepping (frmMainStepping.cpp) ---
     void cmdForwardBack_Click(int intIndex);
     void cboForwardBack_Click();
-    void EnableStepping(bool blnEnabled);
     void Timer2_Timer();
 
-    // --- The table (frmMain.cpp) ---
-    void GetRowCol(int intCell, int intNumCols);
-
     // --- Language and configuration (frmMainSettings.cpp) ---
-    void SetLanguageDependentText();
-    void SetAllLanguageDependentText();
     void optEnglish_Click();
     void optGerman_Click();
     void cmdConfigure_Click();
@@ -106,9 +96,6 @@ public:
     // --- Saved state and quitting (frmMainState.cpp) ---
     QString SaveState(const QString& strFileName);
     QString LoadState(const QString& strFileName);
-    // After a state was loaded: selects Planetary unless Natal chart 1 or 2
-    // is selected and computes that chart; false when its date is not valid.
-    bool ComputeLoadedChart();
     // The state as a file would hold it now.
     QByteArray CurrentStateText() const;
     // The message of a state file that was refused: the file, why, and that
@@ -126,26 +113,15 @@ public:
 
     // --- Running (frmMainRun.cpp) ---
     void cmdRun_Click();
-    void EnableMainControls(bool blnEnabled);
 
     // --- Asking about an aspect (frmMainInteraction.cpp) ---
     void txbCell_DblClick(int Index);
     // Button 2 is the right button; X and Y are twips of the picture.
     void picGraphic_MouseUp(int Button, int Shift, int X, int Y);
-    void RefreshHint();
-    // With the exact moments switched on: two line breaks, the exact moments
-    // of the aspect around the current moment and its stretch within orb;
-    // otherwise "". dblStart and dblEnd are its days (−1 not known).
-    QString ExactMomentsOfAspect(int intP1, int intP2, int intAspect, double dblStart, double dblEnd) const;
-    void DrawTransitGraph(
-        int intP1, int intP2, int intAspect, int intTimeZone, double dblStart, double dblEnd, const QString& strTitle);
 
     // --- The manual (frmMainHelp.cpp) ---
     void cmdHelp_Click();
     frmView* ViewerWindow();
-
-    // --- Saving the picture shown (frmMainExport.cpp) ---
-    void SavePicture();
 
     // --- Durations (frmMainDurations.cpp) ---
     // The day (a day number) the aspect of kind intAspect between the bodies
@@ -155,8 +131,6 @@ public:
     // still); intTimeZone the current moment's zone in minutes.
     double BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const;
     double EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const;
-    // The duration records of the aspects of the table shown.
-    void GetDurations();
     void cmdReport_Click();
     // What the durations of the chart shown are computed from.
     DurationInputs ShownDurationInputs() const;
@@ -168,14 +142,23 @@ public:
     frmPopUp* PopUpWindow();
     frmRun* RunDialog();
     frmDurations* DurationsWindow();
-    // Whether start-up has finished.
-    bool IsLoaded() const { return m_flags.blnLoaded; }
 
-    // What the last computation shows.
+    // --- What the window shows and where it stands ---
+    bool IsLoaded() const { return m_flags.blnLoaded; } // start-up has finished
+    bool Ended() const { return m_flags.blnEnded; } // the main window closed for good
     const AspectGrid& Grid() const { return m_shown.udtGrid; }
     const ChartReports& Reports() const { return m_shown.udtReports; }
     bool WheelShown() const;
+    bool GraphShown() const { return blnGraphShown; } // the transit graph instead of the wheel
+    int ChartMode() const { return intChartMode; } // the mode of the last computation that got past the dates
+    bool Running() const { return blnRunning; }
+    bool StateJustSaved() const { return blnStateJustSaved; }
+    const QString& UserStateFile() const { return strUserStateFile; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // Controls, as control arrays indexed by date set or element.
     QLineEdit* txbYearCE[3] = {};
     QComboBox* cboMonthCE[3] = {};
@@ -236,13 +219,6 @@ public:
     QStringList strDurationRecord; // one record per aspect of the table (chart/Durations.h)
     int intDurationCount = 0;
 
-    // Whether the program has ended (the main window closed for good).
-    bool Ended() const { return m_flags.blnEnded; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // What the last computation put on screen.
     struct ShownChart {
         AspectGrid udtGrid;
@@ -269,6 +245,7 @@ private:
     ShownChart m_shown;
     WindowFlags m_flags;
     LegendTexts m_legend;
+    RunRequest m_run; // what the run dialog asked for last
     frmConfigure* m_frmConfigure = nullptr;
     frmPopUp* m_frmPopUp = nullptr;
     frmRun* m_frmRun = nullptr;
@@ -277,12 +254,61 @@ private:
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
     QObject* m_cellFilter = nullptr;
+    QString m_strNoticeCaption; // the notice label's standing caption
+    TransitGraphScale m_graphScale; // the scales of the transit graph shown
 
+    // Controls and layout (frmMain.cpp).
     void CreateControls();
+    void LayOutControls();
+    void GetRowCol(int intCell, int intNumCols);
+    void ShowTable();
+    void ShowReports();
+    void PlaceReports(QWidget* beside);
+    void RenderCell(int intCell);
+    // Computing (frmMainCompute.cpp).
+    void ReportInvalidDate(int k);
+    void ModeClicked();
+    int SelectedChartMode() const;
+    void SelectChartMode(int intMode);
+    void RejectDateSet(int k, double dblCode);
+    // Date sets (frmMainDates.cpp).
+    void SetUpTimezoneComboBoxes(bool blnPreserveIndices = false);
+    void SetUpDateComboBoxes();
+    void SetUpMonthAndStepLists();
+    double InputDateToDayNumber(int k);
+    DateSetInput ReadDateSet(int k) const;
+    void WriteDateSet(int k, const DateSetInput& udtInput);
+    void DateListClicked(int k, bool blnDayList);
+    // The wheel (frmMainWheel.cpp).
+    // The controls that depend on whether the table, the wheel or the
+    // transit graph is shown: the toggle's caption, the notice label, the run
+    // button, the save button's role and the hint.
+    void RefreshViewControls();
+    WheelTextBlocks PrepareTextBlocks() const;
+    QString WheelToolTip() const;
+    void DrawWheel();
+    // The transit graph gives way (to the wheel or the table): the
+    // configuration dialog it put aside comes back.
+    void LeaveTransitGraph();
+    // Stepping and running (frmMainStepping.cpp, frmMainRun.cpp).
+    void EnableStepping(bool blnEnabled);
+    void EnableMainControls(bool blnEnabled);
+    void TestRunUntilFound();
+    // Ends a run as the Stop button does.
+    void StopRun();
+    // Language and configuration (frmMainSettings.cpp).
+    void SetLanguageDependentText();
     void SwitchLanguage(int intLanguage);
-    void EndProgram();
+    // The configuration dialog beside the window, the window moved so they meet.
+    void PlaceConfigureDialog();
+    // The settings of the configuration dialog were used: the chart follows them.
+    void SettingsUsed();
+    // Saved state (frmMainState.cpp).
     WindowInputs GatherInputs() const;
     void ApplyInputs(const WindowInputs& inputs);
+    // After a state was loaded: selects Planetary unless Natal chart 1 or 2
+    // is selected and computes that chart; false when its date is not valid.
+    bool ComputeLoadedChart();
     void ShowNotice(TextId text, const QPushButton* beside);
     // Whether the user's own state file may be written: asks first when it
     // could not be read at start-up.
@@ -290,29 +316,21 @@ private:
     // Before the settings are first read: a settings file that cannot be used
     // is set aside and reported; leftovers of interrupted saves are removed.
     void CheckUserFiles();
-    void TestRunUntilFound();
-    QString m_strNoticeCaption; // the notice label's standing caption
-    TransitGraphScale m_graphScale; // the scales of the transit graph shown
-    void LayOutControls();
-    void ModeClicked();
-    int SelectedChartMode() const;
-    void SelectChartMode(int intMode);
-    DateSetInput ReadDateSet(int k) const;
-    void WriteDateSet(int k, const DateSetInput& udtInput);
-    void DateListClicked(int k, bool blnDayList);
-    void RejectDateSet(int k, double dblCode);
-    void ShowTable();
-    void ShowReports();
-    WheelTextBlocks PrepareTextBlocks() const;
+    void EndProgram();
+    // Asking about an aspect (frmMainInteraction.cpp).
+    void RefreshHint();
+    void DrawTransitGraph(const CellAspect& aspect, const AspectAnswer& answer);
+    // Durations (frmMainDurations.cpp).
+    double DayOfShownAspect(
+        int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, bool blnBeginning) const;
+    // The duration records of the aspects of the table shown.
+    void GetDurations();
+    // Gathers the durations of the chart shown and shows them in the durations window.
+    void ShowDurations();
+    // Saving the picture shown (frmMainExport.cpp).
+    void SavePicture();
     // The description and the credit written into a saved wheel.
     QVector<CornerText> ImageTexts() const;
-    QString WheelToolTip() const;
-    void DrawWheel();
-    // The transit graph gives way (to the wheel or the table): the
-    // configuration dialog it put aside comes back.
-    void LeaveTransitGraph();
-    void PlaceReports(QWidget* beside);
-    void RenderCell(int intCell);
 };
 
 } // namespace qal

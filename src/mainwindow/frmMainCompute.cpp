@@ -116,16 +116,6 @@ int frmMain::GetTotalNumAspects() const
     return qal::GetTotalNumAspects(m_shown.udtGrid);
 }
 
-void frmMain::CheckForMidpoint(bool blnLongForm, int& intCount, QString& strText) const
-{
-    strText = FindMidpoints(ShownPatternSky(), blnLongForm, intCount);
-}
-
-QString frmMain::MidpointText(int a, int b, int c, bool blnLongForm) const
-{
-    return MidpointLine(ShownPatternSky(), a, b, c, blnLongForm);
-}
-
 void frmMain::ModeClicked()
 {
     if (blnSuppressModeClick)

@@ -45,38 +45,43 @@ DurationInputs frmMain::ShownDurationInputs() const
     return in;
 }
 
-namespace {
-
-using SpanDay = double (*)(const LongitudeSource&, const OrbTable&, const AspectSpanQuery&);
-
-// The beginning or end day (as day asks) of an aspect of the chart shown; in
-// the Personal modes the natal body stands still at its birth longitude.
-double DayOfAspect(
-    const DurationInputs& in, int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, SpanDay day)
+double frmMain::DayOfShownAspect(
+    int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, bool blnBeginning) const
 {
-    AspectSpanQuery query { intP1, intP2, intAspect, intPersonal, intTimeZone, in.dblDayValue, {} };
+    const DurationInputs in = ShownDurationInputs();
     const LongitudeSource source = EphemerisSource(in.blnSidereal);
-    if (IsPersonalMode(in.intMode))
-        query.dblFixedFirstLongitude = source(intP1, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
-    return day(source, udtOrbTable, query);
+    AspectSpanQuery query = SpanQueryOf(in, intP1, intP2, intAspect, source);
+    query.intOrbColumn = intPersonal;
+    query.intTimezoneMinutes = intTimeZone;
+    return blnBeginning ? AspectBeginningDay(source, udtOrbTable, query) : AspectEndDay(source, udtOrbTable, query);
 }
-
-} // namespace
 
 double frmMain::BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
 {
-    return DayOfAspect(ShownDurationInputs(), intP1, intP2, intAspect, intPersonal, intTimeZone, AspectBeginningDay);
+    return DayOfShownAspect(intP1, intP2, intAspect, intPersonal, intTimeZone, true);
 }
 
 double frmMain::EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
 {
-    return DayOfAspect(ShownDurationInputs(), intP1, intP2, intAspect, intPersonal, intTimeZone, AspectEndDay);
+    return DayOfShownAspect(intP1, intP2, intAspect, intPersonal, intTimeZone, false);
 }
 
 void frmMain::GetDurations()
 {
     strDurationRecord = DurationRecords(m_shown.udtGrid, ShownDurationInputs(), udtOrbTable);
     intDurationCount = static_cast<int>(strDurationRecord.size());
+}
+
+void frmMain::ShowDurations()
+{
+    GetDurations();
+    DurationsContent content;
+    content.strDurationRecord = strDurationRecord;
+    content.inputs = ShownDurationInputs();
+    for (int k = 0; k < 3; ++k)
+        content.strDateText[k] = ModeUsesDateSet(intChartMode, k) ? ShownDateText(k) : QString();
+    content.strOrbTitle = AddOrbToTitle(QString(), !IsSingleChartMode(intChartMode)).trimmed();
+    DurationsWindow()->Report(content);
 }
 
 void frmMain::cmdReport_Click()
@@ -89,7 +94,7 @@ void frmMain::cmdReport_Click()
     }
     if (GetTotalNumAspects() != 0) {
         Timer1->stop();
-        DurationsWindow()->Report();
+        ShowDurations();
         Timer1->start();
         return;
     }

@@ -7,9 +7,9 @@
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalDialogs.h"
+#include "util/Twips.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,22 +31,29 @@ void frmMain::cmdRun_Click()
 {
     if (!blnRunning && optPlanetary->isChecked()) {
         frmRun* dialog = RunDialog();
+        // Over the main window, next to its run button.
+        dialog->SetPlace(cmdRun->mapToGlobal(QPoint(0, cmdRun->height())) + QPoint(Px(120), Px(120)));
         ui::ShowModal(dialog);
-        if (dialog->blnRunCancelled)
+        m_run = dialog->Request();
+        if (m_run.blnCancelled)
             return;
     }
     if (blnRunning) {
-        // Stop: the run ends after its current wait.
-        blnRunning = false;
-        cmdRun->setText(GetText(TextId::Run));
-        EnableMainControls(true);
+        StopRun(); // the run ends after its current wait
         return;
     }
-    RunDialog(); // a run in another mode keeps the pattern of the dialog's last use
+    // A run in another mode keeps the pattern of the dialog's last use.
     blnRunning = true;
     cmdRun->setText(GetText(TextId::Stop));
     EnableMainControls(false);
     cmdForwardBack_Click(0);
+}
+
+void frmMain::StopRun()
+{
+    blnRunning = false;
+    cmdRun->setText(GetText(TextId::Run));
+    EnableMainControls(true);
 }
 
 void frmMain::EnableMainControls(bool blnEnabled)
@@ -67,17 +74,15 @@ void frmMain::EnableMainControls(bool blnEnabled)
 
 void frmMain::TestRunUntilFound()
 {
-    if (!blnRunning || !m_frmRun || m_frmRun->intRunPattern < 0)
+    if (!blnRunning || m_run.intPattern < 0)
         return;
-    const int p = m_frmRun->intRunPattern;
-    const int intCount = intPatternCount[p];
-    const bool blnAtLeast = m_frmRun->chkTwoOrMore->isChecked();
-    const bool blnFound = blnAtLeast ? intCount >= m_frmRun->NumberToFind() : intCount > 0;
+    const int intCount = intPatternCount[m_run.intPattern];
+    const bool blnFound = m_run.blnAtLeast ? intCount >= m_run.intNumberToFind : intCount > 0;
     if (!blnFound)
         return;
-    QString strName = m_frmRun->cboAspectPattern->itemText(p);
+    QString strName = m_run.strPatternName;
     QString strMessage;
-    if (!blnAtLeast) {
+    if (!m_run.blnAtLeast) {
         strMessage = strName + QLatin1Char(' ') + GetText(TextId::Found) + QLatin1Char('.');
     } else if (IsGerman()) {
         strMessage = NumberToWords(intCount, true) + QLatin1Char(' ') + strName + QStringLiteral(" gefunden.");
@@ -87,9 +92,7 @@ void frmMain::TestRunUntilFound()
         strMessage = NumberToWords(intCount, false) + QLatin1Char(' ') + strName + QStringLiteral("s found.");
     }
     ui::MsgBox(strMessage, ui::MsgIcon::Information, ui::MsgButtons::Ok, GetText(TextId::PatternFound), 1, this);
-    blnRunning = false;
-    cmdRun->setText(GetText(TextId::Run));
-    EnableMainControls(true);
+    StopRun();
 }
 
 } // namespace qal

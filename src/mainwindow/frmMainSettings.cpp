@@ -16,14 +16,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace qal {
 
 frmConfigure* frmMain::ConfigureDialog()
 {
-    if (!m_frmConfigure)
+    if (!m_frmConfigure) {
         m_frmConfigure = new frmConfigure(this); // loads the defaults and the stored switches
+        connect(m_frmConfigure, &frmConfigure::settingsUsed, this, [this] { SettingsUsed(); });
+        connect(m_frmConfigure, &frmConfigure::settingsCancelled, this, [this] {
+            if (m_frmConfigure->blnAccept) // used, then put back: the chart follows again
+                cmdCompute_Click();
+        });
+    }
     return m_frmConfigure;
 }
 
@@ -87,11 +94,6 @@ void frmMain::SetLanguageDependentText()
     ConfigureDialog()->SetLanguageDependentText();
 }
 
-void frmMain::SetAllLanguageDependentText()
-{
-    SetLanguageDependentText();
-}
-
 void frmMain::SwitchLanguage(int intLanguage)
 {
     SetInterfaceLanguage(intLanguage);
@@ -118,17 +120,40 @@ void frmMain::optGerman_Click()
     SwitchLanguage(intLangGerman);
 }
 
+void frmMain::SettingsUsed()
+{
+    const QString strNotice = lblNotice->text();
+    SetUpTimezoneComboBoxes(true); // North American names show at once
+    if (isMinimized())
+        showNormal();
+    cmdCompute_Click();
+    lblNotice->setText(strNotice);
+}
+
+void frmMain::PlaceConfigureDialog()
+{
+    if (windowState() != Qt::WindowNoState)
+        return;
+    // Beside the main window, and the main window moved so that they meet.
+    frmConfigure* dialog = ConfigureDialog();
+    dialog->adjustSize();
+    const QRect mainFrame = frameGeometry();
+    const QScreen* display = screen();
+    const int intScreenRight
+        = display ? display->availableGeometry().right() + 1 : mainFrame.right() + 1 + dialog->width();
+    const int intDialogWidth = dialog->frameGeometry().width();
+    const int intLeft = std::min(mainFrame.right() + 1, intScreenRight - intDialogWidth);
+    dialog->move(intLeft, mainFrame.top());
+    move(std::max(0, intLeft - mainFrame.width()), mainFrame.top());
+}
+
 void frmMain::cmdConfigure_Click()
 {
     frmConfigure* dialog = ConfigureDialog();
-    const QString strNotice = lblNotice->text();
+    PlaceConfigureDialog();
     Timer1->stop();
     ui::ShowModal(dialog);
     Timer1->start();
-    if (dialog->blnAccept) {
-        cmdCompute_Click();
-        lblNotice->setText(strNotice);
-    }
 }
 
 } // namespace qal

@@ -22,7 +22,7 @@ namespace {
 
 // The user's state file, "qal.usr" in a folder "Brenvale" of the user's
 // application data; the folder is made when it is missing.
-QString UserStateFile(const QString& strUserDataFolder)
+QString UserStateFilePath(const QString& strUserDataFolder)
 {
     const QDir folder(QDir(strUserDataFolder).filePath(QStringLiteral("Brenvale")));
     folder.mkpath(QStringLiteral("."));
@@ -41,7 +41,8 @@ void frmMain::CheckUserFiles()
     const QString strMessage = check.strSetAsideAs.isEmpty()
         ? GetTextWithMarkers(TextId::SettingsUnusable, strFile)
         : GetTextWithMarkers(TextId::SettingsSetAside, strFile, QDir::toNativeSeparators(check.strSetAsideAs));
-    ui::MsgBox(strMessage, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, GetText(TextId::SettingsNotReadTitle), 1, this);
+    ui::MsgBox(
+        strMessage, ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, GetText(TextId::SettingsNotReadTitle), 1, this);
 }
 
 bool frmMain::Form_Load(const platform::AppFolders& folders)
@@ -55,7 +56,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         ui::MsgBox(core.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
         return false;
     }
-    strUserStateFile = UserStateFile(folders.strUserDataFolder);
+    strUserStateFile = UserStateFilePath(folders.strUserDataFolder);
     CheckUserFiles();
     // 2, 3. The fonts are set with the controls; the wheel starts empty.
     picGraphic->Clear();
@@ -108,8 +109,8 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         cmdCompute_Click();
     }
     if (blnUserStateUnreadable) {
-        ui::MsgBox(GetTextWithMarkers(TextId::UserStateUnreadable, QDir::toNativeSeparators(strUserStateFile))
-                + strCrLf + strCrLf + strStateError,
+        ui::MsgBox(GetTextWithMarkers(TextId::UserStateUnreadable, QDir::toNativeSeparators(strUserStateFile)) + strCrLf
+                + strCrLf + strStateError,
             ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, GetText(TextId::UserStateUnreadableTitle), 1, this);
     }
     picTable->show();
@@ -126,6 +127,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     // 14. The configuration, once, over the window.
     cmdConfigure_Click();
     m_flags.blnLoaded = true;
+    ConfigureDialog()->SetOwnerStarted(true);
     return true;
 }
 

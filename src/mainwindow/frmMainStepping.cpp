@@ -4,9 +4,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "chart/TimeStep.h"
-#include "dialogs/frmRun.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -66,7 +64,7 @@ void frmMain::cmdForwardBack_Click(int intIndex)
             break;
 
         blnWaitingForTimer = true;
-        const bool blnQuick = optPlanetary->isChecked() && m_frmRun && m_frmRun->chkRunQuickly->isChecked();
+        const bool blnQuick = optPlanetary->isChecked() && m_run.blnQuickly;
         Timer2->setInterval(blnQuick ? kQuickStepPause : kStepPause);
         Timer2->start();
         while (blnWaitingForTimer)

@@ -1,10 +1,10 @@
 // The aspect test, the orb table and the applying/separating trend.
+#include "TestSupport.h"
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
 #include "chart/CurrentChart.h"
 #include "settings/Configuration.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -91,43 +91,27 @@ TEST_F(Aspects, OrbTableColumnsAndExtremes)
     EXPECT_NEAR(dblOrb[1][0], Rad(8), 1e-12);
 }
 
-TEST_F(Aspects, SingleKindTestsWithDeviationAndExactness)
+TEST_F(Aspects, DeviationExactnessAndTrend)
 {
-    dblLongitude[0][1] = Rad(10);
-    dblLongitude[0][2] = Rad(102);
-    double dblDev = 0;
-    EXPECT_TRUE(IsAspectBetweenBodies(1, 2, 3, dblDev));
-    EXPECT_NEAR(dblDev, Rad(2), 1e-12);
-    EXPECT_FALSE(IsAspectBetweenBodies(1, 2, 4, dblDev)); // the deviation is handed back anyway
-    EXPECT_NEAR(dblDev, Rad(28), 1e-12);
-    dblLongitude[0][2] = -99.0;
-    EXPECT_FALSE(IsAspectBetweenBodies(1, 2, 3, dblDev));
+    EXPECT_NEAR(AspectDeviation(Rad(10), Rad(102), 3), Rad(2), 1e-12);
+    EXPECT_NEAR(AspectDeviation(Rad(10), Rad(102), 4), Rad(28), 1e-12);
+    EXPECT_NEAR(AspectExactness(Rad(10), Rad(102), 3, udtOrbTable, 0), (6.0 - 2.0) / 6.0, 1e-12);
+    EXPECT_NEAR(AspectExactness(Rad(10), Rad(100), 3, udtOrbTable, 1), 1.0, 1e-12);
+    EXPECT_EQ(AspectExactness(Rad(10), Rad(102.5), 3, udtOrbTable, 1), -1.0); // orb 2° in column 1
 
-    double dblExactness = 0;
-    EXPECT_TRUE(IsAspectWithOrbColumn(Rad(10), Rad(102), 3, 0, dblExactness));
-    EXPECT_NEAR(dblExactness, (6.0 - 2.0) / 6.0, 1e-12);
-    EXPECT_TRUE(IsAspectWithOrbColumn(Rad(10), Rad(100), 3, 1, dblExactness));
-    EXPECT_NEAR(dblExactness, 1.0, 1e-12);
-    EXPECT_FALSE(IsAspectWithOrbColumn(Rad(10), Rad(102.5), 3, 1, dblExactness)); // orb 2° in column 1
-    EXPECT_EQ(dblExactness, -1.0);
-}
-
-TEST_F(Aspects, TrendTellsApplyingFromSeparating)
-{
     // New Moon of 2000 January 6, 18:14 UT: the Moon closes on the Sun before
     // it and draws away after it.
-    const double dblBefore = 2451549.5;
-    const double dblAfter = 2451550.75;
-    for (const auto& [t, intExpected] : { std::pair { dblBefore, -1 }, std::pair { dblAfter, 1 } }) {
+    const LongitudeSource source = EphemerisSource(false);
+    for (const auto& [t, intExpected] : { std::pair { 2451549.5, -1 }, std::pair { 2451550.75, 1 } }) {
         double dblDev = 0;
-        ASSERT_EQ(FindAspect(GetLongitude(1, t), GetLongitude(10, t), udtOrbTable, 0, dblDev), 1) << t;
-        EXPECT_EQ(AspectTrend(t, 1, 10, 1, dblDev), intExpected) << t;
+        ASSERT_EQ(FindAspect(source(1, t), source(10, t), udtOrbTable, 0, dblDev), 1) << t;
+        EXPECT_EQ(AspectTrendAt(source, t, 1, 10, 1, dblDev), intExpected) << t;
     }
     // A fixed point 5° ahead of the Sun: the Sun applies to it.
-    dblChartJD[0] = 2451545.0;
-    const double dblSun = GetLongitude(1, dblChartJD[0]);
-    EXPECT_EQ(AspectTrendToFixed(NormalizeAngle(dblSun + Rad(5)), 1, 1, Rad(5)), -1);
-    EXPECT_EQ(AspectTrendToFixed(NormalizeAngle(dblSun - Rad(5)), 1, 1, Rad(5)), 1);
+    const double t = 2451545.0;
+    const double dblSun = source(1, t);
+    EXPECT_EQ(AspectTrendToFixedAt(source, t, NormalizeAngle(dblSun + Rad(5)), 1, 1, Rad(5)), -1);
+    EXPECT_EQ(AspectTrendToFixedAt(source, t, NormalizeAngle(dblSun - Rad(5)), 1, 1, Rad(5)), 1);
 }
 
 TEST_F(Aspects, DeviationTextInDegreesOrRadians)

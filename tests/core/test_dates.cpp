@@ -1,7 +1,8 @@
 // Reading date sets, date texts, the calendar and the computer's zone.
+#include "TestSupport.h"
+#include "chart/TimeStep.h"
 #include "dates/DatePr2.h"
 #include "platform/Calendar.h"
-#include "TestSupport.h"
 #include "text/Texts.h"
 
 #include <QDateTime>
@@ -112,9 +113,8 @@ TEST(Dates, ListsOfTheDateInputs)
         int intIndex;
         int intMinutes;
         const char* strText;
-    } added[] = { { 48, -720, "GMT-12:00" }, { 49, 345, "GMT+5:45" }, { 50, 525, "GMT+8:45" },
-        { 51, 720, "GMT+12:00" }, { 52, 765, "GMT+12:45" }, { 53, 780, "GMT+13:00" }, { 54, 825, "GMT+13:45" },
-        { 55, 840, "GMT+14:00" } };
+    } added[] = { { 48, -720, "GMT-12:00" }, { 49, 345, "GMT+5:45" }, { 50, 525, "GMT+8:45" }, { 51, 720, "GMT+12:00" },
+        { 52, 765, "GMT+12:45" }, { 53, 780, "GMT+13:00" }, { 54, 825, "GMT+13:45" }, { 55, 840, "GMT+14:00" } };
     for (const auto& zone : added) {
         EXPECT_EQ(zones[zone.intIndex], QString::fromLatin1(zone.strText));
         EXPECT_EQ(TimezoneItemValue(zone.intIndex), zone.intMinutes);
@@ -264,4 +264,48 @@ TEST(Dates, ComputerZoneAndNow)
     ComputerZone("UTC");
     SetComputerTimeZone();
     EXPECT_EQ(intComputerTzMinutes, 0);
+}
+
+TEST(Dates, SteppingCarriesThroughTheCalendar)
+{
+    // Hours are list indices: 1 is 00:00, each further index half an hour.
+    const auto hour = [](int h, int m) { return 1 + 2 * h + m / 30; };
+    const struct {
+        const char* strYear;
+        int intMonth, intDay, intHour, intInterval;
+        bool blnForward;
+        const char* strExpected; // year-month-day hour-index
+    } cases[] = {
+        { "2018", 12, 31, hour(23, 30), stepHalfHour, true, "2019-1-1 1" },
+        { "2020", 3, 1, hour(0, 0), stepHalfHour, false, "2020-2-29 48" },
+        { "2019", 3, 1, hour(0, 0), stepHalfHour, false, "2019-2-28 48" },
+        { "2019", 1, 1, hour(0, 0), stepHalfHour, false, "2018-12-31 48" },
+        { "2019", 5, 10, 0, stepHalfHour, true, "2019-5-10 1" }, // an empty hour steps from midnight
+        { "2019", 5, 10, 0, stepHalfHour, false, "2019-5-9 48" },
+        { "2019", 3, 3, hour(12, 0), stepWeek, false, "2019-2-24 25" },
+        { "2019", 2, 28, hour(12, 0), stepWeek, true, "2019-3-7 25" },
+        { "2019", 12, 28, hour(12, 0), stepWeek, true, "2020-1-4 25" },
+        { "2019", 1, 31, hour(12, 0), stepMonth, true, "2019-2-28 25" },
+        { "2019", 3, 31, hour(12, 0), stepMonth, false, "2019-2-28 25" },
+        { "2020", 3, 31, hour(12, 0), stepMonth, false, "2020-2-29 25" },
+        { "2019", 1, 15, hour(12, 0), stepMonth, false, "2018-12-15 25" },
+        { "2020", 2, 29, hour(12, 0), stepYear, true, "2021-2-28 25" },
+        { "2020", 2, 29, hour(12, 0), stepYear, false, "2019-2-28 25" },
+        { "2019", 12, 31, hour(6, 0), stepDay, true, "2020-1-1 13" },
+        { "2019", 3, 1, hour(6, 0), stepDay, false, "2019-2-28 13" },
+        { "12a3", 6, 1, hour(12, 0), stepYear, true, "124-6-1 25" }, // the year read as computing reads it
+        { "2,018", 6, 1, hour(12, 0), stepDay, true, "2018-6-2 25" },
+        { "-5", 6, 1, hour(12, 0), stepYear, true, "6-6-1 25" }, // a minus sign is no sign
+        { "2799", 12, 31, hour(12, 0), stepDay, true, "2800-1-1 25" }, // left for the computation to undo
+    };
+    for (const auto& c : cases) {
+        DateSetInput set { QString::fromLatin1(c.strYear), c.intMonth, c.intDay, c.intHour, 1 };
+        EXPECT_EQ(StepDateSet(set, c.intInterval, c.blnForward, 0), 0) << c.strExpected;
+        EXPECT_EQ(QStringLiteral("%1-%2-%3 %4").arg(set.strYear).arg(set.intMonth).arg(set.intDay).arg(set.intHour),
+            QString::fromLatin1(c.strExpected));
+    }
+    // Nothing to step from: the code, and nothing changes.
+    DateSetInput empty { QString(), 1, 1, 1, 1 };
+    EXPECT_LT(StepDateSet(empty, stepDay, true, 0), 0);
+    EXPECT_EQ(empty.intDay, 1);
 }

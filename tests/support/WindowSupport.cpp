@@ -7,9 +7,6 @@
 #include "platform/DataPaths.h"
 #include "ui/UiScript.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace qal::test {
 
 platform::AppFolders TestFolders()
@@ -23,9 +20,16 @@ platform::AppFolders TestFolders()
 
 void MainWindowTest::SetUp()
 {
-    form = std::make_unique<frmMain>();
-    ASSERT_TRUE(form->Form_Load(TestFolders()));
+    StartWindow();
     ui::TakeMessageLog();
+}
+
+void MainWindowTest::StartWindow()
+{
+    form.reset();
+    form = std::make_unique<frmMain>();
+    AttachWindow(form.get());
+    ASSERT_TRUE(form->Form_Load(TestFolders()));
 }
 
 void MainWindowTest::TearDown()
@@ -33,22 +37,10 @@ void MainWindowTest::TearDown()
     form.reset();
 }
 
-void MainWindowTest::FillDateSet(
-    int k, const char* strYear, int intMonth, int intDay, const char* strHour, const char* strZone)
-{
-    form->txbYearCE[k]->setText(QString::fromUtf8(strYear));
-    form->cboMonthCE[k]->setCurrentIndex(intMonth);
-    form->cboDayCE[k]->setCurrentIndex(intDay);
-    const int intHour = form->cboHour[k]->findText(QString::fromUtf8(strHour));
-    form->cboHour[k]->setCurrentIndex(std::max(0, intHour));
-    const int intZone = form->cboTimezone[k]->findText(QString::fromUtf8(strZone));
-    form->cboTimezone[k]->setCurrentIndex(std::max(0, intZone));
-}
-
 QStringList MainWindowTest::PrintedWheelTexts() const
 {
     QStringList texts;
-    for (const PictureOp& op : form->picGraphic->Picture()->Ops()) {
+    for (const PictureOp& op : picGraphic()->Picture()->Ops()) {
         if (op.kind == PictureOp::Kind::Text && !op.blnGlyphFont)
             texts << op.strText;
     }

@@ -2,6 +2,7 @@
 // the test, and date sets filled as a user would.
 #pragma once
 
+#include "WindowDriver.h"
 #include "mainwindow/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,12 @@ struct AspectCell {
     int intColBody = 0;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, public MainWindowControls {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Fills date set k: year text, month 1..12, day, "hh:mm" and zone text
-    // ("" leaves a list empty).
-    void FillDateSet(int k, const char* strYear, int intMonth, int intDay, const char* strHour, const char* strZone);
+    // Makes a new main window and starts it, as the next start of the program.
+    void StartWindow();
     // The text of the cell at row r, column c of the current grid.
     QString Cell(int r, int c) const;
     // The texts (not glyphs) printed on the wheel shown.

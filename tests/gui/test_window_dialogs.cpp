@@ -1,0 +1,598 @@
+// The windows beside the main window, driven through their controls: the
+// configuration dialog, the run dialog and runs, the durations window, the
+// text viewer and the notices; and qal-cli giving the charts the window shows.
+#include "TestSupport.h"
+#include "WindowSupport.h"
+#include "aspects/Aspects.h"
+#include "astro/Longitudes.h"
+#include "chart/ChartCompute.h"
+#include "chart/TimeStep.h"
+#include "cli/CliCommands.h"
+#include "dialogs/frmConfigure.h"
+#include "dialogs/frmDurations.h"
+#include "dialogs/frmPopUp.h"
+#include "dialogs/frmRun.h"
+#include "dialogs/frmView.h"
+#include "platform/Registry3.h"
+#include "settings/Configuration.h"
+#include "settings/RegistrySwitches.h"
+#include "text/Texts.h"
+#include "ui/Clipboard.h"
+#include "ui/ModalDialogs.h"
+#include "ui/UiScript.h"
+#include "util/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <memory>
+
+using namespace qal;
+using qal::test::Control;
+using qal::test::MainWindowTest;
+
+namespace {
+
+class Dialogs : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+        optPlanetary()->click();
+        cboForwardBack()->setCurrentIndex(stepHalfHour);
+    }
+    // Chooses list item intIndex as a user does.
+    static void Choose(QComboBox* list, int intIndex)
+    {
+        list->setCurrentIndex(intIndex);
+        Q_EMIT list->activated(intIndex);
+    }
+    // A control of the configuration dialog, the run dialog or the durations window.
+    template <typename T> T* Configure(const char* strName, int intIndex = -1)
+    {
+        return Control<T>(form->ConfigureDialog(), strName, intIndex);
+    }
+    template <typename T> T* Run(const char* strName) { return Control<T>(form->RunDialog(), strName); }
+    template <typename T> T* Durations(const char* strName) { return Control<T>(form->DurationsWindow(), strName); }
+    QStringList DurationLines()
+    {
+        return Durations<QPlainTextEdit>("txbOutput")->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // What the user does in the run dialog: a pattern kind (−1 none), at least a number, Run.
+    void ChooseInRunDialog(int intPattern, int intAtLeast = 0)
+    {
+        ui::QueueModalAction([this, intPattern, intAtLeast] {
+            if (intPattern >= 0)
+                Choose(Run<QComboBox>("cboAspectPattern"), intPattern);
+            if ((intAtLeast > 0) != Run<QCheckBox>("chkTwoOrMore")->isChecked())
+                Run<QCheckBox>("chkTwoOrMore")->click();
+            if (intAtLeast > 0)
+                Run<QComboBox>("cboNumToFind")->setCurrentIndex(intAtLeast - 2);
+            Run<QPushButton>("cmdRun")->click();
+        });
+    }
+    // Ticks of the pacing timer while a run waits (as window events, each after
+    // the step before was handled); onTick sees each tick's number.
+    void TickWhileRunning(const std::function<void(int)>& onTick = {})
+    {
+        m_tick = std::make_shared<std::function<void()>>();
+        std::weak_ptr<std::function<void()>> weakTick = m_tick;
+        auto intTicks = std::make_shared<int>(0);
+        *m_tick = [this, weakTick, intTicks, onTick] {
+            const auto tick = weakTick.lock();
+            if (!tick || !form->Running())
+                return;
+            if (Timer2()->isActive()) { // the run waits: the timer's turn
+                ++*intTicks;
+                if (onTick)
+                    onTick(*intTicks);
+                form->Timer2_Timer();
+            }
+            QTimer::singleShot(0, form.get(), *tick);
+        };
+        QTimer::singleShot(0, form.get(), *m_tick);
+    }
+    // Date set 0 at the first noon from 2018 on whose chart holds pattern
+    // kind intKind at least intCount times, found by the core.
+    void GoToPattern(int intKind, int intCount)
+    {
+        ChartRequest request;
+        request.intMode = modePlanetary;
+        for (int d = 0; d < 3000; ++d) {
+            request.dblChartJD[0] = 2458120.0 + d;
+            ChartResult result;
+            ComputeChart(request, udtConfig, udtOrbTable, result);
+            if (result.intPatternCount[intKind] < intCount)
+                continue;
+            const QDate date = QDate::fromJulianDay(static_cast<qint64>(request.dblChartJD[0] + 0.5));
+            FillDateSet(0, QByteArray::number(date.year()).constData(), date.month(), date.day(), "12:00", "GMT");
+            cmdCompute()->click();
+            return;
+        }
+        FAIL() << "no such chart";
+    }
+    std::shared_ptr<std::function<void()>> m_tick;
+};
+
+} // namespace
+
+TEST_F(Dialogs, UseSettingsAppliesAndRecomputesCancelPutsBackAndTheButtonPlacesTheDialog)
+{
+    frmConfigure* dialog = form->ConfigureDialog();
+    const QRect mainBefore = form->frameGeometry();
+    ui::QueueModalAction([&] {
+        Choose(Configure<QComboBox>("cboOrb", 0), 12); // conjunction 12°
+        Configure<QRadioButton>("optVedicAstrology")->click();
+        Configure<QCheckBox>("chkDisplayNATZabbr")->click(); // North American zone names
+        EXPECT_EQ(form->windowTitle(), GetText(1) + QStringLiteral(" - Planetary  Orbs: 4° to 10°")); // nothing yet
+        Configure<QPushButton>("cmdAccept")->click();
+        EXPECT_TRUE(dialog->isVisible()); // the dialog stays open
+        EXPECT_EQ(form->windowTitle(), GetText(1) + QStringLiteral(" - Planetary  Orbs: 4° to 12°"));
+        EXPECT_EQ(Cell(10, 0), GetText(46)); // the sidereal zodiac
+        EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("EST/CDT"));
+        EXPECT_EQ(cboTimezone(0)->currentText(), QStringLiteral("GMT+1:00")); // each date set keeps its zone
+        Configure<QPushButton>("cmdHide")->click();
+    });
+    cmdConfigure()->click();
+    // Placed beside the main window as far as the screen allows, the main window moved to meet it.
+    const int intScreenWidth = form->screen()->availableGeometry().right() + 1;
+    const int intLeft = std::min(mainBefore.right() + 1, intScreenWidth - dialog->frameGeometry().width());
+    EXPECT_EQ(dialog->frameGeometry().left(), intLeft);
+    EXPECT_EQ(dialog->frameGeometry().top(), mainBefore.top());
+    EXPECT_EQ(form->frameGeometry().left(), std::max(0, intLeft - mainBefore.width()));
+
+    // Changes that Cancel puts back; what was used stays.
+    ui::QueueModalAction([&] {
+        Choose(Configure<QComboBox>("cboOrb", 2), 1);
+        dialog->lblAspectColor_MouseUp(2, Qt::LeftButton);
+        Configure<QPushButton>("cmdCancel")->click();
+    });
+    cmdConfigure()->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(udtConfig.intOrbIndex[0], 12);
+    EXPECT_EQ(udtConfig.intOrbIndex[2], 6);
+    EXPECT_TRUE(udtConfig.blnSidereal);
+    EXPECT_EQ(Cell(10, 0), GetText(46));
+    dialog->show(); // the next opening shows the accepted orbs and colours
+    EXPECT_EQ(Configure<QComboBox>("cboOrb", 2)->currentIndex(), 6);
+    EXPECT_EQ(Configure<QLabel>("lblAspectColor", 2)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    dialog->hide();
+}
+
+TEST_F(Dialogs, ColourLinesSetAllResetAndTheCloseBox)
+{
+    frmConfigure* dialog = form->ConfigureDialog();
+    dialog->show();
+    const auto shown = [&] { return Configure<QLabel>("lblAspectColor", 0)->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(shown(), QColor(255, 255, 0));
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Configure<QLabel>("lblAspectColor", 0), &release); // a click on the line
+    EXPECT_EQ(shown(), QColor(255, 0, 255)); // the next palette colour
+    dialog->lblAspectColor_MouseUp(0, Qt::RightButton);
+    EXPECT_EQ(shown(), QColor(Qt::black)); // off: black on black
+    dialog->lblAspectColor_MouseUp(0, Qt::LeftButton);
+    EXPECT_EQ(shown(), QColor(Qt::black));
+    dialog->lblAspectColor_MouseUp(0, Qt::RightButton);
+    EXPECT_EQ(shown(), QColor(255, 0, 255)); // back on
+    dialog->lblAspectColor_MouseUp(0, Qt::RightButton);
+    Configure<QPushButton>("cmdAccept")->click();
+    EXPECT_EQ(udtConfig.dblAspectColor[1], 0); // conjunctions draw no lines now
+
+    // "Set all" refuses zero and asks before setting the other non-zero orbs.
+    Choose(Configure<QComboBox>("cboOrb", intSetAllOrbList), 0);
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, QStringLiteral("Cannot set all non-zero orbs to zero."));
+    Choose(Configure<QComboBox>("cboOrb", 5), 0);
+    Choose(Configure<QComboBox>("cboOrb", intSetAllOrbList), 3);
+    ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
+    Configure<QPushButton>("cmdSetAllNonzeroOrbsToConjunctionOrb")->click();
+    EXPECT_EQ(
+        ui::TakeMessageLog().value(0).strText, GetText(391).replace(QStringLiteral("NEW_ORB"), QStringLiteral("3°")));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(Configure<QComboBox>("cboOrb", i)->currentIndex(), i == 5 ? 0 : 3) << i;
+    EXPECT_EQ(udtConfig.intOrbIndex[0], 3); // accepted at once
+
+    // Bold face and the midpoint orb follow their controls.
+    Configure<QCheckBox>("chkUseBoldface")->click();
+    EXPECT_FALSE(Configure<QComboBox>("cboBoldfaceFactor")->isEnabled());
+    Choose(Configure<QComboBox>("cboOrbForMidpoints"), 5);
+    EXPECT_EQ(udtConfig.cboOrbForMidpoints, 5);
+
+    // Reset asks, and keeps the zodiac while "Keep selected zodiac" is ticked.
+    Configure<QRadioButton>("optVedicAstrology")->click();
+    Configure<QPushButton>("cmdAccept")->click();
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    Configure<QPushButton>("cmdReset")->click();
+    EXPECT_EQ(udtConfig.intOrbIndex[0], 3);
+    ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
+    Configure<QPushButton>("cmdReset")->click();
+    EXPECT_EQ(ui::TakeMessageLog().value(1).strText, GetText(396) + strCrLf + GetText(395));
+    EXPECT_EQ(udtConfig.intOrbIndex[0], 10);
+    EXPECT_TRUE(udtConfig.blnSidereal);
+    Configure<QCheckBox>("chkKeepZodiac")->click();
+    ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
+    Configure<QPushButton>("cmdReset")->click();
+    EXPECT_FALSE(udtConfig.blnSidereal);
+    EXPECT_EQ(Cell(10, 0), GetText(47)); // applied and recomputed
+
+    // The close box resets everything, with a message, and hides the dialog.
+    Choose(Configure<QComboBox>("cboOrb", 1), 2);
+    Configure<QPushButton>("cmdAccept")->click();
+    ui::TakeMessageLog();
+    dialog->close();
+    const auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strTitle, QStringLiteral("X"));
+    EXPECT_EQ(log[0].strText, GetText(394) + strCrLf + GetText(393) + strCrLf + GetText(392));
+    EXPECT_EQ(udtConfig.intOrbIndex[1], 9);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(Dialogs, StoredSwitchesHoldAtTheNextStartAndTheDialogFitsInBothLanguages)
+{
+    platform::WriteRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("Moon"), QStringLiteral("0"));
+    platform::WriteRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("IPAD"), QStringLiteral("x"));
+    udtConfig = ConfigurationSettings();
+    StartWindow();
+    EXPECT_FALSE(Configure<QCheckBox>("chkIncludeTransitingMoon")->isChecked());
+    EXPECT_FALSE(udtConfig.blnIncludeTransitingMoon);
+    QString strValue;
+    platform::ReadRegistryString(platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("IPAD"), strValue);
+    EXPECT_EQ(strValue, QStringLiteral("1")); // the malformed value was replaced
+
+    frmConfigure* dialog = form->ConfigureDialog();
+    for (QRadioButton* language : { optEnglish(), optGerman() }) {
+        language->click();
+        dialog->show();
+        QApplication::processEvents();
+        EXPECT_LE(dialog->height(), 9660 / 15);
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty())
+                continue;
+            const int intIndicator = qobject_cast<QPushButton*>(button) ? 8 : 22;
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + intIndicator, button->width())
+                << button->text().toStdString();
+        }
+        dialog->hide();
+    }
+}
+
+TEST_F(Dialogs, RunsEndWhenThePatternIsFoundWhenStoppedOrWhenQuitting)
+{
+    // The dialog's choices: "at least" needs a pattern, "until finding" without
+    // one runs until stopped, the close box cancels.
+    ui::QueueModalAction([this] {
+        Run<QRadioButton>("optRunUntilFinding")->click();
+        Run<QCheckBox>("chkTwoOrMore")->click();
+        EXPECT_FALSE(Run<QCheckBox>("chkTwoOrMore")->isChecked());
+        Run<QRadioButton>("optRunUntilStopped")->click();
+        form->RunDialog()->close();
+    });
+    cmdToggleGraphic()->click();
+    cmdRun()->click();
+    EXPECT_FALSE(form->Running());
+    EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625); // cancelled: nothing
+
+    // A pattern already present: found after the first step.
+    GoToPattern(patGrandTrine, 1);
+    const double dblStart = dblChartJD[0];
+    ChooseInRunDialog(patGrandTrine);
+    cmdRun()->click();
+    EXPECT_FALSE(form->Running());
+    EXPECT_DOUBLE_EQ(dblChartJD[0], dblStart + 1.0 / 48);
+    auto log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].strText, strPatternName[patGrandTrine] + QStringLiteral(" found."));
+    EXPECT_EQ(log[0].strTitle, GetText(122));
+    EXPECT_TRUE(cmdCompute()->isEnabled()); // the controls are back
+
+    // At least two T-squares, stepped into from the day before: the count in words.
+    GoToPattern(patTSquare, 2);
+    cboForwardBack()->setCurrentIndex(stepDay);
+    cmdForwardBack(1)->click();
+    cboForwardBack()->setCurrentIndex(stepHalfHour);
+    ChooseInRunDialog(patTSquare, 2);
+    TickWhileRunning();
+    cmdRun()->click();
+    log = ui::TakeMessageLog();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].strText.endsWith(QStringLiteral(" T-squares found."))) << log[0].strText.toStdString();
+
+    // In a Personal mode no dialog: a run until stopped; the controls wait.
+    FillDateSet(1, "1990", 6, 15, "08:30", "GMT");
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+    optPersonal(0)->click();
+    cboForwardBack()->setCurrentIndex(stepDay);
+    TickWhileRunning([this](int intTick) {
+        if (intTick == 3) {
+            EXPECT_FALSE(cmdCompute()->isEnabled());
+            EXPECT_EQ(cmdRun()->text(), GetText(43));
+            cmdRun()->click(); // stop
+        }
+    });
+    cmdRun()->click();
+    EXPECT_FALSE(form->Running());
+    EXPECT_EQ(cmdRun()->text(), GetText(36));
+    EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625 + 3); // the stop came in the third wait
+    TickWhileRunning([this](int) { cmdQuit()->click(); }); // quitting ends a run, and the program
+    cmdRun()->click();
+    EXPECT_TRUE(form->Ended());
+    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
+}
+
+TEST_F(Dialogs, InGermanARunSaysGefunden)
+{
+    optGerman()->click();
+    cmdToggleGraphic()->click();
+    GoToPattern(patGrandTrine, 1);
+    ChooseInRunDialog(patGrandTrine);
+    cmdRun()->click();
+    EXPECT_FALSE(Run<QLabel>("lblGefunden")->isHidden());
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, strPatternName[patGrandTrine] + QStringLiteral(" gefunden."));
+}
+
+TEST_F(Dialogs, TheDurationsOfAllCurrentAspectsSortedCopiedAndWithExactMoments)
+{
+    cmdReport()->click();
+    frmDurations* window = form->DurationsWindow();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(Durations<QLabel>("lblTitle")
+                    ->text()
+                    .startsWith(GetText(159) + QStringLiteral(" March 5, 2018, 14:30 (GMT+1:00) ")));
+    EXPECT_EQ(Durations<QComboBox>("cboSortBy")->currentIndex(), sortOrb);
+    QStringList lines = DurationLines();
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral(
+        "Mars    0°15' (semisextile)   Jupiter from February 27, 2018,  to March 12, 2018      (14 days)")))
+        << lines[0].toStdString();
+    // Sorting by beginning shows the durations and leaves out the Moon.
+    Durations<QCheckBox>("chkShowDuration")->click();
+    Durations<QComboBox>("cboSortBy")->setCurrentIndex(sortBeginning);
+    EXPECT_TRUE(Durations<QCheckBox>("chkShowDuration")->isChecked());
+    EXPECT_FALSE(Durations<QPlainTextEdit>("txbOutput")->toPlainText().contains(QStringLiteral("Moon")));
+    Durations<QPushButton>("cmdCopy")->click();
+    EXPECT_EQ(ui::ClipboardText(),
+        Durations<QLabel>("lblTitle")->text() + QStringLiteral("\r\n\r\n")
+            + Durations<QPlainTextEdit>("txbOutput")->toPlainText().replace(QLatin1Char('\n'), strCrLf));
+    cmdReport()->click(); // asked again while shown: brought to the front, nothing rebuilt
+    EXPECT_EQ(Durations<QComboBox>("cboSortBy")->currentIndex(), sortBeginning);
+
+    // Exact moments: a line under each aspect, remembered for the next time.
+    Durations<QComboBox>("cboSortBy")->setCurrentIndex(sortOrb);
+    Durations<QCheckBox>("chkExactMoments")->click();
+    EXPECT_TRUE(ReadExactMomentsSwitch());
+    lines = DurationLines();
+    ASSERT_EQ(lines.size(), 34); // this sky has no patterns
+    const QRegularExpression course(
+        QStringLiteral("^ {8}exact: 2018-03-(\\d\\d) (\\d\\d):(\\d\\d) \\(1 pass\\); within orb from 2018-02-2\\d "
+                       "\\d\\d:\\d\\d to 2018-03-1[12] \\d\\d:\\d\\d$"));
+    const QRegularExpressionMatch m = course.match(lines[1]);
+    ASSERT_TRUE(m.hasMatch()) << lines[1].toStdString();
+    // At that minute (GMT+1:00) Mars and Jupiter stand 30° apart to within a minute of arc.
+    const double t
+        = 2458177.5 + m.captured(1).toInt() + (m.captured(2).toInt() * 60 + m.captured(3).toInt() - 60) / 1440.0;
+    const LongitudeSource source = EphemerisSource(false);
+    EXPECT_NEAR(ShorterArc(source(4, t), source(5, t)), test::Rad(30), test::Rad(1 / 60.0));
+    Durations<QPushButton>("cmdClose")->click();
+    EXPECT_FALSE(window->isVisible());
+
+    // The details of an aspect carry them too, in German.
+    optGerman()->click();
+    const test::AspectCell cell
+        = FindAspectCell([](const test::AspectCell& c) { return c.intColBody == 5 && c.intRowBody == 4; });
+    ui::QueueMsgAnswer(ui::MsgAnswer::No);
+    form->txbCell_DblClick(cell.intIndex);
+    EXPECT_TRUE(
+        ui::TakeMessageLog().value(0).strText.contains(QStringLiteral("\r\n\r\nexakt: 2018-03-") + m.captured(1)));
+
+    // A sky with a grand trine: the patterns follow with when they formed and dissolve.
+    optEnglish()->click();
+    GoToPattern(patGrandTrine, 1);
+    cmdReport()->click();
+    const QStringList parts
+        = Durations<QPlainTextEdit>("txbOutput")->toPlainText().split(QStringLiteral("\n\nAspect patterns:\n"));
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_TRUE(parts[1].contains(
+        QRegularExpression(QStringLiteral("Grand trine: .*: formed 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d, dissolves "
+                                          "20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d"))));
+}
+
+TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
+{
+    // Transits to a natal chart: every stretch found at both ends, the natal
+    // Moon's too, and no patterns, as the chart lists none.
+    StoreExactMomentsSwitch(true);
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    optPersonal(0)->click();
+    cmdReport()->click();
+    const QString strText = Durations<QPlainTextEdit>("txbOutput")->toPlainText();
+    EXPECT_TRUE(strText.contains(QStringLiteral("n.Moon    1°29' (trine)         tr.Saturn"))) << strText.toStdString();
+    for (const QString& line : strText.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("        "))) {
+            EXPECT_FALSE(line.contains(QStringLiteral("unknown"))) << line.toStdString();
+        }
+    }
+    EXPECT_FALSE(strText.contains(GetText(TextId::AspectPatternsHeader)));
+    Durations<QPushButton>("cmdClose")->click();
+
+    // A natal chart in German: a summary instead of the list.
+    optGerman()->click();
+    FillDateSet(1, "1990", 6, 15, "08:30", "GMT+2:00");
+    optNatal(0)->click();
+    cmdReport()->click();
+    EXPECT_TRUE(Durations<QCheckBox>("chkShowDuration")->isHidden());
+    const QString strSummary = Durations<QPlainTextEdit>("txbOutput")->toPlainText();
+    EXPECT_TRUE(strSummary.startsWith(QStringLiteral("In diesem Horoskop gibt es "))) << strSummary.toStdString();
+    EXPECT_TRUE(strSummary.trimmed().endsWith(GetText(87)));
+    Durations<QPushButton>("cmdClose")->click();
+
+    // Without any aspect only a message.
+    for (int i = 0; i < 7; ++i)
+        udtConfig.intOrbIndex[i] = 0;
+    optEnglish()->click();
+    optPlanetary()->click();
+    cmdReport()->click();
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, GetText(383));
+    optPersonal(0)->click();
+    cmdReport()->click();
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strText, GetText(382));
+}
+
+TEST_F(Dialogs, TheViewerShowsTheManualInTheInterfaceLanguageAndCopies)
+{
+    form->show();
+    cmdHelp()->click();
+    frmView* viewer = form->ViewerWindow();
+    ASSERT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Help"));
+    EXPECT_FALSE(viewer->cmdCopyToClipboard->isVisible());
+    EXPECT_TRUE(viewer->txbText1->toPlainText().contains(QStringLiteral("transit graph"), Qt::CaseInsensitive));
+    EXPECT_EQ(viewer->width(), form->frameGeometry().width() - Px(200));
+    optGerman()->click();
+    cmdHelp()->click();
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Hilfe"));
+    EXPECT_TRUE(viewer->txbText1->toPlainText().contains(QStringLiteral("Transitgrafik")));
+
+    // Any file: a selection is copied alone, else everything, with CR LF.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("text.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("First line\nSecond line\nThird");
+    file.close();
+    viewer->close();
+    viewer->strFileName = file.fileName();
+    viewer->blnHideCopyButton = false;
+    viewer->show();
+    QTextCursor cursor = viewer->txbText1->textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(17, QTextCursor::KeepAnchor);
+    viewer->txbText1->setTextCursor(cursor);
+    viewer->txbText1_MouseUp();
+    EXPECT_EQ(viewer->cmdCopyToClipboard->text(), QStringLiteral("Copy selected text to clipboard"));
+    viewer->cmdCopyToClipboard->click();
+    EXPECT_EQ(ui::ClipboardText(), QStringLiteral("line\r\nSecond"));
+    cursor.clearSelection();
+    viewer->txbText1->setTextCursor(cursor);
+    viewer->txbText1_MouseUp();
+    viewer->cmdCopyToClipboard->click();
+    EXPECT_EQ(ui::ClipboardText(), QStringLiteral("First line\r\nSecond line\r\nThird"));
+
+    // The close button hides it and keeps the text; the close box reads anew.
+    viewer->resize(100, 50); // raised to the smallest size
+    EXPECT_EQ(viewer->width(), Px(8000));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("two");
+    file.close();
+    viewer->cmdClose->click();
+    viewer->show();
+    EXPECT_EQ(viewer->txbText1->toPlainText(), QStringLiteral("First line\nSecond line\nThird"));
+    viewer->close();
+    viewer->show();
+    EXPECT_EQ(viewer->txbText1->toPlainText(), QStringLiteral("two"));
+}
+
+TEST(Viewer, LongTextsAreCutBetweenTwoNotes)
+{
+    QString strLong(intViewerMaxChars, QLatin1Char('a'));
+    EXPECT_EQ(ViewerText(strLong.left(intViewerMaxChars - 1)), strLong.left(intViewerMaxChars - 1));
+    const QString strShown = ViewerText(strLong);
+    const QString strTail = QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
+    EXPECT_TRUE(
+        strShown.startsWith(QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n")));
+    EXPECT_TRUE(strShown.endsWith(QStringLiteral("\r\n\r\n") + strTail));
+    EXPECT_EQ(strShown.size(), intViewerMaxChars + 4); // notes and kept text make the limit, with two line breaks
+}
+
+TEST_F(Dialogs, ANoticeIsReplacedClosedByItsTimerOrAClickAndNeverTakesTheFocus)
+{
+    frmPopUp* notice = form->PopUpWindow();
+    notice->PopUp(QStringLiteral("first"), 2400, 300, 2000, 1500, 3000);
+    notice->PopUp(QStringLiteral("second"), 3000, 450, 5000, 1800, 4500);
+    EXPECT_EQ(notice->lblMessage->text(), QStringLiteral("second"));
+    EXPECT_EQ(notice->size(), QSize(200, 30));
+    EXPECT_EQ(notice->pos(), QPoint(300, 120));
+    EXPECT_EQ(notice->Timer1->interval(), 5000);
+    EXPECT_TRUE(notice->testAttribute(Qt::WA_ShowWithoutActivating));
+    notice->Timer1_Timer();
+    EXPECT_FALSE(notice->isVisible());
+    notice->PopUpInForm(form.get(), QStringLiteral("third"), 2400, 300, 2000, 150, 300);
+    EXPECT_EQ(notice->pos(), form->frameGeometry().topLeft() + QPoint(20, 10));
+    notice->lblMessage_MouseUp();
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_FALSE(notice->Timer1->isActive()); // no later tick reopens it
+    notice->PopUpCenterScreen(QStringLiteral("fourth"), 3000, 300, 1000);
+    EXPECT_TRUE(notice->isVisible());
+}
+
+TEST_F(Dialogs, QalCliGivesTheChartsTheWindowShows)
+{
+    // The aspects of the tool stand in the window's table with their deviation
+    // and trend, its positions in the position cells, and its report is the window's.
+    const auto compare = [&](const QString& strLine) {
+        QString out, err;
+        ASSERT_EQ(cli::RunCli(strLine.split(QLatin1Char(' ')) << QStringLiteral("--format") << QStringLiteral("json"),
+                      out, err),
+            cli::intExitOk)
+            << err.toStdString();
+        const QJsonObject chart = QJsonDocument::fromJson(out.toUtf8()).object();
+        const bool blnPersonal = chart[QStringLiteral("charts")].toArray().size() == 2;
+        QString strAllCells;
+        int intAspectCells = 0;
+        for (int i = 0; i < form->Grid().CellCount(); ++i) {
+            strAllCells += form->Grid().cells[static_cast<size_t>(i)].strText + QLatin1Char('|');
+            intAspectCells += BodiesOfCell(form->Grid(), i).blnAspectCell
+                && !form->Grid().cells[static_cast<size_t>(i)].strText.isEmpty();
+        }
+        const QJsonArray aspects = chart[QStringLiteral("aspects")].toArray();
+        EXPECT_EQ(aspects.size(), intAspectCells);
+        for (const QJsonValue& v : aspects) {
+            const QJsonObject a = v.toObject();
+            const QString strTrend = a[QStringLiteral("trend")].toString();
+            const QString strCell = a[QStringLiteral("abbreviation")].toString() + QStringLiteral("\r\n")
+                + a[QStringLiteral("deviation_text")].toString()
+                + (strTrend == QLatin1String("separating")      ? QStringLiteral(" +")
+                        : strTrend == QLatin1String("applying") ? QStringLiteral(" -")
+                                                                : QString());
+            EXPECT_TRUE(strAllCells.contains(strCell + QLatin1Char('|'))) << strCell.toStdString();
+        }
+        for (const QJsonValue& c : chart[QStringLiteral("charts")].toArray()) {
+            for (const QJsonValue& p : c.toObject()[QStringLiteral("positions")].toArray())
+                EXPECT_TRUE(strAllCells.contains(p.toObject()[QStringLiteral("position")].toString()));
+        }
+        EXPECT_EQ(chart[QStringLiteral("report")].toString(),
+            QString(blnPersonal ? form->Reports().strReport1 : form->Reports().strReport)
+                .replace(strCrLf, QStringLiteral("\n"))
+                .trimmed());
+    };
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    compare(QStringLiteral("chart 2018-03-05 14:30 GMT+1:00"));
+    optPersonal(0)->click();
+    compare(QStringLiteral("chart 2018-03-05 14:30 +01:00 --natal 1970-06-01 08:00 +01:00"));
+    // Other orbs and the sidereal zodiac, accepted in the window and given to the tool.
+    const int orbs[7] = { 8, 8, 7, 6, 4, 2, 3 };
+    for (int k = 0; k < 7; ++k)
+        udtConfig.cboOrb[k] = udtConfig.intOrbIndex[k] = orbs[k];
+    udtConfig.blnSidereal = udtConfig.optVedicAstrology = true;
+    FillDateSet(0, "1999", 8, 11, "11:00", "GMT");
+    optPlanetary()->click();
+    compare(QStringLiteral("chart 1999-08-11 11:00 Z --sidereal --orbs 8,8,7,6,4,2,3"));
+    optPersonal(0)->click();
+    compare(QStringLiteral("chart 1999-08-11 11:00 Z --natal 1970-06-01 08:00 +1 --sidereal --orbs 8,8,7,6,4,2,3"));
+}
