@@ -32,96 +32,71 @@ int ZoneIndex(const char* strText)
     return static_cast<int>(TimezoneListItems(false).indexOf(QString::fromLatin1(strText)));
 }
 
-// Sets the computer's zone, as the user's system would, at the test clock's moment.
-void ComputerZone(const char* strZone)
-{
-    test::SetClock(test::DefaultTestNow(), strZone);
-}
-
 } // namespace
 
-TEST(Dates, DateSetsBecomeMomentsInUniversalTime)
+TEST(Dates, DateSetsBecomeMomentsAndWriteBackWhatTheyUsed)
 {
-    // 5 March 2018, 14:30 (hour entry 30), GMT+1:00.
-    DateSetInput udtInput = Set("2018", 3, 5, 30, ZoneIndex("GMT+1:00"));
-    EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, 0), 2458183.0625);
+    // 5 March 2018, 14:30 (hour entry 30): the local day value.
+    DateSetInput udtInput = Set("2018", 3, 5, 30, 0);
     EXPECT_DOUBLE_EQ(DateSetToDayValue(udtInput), 2458183 + 870.0 / 1440);
-
-    struct Case {
-        const char* name;
-        DateSetInput input;
-        double expected;
-    };
-    const int gmt = ZoneIndex("GMT");
-    const Case cases[] = {
-        { "first day", Set("1", 1, 1, 25, gmt), 1721426.0 },
-        { "last year", Set("2799", 12, 31, 25, gmt), 2743738.0 },
-        { "year 2800", Set("2800", 1, 1, 25, gmt), -4.0 },
-        { "huge year", Set("99999999999999999999", 1, 1, 25, gmt), -4.0 },
-        { "year 0", Set("0", 1, 1, 25, gmt), -3.0 },
-        { "letters only", Set("abc", 1, 1, 25, gmt), -1.0 },
-        { "no month", Set("2018", 0, 5, 25, gmt), -1.0 },
-        { "no day", Set("2018", 3, 0, 25, gmt), -1.0 },
-        { "29 Feb 1900", Set("1900", 2, 29, 25, gmt), -2.0 },
-        { "29 Feb 2000", Set("2000", 2, 29, 25, gmt), 2451604.0 },
-        { "31 April", Set("2018", 4, 31, 25, gmt), -2.0 },
-        { "GMT-11:30 midnight", Set("2000", 1, 1, 1, 1), 2451544.5 + 690.0 / 1440 },
-    };
-    for (Case c : cases)
-        EXPECT_DOUBLE_EQ(DateSetToMoment(c.input, 0), c.expected) << c.name;
-}
-
-TEST(Dates, ReadingADateSetWritesBackWhatItUsed)
-{
-    DateSetInput udtInput = Set("-500", 3, 5, 0, 0);
-    EXPECT_DOUBLE_EQ(DateSetToDayValue(udtInput), 1903745.0 + 0.5); // 5 March 500, 12:00
-    EXPECT_EQ(udtInput.strYear, QStringLiteral("500"));
-    EXPECT_EQ(udtInput.intHour, intNoonHourIndex);
-    EXPECT_EQ(udtInput.intTimezone, 0); // the day-number reader leaves the zone alone
-
-    // An empty zone takes the computer's zone entry when there is one ...
-    udtInput = Set("2018", 3, 5, 30, 0);
+    // An empty zone takes the computer's zone entry (GMT+1:00) when there is one ...
     EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, ZoneIndex("GMT+1:00")), 2458183.0625);
     EXPECT_EQ(udtInput.intTimezone, ZoneIndex("GMT+1:00"));
     // ... and counts as GMT when the computer's zone matches no entry.
     udtInput = Set("2018", 3, 5, 30, 0);
     EXPECT_DOUBLE_EQ(DateSetToMoment(udtInput, 0), 2458183.0625 + 60.0 / 1440);
     EXPECT_EQ(udtInput.intTimezone, 0);
-    // An invalid set keeps its hour: it is only filled once the date is good.
+
+    // The year is cleaned and an empty hour becomes noon, both written back.
+    udtInput = Set("-500", 3, 5, 0, 0);
+    EXPECT_DOUBLE_EQ(DateSetToDayValue(udtInput), 1903745.0 + 0.5); // 5 March 500, 12:00
+    EXPECT_EQ(udtInput.strYear, QStringLiteral("500"));
+    EXPECT_EQ(udtInput.intHour, intNoonHourIndex);
+    // An invalid set keeps its hour and zone: they are only filled once the date is good.
     udtInput = Set("2018", 4, 31, 0, 0);
     EXPECT_LT(DateSetToMoment(udtInput, 5), 0);
     EXPECT_EQ(udtInput.intHour, 0);
     EXPECT_EQ(udtInput.intTimezone, 0);
+
+    const int gmt = ZoneIndex("GMT");
+    const struct {
+        const char* name;
+        DateSetInput input;
+        double expected;
+    } cases[] = { { "first day", Set("1", 1, 1, 25, gmt), 1721426.0 },
+        { "last year", Set("2799", 12, 31, 25, gmt), 2743738.0 }, { "year 2800", Set("2800", 1, 1, 25, gmt), -4.0 },
+        { "huge year", Set("99999999999999999999", 1, 1, 25, gmt), -4.0 }, { "year 0", Set("0", 1, 1, 25, gmt), -3.0 },
+        { "letters only", Set("abc", 1, 1, 25, gmt), -1.0 }, { "no month", Set("2018", 0, 5, 25, gmt), -1.0 },
+        { "no day", Set("2018", 3, 0, 25, gmt), -1.0 }, { "29 Feb 1900", Set("1900", 2, 29, 25, gmt), -2.0 },
+        { "29 Feb 2000", Set("2000", 2, 29, 25, gmt), 2451604.0 }, { "31 April", Set("2018", 4, 31, 25, gmt), -2.0 },
+        { "GMT-11:30 midnight", Set("2000", 1, 1, 1, 1), 2451544.5 + 690.0 / 1440 } };
+    for (auto c : cases)
+        EXPECT_DOUBLE_EQ(DateSetToMoment(c.input, 0), c.expected) << c.name;
 }
 
 TEST(Dates, ListsOfTheDateInputs)
 {
     const QStringList zones = TimezoneListItems(false);
     ASSERT_EQ(zones.size(), intTimezoneListCount);
-    EXPECT_EQ(zones[1], QStringLiteral("GMT-11:30"));
-    EXPECT_EQ(zones[23], QStringLiteral("GMT-0:30"));
-    EXPECT_EQ(zones[24], QStringLiteral("GMT"));
-    EXPECT_EQ(zones[26], QStringLiteral("GMT+1:00"));
-    EXPECT_EQ(TimezoneItemValue(1), -690);
-    EXPECT_EQ(TimezoneItemValue(24), 0);
-    EXPECT_EQ(TimezoneItemValue(47), 690);
-    EXPECT_EQ(TimezoneItemValue(0), 0);
-    EXPECT_EQ(TimezoneIndexOfMinutes(-300), 14);
-    // The real zones beyond the half-hour pattern follow the old entries, so
-    // an index saved before they were added keeps its meaning.
+    // The half-hour pattern, then the real zones beyond it after the old
+    // entries, so an index saved before they were added keeps its meaning.
     const struct {
         int intIndex;
         int intMinutes;
         const char* strText;
-    } added[] = { { 48, -720, "GMT-12:00" }, { 49, 345, "GMT+5:45" }, { 50, 525, "GMT+8:45" }, { 51, 720, "GMT+12:00" },
-        { 52, 765, "GMT+12:45" }, { 53, 780, "GMT+13:00" }, { 54, 825, "GMT+13:45" }, { 55, 840, "GMT+14:00" } };
-    for (const auto& zone : added) {
+    } entries[] = { { 1, -690, "GMT-11:30" }, { 23, -30, "GMT-0:30" }, { 24, 0, "GMT" }, { 26, 60, "GMT+1:00" },
+        { 47, 690, "GMT+11:30" }, { 48, -720, "GMT-12:00" }, { 49, 345, "GMT+5:45" }, { 50, 525, "GMT+8:45" },
+        { 51, 720, "GMT+12:00" }, { 52, 765, "GMT+12:45" }, { 53, 780, "GMT+13:00" }, { 54, 825, "GMT+13:45" },
+        { 55, 840, "GMT+14:00" } };
+    for (const auto& zone : entries) {
         EXPECT_EQ(zones[zone.intIndex], QString::fromLatin1(zone.strText));
         EXPECT_EQ(TimezoneItemValue(zone.intIndex), zone.intMinutes);
         EXPECT_EQ(TimezoneIndexOfMinutes(zone.intMinutes), zone.intIndex);
     }
+    EXPECT_EQ(TimezoneItemValue(0), 0);
     EXPECT_EQ(TimezoneIndexOfMinutes(255), 0); // UTC+4:15 is no zone
 
+    // Ten entries show North American names instead.
     const QStringList american = TimezoneListItems(true);
     EXPECT_EQ(american[TimezoneIndexOfMinutes(-300)], QStringLiteral("EST/CDT"));
     EXPECT_EQ(american[4], QStringLiteral("HAST"));
@@ -143,30 +118,22 @@ TEST(Dates, DateAndTimeTexts)
     EXPECT_EQ(JDNToDateText(2458183, false, intLangEnglish), QStringLiteral("March 5, 2018"));
     EXPECT_EQ(JDNToDateText(2458183, true, intLangEnglish), QStringLiteral("Mar. 5, 2018"));
     EXPECT_EQ(JDNToDateText(2458183, false, intLangGerman), QStringLiteral("5.März 2018"));
-    EXPECT_EQ(JDNToDateText(2458189, true, intLangGerman), QStringLiteral("11.März 2018"));
     EXPECT_EQ(JDNToDateText(2458244, true, intLangGerman), QStringLiteral("5.Mai 2018"));
     EXPECT_EQ(JDNToDateText(2458372, true, intLangEnglish), QStringLiteral("Sept. 10, 2018"));
     EXPECT_EQ(JDNToDateText(2458183, false, intLangSpanish), QStringLiteral("March 5, 2018"));
     // Years beyond four digits are grouped in thousands.
     EXPECT_EQ(JDNToDateText(6230000, false, intLangEnglish).right(6), QStringLiteral("12,345"));
     EXPECT_EQ(JDNToDateText(6230000, false, intLangGerman).right(6), QStringLiteral("12.345"));
-
-    EuroDate udtDate;
-    udtDate.year = 2018, udtDate.month = 3, udtDate.day = 5;
-    EXPECT_EQ(EuroDateToText(udtDate), QStringLiteral("2018-03-05"));
-    udtDate.year = 812, udtDate.month = 7, udtDate.day = 1;
-    EXPECT_EQ(EuroDateToText(udtDate), QStringLiteral("812-07-01"));
+    EXPECT_EQ(EuroDateToText(EuroDate { 812, 7, 1 }), QStringLiteral("812-07-01"));
 
     EXPECT_EQ(DayFractionToText(0.5, false), QStringLiteral("12:00"));
     EXPECT_EQ(DayFractionToText(0.999999, true), QStringLiteral("23:59:59"));
     EXPECT_EQ(DayFractionToText(0.0, true), QStringLiteral("00:00:00"));
     EXPECT_EQ(DayFractionToText(14.5 / 24 - 1e-9, false), QStringLiteral("14:30")); // a hair below is not cut down
-    EXPECT_EQ(DayFractionToText(1.0, false), QStringLiteral("XX:XX:XX"));
-    EXPECT_EQ(DayFractionToText(-0.1, false), QStringLiteral("XX:XX:XX"));
-    EXPECT_EQ(DayFractionToText(std::nan(""), false), QStringLiteral("XX:XX:XX"));
+    for (const double f : { 1.0, -0.1, std::nan("") })
+        EXPECT_EQ(DayFractionToText(f, false), QStringLiteral("XX:XX:XX")) << f;
 
     EXPECT_EQ(DayOfWeekText(2458183, intLangEnglish), QStringLiteral("Monday"));
-    EXPECT_EQ(DayOfWeekText(2458183, intLangGerman), QStringLiteral("Montag"));
     EXPECT_EQ(DayOfWeekText(1721426, intLangEnglish), QStringLiteral("Monday")); // 1 January of year 1
     EXPECT_EQ(WeekdayText(0, intLangEnglish), QStringLiteral("Sunday"));
     EXPECT_EQ(WeekdayText(6, intLangGerman), QStringLiteral("Samstag"));
@@ -177,29 +144,19 @@ TEST(Dates, DateAndTimeTexts)
     EXPECT_EQ(SeparateThousands(QStringLiteral("12345"), QString()), QStringLiteral("12345"));
 }
 
-TEST(Dates, RoundingToTheHalfHour)
+TEST(Dates, CalendarArithmeticAndRounding)
 {
-    struct Case {
-        int intMinutes;
-        int intExpectedMinutes; // minutes after the day's start; 1440 is the next day
-    };
-    const Case cases[] = { { 615, 600 }, { 616, 630 }, { 1430, 1440 }, { 600, 600 }, { 14, 0 }, { 16, 30 },
-        { 645, 630 }, { 646, 660 } };
-    for (const Case& c : cases) {
-        double x = 2458183 + c.intMinutes / 1440.0;
+    // Minutes after the day's start, rounded to the half hour; exactly 15
+    // minutes rounds down, 1440 is the next day.
+    const int intMinutes[][2] = { { 0, 0 }, { 600, 600 }, { 615, 600 }, { 616, 630 }, { 16, 30 }, { 1430, 1440 } };
+    for (const auto& c : intMinutes) {
+        double x = 2458183 + c[0] / 1440.0;
         RoundToHalfHour(x);
-        EXPECT_NEAR(x, 2458183 + c.intExpectedMinutes / 1440.0, 1e-9) << c.intMinutes;
+        EXPECT_NEAR(x, 2458183 + c[1] / 1440.0, 1e-9) << c[0];
     }
-    double x = 2458183.0;
-    RoundToHalfHour(x);
-    EXPECT_EQ(x, 2458183.0);
-}
 
-TEST(Dates, CalendarArithmetic)
-{
     EXPECT_EQ(DaysInMonth(2, 1900), 28);
     EXPECT_EQ(DaysInMonth(2, 2000), 29);
-    EXPECT_EQ(DaysInMonth(2, 2019), 28);
     EXPECT_EQ(DaysInMonth(4, 2019), 30);
     EXPECT_EQ(DaysInMonth(12, 2019), 31);
     EXPECT_EQ(DaysInMonth(13, 2000), 0);
@@ -211,19 +168,14 @@ TEST(Dates, CalendarArithmetic)
     EXPECT_FALSE(IsLeapYear(-3, QStringLiteral("G")));
 
     // Every day of years 1 to 2799 converts to a date and back.
-    for (int n = intFirstDayNumber; n <= intLastDayNumber; n += 1) {
-        EuroDate udtDate;
-        udtDate.calendar = platform::kGregorian;
-        udtDate.dayNumber = n;
+    for (int n = intFirstDayNumber; n <= intLastDayNumber; ++n) {
+        EuroDate udtDate { 0, 0, 0, platform::kGregorian, n };
         platform::JdnToEuroDate(udtDate);
-        EuroDate udtBack = udtDate;
-        udtBack.dayNumber = 0;
-        ASSERT_EQ(platform::EuroDateToJdn(udtBack), n);
-        ASSERT_NE(udtBack.valid, 0) << n;
+        udtDate.dayNumber = 0;
+        ASSERT_EQ(platform::EuroDateToJdn(udtDate), n);
+        ASSERT_NE(udtDate.valid, 0) << n;
     }
-    EuroDate udtDate;
-    udtDate.calendar = platform::kGregorian;
-    udtDate.year = 1582, udtDate.month = 10, udtDate.day = 4; // proleptic: no gap
+    EuroDate udtDate { 1582, 10, 4, platform::kGregorian }; // proleptic: no gap
     EXPECT_EQ(platform::EuroDateToJdn(udtDate), 2299150); // 15 October is 2299161
     udtDate.calendar = 'J';
     platform::EuroDateToJdn(udtDate);
@@ -239,31 +191,24 @@ TEST(Dates, CalendarArithmetic)
 
 TEST(Dates, ComputerZoneAndNow)
 {
-    {
-        ComputerZone("Asia/Kathmandu"); // UTC+5:45 all year
-        EXPECT_EQ(GetComputerTimeZoneMinutes(), 345);
-        SetComputerTimeZone();
-        EXPECT_EQ(intComputerTzMinutes, 330); // the lists have half hours only
-        const int intIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
-        EXPECT_EQ(TimezoneListItems(false)[intIndex], QStringLiteral("GMT+5:30"));
-
-        // "Now" is the computer's moment shown 15 minutes early in GMT+5:30,
-        // rounded to the half hour: within a quarter of an hour of the clock.
-        DateSetInput udtNow = DateSetForNow(intIndex);
-        const double dblClock = GetComputerAJDate();
-        EXPECT_EQ(udtNow.intTimezone, intIndex);
-        EXPECT_LE(std::fabs(DateSetToMoment(udtNow, intIndex) - dblClock), 15.5 / 1440);
-        // The clock's moment: 5 March 2018, 13:30 UTC.
-        EXPECT_NEAR(dblClock, 2458183.0625, 1.0 / 86400);
-    }
-    {
-        ComputerZone("Etc/GMT+5"); // UTC-5:00
-        SetComputerTimeZone();
-        EXPECT_EQ(intComputerTzMinutes, -300);
-    }
-    ComputerZone("UTC");
+    test::SetClock(test::DefaultTestNow(), "Asia/Kathmandu"); // UTC+5:45 all year
+    EXPECT_EQ(GetComputerTimeZoneMinutes(), 345);
     SetComputerTimeZone();
-    EXPECT_EQ(intComputerTzMinutes, 0);
+    EXPECT_EQ(intComputerTzMinutes, 330); // the lists have half hours only
+
+    // "Now" is the computer's moment shown 15 minutes early in GMT+5:30,
+    // rounded to the half hour: within a quarter of an hour of the clock.
+    const int intIndex = TimezoneIndexOfMinutes(intComputerTzMinutes);
+    DateSetInput udtNow = DateSetForNow(intIndex);
+    const double dblClock = GetComputerAJDate();
+    EXPECT_EQ(udtNow.intTimezone, intIndex);
+    EXPECT_LE(std::fabs(DateSetToMoment(udtNow, intIndex) - dblClock), 15.5 / 1440);
+    // The clock's moment: 5 March 2018, 13:30 UTC.
+    EXPECT_NEAR(dblClock, 2458183.0625, 1.0 / 86400);
+
+    test::SetClock(test::DefaultTestNow(), "Etc/GMT+5"); // UTC-5:00
+    SetComputerTimeZone();
+    EXPECT_EQ(intComputerTzMinutes, -300);
 }
 
 TEST(Dates, SteppingCarriesThroughTheCalendar)
@@ -279,12 +224,10 @@ TEST(Dates, SteppingCarriesThroughTheCalendar)
         { "2018", 12, 31, hour(23, 30), stepHalfHour, true, "2019-1-1 1" },
         { "2020", 3, 1, hour(0, 0), stepHalfHour, false, "2020-2-29 48" },
         { "2019", 3, 1, hour(0, 0), stepHalfHour, false, "2019-2-28 48" },
-        { "2019", 1, 1, hour(0, 0), stepHalfHour, false, "2018-12-31 48" },
         { "2019", 5, 10, 0, stepHalfHour, true, "2019-5-10 1" }, // an empty hour steps from midnight
         { "2019", 5, 10, 0, stepHalfHour, false, "2019-5-9 48" },
         { "2019", 3, 3, hour(12, 0), stepWeek, false, "2019-2-24 25" },
         { "2019", 2, 28, hour(12, 0), stepWeek, true, "2019-3-7 25" },
-        { "2019", 12, 28, hour(12, 0), stepWeek, true, "2020-1-4 25" },
         { "2019", 1, 31, hour(12, 0), stepMonth, true, "2019-2-28 25" },
         { "2019", 3, 31, hour(12, 0), stepMonth, false, "2019-2-28 25" },
         { "2020", 3, 31, hour(12, 0), stepMonth, false, "2020-2-29 25" },
@@ -294,7 +237,6 @@ TEST(Dates, SteppingCarriesThroughTheCalendar)
         { "2019", 12, 31, hour(6, 0), stepDay, true, "2020-1-1 13" },
         { "2019", 3, 1, hour(6, 0), stepDay, false, "2019-2-28 13" },
         { "12a3", 6, 1, hour(12, 0), stepYear, true, "124-6-1 25" }, // the year read as computing reads it
-        { "2,018", 6, 1, hour(12, 0), stepDay, true, "2018-6-2 25" },
         { "-5", 6, 1, hour(12, 0), stepYear, true, "6-6-1 25" }, // a minus sign is no sign
         { "2799", 12, 31, hour(12, 0), stepDay, true, "2800-1-1 25" }, // left for the computation to undo
     };

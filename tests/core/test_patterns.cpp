@@ -43,14 +43,12 @@ protected:
 
 } // namespace
 
-TEST_F(Patterns, GrandTrineAndItsKiteTail)
+TEST_F(Patterns, GrandTrineKiteAndAKindSwitchedOff)
 {
     Chart({ { 7, 250 }, { 2, 10 }, { 5, 130 } });
     int intCount = -1;
     EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QStringLiteral("Grand trine: Me-Ju-Ur") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
-    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QString());
-    EXPECT_EQ(intCount, 0);
     EXPECT_EQ(FindGrandTrines(Sky(), true, intCount), QStringLiteral("Mercury-Jupiter-Uranus\r\n"));
 
     // Mars opposite the Sun and sextile to the other two: a kite whose first
@@ -58,11 +56,16 @@ TEST_F(Patterns, GrandTrineAndItsKiteTail)
     // deviations 1°, 0°, 1° (trines) and 0°, 1°, 1° average 0°40'.
     Chart({ { 1, 10 }, { 5, 131 }, { 7, 250 }, { 4, 191 } });
     EXPECT_EQ(FindKites(Sky(), false, intCount), QStringLiteral("Kite: Su-Ju-Ur-Ma") + Orb("0°40'"));
-    EXPECT_EQ(intCount, 1);
     EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QStringLiteral("Grand trine: Su-Ju-Ur") + Orb("0°40'"));
+
+    // An aspect kind with orb 0 finds nothing.
+    udtConfig.intOrbIndex[3] = 0; // trine switched off
+    SetOrbTable(udtConfig);
+    EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QString());
+    EXPECT_EQ(intCount, 0);
 }
 
-TEST_F(Patterns, RectangleFoundTwiceIsListedOnce)
+TEST_F(Patterns, RectangleTSquareGrandCrossYodYodKiteAndTrapezium)
 {
     // Sun 0°, Mercury 120°, Venus 180°, Mars 300°: found as Su-Ve-Me-Ma and
     // again as Me-Ma-Su-Ve, which the duplicate rule suppresses.
@@ -70,11 +73,7 @@ TEST_F(Patterns, RectangleFoundTwiceIsListedOnce)
     int intCount = -1;
     EXPECT_EQ(FindRectangles(Sky(), false, intCount), QStringLiteral("Rectangle: Su-Ve-Me-Ma") + Orb("0°0'"));
     EXPECT_EQ(intCount, 1);
-}
 
-TEST_F(Patterns, TSquareGrandCrossYodYodKiteAndTrapezium)
-{
-    int intCount = -1;
     Chart({ { 4, 10 }, { 6, 190 }, { 5, 101 } });
     EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-square: Ma-Ju-Sa") + Orb("0°40'"));
     EXPECT_EQ(FindTSquares(Sky(), true, intCount), QStringLiteral("Mars-Jupiter-Saturn\r\n"));
@@ -91,109 +90,23 @@ TEST_F(Patterns, TSquareGrandCrossYodYodKiteAndTrapezium)
     Chart({ { 2, 0 }, { 3, 61 }, { 6, 210 }, { 9, 30 } });
     EXPECT_EQ(FindYods(Sky(), false, intCount), QStringLiteral("Yod: Me-Sa-Ve") + Orb("0°40'"));
     EXPECT_EQ(FindYodKites(Sky(), false, intCount), QStringLiteral("Yod-kite: Me-Sa-Ve-Pl") + Orb("0°30'"));
-    EXPECT_EQ(intCount, 1);
     m_L[9] = test::Rad(33);
     EXPECT_EQ(FindYodKites(Sky(), false, intCount), QStringLiteral("Yod-kite: Me-Sa-Ve-Pl") + Orb("1°40'"));
 
     Chart({ { 1, 0 }, { 2, 180 }, { 3, 120 }, { 4, 60 } });
     EXPECT_EQ(FindTrapeziums(Sky(), false, intCount), QStringLiteral("Trapezium: Su-Me-Ve-Ma") + Orb("0°0'"));
-    EXPECT_EQ(intCount, 1);
-}
 
-TEST_F(Patterns, LargestStelliumWinsAndSmallerCountsAreCleared)
-{
-    Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 } });
-    int intPatternCount[14];
-    for (int& c : intPatternCount)
-        c = 7; // counts of an earlier computation
-    const QString strReport = RunPatternSearches(Sky(), false, intPatternCount);
-    // Pairs 2°, 4°, 6°, 2°, 4°, 2° average 3°20'.
-    EXPECT_EQ(strReport, QStringLiteral("4-Stellium: Su-Me-Ve-Ma") + Orb("3°20'") + QStringLiteral("\r\n"));
-    EXPECT_EQ(intPatternCount[patFourStellium], 1);
-    EXPECT_EQ(intPatternCount[patThreeStellium], 0);
-    EXPECT_EQ(intPatternCount[patSixStellium], 7); // searched, found nothing: unchanged
-    EXPECT_EQ(intPatternCount[patFiveStellium], 7);
-    EXPECT_EQ(intPatternCount[patGrandTrine], 7);
-
-    int intCount = -1;
-    EXPECT_EQ(FindThreeStelliums(Sky(), true, intCount).count(QStringLiteral("\r\n")), 4);
-    EXPECT_EQ(intCount, 4);
-    EXPECT_EQ(FindFiveStelliums(Sky(), false, intCount), QString());
-}
-
-TEST_F(Patterns, TwoGrandSextilesCountAsOne)
-{
+    // Two grand sextiles are both listed but count as one.
     Chart({ { 1, 0 }, { 2, 60 }, { 3, 120 }, { 4, 180 }, { 5, 240 }, { 6, 300 }, { 8, 60.5 } });
-    int intCount = -1;
     EXPECT_EQ(FindGrandSextiles(Sky(), false, intCount),
         QStringLiteral("Grand sextile: Su-Ve-Ju-Me-Ma-Sa\r\nGrand sextile: Su-Ve-Ju-Ma-Sa-Ne\r\n"));
     EXPECT_EQ(intCount, 1);
 }
 
-TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
+TEST_F(Patterns, LargestStelliumWinsAndEveryCountingAgrees)
 {
-    Chart({ { 1, 0 }, { 2, 20.2 }, { 3, 40 }, { 10, 20 } });
-    int intCount = -1;
-    QString strText;
-    strText = FindMidpoints(Sky(), false, intCount);
-    EXPECT_EQ(strText, QStringLiteral("Midpoint: Su-Me-Ve\r\n"));
-    EXPECT_EQ(intCount, 1);
-    strText = FindMidpoints(Sky(), true, intCount);
-    EXPECT_EQ(strText, QStringLiteral("Sun-Mercury-Venus\r\n"));
-
-    // The opposite point counts too; outer bodies stay in ascending order.
-    Chart({ { 6, 0 }, { 2, 200.2 }, { 3, 40 } });
-    strText = FindMidpoints(Sky(), false, intCount);
-    EXPECT_EQ(strText, QStringLiteral("Midpoint: Ve-Me-Sa\r\n"));
-    EXPECT_EQ(MidpointLine(Sky(), 6, 2, 3, false), QStringLiteral("Ve-Me-Sa"));
-
-    // The orb comes from the configuration: 0.5° by default, 0.25° at index 1.
-    udtConfig.cboOrbForMidpoints = 1;
-    strText = FindMidpoints(Sky(), false, intCount);
-    EXPECT_EQ(intCount, 1);
-    m_L[2] = test::Rad(200.3);
-    strText = FindMidpoints(Sky(), false, intCount);
-    EXPECT_EQ(intCount, 0);
-    EXPECT_EQ(strText, QString());
-
-    // Equal longitudes or a body without a position give no candidate.
-    Chart({ { 1, 0 }, { 2, 0 }, { 3, 40 } });
-    EXPECT_EQ(MidpointLine(Sky(), 1, 2, 3, false), QString());
-}
-
-TEST_F(Patterns, TheMoonTakesPartOnlyWithTenBodies)
-{
-    Chart({ { 10, 10 }, { 6, 190 }, { 5, 100 } });
-    int intCount = -1;
-    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-square: Sa-Ju-Mo") + Orb("0°0'"));
-    m_intNumBodies = 9;
-    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QString());
-    EXPECT_EQ(intCount, 0);
-    int intPatternCount[14] = {};
-    EXPECT_FALSE(RunPatternSearches(Sky(), false, intPatternCount).contains(QStringLiteral("Mo")));
-}
-
-TEST_F(Patterns, AnAspectKindWithOrbZeroFindsNothing)
-{
-    Chart({ { 2, 10 }, { 5, 130 }, { 7, 250 } });
-    udtConfig.intOrbIndex[3] = 0; // trine switched off
-    SetOrbTable(udtConfig);
-    int intCount = -1;
-    EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QString());
-    EXPECT_EQ(intCount, 0);
-}
-
-TEST_F(Patterns, GermanLinesUseTheGermanNames)
-{
-    SetInterfaceLanguage(intLangGerman);
-    Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
-    int intCount = -1;
-    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));
-}
-
-TEST_F(Patterns, CountingOneKindGivesTheCountOfTheWholeCounting)
-{
-    // Compares every kind; the number of kinds found.
+    // Compares the count of each kind alone with the whole counting; gives
+    // the number of kinds found.
     const auto expectSameCounts = [](const PatternSky& sky, const std::string& strWhere) {
         int intAll[intNumPatternKinds];
         CountPatterns(sky, intAll);
@@ -204,11 +117,21 @@ TEST_F(Patterns, CountingOneKindGivesTheCountOfTheWholeCounting)
         }
         return intFound;
     };
-    // A 4-stellium hides the 3-stelliums inside it; a 5-stellium both.
     Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 } });
+    int intPatternCount[14] = { 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7 }; // counts of an earlier computation
+    // Pairs 2°, 4°, 6°, 2°, 4°, 2° average 3°20'.
+    EXPECT_EQ(RunPatternSearches(Sky(), false, intPatternCount),
+        QStringLiteral("4-Stellium: Su-Me-Ve-Ma") + Orb("3°20'") + QStringLiteral("\r\n"));
+    EXPECT_EQ(intPatternCount[patFourStellium], 1);
+    EXPECT_EQ(intPatternCount[patThreeStellium], 0); // not searched: cleared
+    EXPECT_EQ(intPatternCount[patFiveStellium], 7); // searched, found nothing: unchanged
+    int intCount = -1;
+    EXPECT_EQ(FindThreeStelliums(Sky(), true, intCount).count(QStringLiteral("\r\n")), 4);
+    EXPECT_EQ(intCount, 4);
+
+    // A 4-stellium hides the 3-stelliums inside it; a 5-stellium both.
     EXPECT_EQ(CountPatternKind(Sky(), patFourStellium), 1);
-    EXPECT_EQ(CountPatternKind(Sky(), patThreeStellium), 0);
-    expectSameCounts(Sky(), "4-stellium");
+    EXPECT_EQ(expectSameCounts(Sky(), "4-stellium"), 1); // the 4-stellium alone
     Chart({ { 1, 10 }, { 2, 12 }, { 3, 14 }, { 4, 16 }, { 5, 11 } });
     EXPECT_EQ(CountPatternKind(Sky(), patFiveStellium), 1);
     expectSameCounts(Sky(), "5-stellium");
@@ -223,4 +146,46 @@ TEST_F(Patterns, CountingOneKindGivesTheCountOfTheWholeCounting)
             MakePatternSky(L, intMaxBodies, udtOrbTable, MidpointOrbRadians(udtConfig)), "JD " + std::to_string(t));
     }
     EXPECT_GT(intWithPatterns, 1000); // the skies did hold patterns to count
+}
+
+TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
+{
+    Chart({ { 1, 0 }, { 2, 20.2 }, { 3, 40 }, { 10, 20 } });
+    int intCount = -1;
+    EXPECT_EQ(FindMidpoints(Sky(), false, intCount), QStringLiteral("Midpoint: Su-Me-Ve\r\n"));
+    EXPECT_EQ(intCount, 1);
+    EXPECT_EQ(FindMidpoints(Sky(), true, intCount), QStringLiteral("Sun-Mercury-Venus\r\n"));
+
+    // The opposite point counts too; outer bodies stay in ascending order.
+    Chart({ { 6, 0 }, { 2, 200.2 }, { 3, 40 } });
+    EXPECT_EQ(FindMidpoints(Sky(), false, intCount), QStringLiteral("Midpoint: Ve-Me-Sa\r\n"));
+    EXPECT_EQ(MidpointLine(Sky(), 6, 2, 3, false), QStringLiteral("Ve-Me-Sa"));
+
+    // The orb comes from the configuration: 0.5° by default, 0.25° at index 1.
+    udtConfig.cboOrbForMidpoints = 1;
+    FindMidpoints(Sky(), false, intCount);
+    EXPECT_EQ(intCount, 1);
+    m_L[2] = test::Rad(200.3);
+    EXPECT_EQ(FindMidpoints(Sky(), false, intCount), QString());
+    EXPECT_EQ(intCount, 0);
+
+    // Equal longitudes or a body without a position give no candidate.
+    Chart({ { 1, 0 }, { 2, 0 }, { 3, 40 } });
+    EXPECT_EQ(MidpointLine(Sky(), 1, 2, 3, false), QString());
+}
+
+TEST_F(Patterns, TheMoonTakesPartOnlyWithTenBodiesAndGermanLinesUseGermanNames)
+{
+    Chart({ { 10, 10 }, { 6, 190 }, { 5, 100 } });
+    int intCount = -1;
+    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-square: Sa-Ju-Mo") + Orb("0°0'"));
+    m_intNumBodies = 9;
+    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QString());
+    EXPECT_EQ(intCount, 0);
+    int intPatternCount[14] = {};
+    EXPECT_FALSE(RunPatternSearches(Sky(), false, intPatternCount).contains(QStringLiteral("Mo")));
+
+    SetInterfaceLanguage(intLangGerman);
+    Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
+    EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));
 }

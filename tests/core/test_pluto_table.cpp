@@ -1,10 +1,10 @@
 // The Pluto day table: its encoding, interpolation, range and accuracy.
+#include "TestSupport.h"
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
-#include "chart/CurrentChart.h"
 #include "astro/PlutoTable.h"
+#include "chart/CurrentChart.h"
 #include "platform/Ephemeris.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,61 +39,38 @@ QByteArray Padding(int intUsed)
     return content;
 }
 
-// Loads a table made of the given content from a temporary folder; the
-// program's own table is loaded again afterwards.
-class SmallTable {
-public:
+// Loads a table made of the given content from a temporary folder (made
+// without content, the test puts the file in place itself: a pipe, a
+// link...); the program's own table is loaded again afterwards.
+struct SmallTable {
+    SmallTable() = default;
     explicit SmallTable(const QByteArray& content)
-        : SmallTable(nullptr)
     {
-        QFile file(m_dir.filePath(QStringLiteral("pluto.slx")));
+        QFile file(path());
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
         Load();
     }
-    // A table whose file the test puts in place itself (a pipe, a link...).
-    explicit SmallTable(std::nullptr_t) {}
-    void Load() { m_blnLoaded = LoadPlutoTable(path(), m_strError); }
-    ~SmallTable()
-    {
-        QString strError;
-        LoadPlutoTable(InstalledTable(), strError);
-    }
-    bool loaded() const { return m_blnLoaded; }
-    const QString& error() const { return m_strError; }
-    QString path() const { return m_dir.filePath(QStringLiteral("pluto.slx")); }
+    ~SmallTable() { LoadPlutoTable(InstalledTable(), strError); }
+    void Load() { blnLoaded = LoadPlutoTable(path(), strError); }
+    QString path() const { return dir.filePath(QStringLiteral("pluto.slx")); }
 
-private:
-    QTemporaryDir m_dir;
-    QString m_strError;
-    bool m_blnLoaded = false;
+    QTemporaryDir dir;
+    QString strError;
+    bool blnLoaded = false;
 };
-
-QByteArray Entries(std::initializer_list<std::pair<int, double>> degrees)
-{
-    QByteArray content;
-    int k = 0;
-    for (const auto& [intK, dblDeg] : degrees) {
-        EXPECT_EQ(intK, k);
-        const int intMinutes = static_cast<int>(std::lround(dblDeg * 60));
-        content += EncodePlutoEntry(k++, intMinutes / 60, intMinutes % 60).toLatin1() + "\r\n";
-    }
-    return content;
-}
-
-class PlutoTable : public ::testing::Test {};
 
 } // namespace
 
-TEST_F(PlutoTable, EntriesDecodeWithTheirDayShift)
+TEST(PlutoTable, EntriesDecodeWithTheirDayShiftAndInterpolate)
 {
     // Character codes 60, 89, 90 at entry 0: 60·2 + 30 + 30/60; at entry 1 the
     // first code carries one more of shift: 60·1 + 30 + 0.5. Entry 55 decodes
     // like entry 0 again.
     {
         SmallTable table(QByteArray("<YZ\n<YZ\n") + Padding(2));
-        ASSERT_TRUE(table.loaded()) << table.error().toStdString();
+        ASSERT_TRUE(table.blnLoaded) << table.strError.toStdString();
         EXPECT_DOUBLE_EQ(PlutoTableValue(0), 150.5);
         EXPECT_DOUBLE_EQ(PlutoTableValue(1), 90.5);
     }
@@ -104,16 +81,14 @@ TEST_F(PlutoTable, EntriesDecodeWithTheirDayShift)
         EXPECT_EQ(shifted.left(3), QByteArray("<YZ"));
         EXPECT_EQ(shifted.mid(55 * 4, 3), QByteArray("<YZ")); // entry 55 is written like entry 0
         SmallTable table(shifted + Padding(56));
-        ASSERT_TRUE(table.loaded());
+        ASSERT_TRUE(table.blnLoaded);
         EXPECT_DOUBLE_EQ(PlutoTableValue(55), 150.5);
         EXPECT_DOUBLE_EQ(PlutoTableValue(54), 150.5);
     }
-}
-
-TEST_F(PlutoTable, InterpolatesAcrossZeroAndWithinTheDay)
-{
-    SmallTable table(Entries({ { 0, 359.5 }, { 1, 0.3 }, { 2, 10.0 } }) + Padding(3));
-    ASSERT_TRUE(table.loaded());
+    // 359°30', 0°18' and 10°0' on CR LF lines: interpolated across 0° and within the day.
+    const auto line = [](int k, int d, int m) -> QByteArray { return EncodePlutoEntry(k, d, m).toLatin1() + "\r\n"; };
+    SmallTable table(line(0, 359, 30) + line(1, 0, 18) + line(2, 10, 0) + Padding(3));
+    ASSERT_TRUE(table.blnLoaded);
     const double dblDay0 = 2305447.5; // 0h UT of 1600-01-01
     EXPECT_NEAR(RadToDeg(PlutoLongitude(dblDay0 + 0.5)), 359.9, 1e-9);
     EXPECT_NEAR(RadToDeg(PlutoLongitude(dblDay0)), 359.5, 1e-9); // f = 0: that day's value
@@ -121,72 +96,45 @@ TEST_F(PlutoTable, InterpolatesAcrossZeroAndWithinTheDay)
     EXPECT_EQ(PlutoLongitude(dblDay0 - 0.01), -99.0);
 }
 
-TEST_F(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
+TEST(PlutoTable, BadFilesAreRefusedAndTheLoadedTableStays)
 {
     const double dblBefore = PlutoTableValue(1000);
-    {
-        SmallTable table(QByteArray("<YZ\nabcd\n"));
-        EXPECT_FALSE(table.loaded());
-        EXPECT_TRUE(table.error().contains(QStringLiteral("2"))) << table.error().toStdString();
+    const auto refused = [&](const QByteArray& content) {
+        SmallTable table(content);
+        EXPECT_FALSE(table.blnLoaded);
         EXPECT_EQ(PlutoTableValue(1000), dblBefore);
-    }
-    {
-        SmallTable table(QByteArray(" \n\n"));
-        EXPECT_FALSE(table.loaded());
-    }
-    {
-        // A table cut short (at a line end, so every entry it holds is good)
-        // is a damaged install, not a valid one.
-        for (int intKept : { intPlutoTableEntries / 2, intPlutoTableEntries - 1000, intPlutoTableEntries - 1 }) {
-            QFile full(InstalledTable());
-            ASSERT_TRUE(full.open(QIODevice::ReadOnly));
-            QByteArray kept;
-            for (int k = 0; k < intKept; ++k)
-                kept += full.readLine();
-            SmallTable table(kept);
-            EXPECT_FALSE(table.loaded()) << intKept;
-            EXPECT_EQ(table.error(), QStringLiteral("The file holds %1 of the 182623 entries needed; it is incomplete.")
-                                         .arg(intKept));
-            EXPECT_EQ(PlutoTableValue(1000), dblBefore);
-        }
-    }
-    {
-        // A malformed line is quoted only as a short, printable excerpt.
-        SmallTable table(QByteArray("<YZ\n") + QByteArray(1'000'000, 'x') + QByteArray("\x01\xff\n"));
-        EXPECT_FALSE(table.loaded());
-        EXPECT_LT(table.error().size(), 60) << table.error().toStdString();
-        EXPECT_TRUE(table.error().startsWith(QStringLiteral("Invalid entry 2 (\"xxxxxxxxxxxx\u2026\")")))
-            << table.error().toStdString();
-        SmallTable binary(QByteArray("\x01\x02\x03\x04\n"));
-        EXPECT_EQ(binary.error(), QStringLiteral("Invalid entry 1 (\"????\")."));
-    }
-    {
-        // Larger than any table: refused before it is taken apart.
-        SmallTable table(QByteArray(intMaxPlutoFileBytes + 1, '\n'));
-        EXPECT_FALSE(table.loaded());
-        EXPECT_TRUE(table.error().contains(QStringLiteral("larger than"))) << table.error().toStdString();
-    }
-    QString strError;
-    EXPECT_FALSE(LoadPlutoTable(QStringLiteral("/nonexistent/pluto.slx"), strError));
-    EXPECT_FALSE(strError.isEmpty());
-    EXPECT_EQ(PlutoLoadFailureTitle(), QStringLiteral("Read Pluto Data"));
-    EXPECT_EQ(PlutoLoadFailureMessage(QStringLiteral("No such file")),
-        QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
-}
+        return table.strError;
+    };
+    EXPECT_TRUE(refused("<YZ\nabcd\n").contains(QStringLiteral("2")));
+    EXPECT_FALSE(refused(" \n\n").isEmpty());
+    // A malformed line is quoted only as a short, printable excerpt.
+    const QString strLong = refused(QByteArray("<YZ\n") + QByteArray(1'000'000, 'x') + QByteArray("\x01\xff\n"));
+    EXPECT_LT(strLong.size(), 60) << strLong.toStdString();
+    EXPECT_TRUE(strLong.startsWith(QStringLiteral("Invalid entry 2 (\"xxxxxxxxxxxx\u2026\")")))
+        << strLong.toStdString();
+    EXPECT_EQ(refused("\x01\x02\x03\x04\n"), QStringLiteral("Invalid entry 1 (\"????\")."));
+    // Larger than any table: refused before it is taken apart.
+    EXPECT_TRUE(refused(QByteArray(intMaxPlutoFileBytes + 1, '\n')).contains(QStringLiteral("larger than")));
 
-TEST_F(PlutoTable, AByteOrderMarkIsAcceptedAndSpecialFilesAreRefused)
-{
+    // A table cut short (at a line end, so every entry it holds is good) is a
+    // damaged install, not a valid one; a byte-order mark is no fault.
     QFile full(InstalledTable());
     ASSERT_TRUE(full.open(QIODevice::ReadOnly));
-    {
-        SmallTable table(QByteArray("\xEF\xBB\xBF") + full.readAll());
-        EXPECT_TRUE(table.loaded()) << table.error().toStdString();
+    const QByteArray whole = full.readAll();
+    for (int intKept : { intPlutoTableEntries / 2, intPlutoTableEntries - 1000, intPlutoTableEntries - 1 }) {
+        qsizetype intCut = 0;
+        for (int k = 0; k < intKept; ++k)
+            intCut = whole.indexOf('\n', intCut) + 1;
+        EXPECT_EQ(refused(whole.left(intCut)),
+            QStringLiteral("The file holds %1 of the 182623 entries needed; it is incomplete.").arg(intKept));
     }
+    EXPECT_TRUE(SmallTable(QByteArray("\xEF\xBB\xBF") + whole).blnLoaded);
+
 #ifdef Q_OS_UNIX
     // A pipe would block the reading, a device never end: both are refused
-    // at once without being opened.
+    // at once, as is a folder.
     for (const char* kind : { "fifo", "zero", "folder" }) {
-        SmallTable table(nullptr);
+        SmallTable table;
         const QString strPath = table.path();
         if (qstrcmp(kind, "fifo") == 0)
             ASSERT_EQ(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
@@ -195,13 +143,19 @@ TEST_F(PlutoTable, AByteOrderMarkIsAcceptedAndSpecialFilesAreRefused)
         else
             ASSERT_TRUE(QDir().mkpath(strPath));
         table.Load();
-        EXPECT_FALSE(table.loaded()) << kind;
-        EXPECT_EQ(table.error(), QStringLiteral("This is not an ordinary file.")) << kind;
+        EXPECT_FALSE(table.blnLoaded) << kind;
+        EXPECT_EQ(table.strError, QStringLiteral("This is not an ordinary file.")) << kind;
     }
 #endif
+    QString strError;
+    EXPECT_FALSE(LoadPlutoTable(QStringLiteral("/nonexistent/pluto.slx"), strError));
+    EXPECT_FALSE(strError.isEmpty());
+    EXPECT_EQ(PlutoLoadFailureTitle(), QStringLiteral("Read Pluto Data"));
+    EXPECT_EQ(PlutoLoadFailureMessage(QStringLiteral("No such file")),
+        QStringLiteral("Error when reading geocentric Pluto data.\r\nNo such file"));
 }
 
-TEST_F(PlutoTable, GeneratedTableIsCompleteAndMatchesTheEphemeris)
+TEST(PlutoTable, GeneratedTableIsCompleteAndMatchesTheEphemeris)
 {
     ASSERT_EQ(PlutoTableSize(), intPlutoTableEntries);
     // The last day reads entries 182621 and 182622.

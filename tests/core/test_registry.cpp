@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace qal;
 using platform::HkeyCurrentUser;
 using platform::ReadRegistryString;
@@ -33,142 +35,127 @@ QString Read(const char* strName)
     return strValue;
 }
 
-void Write(const char* strName, const char* strValue)
+QString Write(const char* strName, const char* strValue)
 {
-    WriteRegistryString(HkeyCurrentUser, kKey, QString::fromLatin1(strName), QString::fromLatin1(strValue));
+    return WriteRegistryString(HkeyCurrentUser, kKey, QString::fromLatin1(strName), QString::fromLatin1(strValue));
+}
+
+// The four switches as stored: "TZDisp", "Moon", "IPAD", "SGWWB".
+QString StoredSwitches()
+{
+    return Read("TZDisp") + Read("Moon") + Read("IPAD") + Read("SGWWB");
+}
+
+void ApplyAllSwitches(ConfigurationSettings& config)
+{
+    ApplyTZDispSwitch(config);
+    ApplyIncludeTransitingMoonSwitch(config);
+    ApplyInnerPlanetAspectSwitch(config);
+    ApplyWhiteBackgroundSwitch(config);
 }
 
 } // namespace
 
-TEST(Registry, StatusTextsOfEveryOutcome)
+TEST(Registry, StatusTextsOfEveryOutcomeAndTheStoredLanguage)
 {
     QString strValue = QStringLiteral("stale");
-    // Nothing stored yet: the key itself is missing.
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Moon"), strValue),
-        QStringLiteral("1 Key not found or is empty."));
+    const auto read = [&](const QString& strKey, const char* strName) {
+        return ReadRegistryString(HkeyCurrentUser, strKey, QString::fromLatin1(strName), strValue);
+    };
+    const QString strNoKey = QStringLiteral("1 Key not found or is empty.");
+    const QString strNoName = QStringLiteral("3 Name not found.");
+    // Nothing stored yet: the key itself is missing, and it is looked for
+    // before the name.
+    EXPECT_EQ(read(kKey, "Moon"), strNoKey);
     EXPECT_EQ(strValue, QString());
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QString(), strValue),
-        QStringLiteral("1 Key not found or is empty.")); // the key is looked for first
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, QString(), QStringLiteral("Moon"), strValue),
-        QStringLiteral("1 Key not found or is empty."));
+    EXPECT_EQ(read(kKey, nullptr), strNoKey);
+    EXPECT_EQ(read(QString(), "Moon"), strNoKey);
 
-    EXPECT_EQ(WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Moon"), QStringLiteral("1")),
-        QStringLiteral("0 New key created.  The operation completed successfully."));
-    EXPECT_EQ(WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("IPAD"), QStringLiteral("0")),
-        QStringLiteral("0 Key already exists.  The operation completed successfully."));
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Moon"), strValue), QStringLiteral("0 OK"));
+    EXPECT_EQ(Write("Moon", "1"), QStringLiteral("0 New key created.  The operation completed successfully."));
+    EXPECT_EQ(Write("IPAD", "0"), QStringLiteral("0 Key already exists.  The operation completed successfully."));
+    EXPECT_EQ(read(kKey, "Moon"), QStringLiteral("0 OK"));
     EXPECT_EQ(strValue, QStringLiteral("1"));
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QStringLiteral("SGWWB"), strValue),
-        QStringLiteral("3 Name not found."));
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QString(), strValue), QStringLiteral("2 Name not specified."));
-    EXPECT_EQ(Read("IPAD"), QStringLiteral("0")); // an empty name touched nothing
+    EXPECT_EQ(read(kKey, "SGWWB"), strNoName);
+    EXPECT_EQ(read(kKey, nullptr), QStringLiteral("2 Name not specified."));
+
+    // The stored language: only the exact codes count.
+    EXPECT_EQ(ReadLanguageFromRegistry(), intLangEnglish); // nothing stored
+    const std::pair<const char*, int> languages[] = { { "DE", intLangGerman }, { "ES", intLangSpanish },
+        { "EN", intLangEnglish }, { "xx", intLangEnglish }, { "de", intLangEnglish } };
+    for (const auto& [strCode, intLanguage] : languages) {
+        Write("Language", strCode);
+        EXPECT_EQ(ReadLanguageFromRegistry(), intLanguage) << strCode;
+    }
+    SetInterfaceLanguage(intLangGerman);
+    WriteLanguageToRegistry();
+    EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
+    EXPECT_EQ(LanguageCode(intLangSpanish), QStringLiteral("ES"));
 
     // An empty value counts as missing; a terminating zero or line end is dropped.
     Write("Language", "");
-    EXPECT_EQ(ReadRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Language"), strValue),
-        QStringLiteral("3 Name not found."));
-    WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Language"), QStringLiteral("DE") + QChar(0));
-    EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
-    WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Language"), QStringLiteral("DE\r\n"));
-    EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
+    EXPECT_EQ(read(kKey, "Language"), strNoName);
+    for (const QString& strEnd : { QString(QChar(0)), QStringLiteral("\r\n") }) {
+        Write("Language", "");
+        WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Language"), QStringLiteral("DE") + strEnd);
+        EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
+    }
 
     // The store is the test run's own, never the user's.
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvale"), QStringLiteral("QAL"));
+    const QSettings store(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvale"), QStringLiteral("QAL"));
     EXPECT_TRUE(store.fileName().startsWith(QDir::homePath())) << store.fileName().toStdString();
     EXPECT_TRUE(store.fileName().contains(QStringLiteral("qttest"))) << store.fileName().toStdString();
 }
 
-TEST(Registry, TZDispDefaultsFromTheComputersZone)
-{
-    // UTC−10:00 to UTC−2:30, both included, show North American names.
-    const struct {
-        int intOffsetMinutes;
-        bool blnNorthAmerican;
-    } cases[] = { { -300, true }, { 60, false }, { -150, true }, { -120, false }, { -600, true }, { -630, false },
-        { 0, false } };
-    for (const auto& c : cases) {
-        test::ClearUserStore();
-        platform::SetTestClock(test::DefaultTestNow(), QTimeZone(c.intOffsetMinutes * 60));
-        ConfigurationSettings config;
-        config.chkDisplayNATZabbr = !c.blnNorthAmerican;
-        ApplyTZDispSwitch(config);
-        EXPECT_EQ(config.chkDisplayNATZabbr, c.blnNorthAmerican) << c.intOffsetMinutes;
-        EXPECT_EQ(Read("TZDisp"), c.blnNorthAmerican ? QStringLiteral("1") : QStringLiteral("0")) << c.intOffsetMinutes;
-    }
-    // A stored value wins over the zone; a malformed one becomes "1".
-    Write("TZDisp", "0");
-    platform::SetTestClock(test::DefaultTestNow(), QTimeZone(-300 * 60));
-    ConfigurationSettings config;
-    ApplyTZDispSwitch(config);
-    EXPECT_FALSE(config.chkDisplayNATZabbr);
-    Write("TZDisp", "maybe");
-    ApplyTZDispSwitch(config);
-    EXPECT_TRUE(config.chkDisplayNATZabbr);
-    EXPECT_EQ(Read("TZDisp"), QStringLiteral("1"));
-}
-
 TEST(Registry, SwitchesAreReadNormalisedAndWrittenBack)
 {
+    // UTC−10:00 to UTC−2:30, both included, show North American names.
+    // Written back at once, as the box shows it.
+    const std::pair<int, const char*> zones[]
+        = { { -150, "1" }, { -120, "0" }, { -600, "1" }, { -630, "0" }, { 0, "0" }, { -300, "1" } };
     ConfigurationSettings config;
-    // Nothing stored: the defaults, written back at once.
-    ApplyIncludeTransitingMoonSwitch(config);
-    ApplyInnerPlanetAspectSwitch(config);
-    ApplyWhiteBackgroundSwitch(config);
-    EXPECT_TRUE(config.chkIncludeTransitingMoon);
-    EXPECT_FALSE(config.chkSuppressInnerPlanetAspectDisplay);
-    EXPECT_FALSE(config.chkSaveGraphicWithWhiteBackground);
-    EXPECT_EQ(Read("Moon"), QStringLiteral("1"));
-    EXPECT_EQ(Read("IPAD"), QStringLiteral("1")); // inner-planet aspects shown
-    EXPECT_EQ(Read("SGWWB"), QStringLiteral("0"));
+    for (const auto& [intOffsetMinutes, strTZDisp] : zones) {
+        test::ClearUserStore();
+        platform::SetTestClock(test::DefaultTestNow(), QTimeZone(intOffsetMinutes * 60));
+        ApplyTZDispSwitch(config);
+        EXPECT_EQ(Read("TZDisp"), QString::fromLatin1(strTZDisp)) << intOffsetMinutes;
+    }
+    // Nothing stored: the defaults ("TZDisp" from the zone, still UTC−5:00;
+    // inner-planet aspects shown), written back at once as the boxes show them.
+    test::ClearUserStore();
+    ApplyAllSwitches(config);
+    EXPECT_EQ(StoredSwitches(), QStringLiteral("1110"));
 
-    // A malformed value is replaced at the next load.
-    Write("Moon", "no");
-    Write("SGWWB", "2");
-    ApplyIncludeTransitingMoonSwitch(config);
-    ApplyWhiteBackgroundSwitch(config);
-    EXPECT_EQ(Read("Moon"), QStringLiteral("1"));
-    EXPECT_EQ(Read("SGWWB"), QStringLiteral("0"));
-
-    // Stored values set the boxes and the values they govern; "IPAD" is the inverse of its box.
+    // Stored values win over the zone and set the boxes and the values they
+    // govern; "IPAD" is the inverse of its box.
+    Write("TZDisp", "0");
     Write("Moon", "0");
     Write("IPAD", "0");
     Write("SGWWB", "1");
-    ApplyIncludeTransitingMoonSwitch(config);
-    ApplyInnerPlanetAspectSwitch(config);
-    ApplyWhiteBackgroundSwitch(config);
+    ApplyAllSwitches(config);
+    EXPECT_FALSE(config.chkDisplayNATZabbr);
     EXPECT_FALSE(config.chkIncludeTransitingMoon);
     EXPECT_FALSE(config.blnIncludeTransitingMoon);
     EXPECT_TRUE(config.chkSuppressInnerPlanetAspectDisplay);
     EXPECT_FALSE(config.blnShowInnerPlanetAspects);
     EXPECT_TRUE(config.chkSaveGraphicWithWhiteBackground);
     EXPECT_TRUE(config.blnSaveGraphicWithWhiteBackground);
-
     // Writing stores what the boxes show.
     config.chkSuppressInnerPlanetAspectDisplay = false;
     StoreInnerPlanetAspectSwitch(config);
     EXPECT_EQ(Read("IPAD"), QStringLiteral("1"));
+
+    // A malformed value is replaced at the next load: by the default, and
+    // "TZDisp" by "1" in any zone.
+    platform::SetTestClock(test::DefaultTestNow(), QTimeZone::utc());
+    Write("TZDisp", "maybe");
+    Write("Moon", "no");
+    Write("SGWWB", "2");
+    ApplyAllSwitches(config);
+    EXPECT_EQ(StoredSwitches(), QStringLiteral("1110"));
 }
 
-TEST(Registry, TheStoredLanguage)
-{
-    EXPECT_EQ(ReadLanguageFromRegistry(), intLangEnglish); // nothing stored
-    EXPECT_EQ(strRegistryKey, kKey);
-    const struct {
-        const char* strCode;
-        int intLanguage;
-    } cases[] = { { "DE", intLangGerman }, { "ES", intLangSpanish }, { "EN", intLangEnglish }, { "xx", intLangEnglish },
-        { "de", intLangEnglish } };
-    for (const auto& c : cases) {
-        Write("Language", c.strCode);
-        EXPECT_EQ(ReadLanguageFromRegistry(), c.intLanguage) << c.strCode;
-    }
-    SetInterfaceLanguage(intLangGerman);
-    WriteLanguageToRegistry();
-    EXPECT_EQ(Read("Language"), QStringLiteral("DE"));
-    EXPECT_EQ(LanguageCode(intLangSpanish), QStringLiteral("ES"));
-}
-
-TEST(Registry, ARubbishSettingsFileIsReadAsDefaultsAndWrittenBackClean)
+TEST(Registry, ARubbishSettingsFileIsWrittenBackCleanAndAFullDiskKeepsIt)
 {
     // Values of the wrong type (a list, bytes, a variant, control characters)
     // as a damaged or hand-edited file has them.
@@ -180,39 +167,25 @@ TEST(Registry, ARubbishSettingsFileIsReadAsDefaultsAndWrittenBackClean)
                "SGWWB=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12QList<int>)\nLanguage=\\u00e4\\u00f6x\n");
     file.close();
     ConfigurationSettings config;
-    ApplyTZDispSwitch(config);
-    ApplyIncludeTransitingMoonSwitch(config);
-    ApplyInnerPlanetAspectSwitch(config);
-    ApplyWhiteBackgroundSwitch(config);
+    ApplyAllSwitches(config);
     EXPECT_EQ(ReadLanguageFromRegistry(), intLangEnglish);
-    EXPECT_TRUE(config.chkIncludeTransitingMoon);
-    EXPECT_FALSE(config.chkSuppressInnerPlanetAspectDisplay);
-    EXPECT_FALSE(config.chkSaveGraphicWithWhiteBackground);
-
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    lines.sort();
-    EXPECT_EQ(lines,
-        (QStringList { QStringLiteral("IPAD=1"), QStringLiteral("Language=EN"), QStringLiteral("Moon=1"),
-            QStringLiteral("SGWWB=0"), QStringLiteral("TZDisp=1"), QStringLiteral("[General]") }));
-}
-
-TEST(Registry, AFullDiskKeepsTheSettingsFileAndSaysSo)
-{
-    Write("Language", "DE");
-    Write("Moon", "1");
-    QFile file(platform::UserStoreFile(kKey));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray old = file.readAll();
     file.close();
+    QStringList lines = QString::fromUtf8(old).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines.join(QLatin1Char(' ')), QStringLiteral("IPAD=1 Language=EN Moon=1 SGWWB=0 TZDisp=1 [General]"));
+
+    // A full disk keeps that file as it is, and the status says so.
     QString strStatus;
     {
         test::FileSizeLimit full(old.size() / 2);
         if (!full.Active())
             GTEST_SKIP() << "no file-size limit on this system";
-        strStatus = WriteRegistryString(HkeyCurrentUser, kKey, QStringLiteral("Moon"), QStringLiteral("0"));
+        strStatus = Write("Moon", "0");
     }
-    EXPECT_FALSE(strStatus.endsWith(QStringLiteral("The operation completed successfully."))) << strStatus.toStdString();
+    EXPECT_FALSE(strStatus.endsWith(QStringLiteral("The operation completed successfully.")))
+        << strStatus.toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
 }

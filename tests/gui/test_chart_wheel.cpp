@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace qal;
@@ -20,10 +21,9 @@ class ChartWheel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (int s = 0; s < 2; ++s) {
+        for (int s = 0; s < 2; ++s)
             for (int b = 1; b <= 10; ++b)
                 positions.dblLongitude[s][b] = -99.0;
-        }
         BuildSingleChartGrid(grid);
     }
 
@@ -39,10 +39,9 @@ protected:
     static std::vector<PictureOp> AspectLines(const WheelDrawing& drawing)
     {
         std::vector<PictureOp> lines;
-        for (const PictureOp& op : drawing.picture->Ops()) {
+        for (const PictureOp& op : drawing.picture->Ops())
             if (op.kind == PictureOp::Kind::Line && op.color != WheelLineColor())
                 lines.push_back(op);
-        }
         return lines;
     }
 
@@ -52,19 +51,30 @@ protected:
         return (line.x1 == end.x() && line.y1 == end.y()) || (line.x2 == end.x() && line.y2 == end.y());
     }
 
+    // How often a glyph is printed.
+    static int GlyphPrints(const WheelDrawing& drawing, const QString& strGlyph)
+    {
+        int intPrints = 0;
+        for (const PictureOp& op : drawing.picture->Ops())
+            intPrints += op.kind == PictureOp::Kind::Glyph && op.strText == strGlyph ? 1 : 0;
+        return intPrints;
+    }
+
+    // Distance of the centre of a placed glyph from the centre of the wheel.
+    static double Radius(const WheelDrawing& drawing, const WheelGeometry& g, int intSet, int b)
+    {
+        const QPoint c = drawing.printPosition[intSet][b] + QPoint(150, 150);
+        return std::hypot(c.x() - g.cx, c.y() - g.cy);
+    }
+
     ChartPositions positions;
     AspectGrid grid;
     WheelTextBlocks blocks;
 };
 
-bool IsGlyphOrText(const PictureOp& op)
-{
-    return op.kind == PictureOp::Kind::Text || op.kind == PictureOp::Kind::Glyph;
-}
-
 } // namespace
 
-TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedWithoutOverlapping)
+TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedAndOnlyBodiesWithAPosition)
 {
     Place(0, 1, 100);
     Place(0, 2, 100);
@@ -74,32 +84,17 @@ TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedWithoutOverlapping)
     // Mercury is placed first and keeps the rim; the Sun moves inward, along
     // the same direction, until its box is clear of Mercury's glyph.
     const WheelGeometry g = OneRingGeometry();
-    const auto radius = [&](int b) {
-        const QPoint c = drawing.printPosition[0][b] + QPoint(150, 150);
-        return std::hypot(c.x() - g.cx, c.y() - g.cy);
-    };
-    EXPECT_GT(radius(2), radius(1) + 200);
-    EXPECT_LT(radius(2), g.intStartRadius + 1);
+    EXPECT_GT(Radius(drawing, g, 0, 2), Radius(drawing, g, 0, 1) + 200);
+    EXPECT_LT(Radius(drawing, g, 0, 2), g.intStartRadius + 1);
     // The Sun's glyph box holds nothing but disc and spokes of the picture
     // drawn before it: it does not reach Mercury's glyph.
-    const QRect sunBox(drawing.printPosition[0][1], QSize(250, 300));
     const QRect mercuryInk(drawing.printPosition[0][2] + QPoint(0, 40), QSize(250, 200));
-    EXPECT_FALSE(sunBox.intersects(mercuryInk));
-}
-
-TEST_F(ChartWheel, BodiesWithoutPositionAreNeitherPlacedNorPrinted)
-{
-    Place(0, 1, 10);
-    Place(0, 5, 130);
-    const WheelDrawing drawing = Draw();
+    EXPECT_FALSE(QRect(drawing.printPosition[0][1], QSize(250, 300)).intersects(mercuryInk));
+    // A body without a position is neither placed nor printed; each placed
+    // glyph is printed twice (placed, then again over the lines).
     EXPECT_FALSE(drawing.blnPlaced[0][9]);
-    for (const PictureOp& op : drawing.picture->Ops())
-        EXPECT_FALSE(op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[9]);
-    // Each placed glyph is printed twice (placed, then again over the lines).
-    int intSunPrints = 0;
-    for (const PictureOp& op : drawing.picture->Ops())
-        intSunPrints += op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[1] ? 1 : 0;
-    EXPECT_EQ(intSunPrints, 2);
+    EXPECT_EQ(GlyphPrints(drawing, strBodyGlyph[9]), 0);
+    EXPECT_EQ(GlyphPrints(drawing, strBodyGlyph[1]), 2);
 }
 
 TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
@@ -125,8 +120,7 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
 
     // A kind whose colour is 0 draws nothing although the table shows it.
     udtConfig.dblAspectColor[4] = 0;
-    drawing = Draw();
-    lines = AspectLines(drawing);
+    lines = AspectLines(Draw());
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].color, QColor(255, 0, 0));
 
@@ -139,7 +133,7 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
         EXPECT_FALSE(Touches(line, drawing, 0, 1));
 }
 
-TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedAndTheSignRingInside)
+TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedTheSignRingInsideAndInkInTheBox)
 {
     Place(0, 4, 200);
     positions.intRetrograde[0][4] = true;
@@ -148,83 +142,80 @@ TEST_F(ChartWheel, GlyphsStandOnTopRetrogradeOnesUnderlinedAndTheSignRingInside)
     blocks.block[3] = QStringList { QStringLiteral("Tropical zodiac") };
     const WheelDrawing drawing = Draw();
     const QVector<PictureOp>& ops = drawing.picture->Ops();
+    // The last glyph or text printed with the given text.
     const auto last = [&](const QString& strText) {
-        for (auto it = ops.crbegin(); it != ops.crend(); ++it) {
-            if (IsGlyphOrText(*it) && it->strText == strText)
-                return *it;
-        }
-        return PictureOp();
+        const auto it = std::find_if(ops.crbegin(), ops.crend(), [&](const PictureOp& op) {
+            return (op.kind == PictureOp::Kind::Text || op.kind == PictureOp::Kind::Glyph) && op.strText == strText;
+        });
+        return it == ops.crend() ? PictureOp() : *it;
     };
     EXPECT_TRUE(last(strBodyGlyph[4]).blnUnderline);
     EXPECT_FALSE(last(strBodyGlyph[6]).blnUnderline);
     EXPECT_EQ(last(strBodyGlyph[4]).color, QColor(Qt::white));
-    const PictureOp aries = last(strSignGlyph[0]);
-    EXPECT_EQ(aries.color, WheelLineColor());
-    EXPECT_EQ(aries.dblPointSize, 8);
-    const PictureOp centre = last(strBodyGlyph[11]);
-    EXPECT_EQ(centre.x1, 2860);
-    EXPECT_EQ(centre.y1, 2840);
+    EXPECT_EQ(last(strSignGlyph[0]).color, WheelLineColor());
+    EXPECT_EQ(last(strSignGlyph[0]).dblPointSize, 8);
+    EXPECT_EQ(QPoint(last(strBodyGlyph[11]).x1, last(strBodyGlyph[11]).y1), QPoint(2860, 2840));
     const PictureOp date = last(QStringLiteral("Mar. 5, 2018"));
-    EXPECT_EQ(date.x1, 0);
-    EXPECT_EQ(date.y1, 210);
+    EXPECT_EQ(QPoint(date.x1, date.y1), QPoint(0, 210));
     EXPECT_TRUE(date.blnOpaque);
     EXPECT_EQ(last(QStringLiteral("Tropical zodiac")).x1, 4600);
 
-    // On the canvas: background grey outside the disc, black disc, white glyph ink.
-    const RecordedPicture& picture = *drawing.picture;
-    EXPECT_EQ(picture.PointColor(30, 5990), QColor(224, 224, 224));
-    EXPECT_EQ(picture.PointColor(3000 + 1500, 3000 + 300), QColor(Qt::black));
-    EXPECT_FALSE(picture.PointColor(-1, 10).isValid());
-    const QPoint mars = drawing.printPosition[0][4];
-    bool blnInk = false;
-    for (int x = mars.x(); x < mars.x() + 250; x += 15)
-        for (int y = mars.y(); y < mars.y() + 300; y += 15)
-            blnInk = blnInk || picture.PointColor(x, y) == QColor(Qt::white);
-    EXPECT_TRUE(blnInk);
+    // On the canvas: background grey outside the disc, black disc.
+    EXPECT_EQ(drawing.picture->PointColor(30, 5990), QColor(224, 224, 224));
+    EXPECT_EQ(drawing.picture->PointColor(3000 + 1500, 3000 + 300), QColor(Qt::black));
+    EXPECT_FALSE(drawing.picture->PointColor(-1, 10).isValid());
+
+    // Every body glyph, printed alone, leaves its ink inside its glyph box on
+    // the canvas (one pixel for 15 twips), so two glyphs whose boxes are
+    // apart never touch.
+    const QRect box(QPoint(1200, 1200) / 15, QSize(intGlyphBoxWidth / 15, intGlyphBoxHeight / 15));
+    for (int b = 1; b <= 10; ++b) {
+        RecordedPicture alone(3000, 3000, WheelBackground());
+        alone.PrintGlyph(1200, 1200, strBodyGlyph[b], Qt::white, b == 4);
+        const QImage& canvas = alone.Canvas();
+        int intInk = 0;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (QColor(canvas.pixel(x, y)) != WheelBackground()) {
+                    ++intInk;
+                    EXPECT_TRUE(box.contains(x, y)) << "glyph " << b << " ink at " << x << "," << y;
+                }
+        EXPECT_GT(intInk, 20) << "glyph " << b;
+    }
 }
 
-TEST_F(ChartWheel, CrowdedWheelWarnsWhenAGlyphFindsNoPlace)
+TEST_F(ChartWheel, TwoRingWheelWarnsWhenCrowdedAndPlacesTheSecondSetInside)
 {
     // Twenty glyphs on one ray of the two-ring wheel cannot all find room.
-    for (int b = 1; b <= 10; ++b) {
-        Place(0, b, 45);
-        Place(1, b, 45);
-    }
+    for (int s = 0; s < 2; ++s)
+        for (int b = 1; b <= 10; ++b)
+            Place(s, b, 45);
     AspectGrid twoGrid;
     BuildTwoChartGrid(twoGrid, modePersonal1, false, QString());
-    const WheelDrawing drawing = Draw(modePersonal1, twoGrid);
+    WheelDrawing drawing = Draw(modePersonal1, twoGrid);
     EXPECT_FALSE(drawing.blnComplete);
     EXPECT_TRUE(drawing.blnPlaced[0][10]); // the first ones found room
     EXPECT_FALSE(drawing.blnPlaced[1][1]);
-}
 
-TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
-{
-    for (int b = 1; b <= 10; ++b) {
-        Place(0, b, b * 36.0);
-        Place(1, b, b * 36.0); // the natal chart at the same places
-    }
+    // Then the natal chart at the same places as the transits.
+    for (int s = 0; s < 2; ++s)
+        for (int b = 1; b <= 10; ++b)
+            Place(s, b, b * 36.0);
     positions.intRetrograde[1][6] = true;
-    AspectGrid twoGrid;
-    BuildTwoChartGrid(twoGrid, modePersonal1, false, QString());
     twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'"); // natal Moon, transiting Moon
     twoGrid.At(2, 3).strText = QStringLiteral("Ssx\r\n6°0'"); // natal Sun, transiting Mercury
-    WheelDrawing drawing = Draw(modePersonal1, twoGrid);
+    drawing = Draw(modePersonal1, twoGrid);
     ASSERT_TRUE(drawing.blnComplete);
     const WheelGeometry g = TwoRingGeometry();
-    const auto radius = [&](int intSet, int b) {
-        const QPoint c = drawing.printPosition[intSet][b] + QPoint(150, 150);
-        return std::hypot(c.x() - g.cx, c.y() - g.cy);
-    };
     for (int b = 1; b <= 10; ++b)
-        EXPECT_LT(radius(1, b), radius(0, b) - 150) << b;
+        EXPECT_LT(Radius(drawing, g, 1, b), Radius(drawing, g, 0, b) - 150) << b;
     EXPECT_EQ(AspectLines(drawing).size(), 2u);
-    bool blnSaturnBlue = false;
-    for (const PictureOp& op : drawing.picture->Ops()) {
+    // The retrograde Saturn of the second set: its own colour, printed opaque.
+    bool blnSaturnOpaque = false;
+    for (const PictureOp& op : drawing.picture->Ops())
         if (op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[6] && op.color == SecondSetColor(true))
-            blnSaturnBlue = op.blnOpaque;
-    }
-    EXPECT_TRUE(blnSaturnBlue);
+            blnSaturnOpaque = op.blnOpaque;
+    EXPECT_TRUE(blnSaturnOpaque);
 
     // Without the transiting Moon it is placed but not printed, and no line
     // leaves it; the natal Moon stays.
@@ -233,67 +224,37 @@ TEST_F(ChartWheel, TwoRingWheelPlacesTheSecondSetInsideTheFirst)
     twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'");
     drawing = Draw(modePersonal1, twoGrid);
     EXPECT_TRUE(drawing.blnPlaced[0][10]);
-    int intMoonPrints = 0;
-    for (const PictureOp& op : drawing.picture->Ops())
-        intMoonPrints += op.kind == PictureOp::Kind::Glyph && op.strText == strBodyGlyph[10] ? 1 : 0;
-    EXPECT_EQ(intMoonPrints, 2); // the natal Moon, placed and printed again
+    EXPECT_EQ(GlyphPrints(drawing, strBodyGlyph[10]), 2); // the natal Moon, placed and printed again
     EXPECT_TRUE(AspectLines(drawing).empty());
-}
-
-TEST_F(ChartWheel, GlyphInkStaysInsideTheBoxThePlacementTests)
-{
-    // Every body glyph, printed alone, leaves its ink inside its glyph box on
-    // the canvas, so two glyphs whose boxes are apart never touch.
-    for (int b = 1; b <= 10; ++b) {
-        RecordedPicture picture(3000, 3000, WheelBackground());
-        const QPoint at(1200, 1200);
-        picture.PrintGlyph(at.x(), at.y(), strBodyGlyph[b], Qt::white, b == 4);
-        const QImage& canvas = picture.Canvas();
-        const QRect box(at / 15, QSize(intGlyphBoxWidth / 15, intGlyphBoxHeight / 15));
-        int intInk = 0;
-        for (int y = 0; y < canvas.height(); ++y) {
-            for (int x = 0; x < canvas.width(); ++x) {
-                if (QColor(canvas.pixel(x, y)) == WheelBackground())
-                    continue;
-                ++intInk;
-                EXPECT_TRUE(box.contains(x, y)) << "glyph " << b << " ink at " << x << "," << y;
-            }
-        }
-        EXPECT_GT(intInk, 20) << "glyph " << b;
-    }
 }
 
 TEST_F(ChartWheel, SideTextsStayClearOfTheDisc)
 {
-    // Long lines in every corner block, one-ring and two-ring: no text pixel
-    // lands on the disc (which is black inside its white rim).
+    // Long lines in every corner block (three, four, four and two lines),
+    // one-ring and two-ring: no text pixel lands on the disc (which is black
+    // inside its white rim).
     const QString strLong = QStringLiteral("Personal transits to natal chart 1 - a long line indeed");
+    const int intLines[4] = { 3, 4, 4, 2 };
     for (int k = 0; k < 4; ++k)
-        blocks.block[k] = QStringList { strLong, strLong, strLong, strLong }.mid(0, k == 0 || k == 3 ? 3 : 4);
-    blocks.block[3] = blocks.block[3].mid(0, 2);
+        blocks.block[k] = QStringList(intLines[k], strLong);
     for (int intMode : { modePlanetary, modePersonal1, modeSynastry }) {
-        AspectGrid table;
-        if (intMode == modePlanetary)
-            BuildSingleChartGrid(table);
-        else
-            BuildTwoChartGrid(table, intMode, false, QString());
-        const WheelDrawing drawing = Draw(intMode, table);
+        if (intMode != modePlanetary) // the planetary wheel comes first, with the single-chart grid
+            BuildTwoChartGrid(grid, intMode, false, QString());
+        const WheelDrawing drawing = Draw(intMode, grid);
         const WheelGeometry g = intMode == modePlanetary ? OneRingGeometry() : TwoRingGeometry();
         for (const PictureOp& op : drawing.picture->Ops()) {
             if (op.kind != PictureOp::Kind::Text || op.blnGlyphFont)
                 continue;
-            const int intRoom = TextRoom(g, op.x1, op.y1, 210);
-            EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), intRoom + 1)
+            EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), TextRoom(g, op.x1, op.y1, 210) + 1)
                 << intMode << " at " << op.x1 << "," << op.y1;
         }
         // The canvas agrees: the disc's edge zone under the blocks stays black.
-        const RecordedPicture& picture = *drawing.picture;
         for (int y = 0; y < 840; y += 15) {
             const double dy = y - g.cy;
             if (std::fabs(dy) >= g.intDiscRadius - 100)
                 continue;
             const int intHalf = static_cast<int>(std::sqrt(double(g.intDiscRadius) * g.intDiscRadius - dy * dy));
-            EXPECT_EQ(picture.PointColor(g.cx - intHalf + 60, y), QColor(Qt::black)) << intMode << " y " << y;
+            EXPECT_EQ(drawing.picture->PointColor(g.cx - intHalf + 60, y), QColor(Qt::black)) << intMode << " y " << y;
         }
     }
 }

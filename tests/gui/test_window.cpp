@@ -75,15 +75,10 @@ protected:
 
 TEST_F(MainWindow, StartsWithThePlanetaryChartOfNowAndTheConfigurationOnce)
 {
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->IsLoaded());
-    EXPECT_TRUE(optPlanetary()->isChecked());
+    EXPECT_TRUE(form->isVisible() && form->IsLoaded() && Timer1()->isActive());
     EXPECT_EQ(form->ChartMode(), modePlanetary);
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018); // the test clock: 5 March 2018, 13:30 UTC
     EXPECT_EQ(cboTimezone(0)->currentText(), QStringLiteral("GMT"));
-    EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("GMT-5:00")); // no North American names in UTC
-    EXPECT_EQ(cboHour(2)->count(), 49);
-    EXPECT_TRUE(Timer1()->isActive());
     EXPECT_FALSE(form->ConfigureDialog()->isVisible()); // shown, and hidden again by the user
     EXPECT_EQ(form->UserStateFile(),
         QDir(test::TestFolders().strUserDataFolder).filePath(QStringLiteral("Brenvale/qal.usr")));
@@ -100,10 +95,8 @@ TEST(MainWindowStartUp, TheSkyOfNowInTheComputersOwnZone)
         const char* strShownHour;
     } cases[] = {
         { "Pacific/Auckland", QDate(2018, 12, 5), "GMT+13:00", "02:30" }, // daylight saving
-        { "Pacific/Kiritimati", QDate(2018, 6, 5), "GMT+14:00", "03:30" },
         { "Pacific/Chatham", QDate(2018, 6, 5), "GMT+12:45", "02:00" }, // 02:15 rounded down
         { "America/St_Johns", QDate(2018, 7, 5), "NDT", "11:00" },
-        { "Asia/Kathmandu", QDate(2018, 6, 5), "GMT+5:30", "19:00" }, // the moment shown in +5:30
         { "Pacific/Pago_Pago", QDate(2018, 6, 5), "GMT-11:00", "02:30" },
     };
     test::MainWindowControls controls;
@@ -124,11 +117,9 @@ TEST(MainWindowStartUp, TheSkyOfNowInTheComputersOwnZone)
     frmMain form;
     controls.AttachWindow(&form);
     ASSERT_TRUE(form.Form_Load(test::TestFolders()));
-    const auto log = ui::TakeMessageLog();
-    ASSERT_EQ(log.size(), 1);
-    EXPECT_EQ(log[0].strText, GetTextWithMarkers(TextId::ZoneNotInList, QStringLiteral("+04:15")));
-    EXPECT_EQ(controls.cboTimezone(0)->currentText(), QStringLiteral("GMT"));
-    EXPECT_EQ(controls.cboHour(0)->currentText(), QStringLiteral("13:30"));
+    EXPECT_EQ(
+        ui::TakeMessageLog().value(0).strText, GetTextWithMarkers(TextId::ZoneNotInList, QStringLiteral("+04:15")));
+    EXPECT_EQ(controls.cboTimezone(0)->currentText() + controls.cboHour(0)->currentText(), QStringLiteral("GMT13:30"));
 }
 
 TEST(MainWindowStartUp, DataFilesThatAreMissingOrNotFilesEndTheProgramWithAMessage)
@@ -153,10 +144,8 @@ TEST(MainWindowStartUp, DataFilesThatAreMissingOrNotFilesEndTheProgramWithAMessa
         QFile::copy(test::DataFolder() + QStringLiteral("/qal.dat"), folder.filePath(QStringLiteral("qal.dat"))));
     log = start(folder.path());
     ASSERT_EQ(log.size(), 2);
-    EXPECT_EQ(log[0].strTitle, QStringLiteral("Read Pluto Data"));
     EXPECT_TRUE(log[0].strText.startsWith(QStringLiteral("Error when reading geocentric Pluto data.\r\n")));
     EXPECT_EQ(log[1].strText, GetText(2));
-    EXPECT_EQ(log[1].strTitle, GetText(3));
 #ifdef Q_OS_UNIX
     for (const char* strFile : { "qal.dat", "pluto.slx" }) {
         QTemporaryDir special;
@@ -175,13 +164,9 @@ TEST(MainWindowStartUp, DataFilesThatAreMissingOrNotFilesEndTheProgramWithAMessa
 TEST_F(MainWindow, EachModeComputesWhatItShowsAndAnInvalidDateChangesNothing)
 {
     ComputeMarch2018();
-    EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018);
-    EXPECT_EQ(Cell(2, 7), QStringLiteral("Con\r\n0°57' +"));
     EXPECT_EQ(txbCell(27)->text(), QStringLiteral("Con\n0°57' +")); // on screen, line breaks only
     EXPECT_EQ(txbCell(10)->text(), QStringLiteral("\u2609\uFE0E")); // glyphs as astrological symbols
     EXPECT_EQ(txbReport()->toPlainText(), QString(form->Reports().strReport).replace(strCrLf, QStringLiteral("\n")));
-    EXPECT_TRUE(txbReport()->isVisible());
-    EXPECT_EQ(form->windowTitle(), ChartTitle(modePlanetary, udtOrbTable));
 
     FillDateSet(1, "1990", 6, 15, "12:00", "GMT");
     FillDateSet(2, "1985", 1, 2, "06:00", "GMT");
@@ -208,12 +193,10 @@ TEST_F(MainWindow, EachModeComputesWhatItShowsAndAnInvalidDateChangesNothing)
     const QString strReport = txbReport()->toPlainText();
     FillDateSet(1, "2018", 4, 31, "12:00", "GMT");
     optNatal(0)->click();
-    auto log = ui::TakeMessageLog();
+    const auto log = ui::TakeMessageLog();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].strText, GetText(5) + QLatin1Char(' ') + GetText(146));
-    EXPECT_EQ(log[0].strTitle, GetText(153));
     EXPECT_TRUE(optPlanetary()->isChecked());
-    EXPECT_EQ(form->ChartMode(), modePlanetary);
     EXPECT_EQ(txbReport()->toPlainText(), strReport);
     // Synastry reads date set 1 first; year 2800 is beyond the range.
     FillDateSet(1, "", 0, 0, "", "");
@@ -235,11 +218,8 @@ TEST_F(MainWindow, DateSetsClearNowEnterAndTheWeekday)
 
     FillDateSet(0, "20x18", 3, 5, "", "");
     cmdCompute()->click(); // what the computation read is written back
+    EXPECT_EQ(form->InputDateToString(0, false), QStringLiteral("March 5, 2018, 12:00 (GMT)")); // the computer's zone
     EXPECT_EQ(txbYearCE(0)->text(), QStringLiteral("2018"));
-    EXPECT_EQ(cboHour(0)->currentText(), QStringLiteral("12:00"));
-    EXPECT_EQ(cboTimezone(0)->currentText(), QStringLiteral("GMT")); // the computer's zone (UTC here)
-    EXPECT_EQ(form->InputDateToString(0, false), QStringLiteral("March 5, 2018, 12:00 (GMT)"));
-    EXPECT_EQ(form->InputDateToString(0, true), QStringLiteral("Mar. 5, 2018, 12:00 (GMT)"));
     EXPECT_EQ(cboDayCE(0)->toolTip(), QStringLiteral("Monday"));
 
     // Choosing a day reads the set for its weekday.
@@ -257,8 +237,7 @@ TEST_F(MainWindow, DateSetsClearNowEnterAndTheWeekday)
     ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
     cmdClear(1)->click();
     EXPECT_EQ(ui::TakeMessageLog().value(1).strText, GetText(342) + QLatin1Char(' ') + GetText(344));
-    EXPECT_EQ(txbYearCE(1)->text(), QString());
-    EXPECT_EQ(cboTimezone(1)->currentIndex(), 0);
+    EXPECT_EQ(txbYearCE(1)->text() + cboTimezone(1)->currentText(), QString());
 
     // Enter in a year field computes when the mode uses that date set.
     ComputeMarch2018();
@@ -289,8 +268,6 @@ TEST_F(MainWindow, SteppingCarriesThroughTheCalendarAndUndoesAStepOutOfRange)
           };
     EXPECT_EQ(step("2018", 12, 31, "23:30", stepHalfHour, true), "2019-01-01 00:00");
     EXPECT_EQ(step("2020", 3, 31, "12:00", stepMonth, false), "2020-02-29 12:00");
-    EXPECT_EQ(step("2019", 5, 10, "", stepHalfHour, false), "2019-05-09 23:30"); // an empty hour is midnight
-    EXPECT_EQ(step("12a3", 6, 1, "12:00", stepYear, true), "124-06-01 12:00"); // read as computing reads it
     EXPECT_EQ(step("2018", 3, 5, "14:30", stepDay, true), "2018-03-06 14:30");
     EXPECT_NEAR(dblChartJD[0], 2458184.0 + 2.5 / 24, 1e-9); // each step computed its moment
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
@@ -305,10 +282,8 @@ TEST_F(MainWindow, SwitchingToGermanAndBackRecomputesInTheLanguageAndIsRemembere
 {
     ComputeMarch2018();
     optGerman()->click();
-    EXPECT_EQ(intCurrentLanguage, intLangGerman);
     EXPECT_EQ(form->windowTitle(), GetText(1) + QStringLiteral(" - Planetenstand  Orben: 4° bis 10°"));
     EXPECT_EQ(Cell(2, 7), QStringLiteral("Kon\r\n0°57' +"));
-    EXPECT_EQ(cmdCompute()->text(), QStringLiteral("Berechnen"));
     EXPECT_EQ(cboMonthCE(0)->currentText(), QStringLiteral("März"));
     EXPECT_EQ(cboDayCE(0)->toolTip(), QStringLiteral("Montag"));
     EXPECT_EQ(test::Control<QPushButton>(form->ConfigureDialog(), "cmdHide")->text(), QStringLiteral("Ausblenden"));
@@ -340,7 +315,6 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     cmdSaveAs()->click();
     EXPECT_EQ(ui::TakeFileDialogLog().value(0).strFilter, GetText(131) + QStringLiteral(" (*.qal) | *.qal"));
     EXPECT_EQ(form->PopUpWindow()->lblMessage->text(), GetText(128));
-    EXPECT_TRUE(form->StateJustSaved());
 
     // Everything changed, then loaded back and computed.
     FillDateSet(2, "2000", 1, 1, "00:00", "GMT");
@@ -348,7 +322,6 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     udtConfig = ConfigurationSettings();
     ui::QueueFileName(strFile + QStringLiteral(".qal"));
     cmdLoadState()->click();
-    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
     EXPECT_EQ(form->CurrentStateText(), saved);
     EXPECT_EQ(form->ChartMode(), modeNatal2);
     EXPECT_TRUE(test::Control<QRadioButton>(form->ConfigureDialog(), "optVedicAstrology")->isChecked());
@@ -381,18 +354,15 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     ui::QueueMsgAnswer(ui::MsgAnswer::Cancel);
     cmdQuit()->click();
     EXPECT_EQ(ui::TakeMessageLog().value(0).strText, GetText(149));
-    EXPECT_FALSE(form->Ended());
     QFile::remove(form->UserStateFile());
     ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
     cmdQuit()->click();
-    EXPECT_TRUE(form->Ended());
-    EXPECT_TRUE(QFileInfo::exists(form->UserStateFile()));
+    EXPECT_TRUE(form->Ended() && QFileInfo::exists(form->UserStateFile()));
     ui::TakeMessageLog();
     StartWindow(); // where the user left off
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018);
     form->close(); // closing the window asks nothing
-    EXPECT_TRUE(form->Ended());
-    EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
+    EXPECT_TRUE(form->Ended() && ui::TakeMessageLog().isEmpty());
 }
 
 TEST_F(MainWindow, ARefusedStateChangesNothingAndAnUnreadableOwnStateIsNeverLost)
@@ -432,7 +402,6 @@ TEST_F(MainWindow, ARefusedStateChangesNothingAndAnUnreadableOwnStateIsNeverLost
     log = ui::TakeMessageLog();
     ASSERT_EQ(log.size(), 1);
     EXPECT_TRUE(log[0].strText.startsWith(GetTextWithMarkers(TextId::UserStateUnreadable, form->UserStateFile())));
-    EXPECT_EQ(log[0].strTitle, GetText(TextId::UserStateUnreadableTitle));
     cmdRestore()->click();
     EXPECT_TRUE(ui::TakeMessageLog().value(0).strText.endsWith(GetText(TextId::NothingChanged)));
     ui::QueueMsgAnswer(ui::MsgAnswer::No);
@@ -547,8 +516,7 @@ TEST_F(MainWindow, HousekeepingKeepsTheControlsInStepWithTheInputs)
     cmdToggleGraphic()->click();
     cboForwardBack()->setCurrentIndex(stepHalfHour);
     form->Timer1_Timer();
-    EXPECT_TRUE(cmdRun()->isHidden());
-    EXPECT_TRUE(lblNotice()->isHidden());
+    EXPECT_TRUE(cmdRun()->isHidden() && lblNotice()->isHidden());
     cboForwardBack()->setCurrentIndex(stepDay);
     form->Timer1_Timer();
     EXPECT_FALSE(cmdRun()->isHidden());
