@@ -24,7 +24,6 @@ protected:
     }
 };
 
-} // namespace
 
 TEST_F(Aspects, SeparationTakesTheShorterArcAndNamesTheLeader)
 {
@@ -121,3 +120,5 @@ TEST_F(Aspects, DeviationTextInDegreesOrRadians)
     EXPECT_EQ(DeviationText(0.123456, true), QStringLiteral("0.1235"));
     EXPECT_EQ(DeviationText(0.0, true), QStringLiteral("0.0000"));
 }
+
+} // namespace

@@ -41,7 +41,6 @@ protected:
     }
 };
 
-} // namespace
 
 TEST_F(Patterns, GrandTrineKiteAndAKindSwitchedOff)
 {
@@ -189,3 +188,5 @@ TEST_F(Patterns, TheMoonTakesPartOnlyWithTenBodiesAndGermanLinesUseGermanNames)
     Chart({ { 4, 10 }, { 6, 190 }, { 5, 100 } });
     EXPECT_EQ(FindTSquares(Sky(), false, intCount), QStringLiteral("T-Quadrat: Ma-Ju-Sa (mittlerer Orbis 0°0')\r\n"));
 }
+
+} // namespace

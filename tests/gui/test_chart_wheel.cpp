@@ -72,7 +72,6 @@ protected:
     WheelTextBlocks blocks;
 };
 
-} // namespace
 
 TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedAndOnlyBodiesWithAPosition)
 {
@@ -258,3 +257,5 @@ TEST_F(ChartWheel, SideTextsStayClearOfTheDisc)
         }
     }
 }
+
+} // namespace

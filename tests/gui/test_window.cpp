@@ -71,7 +71,6 @@ protected:
     }
 };
 
-} // namespace
 
 TEST_F(MainWindow, StartsWithThePlanetaryChartOfNowAndTheConfigurationOnce)
 {
@@ -541,3 +540,5 @@ TEST_F(MainWindow, EveryCaptionFitsInBothLanguages)
         }
     }
 }
+
+} // namespace

@@ -122,7 +122,6 @@ protected:
     std::shared_ptr<std::function<void()>> m_tick;
 };
 
-} // namespace
 
 TEST_F(Dialogs, UseSettingsAppliesAndRecomputesCancelPutsBackAndTheButtonPlacesTheDialog)
 {
@@ -494,3 +493,5 @@ TEST_F(Dialogs, ANoticeIsReplacedClosedByItsTimerOrAClickAndNeverTakesTheFocus)
     notice->PopUpCenterScreen(QStringLiteral("fourth"), 3000, 300, 1000);
     EXPECT_TRUE(notice->isVisible());
 }
+
+} // namespace

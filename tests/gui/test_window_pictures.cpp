@@ -129,7 +129,6 @@ SvgContent ReadSvg(const QString& strFile)
     return svg;
 }
 
-} // namespace
 
 TEST_F(Pictures, TheWheelShowsTheChartComputedAndFollowsEveryComputation)
 {
@@ -469,3 +468,5 @@ TEST(ImageFiles, ColoursForAWhiteBackgroundBitmapNamesAndConversion)
     EXPECT_TRUE(QFileInfo::exists(strBitmap));
     EXPECT_EQ(QImage(strPng).pixel(3, 3), qRgb(10, 200, 30));
 }
+
+} // namespace
