@@ -112,14 +112,18 @@ void Back(DateSetInput& s, int intInterval, int y, int intTzIndex)
 
 double StepDateSet(DateSetInput& udtSet, int intInterval, bool blnForward, int intComputerTzIndex)
 {
+    // The year as the computation reads it (cleaned); the indices as they
+    // are, so that a date that does not exist (31 November) or lies beyond
+    // the range still steps, and the hour and the zone stay, so that an
+    // empty hour steps from midnight. Only a missing year, month or day, or a
+    // year beyond any calendar, leaves nothing to step from.
     DateSetInput udtRead = udtSet;
     const double dblCode = DateSetToMoment(udtRead, intComputerTzIndex);
-    if (dblCode < 0)
-        return dblCode;
-    // The year as the computation read it (years 1..2799); the hour and the
-    // zone stay as they are, so an empty hour steps from midnight.
+    bool blnYear = false;
+    const int y = udtRead.strYear.toInt(&blnYear);
+    if (dblCode == dblDateIncomplete || !blnYear || y < -32768 || y > 32767)
+        return dblCode < 0 ? dblCode : dblDateTooLate;
     udtSet.strYear = udtRead.strYear;
-    const int y = udtSet.strYear.toInt();
     if (blnForward)
         Forward(udtSet, intInterval, y, intComputerTzIndex);
     else

@@ -14,9 +14,11 @@ constexpr int stepMonth = 3;
 constexpr int stepYear = 4;
 
 // Moves the date set one interval forward or back: the hour, day and month
-// list indices and the year text. The date set is read first as a
-// computation reads it (the year cleaned); when it cannot be read, nothing
-// changes and the result is its negative code (see dates/DatePr2.h), else 0.
+// list indices and the year text, with the year cleaned as a computation
+// cleans it. A date that does not exist (31 November) steps from its
+// indices as they are. When the year, the month or the day is missing (or
+// the year is no 16-bit number), nothing changes and the result is a
+// negative code (see dates/DatePr2.h), else 0.
 // After a month or a year the day is lowered (not below 28) until the date
 // exists; a step beyond the calendar's range is left for the computation to
 // find and undo.

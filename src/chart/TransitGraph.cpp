@@ -97,7 +97,7 @@ int NowGridRow(const TransitGraphScale& scale, double dblNow)
 
 QString GraphMomentText(const TransitGraphScale& scale, double dblMoment)
 {
-    return LocalMomentText(dblMoment, scale.intTimezoneMinutes);
+    return LocalMomentText(dblMoment, scale.intTimezoneMinutes, false); // a clock's reading: seconds cut
 }
 
 } // namespace qal

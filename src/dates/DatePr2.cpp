@@ -242,7 +242,8 @@ int GetComputerTimeZoneMinutes()
 void SetComputerTimeZone()
 {
     intComputerTzMinutes = GetComputerTimeZoneMinutes();
-    if (intComputerTzMinutes == 345)
+    // Lists without Nepal's +5:45 showed it as +5:30; a list with its own entry keeps it.
+    if (intComputerTzMinutes == 345 && TimezoneIndexOfMinutes(345) == 0)
         intComputerTzMinutes = 330;
 }
 
@@ -261,9 +262,11 @@ double GetComputerAJDate()
     return n + (3600.0 * time.hour() + 60.0 * time.minute() + time.second() - 60.0 * z) / 86400.0 - 0.5;
 }
 
-QString LocalMomentText(double dblMoment, int intZoneMinutes)
+QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
 {
-    const double x = std::round((dblMoment + 0.5 + intZoneMinutes / 1440.0) * 1440) / 1440;
+    const double dblLocal = dblMoment + 0.5 + intZoneMinutes / 1440.0;
+    // Cut, a moment a hair below a whole minute (from arithmetic on days) still reads as that minute.
+    const double x = blnRoundToMinute ? std::round(dblLocal * 1440) / 1440 : dblLocal + 1e-8;
     EuroDate date;
     date.calendar = platform::kGregorian;
     date.dayNumber = static_cast<int>(std::floor(x));

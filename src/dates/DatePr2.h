@@ -65,9 +65,9 @@ QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5,
 QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QString& strZone, bool blnAbbreviated);
 QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05"
 QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
-// A moment (UT) as the local date and time of a zone, to the nearest minute:
-// "2018-03-07 05:12".
-QString LocalMomentText(double dblMoment, int intZoneMinutes);
+// A moment (UT) as the local date and time of a zone: "2018-03-07 05:12", to
+// the nearest minute, or with the seconds cut as a clock shows them.
+QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute = true);
 QString DayOfWeekText(int n, int intLanguage);
 QString WeekdayText(int w, int intLanguage); // 0 Sunday .. 6 Saturday; "" otherwise
 QString SeparateThousands(const QString& strNumber, const QString& strSeparator);

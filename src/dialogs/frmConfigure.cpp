@@ -1,6 +1,7 @@
 #include "dialogs/frmConfigure.h"
 
 #include "astro/AstroTables.h"
+#include "platform/Registry3.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Colors.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -236,7 +238,7 @@ void frmConfigure::Form_Load()
 {
     setWindowIcon(parentWidget()->windowIcon());
     // Tropical, keeping the zodiac; then the defaults (no question before
-    // the main window has started); then the stored switches override three
+    // the main window has started); then the stored switches override four
     // of them.
     udtConfig.optVedicAstrology = false;
     udtConfig.chkKeepZodiac = true;
@@ -244,6 +246,7 @@ void frmConfigure::Form_Load()
     ApplyTZDispSwitch(udtConfig);
     ApplyIncludeTransitingMoonSwitch(udtConfig);
     ApplyInnerPlanetAspectSwitch(udtConfig);
+    ApplyWhiteBackgroundSwitch(udtConfig);
     m_state = DialogState();
     SetLanguageDependentText();
     ShowSettings();
@@ -343,9 +346,7 @@ void frmConfigure::Form_Activate()
         showNormal();
     for (int i = 0; i < intNumOrbLists; ++i)
         udtConfig.cboOrb[i] = udtConfig.intOrbIndex[i];
-    // The stored switches win over changes that were never used.
-    ApplyInnerPlanetAspectSwitch(udtConfig);
-    ApplyWhiteBackgroundSwitch(udtConfig);
+    ShowSwitchesInForce(udtConfig); // a box ticked but never used shows what applies
     m_state.snapshot = TakeSnapshot(udtConfig);
     udtConfig.optVedicAstrology = udtConfig.blnSidereal;
     for (int k = 1; k <= 7; ++k)
@@ -414,6 +415,13 @@ void frmConfigure::cmdAccept_Click()
     SetOrbs();
     blnAccept = true;
     Q_EMIT settingsUsed();
+    // The switches are kept for the next start; if the settings file cannot
+    // be written they still apply now, and the user is told.
+    if (!StoreSwitches(udtConfig)) {
+        ui::MsgBox(GetTextWithMarkers(TextId::SwitchesNotKept,
+                       QDir::toNativeSeparators(platform::UserStoreFile(strSwitchesKeyPath))),
+            ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdAccept->text(), 1, this);
+    }
 }
 
 void frmConfigure::cmdCancel_Click()

@@ -66,11 +66,21 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyRelease) {
+        const auto isEnter = [event] {
             const int intKey = static_cast<QKeyEvent*>(event)->key();
-            if (intKey == Qt::Key_Return || intKey == Qt::Key_Enter)
+            return intKey == Qt::Key_Return || intKey == Qt::Key_Enter;
+        };
+        if (event->type() == QEvent::KeyPress && isEnter()) {
+            m_blnEnterPressed = true;
+        } else if (event->type() == QEvent::KeyRelease && isEnter()) {
+            // Only the release of a press the field received: the release of
+            // the Enter that closed a message box lands here too.
+            if (m_blnEnterPressed && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+                m_blnEnterPressed = false;
                 m_form->txbYearCE_KeyUp(m_k, 13);
+            }
         } else if (event->type() == QEvent::FocusOut) {
+            m_blnEnterPressed = false;
             m_form->txbYearCE_LostFocus(m_k);
         }
         return QObject::eventFilter(watched, event);
@@ -79,6 +89,7 @@ public:
 private:
     frmMain* m_form;
     int m_k;
+    bool m_blnEnterPressed = false;
 };
 
 // Passes a double click on a table cell on to the window, with the cell's index.

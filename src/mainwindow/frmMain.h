@@ -254,7 +254,7 @@ private:
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
     QObject* m_cellFilter = nullptr;
-    QString m_strNoticeCaption; // the notice label's standing caption
+    QString m_strLoadedFile; // the state file the notice label names, "" for none
     TransitGraphScale m_graphScale; // the scales of the transit graph shown
 
     // Controls and layout (frmMain.cpp).

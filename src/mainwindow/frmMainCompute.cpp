@@ -80,7 +80,7 @@ void frmMain::cmdCompute_Click()
     ShowTable();
     if (WheelShown())
         DrawWheel();
-    cmdToggleGraphic->setEnabled(true);
+    cmdToggleGraphic->setEnabled(!blnRunning); // while a run is on, Stop must stay in reach
     cmdToggleGraphic->show();
     RefreshViewControls();
     TestRunUntilFound();

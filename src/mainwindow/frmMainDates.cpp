@@ -17,7 +17,7 @@ namespace qal {
 
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices)
 {
-    const QStringList items = TimezoneListItems(udtConfig.chkDisplayNATZabbr);
+    const QStringList items = TimezoneListItems(udtConfig.blnDisplayNATZabbr);
     for (QComboBox* list : cboTimezone) {
         const int intIndex = blnPreserveIndices ? list->currentIndex() : 0;
         list->clear();

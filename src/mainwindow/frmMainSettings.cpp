@@ -77,6 +77,8 @@ void frmMain::SetLanguageDependentText()
         year->setPlaceholderText(GetText(TextId::YearPlaceholder));
     // Month names and step intervals, keeping what is chosen.
     SetUpMonthAndStepLists();
+    if (!m_strLoadedFile.isEmpty())
+        lblNotice->setText(GetText(TextId::Loaded) + QLatin1Char(' ') + m_strLoadedFile);
 
     m_legend.strChart[0] = GetText(TextId::LegendChart);
     m_legend.strChart[1] = GetText(TextId::LegendDate);

@@ -122,9 +122,10 @@ bool frmMain::MayReplaceUserState()
 
 void frmMain::ShowNotice(TextId text, const QPushButton* beside)
 {
-    // Just below the button, so it does not cover what the user looks at.
+    // Just below the button and ending at its left edge, so that it covers
+    // neither the button nor what the user looks at.
     const QPoint corner = beside->mapToGlobal(QPoint(0, 0)) * intTwipsPerPixel;
-    PopUpWindow()->PopUp(GetText(text), 2400, 300, 2000, corner.y() + 475, corner.x());
+    PopUpWindow()->PopUp(GetText(text), 2400, 300, 2000, corner.y() + 475, corner.x() - 2450);
 }
 
 void frmMain::cmdSave_Click()
@@ -184,7 +185,8 @@ void frmMain::cmdLoadState_Click()
         picGraphic->hide();
     if (ComputeLoadedChart())
         picTable->show();
-    lblNotice->setText(GetText(TextId::Loaded) + QLatin1Char(' ') + QFileInfo(strFile).fileName());
+    m_strLoadedFile = QFileInfo(strFile).fileName();
+    lblNotice->setText(GetText(TextId::Loaded) + QLatin1Char(' ') + m_strLoadedFile);
     blnStateJustSaved = true;
     intTicksSinceSave = 0;
 }

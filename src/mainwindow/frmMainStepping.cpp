@@ -58,6 +58,8 @@ void frmMain::cmdForwardBack_Click(int intIndex)
         cmdCompute_Click();
         if (dblChartJD[0] < 0) {
             WriteDateSet(0, udtBefore); // undo a step that left the valid range
+            if (blnRunning)
+                StopRun(); // and a run ends there, as Stop would end it
             break;
         }
         if (!blnForward || !blnRunning)

@@ -132,6 +132,11 @@ QString ReadRegistryString(RegistryRoot /*root*/, const QString& strKeyPath, con
     return strValue.isEmpty() ? QStringLiteral("3 Name not found.") : QStringLiteral("0 OK");
 }
 
+bool RegistryWriteSucceeded(const QString& strStatus)
+{
+    return strStatus.startsWith(QLatin1Char('0')) && strStatus.endsWith(kSuccess);
+}
+
 QString UserStoreFile(const QString& strKeyPath)
 {
 #ifdef Q_OS_WIN

@@ -32,6 +32,9 @@ QString WriteRegistryString(
 // value) or "4 " and the store's text for any other failure.
 QString ReadRegistryString(RegistryRoot root, const QString& strKeyPath, const QString& strName, QString& strValue);
 
+// Whether a status of WriteRegistryString says the value was stored.
+bool RegistryWriteSucceeded(const QString& strStatus);
+
 // The settings file behind a key path ("" on Windows, where the registry
 // holds the values).
 QString UserStoreFile(const QString& strKeyPath);

@@ -92,6 +92,15 @@ void AcceptShownSettings(ConfigurationSettings& config)
     config.blnShowInnerPlanetAspects = !config.chkSuppressInnerPlanetAspectDisplay;
     config.blnSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
     config.blnSidereal = config.optVedicAstrology;
+    config.blnDisplayNATZabbr = config.chkDisplayNATZabbr;
+}
+
+void ShowSwitchesInForce(ConfigurationSettings& config)
+{
+    config.chkIncludeTransitingMoon = config.blnIncludeTransitingMoon;
+    config.chkSuppressInnerPlanetAspectDisplay = !config.blnShowInnerPlanetAspects;
+    config.chkSaveGraphicWithWhiteBackground = config.blnSaveGraphicWithWhiteBackground;
+    config.chkDisplayNATZabbr = config.blnDisplayNATZabbr;
 }
 
 ConfigurationSnapshot TakeSnapshot(const ConfigurationSettings& config)

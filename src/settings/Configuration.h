@@ -44,6 +44,7 @@ struct ConfigurationSettings {
     bool blnIncludeTransitingMoon = true;
     bool blnShowInnerPlanetAspects = true;
     bool blnSaveGraphicWithWhiteBackground = false;
+    bool blnDisplayNATZabbr = true; // the zone lists name the North American zones
 
     ConfigurationSettings();
 };
@@ -74,6 +75,10 @@ void ResetToDefaults(ConfigurationSettings& config, bool blnEnglishInterface);
 
 // Copies the shown settings into the accepted values, as "Use settings" does.
 void AcceptShownSettings(ConfigurationSettings& config);
+
+// The switch boxes show the switches in force (the dialog opening: a box
+// ticked but never used goes back to what applies).
+void ShowSwitchesInForce(ConfigurationSettings& config);
 
 // What "Cancel" puts back: the shown values of the boxes and lists that are
 // not orbs or colours, as they were when the dialog was opened.

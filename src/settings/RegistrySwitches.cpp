@@ -4,6 +4,8 @@
 #include "platform/Registry3.h"
 #include "settings/Configuration.h"
 
+#include <algorithm>
+
 namespace qal {
 
 const QString strSwitchesKeyPath = QStringLiteral("Software\\Brenvale\\QAL");
@@ -15,10 +17,10 @@ QString Digit(bool blnTicked)
     return blnTicked ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-void Write(const char* strName, const QString& strValue)
+bool Write(const char* strName, const QString& strValue)
 {
-    platform::WriteRegistryString(
-        platform::HkeyCurrentUser, strSwitchesKeyPath, QString::fromLatin1(strName), strValue);
+    return platform::RegistryWriteSucceeded(platform::WriteRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QString::fromLatin1(strName), strValue));
 }
 
 // The stored "0" or "1": strFailedDefault when the read fails, strOtherDefault
@@ -47,11 +49,12 @@ void ApplyTZDispSwitch(ConfigurationSettings& config)
     // The computer's offset is read at this moment, for the default only.
     config.chkDisplayNATZabbr = ReadSwitch("TZDisp", DefaultTZDisp(GetComputerTimeZoneMinutes()), QStringLiteral("1"));
     StoreTZDispSwitch(config);
+    config.blnDisplayNATZabbr = config.chkDisplayNATZabbr;
 }
 
-void StoreTZDispSwitch(const ConfigurationSettings& config)
+bool StoreTZDispSwitch(const ConfigurationSettings& config)
 {
-    Write("TZDisp", Digit(config.chkDisplayNATZabbr));
+    return Write("TZDisp", Digit(config.chkDisplayNATZabbr));
 }
 
 void ApplyIncludeTransitingMoonSwitch(ConfigurationSettings& config)
@@ -61,9 +64,9 @@ void ApplyIncludeTransitingMoonSwitch(ConfigurationSettings& config)
     config.blnIncludeTransitingMoon = config.chkIncludeTransitingMoon;
 }
 
-void StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config)
+bool StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config)
 {
-    Write("Moon", Digit(config.chkIncludeTransitingMoon));
+    return Write("Moon", Digit(config.chkIncludeTransitingMoon));
 }
 
 void ApplyInnerPlanetAspectSwitch(ConfigurationSettings& config)
@@ -74,9 +77,9 @@ void ApplyInnerPlanetAspectSwitch(ConfigurationSettings& config)
     config.blnShowInnerPlanetAspects = !config.chkSuppressInnerPlanetAspectDisplay;
 }
 
-void StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config)
+bool StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config)
 {
-    Write("IPAD", Digit(!config.chkSuppressInnerPlanetAspectDisplay));
+    return Write("IPAD", Digit(!config.chkSuppressInnerPlanetAspectDisplay));
 }
 
 void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config)
@@ -86,9 +89,16 @@ void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config)
     config.blnSaveGraphicWithWhiteBackground = config.chkSaveGraphicWithWhiteBackground;
 }
 
-void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config)
+bool StoreWhiteBackgroundSwitch(const ConfigurationSettings& config)
 {
-    Write("SGWWB", Digit(config.chkSaveGraphicWithWhiteBackground));
+    return Write("SGWWB", Digit(config.chkSaveGraphicWithWhiteBackground));
+}
+
+bool StoreSwitches(const ConfigurationSettings& config)
+{
+    const bool blnStored[] = { StoreTZDispSwitch(config), StoreIncludeTransitingMoonSwitch(config),
+        StoreInnerPlanetAspectSwitch(config), StoreWhiteBackgroundSwitch(config) };
+    return std::all_of(std::begin(blnStored), std::end(blnStored), [](bool b) { return b; });
 }
 
 bool ReadExactMomentsSwitch()

@@ -8,8 +8,8 @@
 // fails or the text is not "0" or "1", sets the configuration's box (and the
 // accepted value it governs) and writes the value back at once, so that a
 // missing or malformed value is replaced. Each Store... writes what the box
-// shows. The configuration dialog applies them when it loads and each time
-// it is shown.
+// shows and returns whether the value was kept. The configuration dialog
+// applies them when it loads and stores them when its settings are used.
 #pragma once
 
 #include <QString>
@@ -21,13 +21,17 @@ struct ConfigurationSettings;
 extern const QString strSwitchesKeyPath; // "Software\Brenvale\QAL"
 
 void ApplyTZDispSwitch(ConfigurationSettings& config);
-void StoreTZDispSwitch(const ConfigurationSettings& config);
+bool StoreTZDispSwitch(const ConfigurationSettings& config);
 void ApplyIncludeTransitingMoonSwitch(ConfigurationSettings& config);
-void StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config);
+bool StoreIncludeTransitingMoonSwitch(const ConfigurationSettings& config);
 void ApplyInnerPlanetAspectSwitch(ConfigurationSettings& config);
-void StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config);
+bool StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config);
 void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config);
-void StoreWhiteBackgroundSwitch(const ConfigurationSettings& config);
+bool StoreWhiteBackgroundSwitch(const ConfigurationSettings& config);
+
+// Stores the four switches as the boxes show them ("Use settings"); false
+// when the store could not keep them all (the settings file cannot be written).
+bool StoreSwitches(const ConfigurationSettings& config);
 
 // Whether the durations window and the details of an aspect show exact
 // moments ("ExactMoments"; off unless stored as "1").

@@ -237,7 +237,8 @@ namespace qal {
     X(StateFaultOrb, 433)                                                                                              \
     X(StateFaultColour, 434)                                                                                           \
     X(StateFaultEnds, 435)                                                                                             \
-    X(NothingChanged, 436)
+    X(NothingChanged, 436)                                                                                             \
+    X(SwitchesNotKept, 437)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

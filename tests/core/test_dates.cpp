@@ -194,7 +194,7 @@ TEST(Dates, ComputerZoneAndNow)
     test::SetClock(test::DefaultTestNow(), "Asia/Kathmandu"); // UTC+5:45 all year
     EXPECT_EQ(GetComputerTimeZoneMinutes(), 345);
     SetComputerTimeZone();
-    EXPECT_EQ(intComputerTzMinutes, 330); // the lists have half hours only
+    EXPECT_EQ(intComputerTzMinutes, 345); // the list has an entry of its own for it
 
     // "Now" is the computer's moment shown 15 minutes early in GMT+5:30,
     // rounded to the half hour: within a quarter of an hour of the clock.
@@ -236,6 +236,8 @@ TEST(Dates, SteppingCarriesThroughTheCalendar)
         { "2020", 2, 29, hour(12, 0), stepYear, false, "2019-2-28 25" },
         { "2019", 12, 31, hour(6, 0), stepDay, true, "2020-1-1 13" },
         { "2019", 3, 1, hour(6, 0), stepDay, false, "2019-2-28 13" },
+        { "2018", 11, 31, hour(6, 0), stepDay, true, "2018-12-1 13" }, // a date that does not exist steps too
+        { "2018", 11, 31, hour(6, 0), stepDay, false, "2018-11-30 13" },
         { "12a3", 6, 1, hour(12, 0), stepYear, true, "124-6-1 25" }, // the year read as computing reads it
         { "-5", 6, 1, hour(12, 0), stepYear, true, "6-6-1 25" }, // a minus sign is no sign
         { "2799", 12, 31, hour(12, 0), stepDay, true, "2800-1-1 25" }, // left for the computation to undo

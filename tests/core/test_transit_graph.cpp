@@ -24,6 +24,9 @@ TEST(TransitGraph, ScalesRunFromLocalMidnightToTheDayAfterTheEnd)
     EXPECT_NEAR(scale.dblTimePerRow * intGraphRows, 14.0, 1e-9);
     EXPECT_EQ(GraphMomentText(scale, RowMoment(scale, 0)), QStringLiteral("2017-09-03 00:00"));
     EXPECT_EQ(GraphMomentText(scale, RowMoment(scale, intGraphRows)), QStringLiteral("2017-09-17 00:00"));
+    // A clock's reading: 15:25:42 is 15:25, not rounded up.
+    EXPECT_EQ(GraphMomentText(scale, kDay0 - 0.5 + (15 * 3600 + 25 * 60 + 42 - 3600) / 86400.0),
+        QStringLiteral("2017-09-03 15:25"));
 
     // Read-offs: the row under the pointer, and the distance across.
     EXPECT_DOUBLE_EQ(MomentAtY(scale, intGraphTop * intTwipsPerPixel), scale.dblStart);

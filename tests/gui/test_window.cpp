@@ -79,6 +79,8 @@ TEST_F(MainWindow, StartsWithThePlanetaryChartOfNowAndTheConfigurationOnce)
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018); // the test clock: 5 March 2018, 13:30 UTC
     EXPECT_EQ(cboTimezone(0)->currentText(), QStringLiteral("GMT"));
     EXPECT_FALSE(form->ConfigureDialog()->isVisible()); // shown, and hidden again by the user
+    EXPECT_EQ(form->ConfigureDialog()->frameGeometry().top(), form->frameGeometry().top()); // beside the window
+    EXPECT_GE(form->ConfigureDialog()->frameGeometry().left(), form->frameGeometry().left() + 100);
     EXPECT_EQ(form->UserStateFile(),
         QDir(test::TestFolders().strUserDataFolder).filePath(QStringLiteral("Brenvale/qal.usr")));
 }
@@ -95,6 +97,7 @@ TEST(MainWindowStartUp, TheSkyOfNowInTheComputersOwnZone)
     } cases[] = {
         { "Pacific/Auckland", QDate(2018, 12, 5), "GMT+13:00", "02:30" }, // daylight saving
         { "Pacific/Chatham", QDate(2018, 6, 5), "GMT+12:45", "02:00" }, // 02:15 rounded down
+        { "Asia/Kathmandu", QDate(2018, 6, 5), "GMT+5:45", "19:00" }, // its own entry, 19:15 rounded down
         { "America/St_Johns", QDate(2018, 7, 5), "NDT", "11:00" },
         { "Pacific/Pago_Pago", QDate(2018, 6, 5), "GMT-11:00", "02:30" },
     };
@@ -243,9 +246,20 @@ TEST_F(MainWindow, DateSetsClearNowEnterAndTheWeekday)
     FillDateSet(0, "2019", 3, 5, "14:30", "GMT+1:00");
     form->txbYearCE_KeyUp(1, 13);
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018);
-    QKeyEvent enter(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(txbYearCE(0), &enter);
+    const auto enter = [&](bool blnPress) { // through the event queue, as the keyboard delivers it
+        if (blnPress)
+            QCoreApplication::postEvent(txbYearCE(0), new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+        QCoreApplication::postEvent(txbYearCE(0), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
+        QCoreApplication::processEvents();
+    };
+    enter(true);
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018 + 365);
+    // Year 2900: the box says so once; the release of the Enter that closed it
+    // lands in the field and must not open it again.
+    txbYearCE(0)->setText(QStringLiteral("2900"));
+    enter(true);
+    enter(false);
+    EXPECT_EQ(ui::TakeMessageLog().size(), 1);
     // A year typed but not computed: the wheel button waits for the computation.
     txbYearCE(0)->setText(QStringLiteral("2021"));
     form->txbYearCE_LostFocus(0);
@@ -268,7 +282,9 @@ TEST_F(MainWindow, SteppingCarriesThroughTheCalendarAndUndoesAStepOutOfRange)
     EXPECT_EQ(step("2018", 12, 31, "23:30", stepHalfHour, true), "2019-01-01 00:00");
     EXPECT_EQ(step("2020", 3, 31, "12:00", stepMonth, false), "2020-02-29 12:00");
     EXPECT_EQ(step("2018", 3, 5, "14:30", stepDay, true), "2018-03-06 14:30");
-    EXPECT_NEAR(dblChartJD[0], 2458184.0 + 2.5 / 24, 1e-9); // each step computed its moment
+    EXPECT_EQ(step("2018", 11, 31, "12:00", stepDay, true), "2018-12-01 12:00"); // from a date that does not exist
+    EXPECT_EQ(step("2018", 11, 31, "12:00", stepDay, false), "2018-11-30 12:00");
+    EXPECT_NEAR(dblChartJD[0], 2458453.0, 1e-9); // each step computed its moment: 30 November 2018, 12:00
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
 
     EXPECT_EQ(step("2799", 12, 31, "12:00", stepDay, true), "2799-12-31 12:00"); // undone
@@ -325,6 +341,9 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     EXPECT_EQ(form->ChartMode(), modeNatal2);
     EXPECT_TRUE(test::Control<QRadioButton>(form->ConfigureDialog(), "optVedicAstrology")->isChecked());
     EXPECT_EQ(lblNotice()->text(), GetText(387) + QStringLiteral(" chart.qal"));
+    optGerman()->click(); // the notice follows the language
+    EXPECT_EQ(lblNotice()->text(), QStringLiteral("Geladen: chart.qal"));
+    optEnglish()->click();
     // A Natal-2 state with an incomplete date set is loaded, not computed,
     // also while the wheel is shown.
     FillDateSet(2, "1985", 1, 0, "06:00", "GMT");
@@ -345,6 +364,10 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     cmdRestore()->click();
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018);
     EXPECT_EQ(form->PopUpWindow()->lblMessage->text(), GetText(399));
+    // Under the button, ending at its left edge.
+    const QPoint offset = form->PopUpWindow()->pos() - cmdRestore()->mapToGlobal(QPoint(0, 0));
+    EXPECT_NEAR(offset.x(), -2450 / 15, 1); // twips to pixels
+    EXPECT_NEAR(offset.y(), 475 / 15, 1);
 
     // Quitting asks, except within six ticks of a save; Yes saves first.
     for (int i = 0; i < 6; ++i)

@@ -230,6 +230,37 @@ TEST_F(Dialogs, ColourLinesSetAllResetAndTheCloseBox)
     EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(Dialogs, SwitchesStayAsUsedThroughReopeningHidingAndARestart)
+{
+    frmConfigure* dialog = form->ConfigureDialog();
+    const auto use = [&](std::initializer_list<const char*> boxes, const char* strButton) {
+        ui::QueueModalAction([&] {
+            for (const char* strBox : boxes)
+                Configure<QCheckBox>(strBox)->click();
+            Configure<QPushButton>(strButton)->click();
+            if (dialog->isVisible())
+                Configure<QPushButton>("cmdHide")->click();
+        });
+        cmdConfigure()->click();
+    };
+    use({ "chkSuppressInnerPlanetAspectDisplay", "chkSaveGraphicWithWhiteBackground", "chkDisplayNATZabbr" },
+        "cmdAccept");
+    use({}, "cmdHide"); // opened and hidden again: nothing changes
+    EXPECT_FALSE(udtConfig.blnShowInnerPlanetAspects);
+    EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
+    EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("EST/CDT"));
+    use({ "chkSaveGraphicWithWhiteBackground" }, "cmdHide"); // ticked off but never used
+    EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
+    dialog->show(); // the dialog shows what applies
+    EXPECT_TRUE(Configure<QCheckBox>("chkSaveGraphicWithWhiteBackground")->isChecked());
+    dialog->hide();
+    udtConfig = ConfigurationSettings();
+    StartWindow(); // the next start applies what was used
+    EXPECT_FALSE(udtConfig.blnShowInnerPlanetAspects);
+    EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
+    EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("EST/CDT"));
+}
+
 TEST_F(Dialogs, StoredSwitchesHoldAtTheNextStartAndTheDialogFitsInBothLanguages)
 {
     platform::WriteRegistryString(
@@ -308,6 +339,7 @@ TEST_F(Dialogs, RunsEndWhenThePatternIsFoundWhenStoppedOrWhenQuitting)
     TickWhileRunning([this](int intTick) {
         if (intTick == 3) {
             EXPECT_FALSE(cmdCompute()->isEnabled());
+            EXPECT_FALSE(cmdToggleGraphic()->isEnabled()); // the view stays, so Stop stays in reach
             EXPECT_EQ(cmdRun()->text(), GetText(43));
             cmdRun()->click(); // stop
         }
@@ -315,6 +347,16 @@ TEST_F(Dialogs, RunsEndWhenThePatternIsFoundWhenStoppedOrWhenQuitting)
     cmdRun()->click();
     EXPECT_EQ(cmdRun()->text(), GetText(36));
     EXPECT_DOUBLE_EQ(dblChartJD[0], 2458183.0625 + 3); // the stop came in the third wait
+    // A run that meets the end of the years ends there by itself.
+    FillDateSet(0, "2799", 12, 30, "12:00", "GMT");
+    TickWhileRunning();
+    cmdRun()->click();
+    EXPECT_FALSE(form->Running());
+    EXPECT_EQ(cmdRun()->text(), GetText(36));
+    EXPECT_EQ(txbYearCE(0)->text() + cboDayCE(0)->currentText(), QStringLiteral("279931"));
+    EXPECT_TRUE(cmdCompute()->isEnabled() && cmdToggleGraphic()->isEnabled());
+    ui::TakeMessageLog();
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
     TickWhileRunning([this](int) { cmdQuit()->click(); }); // quitting ends a run, and the program
     cmdRun()->click();
     EXPECT_TRUE(form->Ended() && ui::TakeMessageLog().isEmpty());

@@ -5,11 +5,13 @@
 #include "chart/CoreStart.h"
 #include "dates/DatePr2.h"
 #include "platform/Clock.h"
+#include "platform/DataPaths.h"
 #include "platform/Registry3.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -120,6 +122,7 @@ FileSizeLimit::~FileSizeLimit() {}
 void ClearUserStore()
 {
     QFile::remove(platform::UserStoreFile(strSwitchesKeyPath));
+    QDir(platform::UserApplicationDataFolder()).removeRecursively(); // the user's saved state
 }
 
 void ModuleStateGuard::SetBaseline()

@@ -30,7 +30,8 @@ QDateTime DefaultTestNow();
 // Sets the test clock to a UTC moment and a zone of the zone database.
 void SetClock(const QDateTime& utcNow, const char* strZoneId);
 
-// Empties the per-user store (the settings file of the test run's home).
+// Empties the per-user store (the settings file of the test run's home) and
+// removes the user's saved state.
 void ClearUserStore();
 
 // Degrees to radians with the program's 2π.
