@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev lld
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libswe-dev swe-basic-data
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core

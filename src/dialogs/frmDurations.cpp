@@ -93,7 +93,7 @@ void frmDurations::Report(const DurationsContent& content)
     lblTitle->setText(Title());
     m_courseLines.clear();
     m_strPatternSpans = QString();
-    setWindowTitle(GetText(TextId::ShowDuration));
+    setWindowTitle(GetText(TextId::DurationsTitle));
     show();
     raise();
     Form_Activate();
@@ -118,6 +118,8 @@ void frmDurations::Form_Activate()
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdClose->setText(GetText(TextId::Close));
     const int intMode = m_content.inputs.intMode;
+    // The list keeps its columns; a summary is prose and wraps at the window's width.
+    txbOutput->setLineWrapMode(RuleOfMode(intMode).blnMoving ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     if (RuleOfMode(intMode).blnMoving) {
         chkShowDuration->setChecked(true);
         chkShowDuration->show();

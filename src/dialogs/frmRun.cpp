@@ -23,12 +23,14 @@ frmRun::frmRun(QWidget* owner)
 {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // always as large as its texts need
     optRunUntilStopped = ui::Named(new QRadioButton(this), "optRunUntilStopped");
     optRunUntilFinding = ui::Named(new QRadioButton(this), "optRunUntilFinding");
     auto* choice = new QButtonGroup(this);
     choice->addButton(optRunUntilStopped);
     choice->addButton(optRunUntilFinding);
     cboAspectPattern = ui::Named(new QComboBox(this), "cboAspectPattern");
+    cboAspectPattern->setSizeAdjustPolicy(QComboBox::AdjustToContents); // the longest pattern name fits
     chkTwoOrMore = ui::Named(new QCheckBox(this), "chkTwoOrMore");
     cboNumToFind = ui::Named(new QComboBox(this), "cboNumToFind");
     lblGefunden = ui::Named(new QLabel(QStringLiteral("gefunden"), this), "lblGefunden");

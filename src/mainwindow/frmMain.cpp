@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace qal {
@@ -32,6 +33,7 @@ constexpr int kToolTop = 1740; // the row of view, stepping and command buttons
 constexpr int kTableTop = 2400;
 constexpr int kReportWidth = 4500;
 constexpr int kMaxCells = 144;
+constexpr int kCellPadding = 6; // pixels beside a cell's widest text
 
 QFont ControlFont(int intPointSize = 9, bool blnBold = false)
 {
@@ -269,8 +271,8 @@ void frmMain::LayOutControls()
     struct Column {
         int intLeft, intWidth;
     };
-    const Column label { 1500, 1500 }, year { 3060, 840 }, month { 3960, 1500 }, day { 5520, 720 }, hour { 6300, 1020 },
-        zone { 7380, 1560 }, clear { 9000, 900 };
+    const Column label { 1500, 1650 }, year { 3210, 840 }, month { 4110, 1500 }, day { 5670, 720 }, hour { 6450, 1020 },
+        zone { 7530, 1560 }, clear { 9150, 900 };
     for (int k = 0; k < 3; ++k) {
         const int intTop = kRowTop + k * kRowStep;
         const auto place = [&](QWidget* w, const Column& c) {
@@ -335,8 +337,6 @@ void frmMain::RenderCell(int intCell)
 {
     QLabel* label = txbCell[intCell];
     const GridCell& cell = m_shown.udtGrid.cells[static_cast<size_t>(intCell)];
-    GetRowCol(intCell, m_shown.udtGrid.intCols);
-    label->setGeometry(Px(intCol * kCellWidth), Px(intRow * kCellHeight), Px(kCellWidth) - 1, Px(kCellHeight) - 1);
     QString strShown = cell.strText;
     strShown.remove(QLatin1Char('\r'));
     if (cell.blnGlyph) {
@@ -361,16 +361,44 @@ void frmMain::RenderCell(int intCell)
     label->setVisible(cell.blnVisible);
 }
 
+int frmMain::CellTextWidth(int intCell) const
+{
+    // The widest line, or for a caption that wraps its widest word.
+    const QLabel* label = txbCell[intCell];
+    const QStringList parts
+        = label->text().split(label->wordWrap() ? QRegularExpression(QStringLiteral("[ \n]")) : QRegularExpression(QStringLiteral("\n")));
+    int intWidest = 0;
+    for (const QString& strPart : parts)
+        intWidest = std::max(intWidest, label->fontMetrics().horizontalAdvance(strPart));
+    return intWidest;
+}
+
 void frmMain::ShowTable()
 {
     setUpdatesEnabled(false);
     const AspectGrid& grid = m_shown.udtGrid;
     const int intCells = grid.CellCount();
-    for (int i = 0; i < intCells; ++i)
+    // Each column as wide as the design's cells, or as its widest text needs.
+    std::vector<int> columnWidth(static_cast<size_t>(grid.intCols), Px(kCellWidth));
+    for (int i = 0; i < intCells; ++i) {
         RenderCell(i);
+        GetRowCol(i, grid.intCols);
+        if (grid.cells[static_cast<size_t>(i)].blnVisible) {
+            int& intWidth = columnWidth[static_cast<size_t>(intCol)];
+            intWidth = std::max(intWidth, CellTextWidth(i) + kCellPadding);
+        }
+    }
+    std::vector<int> columnLeft(columnWidth.size() + 1, 0);
+    for (size_t c = 0; c < columnWidth.size(); ++c)
+        columnLeft[c + 1] = columnLeft[c] + columnWidth[c];
+    for (int i = 0; i < intCells; ++i) {
+        GetRowCol(i, grid.intCols);
+        txbCell[i]->setGeometry(columnLeft[static_cast<size_t>(intCol)], Px(intRow * kCellHeight),
+            columnWidth[static_cast<size_t>(intCol)] - 1, Px(kCellHeight) - 1);
+    }
     for (int i = intCells; i < txbCell.size(); ++i)
         txbCell[i]->hide();
-    picTable->resize(Px(grid.intCols * kCellWidth), Px(grid.intRows * kCellHeight));
+    picTable->resize(columnLeft.back(), Px(grid.intRows * kCellHeight));
     ShowReports();
     if (!WheelShown())
         picTable->show();
@@ -394,6 +422,10 @@ void frmMain::PlaceReports(QWidget* beside)
 {
     for (QPlainTextEdit* box : { txbReport, txbReport1 })
         box->setGeometry(beside->x() + beside->width() + Px(120), beside->y(), Px(kReportWidth), beside->height());
+    // A table widened for its texts widens the window so that the reports stay in it.
+    const int intNeeded = txbReport->geometry().right() + Px(120);
+    if (width() < intNeeded)
+        resize(intNeeded, height());
 }
 
 } // namespace qal

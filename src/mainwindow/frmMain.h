@@ -265,6 +265,8 @@ private:
     void ShowReports();
     void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);
+    // The width the text of a cell needs (pixels).
+    int CellTextWidth(int intCell) const;
     // Computing (frmMainCompute.cpp).
     void ReportInvalidDate(int k);
     void ModeClicked();

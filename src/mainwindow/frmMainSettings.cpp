@@ -9,6 +9,7 @@
 #include "text/Texts.h"
 #include "ui/Focus.h"
 #include "ui/ModalDialogs.h"
+#include "ui/QtTranslations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -99,6 +100,7 @@ void frmMain::SetLanguageDependentText()
 void frmMain::SwitchLanguage(int intLanguage)
 {
     SetInterfaceLanguage(intLanguage);
+    ui::UseQtTranslations(intLanguage == intLangGerman);
     SetLanguageDependentText();
     setWindowTitle(intChartMode == modeNone ? GetText(TextId::AppTitle) : ChartTitle(intChartMode, udtOrbTable));
     WriteLanguageToRegistry();

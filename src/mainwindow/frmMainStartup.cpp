@@ -11,6 +11,7 @@
 #include "text/Language.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,6 +73,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         SetInterfaceLanguage(intLangGerman);
         optGerman->setChecked(true);
     }
+    ui::UseQtTranslations(IsGerman()); // Qt's own buttons in the same language
     SetLanguageDependentText();
 
     // 10. The Pluto table: without it no chart can be drawn.

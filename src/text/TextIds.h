@@ -238,7 +238,8 @@ namespace qal {
     X(StateFaultColour, 434)                                                                                           \
     X(StateFaultEnds, 435)                                                                                             \
     X(NothingChanged, 436)                                                                                             \
-    X(SwitchesNotKept, 437)
+    X(SwitchesNotKept, 437)                                                                                            \
+    X(DurationsTitle, 438)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

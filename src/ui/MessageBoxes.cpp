@@ -1,5 +1,6 @@
 #include "ui/MessageBoxes.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace qal::ui {
@@ -56,6 +57,13 @@ MsgAnswer MsgBox(const QString& strText, MsgIcon icon, MsgButtons buttons, const
     for (MsgAnswer a : answers)
         box.addButton(ToStandard(a));
     box.setDefaultButton(ToStandard(defaultAnswer));
+    // A short message must not cut its title: the box is at least as wide as
+    // the title and the title bar's own buttons need.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int intTitle = box.fontMetrics().horizontalAdvance(strTitle) + 140;
+        grid->addItem(new QSpacerItem(intTitle, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+            1, grid->columnCount());
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -451,6 +451,8 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     optNatal(0)->click();
     cmdReport()->click();
     const QString strSummary = Durations<QPlainTextEdit>("txbOutput")->toPlainText();
+    EXPECT_EQ(Durations<QPlainTextEdit>("txbOutput")->lineWrapMode(), QPlainTextEdit::WidgetWidth); // prose wraps
+    EXPECT_EQ(form->DurationsWindow()->windowTitle(), QStringLiteral("Dauer der aktuellen Aspekte"));
     EXPECT_TRUE(strSummary.startsWith(QStringLiteral("In diesem Horoskop gibt es "))) << strSummary.toStdString();
     EXPECT_TRUE(strSummary.trimmed().endsWith(GetText(87)));
     Durations<QPushButton>("cmdClose")->click();

@@ -5,6 +5,11 @@
 #include "chart/AspectGrid.h"
 #include "drawing/PictureBox.h"
 #include "platform/DataPaths.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include "ui/UiScript.h"
 
 namespace qal::test {
@@ -35,6 +40,46 @@ void MainWindowTest::StartWindow()
 void MainWindowTest::TearDown()
 {
     form.reset();
+}
+
+QStringList TextsThatDoNotFit(const QWidget* window)
+{
+    QApplication::processEvents(); // the layouts follow the last texts set
+    QStringList cut;
+    const auto check = [&](const QWidget* w, const QString& strText, int intExtra, int intWidth) {
+        const int intNeeded = w->fontMetrics().horizontalAdvance(strText) + intExtra;
+        if (!strText.isEmpty() && intNeeded > intWidth)
+            cut << QStringLiteral("%1 (needs %2, has %3)").arg(strText).arg(intNeeded).arg(intWidth);
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets << const_cast<QWidget*>(window);
+    for (const QWidget* w : widgets) {
+        if (!w->isVisibleTo(window) && w != window)
+            continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            const int intRoom = label->contentsRect().width() - 2 * label->margin() - label->indent();
+            const QString strText = label->text().remove(QLatin1Char('&'));
+            const QStringList lines = strText.split(QLatin1Char('\n'));
+            // Placed by hand (not by a layout's spacing), a label keeps a gap to what follows.
+            const bool blnByHand = label->parentWidget() && !label->parentWidget()->layout();
+            const int intGap = blnByHand && (label->alignment() & Qt::AlignHCenter) == 0 ? 4 : 0;
+            for (const QString& strLine : lines) {
+                if (!label->wordWrap()) {
+                    check(label, strLine, intGap, intRoom);
+                } else {
+                    for (const QString& strWord : strLine.split(QLatin1Char(' ')))
+                        check(label, strWord, intGap, intRoom);
+                }
+            }
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            const int intIndicator = qobject_cast<const QPushButton*>(button) ? 8 : 22;
+            check(button, button->text().remove(QLatin1Char('&')), intIndicator, button->width());
+        } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                check(list, list->itemText(i), 28, list->width()); // the arrow and the frame
+        }
+    }
+    return cut;
 }
 
 QStringList MainWindowTest::PrintedWheelTexts() const

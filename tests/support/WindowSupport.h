@@ -25,6 +25,11 @@ struct AspectCell {
     int intColBody = 0;
 };
 
+// Every visible text of window (and its children) that is wider than its
+// widget: labels (a word-wrapped one by its longest word), buttons with their
+// indicator, each entry of a list, as "text (needs x, has y)".
+QStringList TextsThatDoNotFit(const QWidget* window);
+
 class MainWindowTest : public ::testing::Test, public MainWindowControls {
 protected:
     void SetUp() override;
