@@ -44,13 +44,27 @@ double SiderealOffset(int intYear)
     return 0.416314 + (intYear - 2000) * 243.8 / 1000000.0;
 }
 
-double LongitudeAt(int b, double t, bool blnSidereal)
+namespace {
+
+// Pluto from the ephemeris where its day table reaches (the same range, so
+// that both tell the same bodies available at the same moments).
+double PlutoFromEphemeris(double t, int y)
+{
+    const double dblDay = std::floor(t + 0.5);
+    if (!(dblDay >= intFirstTableDay))
+        return -99.0;
+    if (dblDay > intLastTableDay)
+        return -100.0;
+    return platform::PlanetApparentLongitude(intPluto, t, y);
+}
+
+double Longitude(int b, double t, bool blnSidereal, bool blnPrecisePluto)
 {
     const int intPlanet = EphemerisPlanetNumber(b);
     const int y = YearOfJD(t);
     double L;
     if (b == intPluto)
-        L = PlutoLongitude(t);
+        L = blnPrecisePluto ? PlutoFromEphemeris(t, y) : PlutoLongitude(t);
     else if (b == intMoon)
         L = MoonLongitude(t);
     else if (b >= 1 && b <= 8)
@@ -64,9 +78,21 @@ double LongitudeAt(int b, double t, bool blnSidereal)
     return L;
 }
 
+} // namespace
+
+double LongitudeAt(int b, double t, bool blnSidereal)
+{
+    return Longitude(b, t, blnSidereal, false);
+}
+
 LongitudeSource EphemerisSource(bool blnSidereal)
 {
-    return [blnSidereal](int b, double t) { return LongitudeAt(b, t, blnSidereal); };
+    return [blnSidereal](int b, double t) { return Longitude(b, t, blnSidereal, false); };
+}
+
+LongitudeSource PreciseSource(bool blnSidereal)
+{
+    return [blnSidereal](int b, double t) { return Longitude(b, t, blnSidereal, true); };
 }
 
 bool IsRetrogradeAt(const LongitudeSource& source, int b, double dblBodyLongitude, double t)

@@ -28,6 +28,12 @@ double LongitudeAt(int b, double t, bool blnSidereal);
 // The ephemeris as a longitude source in the given zodiac.
 LongitudeSource EphemerisSource(bool blnSidereal);
 
+// The same with Pluto from the ephemeris itself (to a fraction of an arc
+// second, where the day table holds arc minutes), available over the same
+// years as the table: for moments to the minute and for curves drawn at
+// steps finer than a day, where the table's minutes show as steps.
+LongitudeSource PreciseSource(bool blnSidereal);
+
 // The same longitudes, each body and moment computed once and then
 // remembered (for searches that ask the same moments many times).
 LongitudeSource MemoizedSource(LongitudeSource source);

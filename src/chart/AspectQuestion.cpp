@@ -127,7 +127,8 @@ AspectAnswer AnswerAboutAspect(
         const double dblExact = ExactPoint(*query.dblFixedFirstLongitude, a.intKind, source(a.intP2, in.dblChartJD[0]));
         answer.blnGraph = true;
         answer.graphScale = MakeTransitGraphScale(answer.dblStart, answer.dblEnd, dblOrb, in.intTimezoneMinutes);
-        answer.graphCurves = MakeTransitCurves(source, a.intP2, dblExact, answer.graphScale);
+        // Drawn row by row, hours apart: Pluto's day table would show its minutes as steps.
+        answer.graphCurves = MakeTransitCurves(PreciseSource(in.blnSidereal), a.intP2, dblExact, answer.graphScale);
         answer.strGraphTitle = GraphTitle(a, dblOrb, question.dblNatalDayValue, in.blnSidereal);
         return answer;
     }

@@ -17,7 +17,6 @@ constexpr int kGlyphOffset = 150; // print position = glyph centre − 150
 constexpr int kLineEndOffset = 120;
 constexpr double kSignGlyphPoints = 8;
 constexpr double kTextPoints = 8.25;
-constexpr double kSmallestTextPoints = 5.5;
 constexpr int kSignRingRadius = 800;
 constexpr int kTextLineHeight = 210;
 constexpr int kTextMargin = 45; // twips kept between a side text and the disc
@@ -156,23 +155,29 @@ public:
         m_picture.Print(m_g.intCentreGlyphX, m_g.intCentreGlyphY, strBodyGlyph[11], true, 14, Qt::white);
     }
 
-    // A side-text block, each line in as small a font as it needs (down to a
-    // floor) to stay clear of the disc.
+    // A side-text block at its one size, a line that would reach the disc
+    // broken between words onto the next (the room narrows as the disc
+    // widens); nothing is shrunk or cut.
     void PrintTextBlock(const QStringList& lines, int x)
     {
-        for (int n = 0; n < lines.size(); ++n) {
-            const int intTop = kTextLineHeight * n;
-            const int intRoom = TextRoom(m_g, x, intTop, kTextLineHeight);
-            double dblPoints = kTextPoints;
-            QString strLine = lines[n];
-            const int intWidth = m_picture.TextWidth(strLine, dblPoints);
-            if (intWidth > intRoom)
-                dblPoints = std::max(kSmallestTextPoints, dblPoints * intRoom / intWidth);
-            // Still too long at the smallest size: cut with an ellipsis.
-            while (strLine.size() > 1 && m_picture.TextWidth(strLine, dblPoints) > intRoom)
-                strLine = strLine.left(strLine.size() - (strLine.endsWith(QChar(0x2026)) ? 2 : 1)) + QChar(0x2026);
-            m_picture.Print(x, intTop, strLine, false, dblPoints, Qt::black, false, true);
+        int intRow = 0;
+        const auto print = [&](const QString& strText) {
+            m_picture.Print(x, kTextLineHeight * intRow++, strText, false, kTextPoints, Qt::black, false, true);
             m_picture.MarkLastAsSideText();
+        };
+        for (const QString& strLine : lines) {
+            QString strRow;
+            for (const QString& strWord : strLine.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                const QString strLonger = strRow.isEmpty() ? strWord : strRow + QLatin1Char(' ') + strWord;
+                const int intRoom = TextRoom(m_g, x, kTextLineHeight * intRow, kTextLineHeight);
+                if (!strRow.isEmpty() && m_picture.TextWidth(strLonger, kTextPoints) > intRoom) {
+                    print(strRow);
+                    strRow = strWord;
+                } else {
+                    strRow = strLonger;
+                }
+            }
+            print(strRow);
         }
     }
 

@@ -44,7 +44,8 @@ int WrapCorner(const WheelGeometry& g, const CornerText& text, double dblScale, 
     for (const CornerParagraph& paragraph : text.paragraphs) {
         const double dblPoints = std::max(kSmallestPoints, paragraph.dblPointSize * dblScale);
         const int intHeight = static_cast<int>(std::lround(dblPoints * intTwipsPerPoint * kLineSpacing));
-        QStringList words = paragraph.strText.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList words = paragraph.blnWhole ? QStringList { paragraph.strText }
+                                               : paragraph.strText.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         while (!words.isEmpty()) {
             const int intRoom = SideRoom(g, y, intHeight);
             QString strLine = words.first();
@@ -94,7 +95,7 @@ QRgb WhiteBackgroundColor(QRgb c)
     if (r >= 245 && gr >= 245 && b >= 245)
         return qRgb(0, 0, 0);
     if (r == 32 && gr == 32 && b == 32)
-        return qRgb(160, 160, 160);
+        return qRgb(0, 0, 0); // the second chart's glyphs: as dark as the first's, on their light boxes
     if (r == 0 && gr == 0 && b == 0)
         return qRgb(255, 255, 255);
     if (r == 255 && gr == 255 && b == 0)

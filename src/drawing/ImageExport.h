@@ -18,10 +18,11 @@ class QPainter;
 namespace qal {
 
 // The colour a pixel of the wheel takes on a white background: white and
-// near-white (glyphs, the disc's outline) turn black, the disc white, the
-// second chart's glyphs and the other greys (spokes, sign glyphs) a light
-// grey, the yellow of the conjunction a darker yellow; the quincunx grey
-// (128), the picture's background (224) and every other colour stay.
+// near-white (glyphs, the disc's outline) and the second chart's dark glyphs
+// turn black (readable on their light boxes), the disc white, the other
+// greys (spokes, sign glyphs) a light grey, the yellow of the conjunction a
+// darker yellow; the quincunx grey (128), the picture's background (224)
+// and every other colour stay.
 QRgb WhiteBackgroundColor(QRgb c);
 void MapToWhiteBackground(QImage& image);
 
@@ -41,6 +42,7 @@ enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 struct CornerParagraph {
     QString strText;
     double dblPointSize = 7;
+    bool blnWhole = false; // one line, never broken (a date, a time with its zone): the corner shrinks instead
 };
 
 struct CornerText {

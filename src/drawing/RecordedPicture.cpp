@@ -237,6 +237,22 @@ void RecordedPicture::ApplyAll(QPainter& painter, bool blnSmooth, bool blnWithSi
     }
 }
 
+QPen RecordedPicture::Pen(const QColor& color, int intPixels, bool blnSmooth, int intScale)
+{
+    QPen pen(color);
+    if (blnSmooth) {
+        // A real width in the drawing's twips: on screen and in every file it
+        // scales with the picture, so a line printed at 300 dpi is as strong
+        // as on screen, not a hairline.
+        pen.setWidthF(intPixels * intTwipsPerPixel);
+    } else {
+        // The exact canvas: whole device pixels.
+        pen.setCosmetic(true);
+        pen.setWidth(intPixels * intScale);
+    }
+    return pen;
+}
+
 void RecordedPicture::Apply(
     QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale)
 {
@@ -247,18 +263,13 @@ void RecordedPicture::Apply(
     painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
     switch (op.kind) {
     case PictureOp::Kind::Disc: {
-        QPen pen(op.outline);
-        pen.setCosmetic(true);
-        pen.setWidth(intScale);
-        painter.setPen(pen);
+        painter.setPen(Pen(op.outline, 1, blnSmooth, intScale));
         painter.setBrush(op.color);
         painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
         break;
     }
     case PictureOp::Kind::Line: {
-        QPen pen(op.color);
-        pen.setCosmetic(true);
-        pen.setWidth(op.intWidth * intScale);
+        QPen pen = Pen(op.color, op.intWidth, blnSmooth, intScale);
         pen.setCapStyle(Qt::RoundCap);
         painter.setPen(pen);
         if (blnSmooth) {

@@ -134,8 +134,10 @@ public:
     void cmdReport_Click();
     // What the durations of the chart shown are computed from.
     DurationInputs ShownDurationInputs() const;
-    // A date set as the chart shown read it: "March 5, 2018, 14:30 (GMT+1:00)".
+    // A date set as the chart shown read it: "March 5, 2018, 14:30 (GMT+1:00)";
+    // and as its two parts, the date and the time with its zone.
     QString ShownDateText(int k) const;
+    QStringList ShownDateParts(int k) const;
 
     // The windows that exist once each, made on first use and then kept.
     frmConfigure* ConfigureDialog();

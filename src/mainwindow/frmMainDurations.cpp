@@ -33,6 +33,17 @@ QString frmMain::ShownDateText(int k) const
         v, cboHour[k]->itemText(udtSet.intHour), cboTimezone[k]->itemText(udtSet.intTimezone), false);
 }
 
+QStringList frmMain::ShownDateParts(int k) const
+{
+    DateSetInput udtSet = m_shown.udtSet[k];
+    const double v = DateSetToDayValue(udtSet);
+    if (v < 0)
+        return {};
+    return { JDNToDateText(static_cast<int>(std::floor(v)), false, intCurrentLanguage),
+        cboHour[k]->itemText(udtSet.intHour) + QStringLiteral(" (") + cboTimezone[k]->itemText(udtSet.intTimezone)
+            + QLatin1Char(')') };
+}
+
 DurationInputs frmMain::ShownDurationInputs() const
 {
     DurationInputs in;

@@ -31,22 +31,28 @@ QVector<CornerText> frmMain::ImageTexts() const
     const QColor blue(0, 0, 255);
     const QColor grey(160, 160, 160);
 
-    // What the chart is and when: top left.
+    // What the chart is and when: top left; each date on a line of its own,
+    // the time with its zone on the next.
     CornerText chart { Corner::TopLeft, blue, {} };
+    const auto addDate = [&](int k) {
+        const QStringList parts = ShownDateParts(k);
+        for (const QString& strPart : parts)
+            chart.paragraphs << CornerParagraph { strPart, kDatePoints, true };
+    };
     if (rule.blnSingleChart) {
-        chart.paragraphs << CornerParagraph { GetText(TextId::AspectsOf), kSmallPoints }
-                         << CornerParagraph { ShownDateText(rule.intSlotDateSet[0]), kDatePoints };
+        chart.paragraphs << CornerParagraph { GetText(TextId::AspectsOf), kSmallPoints };
+        addDate(rule.intSlotDateSet[0]);
     } else if (intChartMode == modeSynastry) {
         chart.paragraphs << CornerParagraph {
             GetText(TextId::ModeSynastry) + QLatin1Char(' ') + GetText(TextId::TwoBirthCharts), kSmallPoints
         };
         for (int intSlot = 0; intSlot < 2; ++intSlot)
-            chart.paragraphs << CornerParagraph { ShownDateText(rule.intSlotDateSet[intSlot]), kDatePoints };
+            addDate(rule.intSlotDateSet[intSlot]);
     } else {
-        chart.paragraphs << CornerParagraph { GetText(TextId::Transits), kSmallPoints }
-                         << CornerParagraph { ShownDateText(rule.intSlotDateSet[0]), kDatePoints }
-                         << CornerParagraph { GetText(TextId::Birth), kSmallPoints }
-                         << CornerParagraph { ShownDateText(rule.intSlotDateSet[1]), kDatePoints };
+        chart.paragraphs << CornerParagraph { GetText(TextId::Transits), kSmallPoints };
+        addDate(rule.intSlotDateSet[0]);
+        chart.paragraphs << CornerParagraph { GetText(TextId::Birth), kSmallPoints };
+        addDate(rule.intSlotDateSet[1]);
     }
 
     // The orbs and the zodiac: top right. German names the zodiac briefly

@@ -282,6 +282,19 @@ TEST(AspectQuestion, APersonalTransitDrawsItsGraphUnlessAnEndIsUnknown)
     ASSERT_GE(intRow, 0);
     EXPECT_GE(answer.graphCurves.distance[static_cast<size_t>(intRow)], intGraphExactX - intGraphOrbWidth);
 
+    // Pluto's curves are drawn from the ephemeris: its motion changes smoothly
+    // from row to row (the day table's arc minutes would scatter it).
+    const AskedChart autumn = Ask(modePersonal1, 2458389.6875, kNatal1970); // 28 September 2018: Pluto trine Mercury
+    const std::optional<CellAspect> plutoNow = autumn.Find([](const CellAspect& c) { return c.intP2 == intPluto; });
+    ASSERT_TRUE(plutoNow.has_value());
+    const AspectAnswer plutoAnswer = autumn.Ask(*plutoNow);
+    ASSERT_TRUE(plutoAnswer.blnGraph);
+    int intLargestJump = 0;
+    for (size_t j = 1; j < plutoAnswer.graphCurves.motion.size(); ++j)
+        intLargestJump = std::max(intLargestJump,
+            std::abs(plutoAnswer.graphCurves.motion[j] - plutoAnswer.graphCurves.motion[j - 1]));
+    EXPECT_LE(intLargestJump, 3);
+
     // Pluto's table ends with 2099: a transit of Pluto then has no known end,
     // so the days are told instead of drawn.
     for (int i = 0; i < intSetAllOrbList; ++i)

@@ -104,6 +104,8 @@ struct SvgContent {
     QString strViewBox;
     QStringList texts;
     QSet<QString> colours;
+    double dblThinnestStroke = 1e9; // of the lines, in the drawing's units (twips)
+    bool blnHairlines = false; // strokes that do not scale with the drawing
 };
 
 SvgContent ReadSvg(const QString& strFile)
@@ -122,6 +124,9 @@ SvgContent ReadSvg(const QString& strFile)
             if (a.hasAttribute(QLatin1String(attribute)))
                 svg.colours.insert(a.value(QLatin1String(attribute)).toString().toLower());
         }
+        if (a.value(QLatin1String("stroke-linecap")) == QLatin1String("round")) // the lines (the wheel's pen)
+            svg.dblThinnestStroke = std::min(svg.dblThinnestStroke, a.value(QLatin1String("stroke-width")).toDouble());
+        svg.blnHairlines = svg.blnHairlines || a.value(QLatin1String("vector-effect")) == QLatin1String("non-scaling-stroke");
         if (xml.name() == QLatin1String("text"))
             svg.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
@@ -352,10 +357,12 @@ TEST_F(Pictures, DrawingsAsSvgAndPdfAndTheGraphAsShown)
     SvgContent svg = ReadSvg(Path("wheel.svg"));
     EXPECT_EQ(svg.strViewBox, QStringLiteral("0 0 6000 6000"));
     const QString strTexts = svg.texts.join(QLatin1Char(' '));
-    for (const char* expected : { "Created", "Brenvale", "March 5, 2018,", "Planetary" })
+    for (const char* expected : { "Created", "Brenvale", "March 5, 2018 14:30 (GMT+1:00)", "Planetary" })
         EXPECT_TRUE(strTexts.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_FALSE(strTexts.contains(QStringLiteral("Mar. 5, 2018"))); // the side text of the screen
     EXPECT_TRUE(svg.colours.contains(QStringLiteral("#ffffff"))); // the disc
+    EXPECT_FALSE(svg.blnHairlines); // lines as wide as on screen at any size, for print
+    EXPECT_GE(svg.dblThinnestStroke, 15); // a pixel of the picture: 15 twips
     EXPECT_FALSE(svg.colours.contains(QStringLiteral("#ffff00")));
     udtConfig.blnSaveGraphicWithWhiteBackground = false;
     Save(Path("plain.SVG"), 0); // a name's own extension wins over the filter
@@ -368,7 +375,7 @@ TEST_F(Pictures, DrawingsAsSvgAndPdfAndTheGraphAsShown)
         mode->click();
         Save(Path("two.svg"));
         const QString strTwo = ReadSvg(Path("two.svg")).texts.join(QLatin1Char(' '));
-        EXPECT_TRUE(strTwo.contains(QStringLiteral("Juni 1970, 08:00"))) << strTwo.toStdString();
+        EXPECT_TRUE(strTwo.contains(QStringLiteral("Juni 1970 08:00 (GMT+1:00)"))) << strTwo.toStdString();
         EXPECT_TRUE(strTwo.contains(QStringLiteral("Tierkreis: Tropisch."))) << strTwo.toStdString();
     }
     optEnglish()->click();
@@ -434,11 +441,25 @@ TEST(ImageFiles, ColoursForAWhiteBackgroundBitmapNamesAndConversion)
         QRgb from, to;
     } colours[] = { { qRgb(255, 255, 255), qRgb(0, 0, 0) }, { qRgb(245, 250, 255), qRgb(0, 0, 0) },
         { qRgb(244, 250, 255), qRgb(244, 250, 255) }, { qRgb(0, 0, 0), qRgb(255, 255, 255) },
-        { qRgb(32, 32, 32), qRgb(160, 160, 160) }, { qRgb(255, 255, 0), qRgb(255, 192, 0) },
+        { qRgb(32, 32, 32), qRgb(0, 0, 0) }, { qRgb(255, 255, 0), qRgb(255, 192, 0) },
         { qRgb(64, 64, 64), qRgb(160, 160, 160) }, { qRgb(128, 128, 128), qRgb(128, 128, 128) },
         { qRgb(224, 224, 224), qRgb(224, 224, 224) }, { qRgb(255, 0, 0), qRgb(255, 0, 0) } };
     for (const auto& c : colours)
         EXPECT_EQ(WhiteBackgroundColor(c.from), c.to) << QColor(c.from).name().toStdString();
+    // The second chart's glyphs (dark, and blue when retrograde) read on their
+    // boxes (the background 224) on paper: a contrast of at least 4.5:1.
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double dblBox = luminance(WhiteBackgroundColor(WheelBackground().rgb()));
+    for (bool blnRetrograde : { false, true }) {
+        const double dblGlyph = luminance(WhiteBackgroundColor(SecondSetColor(blnRetrograde).rgb()));
+        EXPECT_GE((dblBox + 0.05) / (dblGlyph + 0.05), 4.5) << blnRetrograde;
+    }
 
     EXPECT_EQ(BitmapFileName(QStringLiteral("chart.PNG")), QStringLiteral("chart.bmp"));
     EXPECT_EQ(BitmapFileName(QStringLiteral("chart.jpeg")), QStringLiteral("chart.jbmp"));
