@@ -259,6 +259,15 @@ TEST_F(Dialogs, SwitchesStayAsUsedThroughReopeningHidingAndARestart)
     EXPECT_FALSE(udtConfig.blnShowInnerPlanetAspects);
     EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
     EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("EST/CDT"));
+    ui::TakeMessageLog();
+    {
+        test::FileSizeLimit full(10); // the settings file cannot be written: they apply, and the user is told
+        if (!full.Active())
+            GTEST_SKIP() << "no file-size limit on this system";
+        use({ "chkSuppressInnerPlanetAspectDisplay" }, "cmdAccept");
+    }
+    EXPECT_TRUE(udtConfig.blnShowInnerPlanetAspects);
+    EXPECT_TRUE(ui::TakeMessageLog().value(0).strText.startsWith(GetText(TextId::SwitchesNotKept).left(20)));
 }
 
 TEST_F(Dialogs, StoredSwitchesHoldAtTheNextStartAndTheDialogFitsInBothLanguages)
