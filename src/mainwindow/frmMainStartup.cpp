@@ -16,7 +16,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace qal {
 namespace {
@@ -123,6 +125,14 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     if (intChartMode == modeNone)
         setWindowTitle(GetText(TextId::AppTitle));
     SetLanguageDependentText();
+    // A position of our own before the first show: a window manager places an
+    // unpositioned window only after it appears, too late for the configuration
+    // dialog to be put beside it.
+    if (const QScreen* display = screen(); display && !testAttribute(Qt::WA_Moved)) {
+        const QRect area = display->availableGeometry();
+        move(area.left() + std::max(0, (area.width() - width()) / 2),
+            area.top() + std::max(0, (area.height() - height()) / 2));
+    }
     show();
     Timer1->start();
 
