@@ -20,7 +20,7 @@ constexpr int kChartsPerRound = 1000;
 void BM_TenLongitudesFloor(benchmark::State& state)
 {
     bench::EnsureTables();
-    const LongitudeSource source = EphemerisSource(false);
+    const LongitudeSource source = PreciseSource(false);
     double t = kFirstDay;
     for (auto _ : state) {
         for (int b = 1; b <= intMaxBodies; ++b)
@@ -47,7 +47,8 @@ void BM_FindChartsPerSecond(benchmark::State& state)
     long long intCharts = 0;
     for (auto _ : state) {
         query.dblUntil = query.dblFrom + kChartsPerRound - 1;
-        benchmark::DoNotOptimize(FindPatternMoment(EphemerisSource(false), orbs, query, intCharts));
+        FindPatternFormations(
+            PreciseSource(false), orbs, query, [](const PatternFormation&) { return true; }, intCharts);
         query.dblFrom = query.dblFrom < kFirstDay + 150 * 365.25 ? query.dblUntil + 1 : kFirstDay;
     }
     state.SetItemsProcessed(intCharts);

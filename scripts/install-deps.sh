@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev lld
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  libswe-dev swe-basic-data
+  libswe-dev swe-basic-data libical-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth

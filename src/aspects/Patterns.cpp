@@ -77,10 +77,11 @@ QString BodiesText(const Bodies& bodies, bool blnLongForm)
 // their number.
 class PatternList {
 public:
-    PatternList(int intKind, bool blnLongForm, bool blnWithText = true)
+    PatternList(int intKind, bool blnLongForm, bool blnWithText = true, bool blnWithBodies = false)
         : m_intKind(intKind)
         , m_blnLongForm(blnLongForm)
         , m_blnWithText(blnWithText)
+        , m_blnWithBodies(blnWithText || blnWithBodies)
     {
     }
 
@@ -98,9 +99,10 @@ public:
     void AddCandidate(const QString& strCandidate, const Bodies& bodies)
     {
         ++intCount;
+        if (m_blnWithBodies)
+            occurrences.emplace_back(bodies.begin(), bodies.end());
         if (!m_blnWithText)
             return;
-        occurrences.emplace_back(bodies.begin(), bodies.end());
         QString strLine
             = m_blnLongForm ? strCandidate : strPatternName[m_intKind] + QStringLiteral(": ") + strCandidate;
         strText += strLine + strCrLf;
@@ -112,7 +114,7 @@ public:
         if (m_blnWithText)
             AddCandidate(Candidate(bodies, dblAverage), bodies);
         else
-            ++intCount;
+            AddCandidate(QString(), bodies);
     }
 
     bool LongForm() const { return m_blnLongForm; }
@@ -120,13 +122,14 @@ public:
 
     QString strText;
     int intCount = 0;
-    std::vector<std::vector<int>> occurrences; // the bodies of each line (with text only)
+    std::vector<std::vector<int>> occurrences; // the bodies of each line (with text or bodies only)
     QStringList lines;
 
 private:
     int m_intKind;
     bool m_blnLongForm;
     bool m_blnWithText;
+    bool m_blnWithBodies;
 };
 
 // Calls visit(i, j, k, sum) for every grand trine i < j < k.
@@ -257,8 +260,8 @@ void SearchGrandCrosses(const PatternSky& sky, PatternList& list)
                     continue;
                 for (int d = a + 1; d <= n; ++d) {
                     double s = s2;
-                    if (Asp(sky, a, d, intOpposition, s) && Asp(sky, b, c, intOpposition, s) && Asp(sky, b, d, intSquare, s)
-                        && Asp(sky, d, c, intSquare, s))
+                    if (Asp(sky, a, d, intOpposition, s) && Asp(sky, b, c, intOpposition, s)
+                        && Asp(sky, b, d, intSquare, s) && Asp(sky, d, c, intSquare, s))
                         list.Add({ a, b, d, c }, s / 6);
                 }
             }
@@ -602,20 +605,35 @@ std::vector<PatternOccurrence> PatternOccurrences(const PatternSky& sky, bool bl
     return found;
 }
 
-int CountPatternKind(const PatternSky& sky, int intKind)
+namespace {
+
+// The occurrences of one kind without their text; a smaller stellium has
+// none once a larger one is there, as in the report.
+PatternList SearchKind(const PatternSky& sky, int intKind, bool blnWithBodies)
 {
-    // A smaller stellium counts 0 once a larger one is there, as in the report.
     if (intKind > patSixStellium && intKind <= patThreeStellium) {
         for (int intLarger = patSixStellium; intLarger < intKind; ++intLarger) {
             PatternList larger(intLarger, false, false);
             kSearches[intLarger](sky, larger);
             if (larger.intCount > 0)
-                return 0;
+                return PatternList(intKind, false, false);
         }
     }
-    PatternList list(intKind, false, false);
+    PatternList list(intKind, false, false, blnWithBodies);
     kSearches[intKind](sky, list);
-    return list.intCount;
+    return list;
+}
+
+} // namespace
+
+int CountPatternKind(const PatternSky& sky, int intKind)
+{
+    return SearchKind(sky, intKind, false).intCount;
+}
+
+std::vector<std::vector<int>> PatternKindBodies(const PatternSky& sky, int intKind)
+{
+    return SearchKind(sky, intKind, true).occurrences;
 }
 
 void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds])

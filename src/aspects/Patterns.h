@@ -109,4 +109,8 @@ void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds
 // kind needs (for a smaller stellium, the larger ones first).
 int CountPatternKind(const PatternSky& sky, int intKind);
 
+// The bodies of each occurrence CountPatternKind counts, in the order of
+// their lines.
+std::vector<std::vector<int>> PatternKindBodies(const PatternSky& sky, int intKind);
+
 } // namespace qal

@@ -76,7 +76,7 @@ QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
 QString CourseOfRecordText(
     const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator)
 {
-    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, EphemerisSource(in.blnSidereal));
+    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, PreciseSource(in.blnSidereal));
     if (!stretch)
         return {};
     return ExactMomentsText(*stretch, in.intTimezoneMinutes) + strSeparator

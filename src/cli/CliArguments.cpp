@@ -9,6 +9,10 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include <cmath>
 
 namespace qal::cli {
@@ -37,6 +41,15 @@ Moment MomentOf(int y, int m, int d, int intMinuteOfDay, int intZoneMinutes)
     return { n - 0.5 + (intMinuteOfDay - intZoneMinutes) / 1440.0, intZoneMinutes };
 }
 
+// An argument in a message: its first few dozen characters, quoted.
+QString Quoted(const QString& strArgument)
+{
+    constexpr qsizetype kMost = 40;
+    return QLatin1Char('"')
+        + (strArgument.size() > kMost ? strArgument.left(kMost - 3) + QStringLiteral("...") : strArgument)
+        + QLatin1Char('"');
+}
+
 // Reads positional moments and options from a list of arguments.
 class Reader {
 public:
@@ -52,20 +65,21 @@ public:
     // (intZone not null).
     QString ReadMoment(const QString& strWhat, Moment& moment, const int* intZone = nullptr)
     {
+        const qsizetype intFirst = m_i;
         const QString strDate = Next();
         int y = 0, m = 0, d = 0;
         std::optional<int> intMinute;
-        if (strDate.isEmpty())
+        if (strDate.isEmpty() || strDate.startsWith(QStringLiteral("--")))
             return strWhat + QStringLiteral(": a date is missing (for example 1990-06-15).");
         if (!ParseDate(strDate, y, m, d, intMinute))
-            return strWhat + QStringLiteral(": \"") + strDate
-                + QStringLiteral("\" is not a date from 0001-01-01 to 2799-12-31 (YYYY-MM-DD, optionally THH:MM).");
+            return strWhat + QStringLiteral(": ") + Quoted(strDate)
+                + QStringLiteral(" is not a date from 0001-01-01 to 2799-12-31 (YYYY-MM-DD, optionally THH:MM).");
         int intTime = 0;
         static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}$"));
         if (!intMinute && !AtEnd() && timeLike.match(Peek()).hasMatch()) {
             if (!ParseTime(Peek(), intTime))
-                return strWhat + QStringLiteral(": \"") + Peek()
-                    + QStringLiteral("\" is not a time from 00:00 to 23:59.");
+                return strWhat + QStringLiteral(": ") + Quoted(Peek())
+                    + QStringLiteral(" is not a time from 00:00 to 23:59.");
             intMinute = intTime, Next();
         }
         int intZoneMinutes = intZone ? *intZone : 0;
@@ -74,16 +88,67 @@ public:
             if (strZone.isEmpty() || strZone.startsWith(QStringLiteral("--")))
                 return strWhat + QStringLiteral(": a time zone is missing (for example +01:00 or UTC).");
             if (!ParseZone(strZone, intZoneMinutes))
-                return strWhat + QStringLiteral(": \"") + strZone + QStringLiteral("\" is not a time zone.");
+                return strWhat + QStringLiteral(": ") + Quoted(strZone) + QStringLiteral(" is not a time zone.");
         }
         moment = MomentOf(y, m, d, intMinute.value_or(intZone ? 0 : 12 * 60), intZoneMinutes);
+        m_strLastMoment = m_args.mid(intFirst, m_i - intFirst).join(QLatin1Char(' '));
+        m_strLastForm = QStringLiteral("DATE")
+            + (intMinute && !strDate.contains(QLatin1Char('T')) ? QStringLiteral(" TIME") : QString())
+            + (intZone ? QString() : QStringLiteral(" ZONE"));
         return {};
     }
+
+    // The last moment read, as given, and how it was read ("DATE ZONE").
+    QString LastMoment() const { return m_strLastMoment; }
+    QString LastForm() const { return m_strLastForm; }
 
 private:
     const QStringList m_args;
     qsizetype m_i = 0;
+    QString m_strLastMoment, m_strLastForm;
 };
+
+// The options only one command has.
+bool OptionOf(Command command, const QString& strOption)
+{
+    static const QStringList find { QStringLiteral("--until"), QStringLiteral("--at-least"),
+        QStringLiteral("--results"), QStringLiteral("--step") };
+    if (find.contains(strOption))
+        return command == Command::Find;
+    if (strOption == QLatin1String("--ics-stretches"))
+        return command == Command::Aspects;
+    return true;
+}
+
+QString CommandName(Command command)
+{
+    return command == Command::Chart
+        ? QStringLiteral("chart")
+        : (command == Command::Aspects ? QStringLiteral("aspects") : QStringLiteral("find"));
+}
+
+// Why an argument cannot stand where it does.
+QString MisplacedArgument(const Options& o, const QString& strArgument, const Reader& in)
+{
+    const QString strCommand = CommandName(o.command);
+    const QString strHelp = QStringLiteral(" qal-cli ") + strCommand + QStringLiteral(" --help tells more.");
+    if (strArgument.startsWith(QStringLiteral("--"))) {
+        static const QStringList known { QStringLiteral("--sidereal"), QStringLiteral("--zone"),
+            QStringLiteral("--natal"), QStringLiteral("--orbs"), QStringLiteral("--format"), QStringLiteral("--lang"),
+            QStringLiteral("--quiet"), QStringLiteral("--until"), QStringLiteral("--at-least"),
+            QStringLiteral("--results"), QStringLiteral("--step"), QStringLiteral("--ics-stretches") };
+        if (known.contains(strArgument))
+            return strArgument + QStringLiteral(" is not an option of ") + strCommand + QLatin1Char('.') + strHelp;
+        return QStringLiteral("Unknown option ") + Quoted(strArgument) + QLatin1Char('.') + strHelp;
+    }
+    const QString strExpected = o.command == Command::Chart
+        ? QStringLiteral(
+            "A moment is DATE [TIME] ZONE, the time as HH:MM before the zone (for example 2018-03-05 14:30 +01:00).")
+        : QStringLiteral("Moments here are DATE [TIME]; their zone comes with --zone.");
+    return strCommand + QStringLiteral(": ") + Quoted(strArgument) + QStringLiteral(" was not expected after ")
+        + Quoted(in.LastMoment()) + QStringLiteral(", which was read as ") + in.LastForm() + QStringLiteral(". ")
+        + strExpected;
+}
 
 } // namespace
 
@@ -179,8 +244,9 @@ int PatternKindFromName(const QString& strName)
 QString ParseCommandLine(const QStringList& args, Options& o)
 {
     o = Options();
-    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")
-        || args[0] == QLatin1String("help")) {
+    if (args.isEmpty())
+        return QStringLiteral("a command is missing.\n\n") + HelpText(QString());
+    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") || args[0] == QLatin1String("help")) {
         o.command = Command::Help;
         o.strHelpTopic = args.value(1);
         return {};
@@ -193,8 +259,8 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     else if (strCommand == QLatin1String("find"))
         o.command = Command::Find;
     else
-        return QStringLiteral("Unknown command \"") + strCommand
-            + QStringLiteral("\". The commands are chart, aspects and find; qal-cli --help tells more.");
+        return QStringLiteral("Unknown command ") + Quoted(strCommand)
+            + QStringLiteral(". The commands are chart, aspects and find; qal-cli --help tells more.");
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         o.command = Command::Help;
         o.strHelpTopic = strCommand;
@@ -207,7 +273,8 @@ QString ParseCommandLine(const QStringList& args, Options& o)
         if (o.command == Command::Chart)
             return QStringLiteral("--zone: chart takes the zone after its date and time.");
         if (!ParseZone(args.value(intZoneAt + 1), o.intZoneMinutes))
-            return QStringLiteral("--zone: \"") + args.value(intZoneAt + 1) + QStringLiteral("\" is not a time zone.");
+            return QStringLiteral("--zone: ") + Quoted(args.value(intZoneAt + 1))
+                + QStringLiteral(" is not a time zone.");
     }
 
     Reader in(args.mid(1));
@@ -227,18 +294,33 @@ QString ParseCommandLine(const QStringList& args, Options& o)
         const QString strPattern = in.Next();
         o.intPattern = PatternKindFromName(strPattern);
         if (o.intPattern < 0)
-            return QStringLiteral("find: \"") + strPattern
-                + QStringLiteral("\" is not a pattern; qal-cli find --help lists them.");
+            return QStringLiteral("find: ") + Quoted(strPattern)
+                + QStringLiteral(" is not a pattern; qal-cli find --help lists them.");
         strError = in.ReadMoment(QStringLiteral("find FROM"), o.udtMoment, &o.intZoneMinutes);
     }
     if (!strError.isEmpty())
         return strError;
 
+    QStringList given; // each option once
     while (!in.AtEnd()) {
         const QString strOption = in.Next();
+        if (!strOption.startsWith(QStringLiteral("--")) || !OptionOf(o.command, strOption))
+            return MisplacedArgument(o, strOption, in);
+        if (given.contains(strOption))
+            return strOption + QStringLiteral(": given twice; give it once.");
+        given << strOption;
         const auto value = [&]() { return in.Next(); };
+        const auto count = [&](int intLow, int intHigh, int& intValue) {
+            bool blnNumber = false;
+            intValue = value().toInt(&blnNumber);
+            return blnNumber && intValue >= intLow && intValue <= intHigh;
+        };
         if (strOption == QLatin1String("--sidereal")) {
             o.blnSidereal = true;
+        } else if (strOption == QLatin1String("--quiet")) {
+            o.blnQuiet = true;
+        } else if (strOption == QLatin1String("--ics-stretches")) {
+            o.blnIcsStretches = true;
         } else if (strOption == QLatin1String("--zone")) {
             value(); // read above
         } else if (strOption == QLatin1String("--natal")) {
@@ -265,15 +347,17 @@ QString ParseCommandLine(const QStringList& args, Options& o)
                     "opposition, square, trine, sextile, semisextile, quincunx), or one for all.");
             o.orbs = orbs;
         } else if (strOption == QLatin1String("--format")) {
+            static const std::pair<const char*, Format> formats[] = { { "text", Format::Text }, { "csv", Format::Csv },
+                { "json", Format::Json }, { "jsonl", Format::Jsonl }, { "ics", Format::Ics } };
             const QString f = value();
-            if (f == QLatin1String("text"))
-                o.format = Format::Text;
-            else if (f == QLatin1String("csv"))
-                o.format = Format::Csv;
-            else if (f == QLatin1String("json"))
-                o.format = Format::Json;
-            else
-                return QStringLiteral("--format: \"") + f + QStringLiteral("\" is not text, csv or json.");
+            const auto known = std::find_if(std::begin(formats), std::end(formats),
+                [&](const auto& entry) { return f == QLatin1String(entry.first); });
+            if (known == std::end(formats))
+                return QStringLiteral("--format: ") + Quoted(f)
+                    + QStringLiteral(" is not text, csv, json, jsonl or ics.");
+            o.format = known->second;
+            if (o.format == Format::Ics && o.command != Command::Aspects)
+                return QStringLiteral("--format ics: calendar files come from qal-cli aspects.");
         } else if (strOption == QLatin1String("--lang")) {
             const QString l = value();
             if (l == QLatin1String("en"))
@@ -281,8 +365,8 @@ QString ParseCommandLine(const QStringList& args, Options& o)
             else if (l == QLatin1String("de"))
                 o.intLanguage = intLangGerman;
             else
-                return QStringLiteral("--lang: \"") + l + QStringLiteral("\" is not en or de.");
-        } else if (o.command == Command::Find && strOption == QLatin1String("--until")) {
+                return QStringLiteral("--lang: ") + Quoted(l) + QStringLiteral(" is not en or de.");
+        } else if (strOption == QLatin1String("--until")) {
             Moment until;
             strError = in.ReadMoment(QStringLiteral("--until"), until, &o.intZoneMinutes);
             if (!strError.isEmpty())
@@ -290,25 +374,21 @@ QString ParseCommandLine(const QStringList& args, Options& o)
             if (!(until.dblJD > o.udtMoment.dblJD))
                 return QStringLiteral("--until must come after FROM.");
             o.udtUntil = until;
-        } else if (o.command == Command::Find && strOption == QLatin1String("--at-least")) {
-            bool blnNumber = false;
-            o.intAtLeast = value().toInt(&blnNumber);
-            if (!blnNumber || o.intAtLeast < 1 || o.intAtLeast > 99)
+        } else if (strOption == QLatin1String("--at-least")) {
+            if (!count(1, 99, o.intAtLeast))
                 return QStringLiteral("--at-least: give a number from 1 to 99.");
-        } else if (o.command == Command::Find && strOption == QLatin1String("--results")) {
-            bool blnNumber = false;
-            o.intResults = value().toInt(&blnNumber);
-            if (!blnNumber || o.intResults < 1 || o.intResults > 10000)
+        } else if (strOption == QLatin1String("--results")) {
+            if (!count(1, 10000, o.intResults))
                 return QStringLiteral("--results: give a number from 1 to 10000.");
-        } else if (o.command == Command::Find && strOption == QLatin1String("--step")) {
-            const QString s = value();
-            if (!ParseStep(s, o.dblStepDays))
-                return QStringLiteral("--step: \"") + s + QStringLiteral("\" is not a step such as 30m, 6h, 1d or 7d.");
-        } else {
-            return QStringLiteral("Unknown or misplaced argument \"") + strOption + QStringLiteral("\"; qal-cli ")
-                + strCommand + QStringLiteral(" --help tells more.");
+        } else if (strOption == QLatin1String("--step")) {
+            const QString strStep = value();
+            if (!ParseStep(strStep, o.dblStepDays))
+                return QStringLiteral("--step: ") + Quoted(strStep)
+                    + QStringLiteral(" is not a step such as 30m, 6h, 1d or 7d.");
         }
     }
+    if (o.blnIcsStretches && o.format != Format::Ics)
+        return QStringLiteral("--ics-stretches: only with --format ics.");
     return {};
 }
 
@@ -320,11 +400,15 @@ QString HelpText(const QString& strCommand)
                          "  --orbs LIST         seven whole degrees 0..15 for conjunction, opposition,\n"
                          "                      square, trine, sextile, semisextile, quincunx (0 switches\n"
                          "                      a kind off), or one number for all; default 10,9,6,7,5,4,5\n"
-                         "  --format FORMAT     text (default), csv or json\n"
+                         "  --format FORMAT     text (default), csv, json (one document) or jsonl (one\n"
+                         "                      object a line, for streams)\n"
                          "  --lang LANG         en (default) or de: names and words of the output\n"
+                         "  --quiet             no progress line on a terminal during a long search\n"
                          "Dates are YYYY-MM-DD, optionally with THH:MM; times HH:MM; zones Z, UTC,\n"
                          "offsets such as +05:45 or -3, or the zone list's texts such as GMT+1:00.\n"
-                         "Bad input ends with a message and exit status 2.\n");
+                         "Results are written as they are found; Ctrl-C stops after complete lines\n"
+                         "(status 130). The Moon and Pluto are known from 1600 to 2099.\n"
+                         "Exit status: 0 done, 1 nothing found (find), 2 bad input.\n");
     if (strCommand == QLatin1String("chart"))
         return QStringLiteral("qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n\n"
                               "The positions, the aspect table, the aspect counts and the patterns of the\n"
@@ -335,9 +419,16 @@ QString HelpText(const QString& strCommand)
     if (strCommand == QLatin1String("aspects"))
         return QStringLiteral("qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]\n\n"
                               "Every aspect that begins, becomes exact or ends between FROM and TO (dates,\n"
-                              "optionally with THH:MM, read in --zone, default UTC), to the minute, with\n"
-                              "the passes of each stretch within orb. With --natal: the transits to that\n"
-                              "birth chart, with the orbs for personal transits (a third).\n\n")
+                              "optionally with THH:MM, read in --zone, default UTC), to the minute. Each\n"
+                              "stretch within orb is followed to its real beginning and end, also beyond\n"
+                              "the span: \"pass 2 of 3\" is its second of three exact passes. With --natal:\n"
+                              "the transits to that birth chart, with the orbs for personal transits (a\n"
+                              "third).\n\n"
+                              "  --format ics      an iCalendar file: one event for each exact pass, with a\n"
+                              "                    UID that stays the same, so that a calendar importing a\n"
+                              "                    newer file updates its events\n"
+                              "  --ics-stretches   with --format ics: one event for each stretch within orb\n"
+                              "                    as well, from its beginning to its end\n\n")
             + strCommon;
     if (strCommand == QLatin1String("find")) {
         QString strPatterns;
@@ -345,18 +436,20 @@ QString HelpText(const QString& strCommand)
             strPatterns += QStringLiteral("  ") + QString::fromLatin1(slug) + QLatin1Char('\n');
         return QStringLiteral("qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]\n"
                               "              [--results N] [--zone ZONE] [options]\n\n"
-                              "The next moments from FROM at which the sky holds PATTERN (at least N times),\n"
-                              "stepping by --step (30m, 6h, 1d, 7d; default 1d) like the run dialog but\n"
-                              "without waiting, each with the moments the pattern formed and dissolves.\n"
-                              "--results N: that many findings, each a new formation: the search goes on\n"
-                              "after every occurrence of the previous finding has dissolved (default 1);\n"
-                              "--until: where to stop"
-                              " (default: 1000 years on, at the latest 2799-12-31).\n\nPatterns:\n")
+                              "The moments after FROM at which PATTERN forms: a pattern of that kind that\n"
+                              "was not there before comes into being (with --at-least N: the number of\n"
+                              "them rises to N), to the minute, with the moments it formed and dissolves.\n"
+                              "A pattern already there at FROM formed before it. The sky is looked at\n"
+                              "every --step (30m, 6h, 1d, 7d; default 1d) like the run dialog but without\n"
+                              "waiting; a pattern that comes and goes between two looks is not seen.\n"
+                              "--results N: that many findings (default 1); --until: where to stop\n"
+                              "(default: 1000 years on, at the latest 2799-12-31).\n\nPatterns:\n")
             + strPatterns + QLatin1Char('\n') + strCommon;
     }
     return QStringLiteral("qal-cli: QAL's aspect engine on the command line.\n\n"
                           "  qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n"
                           "  qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]\n"
+                          "          [--format ics [--ics-stretches]]\n"
                           "  qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d] [options]\n\n"
                           "qal-cli COMMAND --help tells more about each command.\n\n"
                           "Example: qal-cli chart 2018-03-05 14:30 +01:00 --format json\n");

@@ -2,10 +2,12 @@
 // into one set of options or refused with a message that says why.
 //
 //   qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]
-//   qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]
+//   qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE]
+//           [--format ics [--ics-stretches]] [options]
 //   qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]
 //           [--results N] [--zone ZONE] [options]
-//   options: --sidereal --orbs LIST --format text|csv|json --lang en|de
+//   options: --sidereal --orbs LIST --format text|csv|json|jsonl --lang en|de
+//            --quiet
 //
 // Dates are ISO 8601, "1990-06-15" or "1990-06-15T12:00"; zones are "Z",
 // "UTC", offsets such as "+05:45" or "-3", or the zone list's own texts
@@ -21,7 +23,7 @@
 namespace qal::cli {
 
 enum class Command { Help, Chart, Aspects, Find };
-enum class Format { Text, Csv, Json };
+enum class Format { Text, Csv, Json, Jsonl, Ics };
 
 // A moment given on the command line: UT and the zone it was given in.
 struct Moment {
@@ -44,10 +46,13 @@ struct Options {
     int intAtLeast = 1; // find: how many occurrences at least
     double dblStepDays = 1; // find: the step between charts
     int intResults = 1; // find: how many findings
+    bool blnIcsStretches = false; // aspects as a calendar: the stretches within orb too
+    bool blnQuiet = false; // no progress line
 };
 
 // Reads the arguments after the program's name; "" when they are good,
 // otherwise a message for the user (the program then ends with status 2).
+// Arguments are quoted in messages by their first few dozen characters.
 QString ParseCommandLine(const QStringList& args, Options& o);
 
 // The help of a command ("" or an unknown name: the overview).

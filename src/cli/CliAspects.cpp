@@ -1,175 +1,147 @@
 // qal-cli aspects: every aspect that begins, becomes exact or ends in a
-// span, to the minute, with the passes of each stretch within orb.
+// span, to the minute, with the passes of each stretch within orb, written a
+// month of the span at a time as text, CSV, JSON, JSON lines or a calendar.
 #include "cli/CliCommands.h"
-#include "cli/CliOutput.h"
 
-#include "aspects/AspectMoments.h"
-#include "astro/AstroTables.h"
-#include "chart/ChartModes.h"
+#include "chart/AspectCalendar.h"
+#include "chart/AspectCalendarEvents.h"
 #include "dates/DatePr2.h"
-#include "dates/TimeZones.h"
+#include "platform/Clock.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
-#include <map>
-#include <optional>
-#include <tuple>
+#include <utility>
 
 namespace qal::cli {
 namespace {
 
-enum class EventKind { Begins, Exact, Ends };
-
-struct AspectEvent {
-    double dblMoment = 0;
-    EventKind kind = EventKind::Exact;
-    int intBody1 = 0, intBody2 = 0, intAspect = 0;
-    int intPass = 0, intPasses = 0; // exact: which pass of the stretch
-};
-
 const char* const kEventWords[3] = { "begins", "exact", "ends" };
 
-// The events of one stretch within orb; its passes are its exact moments.
-void AddStretchEvents(const OrbStretch& stretch, int a, int b, int k, std::vector<AspectEvent>& events)
+QString EventWord(const AspectEvent& e)
 {
-    if (stretch.blnBeginFound)
-        events.push_back({ stretch.dblBegin, EventKind::Begins, a, b, k, 0, 0 });
-    const int n = static_cast<int>(stretch.exact.size());
-    for (int i = 0; i < n; ++i)
-        events.push_back({ stretch.exact[static_cast<size_t>(i)], EventKind::Exact, a, b, k, i + 1, n });
-    if (stretch.blnEndFound)
-        events.push_back({ stretch.dblEnd, EventKind::Ends, a, b, k, 0, 0 });
+    return QString::fromLatin1(kEventWords[static_cast<int>(e.kind)]);
 }
 
-// Every event of every pair in the span. With a birth chart the first body
-// is natal and stands still, and the orbs for personal transits judge. The
-// span is searched a year at a time, so that the remembered longitudes stay
-// few; a stretch still within orb at the end of a year goes on in the next.
-std::vector<AspectEvent> Events(const Options& o)
+bool IsExact(const AspectEvent& e)
 {
-    constexpr double kPieceDays = 366;
-    const ConfigurationSettings config = ConfigurationOf(o);
-    const OrbTable orbs = OrbTableFor(config);
-    const double t0 = o.udtMoment.dblJD, t1 = o.udtUntil->dblJD;
-    std::map<std::tuple<int, int, int>, OrbStretch> running; // pair and kind → stretch not yet ended
-    std::vector<AspectEvent> events;
-    for (double p0 = t0; p0 < t1;) {
-        const double p1 = std::min(t1, p0 + kPieceDays);
-        // Pairs sample their bodies at the same moments: each is computed once.
-        const LongitudeSource source = MemoizedSource(EphemerisSource(config.blnSidereal));
-        for (int a = 1; a <= intMaxBodies; ++a) {
-            for (int b = o.udtNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
-                AspectCourseQuery query;
-                query.intFirstBody = a;
-                query.intSecondBody = b;
-                if (o.udtNatal) {
-                    const double L = source(a, o.udtNatal->dblJD);
-                    if (L < 0)
-                        continue;
-                    query.dblFixedFirstLongitude = L;
-                }
-                for (int k = 1; k <= intNumAspectKinds; ++k) {
-                    query.intKind = k;
-                    query.dblOrb = orbs.dblOrb[k][o.udtNatal ? 1 : 0];
-                    if (!(query.dblOrb > 0))
-                        continue;
-                    const auto key = std::make_tuple(a, b, k);
-                    const auto before = running.find(key);
-                    std::optional<OrbStretch> carried;
-                    if (before != running.end()) {
-                        carried = before->second;
-                        running.erase(before);
-                    }
-                    for (OrbStretch stretch : OrbStretches(source, query, p0, p1)) {
-                        if (carried && !stretch.blnBeginFound) { // the stretch of the year before goes on
-                            carried->exact.insert(carried->exact.end(), stretch.exact.begin(), stretch.exact.end());
-                            carried->dblEnd = stretch.dblEnd;
-                            carried->blnEndFound = stretch.blnEndFound;
-                            stretch = *carried;
-                            carried.reset();
-                        }
-                        if (!stretch.blnEndFound && p1 < t1)
-                            running[key] = stretch;
-                        else
-                            AddStretchEvents(stretch, a, b, k, events);
-                    }
-                    if (carried) { // it ended exactly where the year did
-                        carried->blnEndFound = true;
-                        AddStretchEvents(*carried, a, b, k, events);
-                    }
-                }
-            }
-        }
-        p0 = p1;
+    return e.kind == AspectEventKind::Exact;
+}
+
+int Passes(const AspectEvent& e)
+{
+    return static_cast<int>(e.aspect->stretch.exact.size());
+}
+
+QJsonObject EventObject(const AspectEvent& e, int z)
+{
+    const AspectStretch& a = *e.aspect;
+    QJsonObject event { { QStringLiteral("moment"), IsoMoment(e.dblMoment, z) },
+        { QStringLiteral("jd_ut"), e.dblMoment }, { QStringLiteral("event"), EventWord(e) },
+        { QStringLiteral("body"), strBodyName[a.intSecondBody] },
+        { QStringLiteral("aspect"), udtAspectText[a.intKind].Name },
+        { QStringLiteral("other"), strBodyName[a.intFirstBody] }, { QStringLiteral("natal"), a.blnNatal } };
+    if (IsExact(e)) {
+        event[QStringLiteral("pass")] = e.intPass;
+        event[QStringLiteral("passes")] = Passes(e);
     }
-    std::stable_sort(events.begin(), events.end(),
-        [](const AspectEvent& x, const AspectEvent& y) { return x.dblMoment < y.dblMoment; });
-    return events;
+    return event;
 }
 
-QString FirstName(const Options& o, int b)
+// The lines of one event in the format asked for.
+QString EventLines(
+    const Options& o, const AspectEvent& e, const CalendarSource& calendar, const QDateTime& stamp, bool& blnFirst)
 {
-    return o.udtNatal ? GetText(TextId::NatalLower) + QLatin1Char(' ') + strBodyName[b] : strBodyName[b];
+    const int z = o.intZoneMinutes;
+    const AspectStretch& a = *e.aspect;
+    switch (o.format) {
+    case Format::Csv:
+        return CsvLine({ IsoMoment(e.dblMoment, z), QString::number(e.dblMoment, 'f', 6), EventWord(e),
+            strBodyName[a.intSecondBody], udtAspectText[a.intKind].Name, strBodyName[a.intFirstBody],
+            a.blnNatal ? QStringLiteral("true") : QStringLiteral("false"),
+            IsExact(e) ? QString::number(e.intPass) : QString(), IsExact(e) ? QString::number(Passes(e)) : QString() });
+    case Format::Json: {
+        const bool blnFirstItem = std::exchange(blnFirst, false);
+        return JsonListItem(EventObject(e, z), blnFirstItem);
+    }
+    case Format::Jsonl: return JsonLine(EventObject(e, z)) + QLatin1Char('\n');
+    case Format::Ics:
+        return IsExact(e) ? platform::CalendarEventText(PassEvent(a, e.intPass, calendar), stamp) : QString();
+    case Format::Text: break;
+    }
+    static const TextId kWords[3] = { TextId::EventBegins, TextId::EventExact, TextId::EventEnds };
+    QString strLine = LocalMomentText(e.dblMoment, z) + QStringLiteral("  ")
+        + GetText(kWords[static_cast<int>(e.kind)]).leftJustified(8) + AspectName(a);
+    if (IsExact(e))
+        strLine += QStringLiteral("  (") + PassText(e.intPass, Passes(e)) + QLatin1Char(')');
+    return strLine + QLatin1Char('\n');
+}
+
+QString AspectsHead(const Options& o)
+{
+    switch (o.format) {
+    case Format::Csv:
+        return CsvLine({ QStringLiteral("moment"), QStringLiteral("jd_ut"), QStringLiteral("event"),
+            QStringLiteral("body"), QStringLiteral("aspect"), QStringLiteral("other"), QStringLiteral("natal"),
+            QStringLiteral("pass"), QStringLiteral("passes") });
+    case Format::Json:
+        return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("aspects") },
+                                   { QStringLiteral("from"), IsoMoment(o.udtMoment.dblJD, o.intZoneMinutes) },
+                                   { QStringLiteral("to"), IsoMoment(o.udtUntil->dblJD, o.intZoneMinutes) } },
+            QStringLiteral("events"));
+    case Format::Ics: return platform::CalendarBegin(GetText(TextId::AppTitle));
+    default: return {};
+    }
+}
+
+QString AspectsTail(const Options& o)
+{
+    if (o.format == Format::Json)
+        return JsonListClosing();
+    return o.format == Format::Ics ? platform::CalendarEnd() : QString();
 }
 
 } // namespace
 
-void RunAspects(const Options& o, QString& out)
+int RunAspects(const Options& o, Output& out, QString& err)
 {
-    const std::vector<AspectEvent> events = Events(o);
-    const int z = o.intZoneMinutes;
-    if (o.format == Format::Csv) {
-        out += CsvLine({ QStringLiteral("moment"), QStringLiteral("event"), QStringLiteral("body"),
-            QStringLiteral("aspect"), QStringLiteral("other"), QStringLiteral("pass"), QStringLiteral("passes") });
-        for (const AspectEvent& e : events) {
-            const bool blnExact = e.kind == EventKind::Exact;
-            out += CsvLine({ IsoMoment(e.dblMoment, z), QString::fromLatin1(kEventWords[static_cast<int>(e.kind)]),
-                strBodyName[e.intBody2], udtAspectText[e.intAspect].Name, strBodyName[e.intBody1],
-                blnExact ? QString::number(e.intPass) : QString(),
-                blnExact ? QString::number(e.intPasses) : QString() });
+    const ConfigurationSettings config = ConfigurationOf(o);
+    AspectCalendarQuery query;
+    query.dblFrom = o.udtMoment.dblJD;
+    query.dblUntil = o.udtUntil->dblJD;
+    if (o.udtNatal)
+        query.dblNatalMoment = o.udtNatal->dblJD;
+    query.udtOrbs = OrbTableFor(config);
+    query.blnSidereal = config.blnSidereal;
+    err += RangeNote(query.dblFrom, query.dblUntil);
+    const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, o.intZoneMinutes };
+    const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
+
+    AspectCalendar search(query, PreciseSource(config.blnSidereal));
+    const double dblYears = (query.dblUntil - query.dblFrom) / 365.25;
+    long long intEvents = 0;
+    bool blnFirst = true;
+    if (!out.Write(AspectsHead(o)))
+        return intExitOk;
+    AspectCalendarPiece piece;
+    while (search.NextPiece(piece)) {
+        QString strLines;
+        if (o.format == Format::Ics && o.blnIcsStretches) {
+            for (const auto& aspect : piece.stretches)
+                strLines += platform::CalendarEventText(StretchEvent(*aspect, calendar), stamp);
         }
-        return;
+        for (const AspectEvent& e : piece.events)
+            strLines += EventLines(o, e, calendar, stamp, blnFirst);
+        intEvents += static_cast<long long>(piece.events.size());
+        if (!out.Write(strLines))
+            return intExitOk; // nobody reads on
+        if (out.StopRequested())
+            return intExitStopped;
+        if (!o.blnQuiet)
+            out.Progress((search.SearchedUntil() - query.dblFrom) / 365.25, dblYears, intEvents, "events");
     }
-    if (o.format == Format::Json) {
-        QJsonArray list;
-        for (const AspectEvent& e : events) {
-            QJsonObject event { { QStringLiteral("moment"), IsoMoment(e.dblMoment, z) },
-                { QStringLiteral("jd_ut"), e.dblMoment },
-                { QStringLiteral("event"), QString::fromLatin1(kEventWords[static_cast<int>(e.kind)]) },
-                { QStringLiteral("body"), strBodyName[e.intBody2] },
-                { QStringLiteral("aspect"), udtAspectText[e.intAspect].Name },
-                { QStringLiteral("other"), strBodyName[e.intBody1] },
-                { QStringLiteral("natal"), o.udtNatal.has_value() } };
-            if (e.kind == EventKind::Exact) {
-                event[QStringLiteral("pass")] = e.intPass;
-                event[QStringLiteral("passes")] = e.intPasses;
-            }
-            list.append(event);
-        }
-        const QJsonObject root { { QStringLiteral("command"), QStringLiteral("aspects") },
-            { QStringLiteral("from"), IsoMoment(o.udtMoment.dblJD, z) },
-            { QStringLiteral("to"), IsoMoment(o.udtUntil->dblJD, z) }, { QStringLiteral("events"), list } };
-        out += QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
-        return;
-    }
-    static const TextId kWords[3] = { TextId::EventBegins, TextId::EventExact, TextId::EventEnds };
-    for (const AspectEvent& e : events) {
-        QString strLine = LocalMomentText(e.dblMoment, z) + QStringLiteral("  ")
-            + GetText(kWords[static_cast<int>(e.kind)]).leftJustified(8) + strBodyName[e.intBody2] + QLatin1Char(' ')
-            + udtAspectText[e.intAspect].Phrase + QLatin1Char(' ') + FirstName(o, e.intBody1);
-        if (e.kind == EventKind::Exact)
-            strLine += QStringLiteral("  (")
-                + GetText(TextId::PassOf)
-                      .replace(QStringLiteral("[n]"), QString::number(e.intPass))
-                      .replace(QStringLiteral("[m]"), QString::number(e.intPasses))
-                + QLatin1Char(')');
-        out += strLine + QLatin1Char('\n');
-    }
+    return out.Write(AspectsTail(o)), intExitOk;
 }
 
 } // namespace qal::cli

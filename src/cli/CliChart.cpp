@@ -146,7 +146,7 @@ void WriteCsv(const ComputedChart& c, QString& out)
     }
 }
 
-void WriteJson(const ComputedChart& c, QString& out)
+void WriteJson(const ComputedChart& c, bool blnOneLine, QString& out)
 {
     const ChartPositions& p = c.result.udtPositions;
     QJsonObject root;
@@ -211,20 +211,25 @@ void WriteJson(const ComputedChart& c, QString& out)
     }
     root[QStringLiteral("patterns")] = patterns;
     root[QStringLiteral("report")] = ReportText(c);
-    out += QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    out += QString::fromUtf8(QJsonDocument(root).toJson(blnOneLine ? QJsonDocument::Compact : QJsonDocument::Indented));
+    if (blnOneLine)
+        out += QLatin1Char('\n');
 }
 
 } // namespace
 
-void RunChart(const Options& o, QString& out)
+int RunChart(const Options& o, Output& out)
 {
     const ComputedChart c = Compute(o);
+    QString strText;
     if (o.format == Format::Csv)
-        WriteCsv(c, out);
-    else if (o.format == Format::Json)
-        WriteJson(c, out);
+        WriteCsv(c, strText);
+    else if (o.format == Format::Json || o.format == Format::Jsonl)
+        WriteJson(c, o.format == Format::Jsonl, strText);
     else
-        WriteText(c, out);
+        WriteText(c, strText);
+    out.Write(strText);
+    return intExitOk;
 }
 
 } // namespace qal::cli

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "astro/AstroTables.h"
+#include "astro/PlutoTable.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
@@ -17,7 +18,15 @@ ConfigurationSettings ConfigurationOf(const Options& o)
     return config;
 }
 
-int RunCli(const QStringList& args, QString& out, QString& err)
+QString RangeNote(double dblFrom, double dblUntil)
+{
+    if (dblFrom >= intFirstTableDay - 0.5 && dblUntil < intLastTableDay + 0.5)
+        return {};
+    return QStringLiteral("qal-cli: note: the Moon and Pluto are known from 1600-01-01 to 2099-12-31 only; "
+                          "outside these years their aspects and patterns are missing.\n");
+}
+
+int RunCli(const QStringList& args, Output& out, QString& err)
 {
     Options o;
     const QString strError = ParseCommandLine(args, o);
@@ -25,20 +34,23 @@ int RunCli(const QStringList& args, QString& out, QString& err)
         err = QStringLiteral("qal-cli: ") + strError + QLatin1Char('\n');
         return intExitBadInput;
     }
-    if (o.command == Command::Help) {
-        out = HelpText(o.strHelpTopic);
-        return intExitOk;
-    }
-    if (intCurrentLanguage != o.intLanguage) {
+    if (o.command == Command::Help)
+        return out.Write(HelpText(o.strHelpTopic)), intExitOk;
+    if (intCurrentLanguage != o.intLanguage)
         SetInterfaceLanguage(o.intLanguage);
-    }
     if (o.command == Command::Chart)
-        RunChart(o, out);
-    else if (o.command == Command::Aspects)
-        RunAspects(o, out);
-    else
-        RunFind(o, out);
-    return intExitOk;
+        return RunChart(o, out);
+    if (o.command == Command::Aspects)
+        return RunAspects(o, out, err);
+    return RunFind(o, out, err);
+}
+
+int RunCli(const QStringList& args, QString& strOut, QString& err)
+{
+    TextOutput out;
+    const int intStatus = RunCli(args, out, err);
+    strOut = out.strText;
+    return intStatus;
 }
 
 } // namespace qal::cli

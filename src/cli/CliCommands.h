@@ -1,9 +1,10 @@
 // The commands of qal-cli on the core library: a chart with its aspect table
-// and reports, the aspect calendar of a span, and the next moments of a
-// pattern. The interface texts, the tables and the Pluto table must be loaded.
+// and reports, the aspect calendar of a span, and the moments a pattern
+// forms. The interface texts, the tables and the Pluto table must be loaded.
 #pragma once
 
 #include "cli/CliArguments.h"
+#include "cli/CliOutput.h"
 
 #include <QString>
 
@@ -15,20 +16,28 @@ namespace qal::cli {
 
 // Exit statuses.
 constexpr int intExitOk = 0;
-constexpr int intExitFailure = 1; // the program's own files are missing
+constexpr int intExitFailure = 1; // nothing found, or the program's own files are missing
 constexpr int intExitBadInput = 2;
+constexpr int intExitStopped = 130; // Ctrl-C, as a shell reports it
 
-// Runs the command line: the output goes to out, a message about bad input
-// to err. Returns the exit status.
-int RunCli(const QStringList& args, QString& out, QString& err);
+// Runs the command line: the results go to out as they are found, messages
+// (bad input, notes) to err. Returns the exit status.
+int RunCli(const QStringList& args, Output& out, QString& err);
 
-// The commands, on parsed options.
-void RunChart(const Options& o, QString& out);
-void RunAspects(const Options& o, QString& out);
-void RunFind(const Options& o, QString& out);
+// The same with the results kept in strOut.
+int RunCli(const QStringList& args, QString& strOut, QString& err);
+
+// The commands, on parsed options; each returns the exit status.
+int RunChart(const Options& o, Output& out);
+int RunAspects(const Options& o, Output& out, QString& err);
+int RunFind(const Options& o, Output& out, QString& err);
 
 // The configuration the options ask for: the default one with their orbs
 // and zodiac.
 ConfigurationSettings ConfigurationOf(const Options& o);
+
+// A note for a span that leaves the years the Moon and Pluto are known in;
+// "" inside them.
+QString RangeNote(double dblFrom, double dblUntil);
 
 } // namespace qal::cli

@@ -1,10 +1,7 @@
-// qal-cli find: the next moments at which the sky holds a pattern, each with
-// the moments its occurrences formed and dissolve.
+// qal-cli find: the moments at which a pattern forms, to the minute, each
+// with the moments its occurrences formed and dissolve, written as found.
 #include "cli/CliCommands.h"
-#include "cli/CliOutput.h"
 
-#include "aspects/PatternSpans.h"
-#include "aspects/Patterns.h"
 #include "astro/AstroTables.h"
 #include "chart/AspectCourse.h"
 #include "chart/PatternSearch.h"
@@ -13,7 +10,6 @@
 #include "text/Texts.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
@@ -22,60 +18,8 @@ namespace qal::cli {
 namespace {
 
 constexpr double kSearchYears = 1000;
-constexpr double kSpanReachDays = 3660;
 const double kLastMoment = 2743738.5; // the end of 2799
-
-struct Occurrence {
-    PatternOccurrence pattern;
-    std::optional<PatternSpan> span;
-};
-
-struct Finding {
-    double dblMoment = 0;
-    int intCount = 0;
-    std::vector<Occurrence> occurrences;
-};
-
-std::vector<Finding> Findings(const Options& o)
-{
-    const ConfigurationSettings config = ConfigurationOf(o);
-    const OrbTable orbs = OrbTableFor(config);
-    const LongitudeSource source = EphemerisSource(config.blnSidereal);
-    PatternSearchQuery query;
-    query.intKind = o.intPattern;
-    query.intAtLeast = o.intAtLeast;
-    query.dblFrom = o.udtMoment.dblJD;
-    query.dblUntil = o.udtUntil ? o.udtUntil->dblJD : std::min(kLastMoment, query.dblFrom + kSearchYears * 365.25);
-    query.dblStep = o.dblStepDays;
-    query.dblMidpointOrb = MidpointOrbRadians(config);
-    std::vector<Finding> findings;
-    long long intCharts = 0;
-    while (static_cast<int>(findings.size()) < o.intResults) {
-        const std::optional<double> t = FindPatternMoment(source, orbs, query, intCharts);
-        if (!t)
-            break;
-        double L[intMaxBodies + 1] = {};
-        for (int b = 1; b <= intMaxBodies; ++b)
-            L[b] = source(b, *t);
-        Finding finding;
-        finding.dblMoment = *t;
-        double dblNext = *t + query.dblStep;
-        for (const PatternOccurrence& p :
-            PatternOccurrences(MakePatternSky(L, intMaxBodies, orbs, query.dblMidpointOrb), false)) {
-            if (p.intKind != o.intPattern)
-                continue;
-            Occurrence occurrence { p, PatternSpanAround(source, p, orbs, query.dblMidpointOrb, *t, kSpanReachDays) };
-            // The next finding is a new formation: search on after this one dissolves.
-            if (occurrence.span && occurrence.span->blnDissolvesFound)
-                dblNext = std::max(dblNext, occurrence.span->dblDissolves + query.dblStep);
-            finding.occurrences.push_back(occurrence);
-        }
-        finding.intCount = static_cast<int>(finding.occurrences.size());
-        findings.push_back(finding);
-        query.dblFrom = dblNext;
-    }
-    return findings;
-}
+constexpr long long kChartsBetweenLooks = 512; // how often a long search shows progress and hears Ctrl-C
 
 QString SpanEdge(const std::optional<PatternSpan>& span, bool blnFormed, int z)
 {
@@ -84,59 +28,113 @@ QString SpanEdge(const std::optional<PatternSpan>& span, bool blnFormed, int z)
     return IsoMoment(blnFormed ? span->dblFormed : span->dblDissolves, z);
 }
 
+QJsonObject FindingObject(const PatternFormation& f, int z)
+{
+    QJsonArray occurrences;
+    for (const SpannedOccurrence& o : f.occurrences) {
+        QJsonArray bodies;
+        for (int b : o.occurrence.bodies)
+            bodies.append(strBodyName[b]);
+        occurrences.append(QJsonObject { { QStringLiteral("text"), o.occurrence.strLine },
+            { QStringLiteral("bodies"), bodies }, { QStringLiteral("formed"), SpanEdge(o.span, true, z) },
+            { QStringLiteral("dissolves"), SpanEdge(o.span, false, z) } });
+    }
+    return QJsonObject { { QStringLiteral("moment"), IsoMoment(f.dblMoment, z) },
+        { QStringLiteral("jd_ut"), f.dblMoment }, { QStringLiteral("count"), f.intCount },
+        { QStringLiteral("occurrences"), occurrences } };
+}
+
+// The lines of one finding in the format asked for.
+QString FindingLines(const Options& o, const PatternFormation& f, bool blnFirst)
+{
+    const int z = o.intZoneMinutes;
+    QString strLines;
+    switch (o.format) {
+    case Format::Csv:
+        for (const SpannedOccurrence& occurrence : f.occurrences) {
+            strLines += CsvLine({ IsoMoment(f.dblMoment, z), strPatternName[o.intPattern], QString::number(f.intCount),
+                occurrence.occurrence.strLine, SpanEdge(occurrence.span, true, z),
+                SpanEdge(occurrence.span, false, z) });
+        }
+        return strLines;
+    case Format::Json: return JsonListItem(FindingObject(f, z), blnFirst);
+    case Format::Jsonl: return JsonLine(FindingObject(f, z)) + QLatin1Char('\n');
+    default: break;
+    }
+    strLines = LocalMomentText(f.dblMoment, z) + QLatin1Char('\n');
+    for (const SpannedOccurrence& occurrence : f.occurrences) {
+        strLines += QStringLiteral("  ")
+            + (occurrence.span ? PatternSpanLine(occurrence.occurrence.strLine, *occurrence.span, z)
+                               : occurrence.occurrence.strLine)
+            + QLatin1Char('\n');
+    }
+    return strLines;
+}
+
+QString FindHead(const Options& o)
+{
+    if (o.format == Format::Csv)
+        return CsvLine({ QStringLiteral("moment"), QStringLiteral("pattern"), QStringLiteral("count"),
+            QStringLiteral("text"), QStringLiteral("formed"), QStringLiteral("dissolves") });
+    if (o.format != Format::Json)
+        return {};
+    return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("find") },
+                               { QStringLiteral("pattern"), strPatternName[o.intPattern] } },
+        QStringLiteral("findings"));
+}
+
 } // namespace
 
-void RunFind(const Options& o, QString& out)
+int RunFind(const Options& o, Output& out, QString& err)
 {
-    const std::vector<Finding> findings = Findings(o);
-    const int z = o.intZoneMinutes;
-    if (o.format == Format::Csv) {
-        out += CsvLine({ QStringLiteral("moment"), QStringLiteral("pattern"), QStringLiteral("count"),
-            QStringLiteral("text"), QStringLiteral("formed"), QStringLiteral("dissolves") });
-        for (const Finding& f : findings) {
-            for (const Occurrence& occurrence : f.occurrences) {
-                out += CsvLine({ IsoMoment(f.dblMoment, z), strPatternName[o.intPattern], QString::number(f.intCount),
-                    occurrence.pattern.strLine, SpanEdge(occurrence.span, true, z),
-                    SpanEdge(occurrence.span, false, z) });
-            }
-        }
-        return;
-    }
-    if (o.format == Format::Json) {
-        QJsonArray list;
-        for (const Finding& f : findings) {
-            QJsonArray occurrences;
-            for (const Occurrence& occurrence : f.occurrences) {
-                QJsonArray bodies;
-                for (int b : occurrence.pattern.bodies)
-                    bodies.append(strBodyName[b]);
-                occurrences.append(QJsonObject { { QStringLiteral("text"), occurrence.pattern.strLine },
-                    { QStringLiteral("bodies"), bodies },
-                    { QStringLiteral("formed"), SpanEdge(occurrence.span, true, z) },
-                    { QStringLiteral("dissolves"), SpanEdge(occurrence.span, false, z) } });
-            }
-            list.append(QJsonObject { { QStringLiteral("moment"), IsoMoment(f.dblMoment, z) },
-                { QStringLiteral("jd_ut"), f.dblMoment }, { QStringLiteral("count"), f.intCount },
-                { QStringLiteral("occurrences"), occurrences } });
-        }
-        const QJsonObject root { { QStringLiteral("command"), QStringLiteral("find") },
-            { QStringLiteral("pattern"), strPatternName[o.intPattern] }, { QStringLiteral("findings"), list } };
-        out += QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
-        return;
-    }
-    if (findings.empty()) {
-        out += strPatternName[o.intPattern] + QStringLiteral(": -\n");
-        return;
-    }
-    for (const Finding& f : findings) {
-        out += LocalMomentText(f.dblMoment, z) + QLatin1Char('\n');
-        for (const Occurrence& occurrence : f.occurrences) {
-            out += QStringLiteral("  ")
-                + (occurrence.span ? PatternSpanLine(occurrence.pattern.strLine, *occurrence.span, z)
-                                   : occurrence.pattern.strLine)
-                + QLatin1Char('\n');
-        }
-    }
+    const ConfigurationSettings config = ConfigurationOf(o);
+    const OrbTable orbs = OrbTableFor(config);
+    PatternSearchQuery query;
+    query.intKind = o.intPattern;
+    query.intAtLeast = o.intAtLeast;
+    query.dblFrom = o.udtMoment.dblJD;
+    query.dblUntil = o.udtUntil ? o.udtUntil->dblJD : std::min(kLastMoment, query.dblFrom + kSearchYears * 365.25);
+    query.dblStep = o.dblStepDays;
+    query.dblMidpointOrb = MidpointOrbRadians(config);
+    if (!out.Write(FindHead(o)))
+        return intExitOk;
+
+    const double dblYears = (query.dblUntil - query.dblFrom) / 365.25;
+    int intFindings = 0;
+    bool blnReaderGone = false, blnStopped = false;
+    long long intCharts = 0;
+    const auto keepGoing = [&](double t) {
+        blnStopped = out.StopRequested();
+        if (!blnStopped && !o.blnQuiet)
+            out.Progress((t - query.dblFrom) / 365.25, dblYears, intFindings, "findings");
+        return !blnStopped;
+    };
+    const double dblReached = FindPatternFormations(PreciseSource(config.blnSidereal), orbs, query,
+        [&](const PatternFormation& f) {
+            blnReaderGone = !out.Write(FindingLines(o, f, intFindings == 0));
+            ++intFindings;
+            return !blnReaderGone && keepGoing(f.dblMoment) && intFindings < o.intResults;
+        },
+        intCharts, { kChartsBetweenLooks, keepGoing });
+    err += RangeNote(query.dblFrom, dblReached);
+    if (blnReaderGone)
+        return intExitOk;
+    if (blnStopped)
+        return intExitStopped;
+    if (o.format == Format::Json && !out.Write(JsonListClosing()))
+        return intExitOk;
+    if (intFindings > 0)
+        return intExitOk;
+    const QString strNone = GetText(TextId::NoFormation)
+                                .replace(QStringLiteral("[pattern]"), strPatternName[o.intPattern])
+                                .replace(QStringLiteral("[from]"), LocalMomentText(query.dblFrom, o.intZoneMinutes))
+                                .replace(QStringLiteral("[to]"), LocalMomentText(query.dblUntil, o.intZoneMinutes))
+        + QLatin1Char('\n');
+    if (o.format == Format::Text)
+        out.Write(strNone);
+    else
+        err += QStringLiteral("qal-cli: ") + strNone;
+    return intExitFailure;
 }
 
 } // namespace qal::cli

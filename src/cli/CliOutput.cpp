@@ -4,6 +4,11 @@
 #include "dates/DatePr2.h"
 #include "dates/TimeZones.h"
 
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cmath>
+
 namespace qal::cli {
 
 QString CsvLine(const QStringList& fields)
@@ -34,6 +39,49 @@ QString Degrees(double dblRadians)
 QString PlainLines(QString strText)
 {
     return strText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString JsonLine(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QString JsonListOpening(const QJsonObject& fields, const QString& strList)
+{
+    // The list comes last, after the fields (an object of fields sorts its keys).
+    return JsonLine(fields).chopped(1) + QStringLiteral(",\"") + strList + QStringLiteral("\":[\n");
+}
+
+QString JsonListItem(const QJsonObject& item, bool blnFirst)
+{
+    return (blnFirst ? QString() : QStringLiteral(",\n")) + JsonLine(item);
+}
+
+QString JsonListClosing()
+{
+    return QStringLiteral("\n]}\n");
+}
+
+QString ProgressLine(
+    double dblYearsDone, double dblYears, long long intFound, const char* strFoundWord, double dblSeconds, int intWidth)
+{
+    const double dblFraction = dblYears > 0 ? std::clamp(dblYearsDone / dblYears, 0.0, 1.0) : 0.0;
+    QString strText = QStringLiteral("  %1 of %2 years  %3 %4")
+                          .arg(static_cast<long long>(std::floor(dblYearsDone)))
+                          .arg(static_cast<long long>(std::ceil(dblYears)))
+                          .arg(intFound)
+                          .arg(QString::fromLatin1(strFoundWord));
+    if (dblFraction > 0.001 && dblSeconds >= 1) {
+        const long long intLeft = std::llround(dblSeconds * (1 - dblFraction) / dblFraction);
+        strText += QStringLiteral("  %1:%2 left").arg(intLeft / 60).arg(intLeft % 60, 2, 10, QLatin1Char('0'));
+    }
+    // The bar takes what the words leave, between 10 and 40 characters.
+    const int intBar = std::clamp(intWidth - 1 - static_cast<int>(strText.size()) - 2, 0, 40);
+    if (intBar < 10)
+        return strText.trimmed().left(std::max(0, intWidth - 1));
+    const int intFilled = static_cast<int>(std::floor(dblFraction * intBar));
+    return QLatin1Char('[') + QString(intFilled, QLatin1Char('#')) + QString(intBar - intFilled, QLatin1Char('-'))
+        + QLatin1Char(']') + strText;
 }
 
 } // namespace qal::cli

@@ -1,24 +1,85 @@
 // qal-cli: QAL's aspect engine on the command line (see cli/CliArguments.h).
 #include "chart/CoreStart.h"
 #include "cli/CliCommands.h"
+#include "platform/Console.h"
 #include "platform/DataPaths.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <cstdio>
+
+namespace {
+
+// Standard output, written as the results come; the progress line on a
+// terminal's standard error, cleared before results are written and when
+// the command ends.
+class ConsoleOutput : public qal::cli::Output {
+public:
+    ConsoleOutput()
+        : m_blnProgress(qal::platform::IsTerminal(stderr))
+    {
+        m_clock.start();
+    }
+    ~ConsoleOutput() override { ClearProgress(); }
+
+    bool Write(const QString& strLines) override
+    {
+        if (strLines.isEmpty())
+            return true;
+        ClearProgress();
+        const QByteArray bytes = strLines.toUtf8();
+        return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout)
+            == static_cast<size_t>(bytes.size())
+            && std::fflush(stdout) == 0;
+    }
+    bool StopRequested() const override { return qal::platform::StopRequested(); }
+    void Progress(double dblYearsDone, double dblYears, long long intFound, const char* strFoundWord) override
+    {
+        // At most ten times a second, after the first second.
+        if (!m_blnProgress || m_clock.elapsed() < 1000 || m_clock.elapsed() - m_intShownAt < 100)
+            return;
+        m_intShownAt = m_clock.elapsed();
+        const QString strLine = qal::cli::ProgressLine(dblYearsDone, dblYears, intFound, strFoundWord,
+            m_clock.elapsed() / 1000.0, qal::platform::TerminalWidth(stderr));
+        std::fprintf(stderr, "\r%s\x1b[K", qPrintable(strLine));
+        std::fflush(stderr);
+        m_blnShown = true;
+    }
+
+private:
+    void ClearProgress()
+    {
+        if (!m_blnShown)
+            return;
+        std::fputs("\r\x1b[K", stderr);
+        std::fflush(stderr);
+        m_blnShown = false;
+    }
+    bool m_blnProgress = false;
+    bool m_blnShown = false;
+    QElapsedTimer m_clock;
+    qint64 m_intShownAt = 0;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    qal::platform::CatchStopRequests();
     const qal::CoreStartResult start
         = qal::StartCore(qal::platform::FindDataFolder(QCoreApplication::applicationDirPath()));
     if (!start.ok()) {
         std::fprintf(stderr, "qal-cli: %s\n", qPrintable(start.strMessage));
         return qal::cli::intExitFailure;
     }
-    QString strOut, strErr;
-    const int intStatus = qal::cli::RunCli(QCoreApplication::arguments().mid(1), strOut, strErr);
-    std::fputs(strOut.toUtf8().constData(), stdout);
+    int intStatus = 0;
+    QString strErr;
+    {
+        ConsoleOutput out;
+        intStatus = qal::cli::RunCli(QCoreApplication::arguments().mid(1), out, strErr);
+    }
     std::fputs(strErr.toUtf8().constData(), stderr);
     return intStatus;
 }

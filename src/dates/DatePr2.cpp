@@ -140,8 +140,9 @@ QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
 
 QString EuroDateToText(const EuroDate& udtDate)
 {
-    return QString::number(udtDate.year) + QLatin1Char('-') + TwoDigits(udtDate.month) + QLatin1Char('-')
-        + TwoDigits(udtDate.day);
+    // ISO 8601: four digits of year also before 1000.
+    return QStringLiteral("%1").arg(udtDate.year, 4, 10, QLatin1Char('0')) + QLatin1Char('-') + TwoDigits(udtDate.month)
+        + QLatin1Char('-') + TwoDigits(udtDate.day);
 }
 
 QString DayFractionToText(double f, bool blnWithSeconds)

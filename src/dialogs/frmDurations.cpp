@@ -1,17 +1,24 @@
 #include "dialogs/frmDurations.h"
 
+#include "chart/AspectCalendarEvents.h"
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
 #include "ui/ControlNames.h"
+#include "ui/FileDialogs.h"
 #include "ui/Focus.h"
 #include "ui/GlyphFont.h"
+#include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,8 +55,10 @@ frmDurations::frmDurations(QWidget* owner)
     layout->addWidget(txbOutput, 1);
     auto* buttons = new QHBoxLayout;
     cmdCopy = ui::Named(new QPushButton(this), "cmdCopy");
+    cmdSaveCalendar = ui::Named(new QPushButton(this), "cmdSaveCalendar");
     cmdClose = ui::Named(new QPushButton(this), "cmdClose");
     buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdSaveCalendar);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -59,6 +68,7 @@ frmDurations::frmDurations(QWidget* owner)
     connect(chkShowDuration, &QCheckBox::clicked, this, [this] { chkShowDuration_Click(); });
     connect(chkExactMoments, &QCheckBox::clicked, this, [this] { chkExactMoments_Click(); });
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+    connect(cmdSaveCalendar, &QPushButton::clicked, this, [this] { cmdSaveCalendar_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
@@ -116,6 +126,8 @@ void frmDurations::Form_Activate()
     chkShowDuration->setText(GetText(TextId::ShowDuration));
     chkExactMoments->setText(GetText(TextId::ExactMoments));
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
+    cmdSaveCalendar->setText(GetText(TextId::SaveAsCalendar));
+    cmdSaveCalendar->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdClose->setText(GetText(TextId::Close));
     const int intMode = m_content.inputs.intMode;
     // The list keeps its columns; a summary is prose and wraps at the window's width.
@@ -172,8 +184,8 @@ void frmDurations::ListDurations()
     if (chkExactMoments->isChecked() && m_content.inputs.intMode == modePlanetary) {
         if (m_strPatternSpans.isNull()) {
             const DurationInputs& in = m_content.inputs;
-            m_strPatternSpans = PatternSpansText(ShownPatternSky(), EphemerisSource(in.blnSidereal), udtOrbTable,
-                in.dblChartJD[0], in.intTimezoneMinutes);
+            m_strPatternSpans = PatternSpansText(
+                ShownPatternSky(), PreciseSource(in.blnSidereal), udtOrbTable, in.dblChartJD[0], in.intTimezoneMinutes);
         }
         if (!m_strPatternSpans.isEmpty())
             strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf + m_strPatternSpans;
@@ -209,6 +221,27 @@ void frmDurations::cmdCopy_Click()
     QString strText = txbOutput->toPlainText();
     strText.replace(QLatin1Char('\n'), strCrLf);
     ui::SetClipboardText(lblTitle->text() + strCrLf + strCrLf + strText);
+}
+
+void frmDurations::cmdSaveCalendar_Click()
+{
+    const QString strTitle = GetText(TextId::SaveAsCalendar).remove(QStringLiteral("..."));
+    QString strFile
+        = ui::GetSaveFileName(this, strTitle, GetText(TextId::CalendarFiles) + QStringLiteral(" (*.ics) | *.ics"));
+    if (strFile.isEmpty())
+        return;
+    if (QFileInfo(strFile).suffix().isEmpty())
+        strFile += QStringLiteral(".ics");
+    const QString strText = DurationsCalendarText(Records(), m_content.inputs, udtOrbTable, platform::ClockNowUtc());
+    const QString strError = platform::ReplaceFile(strFile, strText.toUtf8());
+    if (strError.isEmpty()) {
+        ui::MsgBox(GetText(TextId::CalendarSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,
+            strTitle, 1, this);
+        return;
+    }
+    ui::MsgBox(GetTextWithMarkers(TextId::CalendarNotSavedIn, QDir::toNativeSeparators(strFile)) + strCrLf + strCrLf
+            + strError,
+        ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
 }
 
 void frmDurations::cmdClose_Click()

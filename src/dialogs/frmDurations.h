@@ -1,7 +1,8 @@
 // The durations window: every aspect of the table with the day it began,
 // the day it ends and how long it lasts, sorted as the user chooses
 // (Planetary and Personal modes); or a narrative summary of the aspects and
-// the aspect patterns (Natal and Synastry modes). Its text can be copied.
+// the aspect patterns (Natal and Synastry modes). Its text can be copied,
+// and its aspects saved as a calendar file (their passes and stretches).
 //
 // The window is handed what it shows as a value (DurationsContent) and
 // keeps its own copy of the records to sort.
@@ -43,6 +44,7 @@ public:
     void chkShowDuration_Click();
     void chkExactMoments_Click();
     void cmdCopy_Click();
+    void cmdSaveCalendar_Click();
     void cmdClose_Click();
 
     // The records as listed now (sorted as the list is).
@@ -56,6 +58,7 @@ private:
     QCheckBox* chkExactMoments = nullptr; // the exact moments under each aspect (remembered)
     QPlainTextEdit* txbOutput = nullptr;
     QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdSaveCalendar = nullptr; // Planetary and Personal modes
     QPushButton* cmdClose = nullptr;
 
     DurationsContent m_content;

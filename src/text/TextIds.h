@@ -239,7 +239,14 @@ namespace qal {
     X(StateFaultEnds, 435)                                                                                             \
     X(NothingChanged, 436)                                                                                             \
     X(SwitchesNotKept, 437)                                                                                            \
-    X(DurationsTitle, 438)
+    X(DurationsTitle, 438)                                                                                             \
+    X(SaveAsCalendar, 439)                                                                                             \
+    X(CalendarFiles, 440)                                                                                              \
+    X(CalendarNotSavedIn, 441)                                                                                         \
+    X(CalendarSaved, 442)                                                                                              \
+    X(WithinOrb, 443)                                                                                                  \
+    X(TimesIn, 444)                                                                                                    \
+    X(NoFormation, 445)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

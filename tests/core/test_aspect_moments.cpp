@@ -94,6 +94,13 @@ TEST(AspectMoments, RealSkiesToTheMinute)
         EXPECT_GT(std::fabs(Deviation(6, 7, 3, stretch.dblEnd + kMinute)), Rad(3));
     }
 
+    // Neptune sextile Pluto, 2026 to 2032: thirteen passes, each within a
+    // minute also for Pluto (from the ephemeris, not its day table).
+    exact = ExactMoments(PreciseSource(false), Query(8, 9, 5, 5), Moment(2026, 1, 1, 0, 0), Moment(2033, 1, 1, 0, 0));
+    ASSERT_EQ(exact.size(), 13u);
+    for (const double t : exact)
+        EXPECT_TRUE(ExactWithinAMinute(8, 9, 5, t)) << t;
+
     // The full Moon of 21 January 2000, published for 04:40 UT.
     exact = ExactMoments(source, Query(1, 10, 2, 10), Moment(2000, 1, 20, 0, 0), Moment(2000, 1, 22, 0, 0));
     ASSERT_EQ(exact.size(), 1u);

@@ -1,8 +1,7 @@
-// qal-cli: reading the command line, the three commands in their three
-// formats, and bad input.
+// qal-cli: reading the command line, the three commands in their formats,
+// streaming, calendar files and bad input.
 #include "TestSupport.h"
 #include "aspects/Patterns.h"
-#include "astro/PlutoTable.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 
@@ -12,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+#include <libical/ical.h>
 
 #include <cmath>
 #include <utility>
@@ -32,6 +32,26 @@ QString EventLine(const QJsonValue& e)
     return parts.join(QLatin1Char(' '))
         + QStringLiteral(" %1/%2").arg(e[QStringLiteral("pass")].toInt()).arg(e[QStringLiteral("passes")].toInt());
 }
+
+// Output that keeps each write, and stops or loses its reader after some.
+class ScriptedOutput : public Output {
+public:
+    bool Write(const QString& strLines) override
+    {
+        if (strLines.isEmpty())
+            return true;
+        if (intWritesBeforeReaderGoes-- == 0)
+            return false;
+        writes << strLines;
+        return true;
+    }
+    bool StopRequested() const override { return writes.size() >= intWritesBeforeStop; }
+    void Progress(double dblYearsDone, double, long long, const char*) override { years << dblYearsDone; }
+    QStringList writes;
+    QList<double> years;
+    int intWritesBeforeReaderGoes = -1;
+    qsizetype intWritesBeforeStop = 1 << 30;
+};
 
 class Cli : public ::testing::Test {
 protected:
@@ -85,22 +105,44 @@ TEST(CliArguments, MomentsZonesStepsAndPatterns)
         { "Grand trine", patGrandTrine }, { "stellium-4", patFourStellium }, { "", -1 }, { "square", -1 } };
     for (const auto& [strName, intKind] : patterns)
         EXPECT_EQ(PatternKindFromName(QString::fromLatin1(strName)), intKind) << strName;
+
+    // The progress line: the bar, the years, the count and the time left, within the width.
+    EXPECT_EQ(ProgressLine(25, 100, 1234, "events", 10, 80),
+        QStringLiteral("[#########---------------------------]  25 of 100 years  1234 events  0:30 left"));
+    EXPECT_EQ(ProgressLine(25, 100, 7, "findings", 0.5, 30), QStringLiteral("25 of 100 years  7 findings"));
 }
 
 TEST_F(Cli, BadInputSaysWhyAndEndsWithStatusTwo)
 {
-    const char* const bad[] = { "bogus", "chart", "chart 2018-03-05", "chart 2018-02-30 12:00 +1",
+    const char* const bad[] = { "", "bogus", "chart", "chart 2018-03-05", "chart 2018-02-30 12:00 +1",
         "chart 2018-03-05 25:00 +1", "chart 2018-03-05 12:00 +15", "chart 2018-03-05 12:00 Z --orbs 1,2",
         "chart 2018-03-05 12:00 Z --orbs 16", "chart 2018-03-05 12:00 Z --format xml",
         "chart 2018-03-05 12:00 Z --lang fr", "chart 2018-03-05 12:00 Z --zone +1",
         "chart 2018-03-05 12:00 Z --natal 1970-06-01", "aspects 2018-03-01", "aspects 2018-03-02 2018-03-01",
         "find nothing 2018-01-01", "find grand-trine 2018-01-01 --step 1w", "find grand-trine 2018-01-01 --at-least 0",
-        "find grand-trine 2018-01-01 --natal 1970-06-01 12:00 Z", "chart 2018-03-05 12:00 Z --until 2019-01-01" };
+        "find grand-trine 2018-01-01 --natal 1970-06-01 12:00 Z", "chart 2018-03-05 12:00 Z --until 2019-01-01",
+        "chart 2018-03-05 12:00 Z --format ics", "aspects 2018-03-01 2018-03-02 --ics-stretches",
+        "aspects 2018-03-01 2018-03-02 --format csv --format json" };
     for (const char* line : bad) {
         EXPECT_EQ(Run(QString::fromLatin1(line)), intExitBadInput) << line;
         EXPECT_TRUE(err.startsWith(QStringLiteral("qal-cli: "))) << line;
         EXPECT_TRUE(out.isEmpty()) << line;
     }
+    // Said plainly: nothing at all shows how to start; a time taken for the
+    // zone is named; a second birth chart is refused; a huge argument is
+    // quoted by its beginning only.
+    Run(QString());
+    EXPECT_TRUE(err.contains(QStringLiteral("qal-cli chart DATE [TIME] ZONE")));
+    Run(QStringLiteral("chart 2018-03-05 -01:30 Z"));
+    EXPECT_TRUE(err.contains(QStringLiteral("\"Z\" was not expected after \"2018-03-05 -01:30\", which was read as "
+                                            "DATE ZONE")))
+        << err.toStdString();
+    EXPECT_EQ(Run(QStringLiteral("chart 2018-03-05 12:00 Z --natal 1970-06-01 08:00 +1 --natal 1971-06-01 08:00 +1")),
+        intExitBadInput);
+    EXPECT_TRUE(err.contains(QStringLiteral("--natal: given twice")));
+    EXPECT_EQ(Run(QStringLiteral("chart ") + QString(100000, QLatin1Char('9'))), intExitBadInput);
+    EXPECT_LT(err.size(), 200);
+
     // Help for everything, with status 0; the last, the help of find, lists the patterns.
     for (const char* line : { "--help", "help", "chart --help", "aspects -h", "find --help" }) {
         EXPECT_EQ(Run(QString::fromLatin1(line)), intExitOk) << line;
@@ -109,7 +151,7 @@ TEST_F(Cli, BadInputSaysWhyAndEndsWithStatusTwo)
     EXPECT_TRUE(out.contains(QStringLiteral("\n  grand-sextile\n")));
 }
 
-TEST_F(Cli, ChartInThreeFormats)
+TEST_F(Cli, ChartInItsFormats)
 {
     // 5 March 2018, 14:30 in GMT+1:00.
     const QJsonObject chart = Json(QStringLiteral("chart 2018-03-05 14:30 +01:00"));
@@ -128,6 +170,10 @@ TEST_F(Cli, ChartInThreeFormats)
     for (const char* strKey : { "body", "other", "aspect", "deviation_text", "trend" })
         first << aspects[0][QString::fromLatin1(strKey)].toString();
     EXPECT_EQ(first.join(QLatin1Char(',')), QStringLiteral("Sun,Neptune,Conjunction,0°57',separating"));
+    // The same document on one line.
+    ASSERT_EQ(Run(QStringLiteral("chart 2018-03-05 14:30 +01:00 --format jsonl")), intExitOk);
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8()).object(), chart);
 
     // The same as CSV: one header, ten positions, 17 aspects, 7 counts.
     ASSERT_EQ(Run(QStringLiteral("chart 2018-03-05T14:30 GMT+1:00 --format csv")), intExitOk);
@@ -153,11 +199,19 @@ TEST_F(Cli, ChartInThreeFormats)
     const QJsonValue siderealSun = sidereal[QStringLiteral("charts")][0][QStringLiteral("positions")][0];
     const double dblSun = positions[0][QStringLiteral("longitude")].toDouble();
     EXPECT_NEAR(dblSun - siderealSun[QStringLiteral("longitude")].toDouble(), 25, 5);
-    // One orb for all kinds: fewer aspects.
+    // One orb for all kinds: fewer aspects; every kind off: one orb of 0°.
     EXPECT_LT(Json(QStringLiteral("chart 2018-03-05 14:30 +01:00 --orbs 2"))[QStringLiteral("total")].toInt(), 17);
+    ASSERT_EQ(Run(QStringLiteral("chart 2018-03-05 14:30 +01:00 --orbs 0")), intExitOk);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("QAL - Quick Aspect Lookup - Planetary  Orb 0°\n")));
+
+    // Years before 1000: four digits in ISO moments, the time kept in the text.
+    ASSERT_EQ(Run(QStringLiteral("chart 0099-03-01 04:25 Z")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral("March 1, 99, 04:25 (UTC+00:00)"))) << out.toStdString();
+    EXPECT_EQ(Json(QStringLiteral("chart 0099-03-01 04:25 Z"))[QStringLiteral("charts")][0][QStringLiteral("moment")],
+        QStringLiteral("0099-03-01T04:25+00:00"));
 }
 
-TEST_F(Cli, AspectCalendarToTheMinute)
+TEST_F(Cli, AspectCalendarToTheMinuteWithWholeStretches)
 {
     // The full Moon of 2 March 2018, 00:51 UT, published.
     const QJsonArray events
@@ -175,50 +229,178 @@ TEST_F(Cli, AspectCalendarToTheMinute)
     }
     EXPECT_EQ(intFullMoons, 1);
 
-    // Saturn square Uranus over two years, searched a year at a time: the
-    // stretch across the year's end (1 July 2021) is one, with both passes.
-    const QJsonObject years = Json(QStringLiteral("aspects 2020-07-01 2022-07-01 --zone Z --orbs 0,0,6,0,0,0,0"));
-    QStringList squares;
-    for (const QJsonValue& e : years[QStringLiteral("events")].toArray()) {
-        if (EventLine(e).contains(QStringLiteral(" Uranus Square Saturn ")))
-            squares << EventLine(e).remove(QStringLiteral(" Uranus Square Saturn"));
-    }
-    EXPECT_EQ(squares.join(QStringLiteral(", ")),
+    // Saturn square Uranus: two stretches within orb, the first with two
+    // passes, the second with one. A span that starts after the first pass
+    // still counts the stretch's passes whole.
+    const auto squares = [&](const QString& strSpan) {
+        QStringList lines;
+        const QJsonObject doc
+            = Json(QStringLiteral("aspects ") + strSpan + QStringLiteral(" --zone Z --orbs 0,0,6,0,0,0,0"));
+        for (const QJsonValue& e : doc[QStringLiteral("events")].toArray()) {
+            if (EventLine(e).contains(QStringLiteral(" Uranus Square Saturn ")))
+                lines << EventLine(e).remove(QStringLiteral(" Uranus Square Saturn"));
+        }
+        return lines.join(QStringLiteral(", "));
+    };
+    EXPECT_EQ(squares(QStringLiteral("2020-07-01 2022-07-01")),
         QStringLiteral("2020-12-25 begins 0/0, 2021-02-17 exact 1/2, 2021-06-14 exact 2/2, 2021-08-21 ends 0/0, "
                        "2021-10-27 begins 0/0, 2021-12-24 exact 1/1, 2022-02-14 ends 0/0"));
+    EXPECT_EQ(squares(QStringLiteral("2021-03-01 2021-12-01")),
+        QStringLiteral("2021-06-14 exact 2/2, 2021-08-21 ends 0/0, 2021-10-27 begins 0/0"));
 
+    // JSON lines: one event a line; CSV with the same fields, the natal one included.
+    ASSERT_EQ(
+        Run(QStringLiteral("aspects 2018-03-01 2018-03-10 --natal 1970-06-01 08:00 +1 --format jsonl")), intExitOk);
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString& line : lines)
+        EXPECT_TRUE(QJsonDocument::fromJson(line.toUtf8()).object()[QStringLiteral("natal")].toBool());
+    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-10 --natal 1970-06-01 08:00 +1 --format csv")), intExitOk);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("moment,jd_ut,event,body,aspect,other,natal,pass,passes\n")));
+    EXPECT_EQ(out.count(QStringLiteral(",true,")), lines.size());
     // Text in the zone asked for; transits to a birth chart name it natal.
     ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-04 --zone +01:00")), intExitOk);
     EXPECT_TRUE(out.contains(QStringLiteral("2018-03-02 01:5"))) << out.toStdString();
-    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-10 --natal 1970-06-01 08:00 +1")), intExitOk);
-    EXPECT_TRUE(out.contains(QStringLiteral(" natal "))) << out.toStdString();
-    ASSERT_EQ(Run(QStringLiteral("aspects 2018-03-01 2018-03-04 --format csv")), intExitOk);
-    EXPECT_TRUE(out.startsWith(QStringLiteral("moment,event,body,aspect,other,pass,passes\n")));
+    // Beyond the years of the Moon and Pluto: listed without them, and said so.
+    ASSERT_EQ(Run(QStringLiteral("aspects 1599-12-20 1600-01-10 --orbs 0,0,0,0,0,0,5")), intExitOk);
+    EXPECT_TRUE(err.contains(QStringLiteral("the Moon and Pluto are known from 1600-01-01")));
 }
 
-TEST_F(Cli, FindTheNextPatternWithItsSpan)
+TEST_F(Cli, LongSpansStreamAndStopWithCompleteLines)
 {
+    const QStringList args
+        = QStringLiteral("aspects 2020-01-01 2021-03-01 --orbs 0,0,6,0,0,0,0 --format jsonl").split(QLatin1Char(' '));
+    // The first month, then a year at a time, each written as it is searched, with progress.
+    ScriptedOutput all;
+    ASSERT_EQ(RunCli(args, all, err), intExitOk);
+    ASSERT_EQ(all.writes.size(), 3);
+    ASSERT_EQ(all.years.size(), 3);
+    EXPECT_NEAR(all.years.front(), 31 / 365.25, 1e-9);
+    EXPECT_NEAR(all.years.back(), 425 / 365.25, 1e-9);
+    // Ctrl-C after the first piece: what was written stands, in whole lines.
+    ScriptedOutput stopped;
+    stopped.intWritesBeforeStop = 1;
+    EXPECT_EQ(RunCli(args, stopped, err), intExitStopped);
+    EXPECT_EQ(stopped.writes, all.writes.mid(0, 1));
+    EXPECT_TRUE(stopped.writes.back().endsWith(QLatin1Char('\n')));
+    // The reader went away (a closed pipe): the command ends quietly.
+    ScriptedOutput cut;
+    cut.intWritesBeforeReaderGoes = 1;
+    EXPECT_EQ(RunCli(args, cut, err), intExitOk);
+    EXPECT_EQ(cut.writes.size(), 1);
+    // --quiet: no progress.
+    ScriptedOutput quiet;
+    ASSERT_EQ(
+        RunCli(args.mid(0, 2) + QStringList { QStringLiteral("2020-01-05"), QStringLiteral("--quiet") }, quiet, err),
+        intExitOk);
+    EXPECT_TRUE(quiet.years.isEmpty());
+    EXPECT_FALSE(quiet.writes.isEmpty());
+}
+
+TEST_F(Cli, FindEveryNewFormationAtItsMinute)
+{
+    // Three grand trines of January 2024: the second and third formed
+    // together at 19:38 on the 28th, while the first still held.
     const QJsonArray findings
-        = Json(QStringLiteral("find grand-trine 2018-01-01 --results 3"))[QStringLiteral("findings")].toArray();
-    ASSERT_EQ(findings.size(), 3);
-    QString strLastDissolved; // of the previous finding: each finding is a new formation
-    for (const QJsonValue& f : findings) {
-        const QString strMoment = f[QStringLiteral("moment")].toString();
-        EXPECT_GT(strMoment, strLastDissolved);
-        EXPECT_GE(f[QStringLiteral("count")].toInt(), 1);
-        for (const QJsonValue& occurrence : f[QStringLiteral("occurrences")].toArray()) {
-            EXPECT_TRUE(occurrence[QStringLiteral("text")].toString().startsWith(QStringLiteral("Grand trine: ")));
-            EXPECT_EQ(occurrence[QStringLiteral("bodies")].toArray().size(), 3);
-            EXPECT_LE(occurrence[QStringLiteral("formed")].toString(), strMoment);
-            EXPECT_GE(occurrence[QStringLiteral("dissolves")].toString(), strMoment);
-            strLastDissolved = std::max(strLastDissolved, occurrence[QStringLiteral("dissolves")].toString());
+        = Json(QStringLiteral("find grand-trine 2024-01-01 --results 2 --zone Z"))[QStringLiteral("findings")]
+              .toArray();
+    ASSERT_EQ(findings.size(), 2);
+    EXPECT_EQ(findings[0][QStringLiteral("moment")].toString(), QStringLiteral("2024-01-27T18:56+00:00"));
+    EXPECT_EQ(findings[1][QStringLiteral("moment")].toString(), QStringLiteral("2024-01-28T19:38+00:00"));
+    const QJsonArray together = findings[1][QStringLiteral("occurrences")].toArray();
+    ASSERT_EQ(together.size(), 2);
+    EXPECT_EQ(findings[1][QStringLiteral("count")].toInt(), 3);
+    for (const QJsonValue& occurrence : together) {
+        EXPECT_TRUE(occurrence[QStringLiteral("text")].toString().startsWith(QStringLiteral("Grand trine: ")));
+        EXPECT_EQ(occurrence[QStringLiteral("formed")].toString(), QStringLiteral("2024-01-28T19:38+00:00"));
+        EXPECT_GT(occurrence[QStringLiteral("dissolves")].toString(), QStringLiteral("2024-01-29"));
+    }
+    // --at-least 2: the moment the count rose to two, with both listed.
+    const QJsonArray two
+        = Json(QStringLiteral("find grand-trine 2024-01-01 --at-least 2 --zone Z"))[QStringLiteral("findings")]
+              .toArray();
+    ASSERT_EQ(two.size(), 1);
+    EXPECT_EQ(two[0][QStringLiteral("moment")].toString(), QStringLiteral("2024-01-28T19:38+00:00"));
+    EXPECT_EQ(two[0][QStringLiteral("occurrences")].toArray().size(), 3);
+
+    // None in the span: said so, status 1; the machine formats stay valid.
+    const QString strNone = QStringLiteral("find grand-sextile 2018-01-01 --until 2018-01-03");
+    ASSERT_EQ(Run(strNone), intExitFailure);
+    EXPECT_EQ(out, QStringLiteral("Grand sextile: none formed from 2018-01-01 00:00 to 2018-01-03 00:00.\n"));
+    ASSERT_EQ(Run(strNone + QStringLiteral(" --format json")), intExitFailure);
+    EXPECT_TRUE(QJsonDocument::fromJson(out.toUtf8())[QStringLiteral("findings")].toArray().isEmpty());
+    EXPECT_TRUE(err.contains(QStringLiteral("none formed")));
+}
+
+// The events of a calendar file, read back with libical: uid → summary, description, start.
+struct ParsedEvent {
+    QString strSummary, strDescription;
+    double dblStart = 0;
+    bool blnHasEnd = false;
+};
+QMap<QString, ParsedEvent> ParseCalendar(const QString& strText)
+{
+    QMap<QString, ParsedEvent> events;
+    icalcomponent* calendar = icalparser_parse_string(strText.toUtf8().constData());
+    EXPECT_NE(calendar, nullptr);
+    if (!calendar)
+        return events;
+    EXPECT_EQ(icalcomponent_count_errors(calendar), 0);
+    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(e);
+        ParsedEvent event { QString::fromUtf8(icalcomponent_get_summary(e)),
+            QString::fromUtf8(icalcomponent_get_description(e)),
+            static_cast<double>(icaltime_as_timet(start)) / 86400.0 + 2440587.5,
+            icalcomponent_get_first_property(e, ICAL_DTEND_PROPERTY) != nullptr };
+        events.insert(QString::fromUtf8(icalcomponent_get_uid(e)), event);
+    }
+    icalcomponent_free(calendar);
+    return events;
+}
+
+TEST_F(Cli, CalendarFilesThatCalendarsReadAndUpdate)
+{
+    const QString strYear = QStringLiteral("aspects 2021-01-01 2022-01-01 --orbs 0,0,6,0,0,0,0 --lang de --format ics");
+    ASSERT_EQ(Run(strYear), intExitOk);
+    const QMap<QString, ParsedEvent> passes = ParseCalendar(out);
+    // Lines folded at 75 octets, never inside a character; CRLF line ends.
+    for (const QString& line : out.split(QStringLiteral("\r\n")))
+        EXPECT_LE(line.toUtf8().size(), 75) << line.toStdString();
+    EXPECT_FALSE(out.contains(QRegularExpression(QStringLiteral("[^\\r]\\n"))));
+
+    // Saturn square Uranus in German, with its passes and its stretch described.
+    QStringList summaries;
+    for (const ParsedEvent& e : passes) {
+        if (e.strSummary.startsWith(QStringLiteral("Uranus Quadrat Saturn")))
+            summaries << e.strSummary;
+    }
+    summaries.sort();
+    EXPECT_EQ(summaries.join(QStringLiteral(" | ")),
+        QStringLiteral("Uranus Quadrat Saturn (exakt, Durchgang 1 von 1) | Uranus Quadrat Saturn (exakt, "
+                       "Durchgang 1 von 2) | Uranus Quadrat Saturn (exakt, Durchgang 2 von 2)"));
+    for (const ParsedEvent& e : passes) {
+        EXPECT_FALSE(e.blnHasEnd);
+        if (e.strSummary == QStringLiteral("Uranus Quadrat Saturn (exakt, Durchgang 2 von 2)")) {
+            EXPECT_NEAR(e.dblStart, 2459379.5 + 22 / 24.0, 1.0 / 24); // 14 June 2021, about 22:02 UT
+            EXPECT_TRUE(e.strDescription.contains(QStringLiteral("(2 Durchgänge)\nim Orbis vom 2020-12-25")))
+                << e.strDescription.toStdString();
         }
     }
-    // None within the span: an empty list, status 0.
-    const QString strNone = QStringLiteral("find grand-sextile 2018-01-01 --until 2018-01-03");
-    EXPECT_TRUE(Json(strNone)[QStringLiteral("findings")].toArray().isEmpty());
-    ASSERT_EQ(Run(strNone), intExitOk);
-    EXPECT_EQ(out, QStringLiteral("Grand sextile: -\n"));
+
+    // The same passes keep their UIDs in a second run and in a wider span; stretches come as events too.
+    ASSERT_EQ(Run(strYear), intExitOk);
+    EXPECT_EQ(ParseCalendar(out).keys(), passes.keys());
+    ASSERT_EQ(Run(QStringLiteral("aspects 2020-07-01 2022-07-01 --orbs 0,0,6,0,0,0,0 --lang de --format ics "
+                                 "--ics-stretches")),
+        intExitOk);
+    const QMap<QString, ParsedEvent> wider = ParseCalendar(out);
+    for (const QString& strUid : passes.keys())
+        EXPECT_EQ(wider.value(strUid).strSummary, passes.value(strUid).strSummary);
+    int intStretches = 0;
+    for (const ParsedEvent& e : wider)
+        intStretches += e.strSummary.endsWith(QStringLiteral("(im Orbis)")) && e.blnHasEnd;
+    EXPECT_GT(intStretches, 0);
 }
 
 } // namespace

@@ -22,6 +22,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -29,6 +31,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -121,7 +124,6 @@ protected:
     }
     std::shared_ptr<std::function<void()>> m_tick;
 };
-
 
 TEST_F(Dialogs, UseSettingsAppliesAndRecomputesCancelPutsBackAndTheButtonPlacesTheDialog)
 {
@@ -444,6 +446,7 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
     optPersonal(0)->click();
     cmdReport()->click();
+    const frmDurations* window = form->DurationsWindow();
     const QString strText = Durations<QPlainTextEdit>("txbOutput")->toPlainText();
     EXPECT_TRUE(strText.contains(QStringLiteral("n.Moon    1°29' (trine)         tr.Saturn"))) << strText.toStdString();
     for (const QString& line : strText.split(QLatin1Char('\n'))) {
@@ -452,6 +455,22 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
         }
     }
     EXPECT_FALSE(strText.contains(GetText(TextId::AspectPatternsHeader)));
+    // Saved as a calendar: each aspect's stretch and its passes; a folder
+    // that is not there is named in the message.
+    QTemporaryDir dir;
+    ui::QueueFileName(dir.filePath(QStringLiteral("transits")));
+    Durations<QPushButton>("cmdSaveCalendar")->click();
+    EXPECT_TRUE(ui::TakeMessageLog().value(0).strText.startsWith(GetText(TextId::CalendarSaved)));
+    QFile calendar(dir.filePath(QStringLiteral("transits.ics")));
+    ASSERT_TRUE(calendar.open(QIODevice::ReadOnly));
+    const QString strCalendar = QString::fromUtf8(calendar.readAll());
+    EXPECT_GT(strCalendar.count(QStringLiteral("BEGIN:VEVENT")), window->Records().size());
+    EXPECT_TRUE(strCalendar.contains(QStringLiteral("SUMMARY:Saturn trine to natal Moon (within orb)")))
+        << strCalendar.left(2000).toStdString();
+    const QString strMissing = dir.filePath(QStringLiteral("missing/transits.ics"));
+    ui::QueueFileName(strMissing);
+    Durations<QPushButton>("cmdSaveCalendar")->click();
+    EXPECT_TRUE(ui::TakeMessageLog().value(0).strText.contains(QDir::toNativeSeparators(strMissing)));
     Durations<QPushButton>("cmdClose")->click();
 
     // A natal chart in German: a summary instead of the list.
@@ -464,6 +483,7 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     EXPECT_EQ(form->DurationsWindow()->windowTitle(), QStringLiteral("Dauer der aktuellen Aspekte"));
     EXPECT_TRUE(strSummary.startsWith(QStringLiteral("In diesem Horoskop gibt es "))) << strSummary.toStdString();
     EXPECT_TRUE(strSummary.trimmed().endsWith(GetText(87)));
+    EXPECT_FALSE(Durations<QPushButton>("cmdSaveCalendar")->isVisible()); // a summary has no moments
     Durations<QPushButton>("cmdClose")->click();
 
     // Without any aspect only a message.

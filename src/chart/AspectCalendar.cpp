@@ -1,0 +1,120 @@
+#include "chart/AspectCalendar.h"
+
+#include "astro/AstroTables.h"
+#include "astro/ChartState.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace qal {
+namespace {
+
+constexpr double kFirstPieceDays = 31; // a month: the first lines come at once
+constexpr double kPieceDays = 366; // then a year at a time
+constexpr double kReachDays = 150 * 365.25; // how far a stretch is followed beyond the span
+constexpr double kPastEdge = 1e-5; // days (about a second) past a stretch's end before searching on
+
+} // namespace
+
+AspectCalendar::AspectCalendar(const AspectCalendarQuery& query, LongitudeSource source)
+    : m_query(query)
+    , m_source(std::move(source))
+    , m_dblDone(query.dblFrom)
+{
+    if (m_query.dblNatalMoment) {
+        for (int b = 1; b <= intMaxBodies; ++b)
+            m_dblNatal[b] = m_source(b, *m_query.dblNatalMoment);
+    }
+}
+
+bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
+{
+    piece = AspectCalendarPiece();
+    if (!(m_dblDone < m_query.dblUntil))
+        return false;
+    const double p0 = m_dblDone;
+    const double p1 = std::min(m_query.dblUntil, p0 + (p0 == m_query.dblFrom ? kFirstPieceDays : kPieceDays));
+    const bool blnLast = p1 >= m_query.dblUntil;
+    const bool blnNatal = m_query.dblNatalMoment.has_value();
+    // Pairs sample their bodies at the same moments: each is computed once.
+    const LongitudeSource source = MemoizedSource(m_source);
+    for (int a = 1; a <= intMaxBodies; ++a) {
+        if (blnNatal && m_dblNatal[a] < 0)
+            continue;
+        for (int b = blnNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
+            for (int k = 1; k <= intNumAspectKinds; ++k)
+                SearchPair(source, a, b, k, p0, p1, blnLast, piece);
+        }
+    }
+    std::stable_sort(piece.events.begin(), piece.events.end(),
+        [](const AspectEvent& x, const AspectEvent& y) { return x.dblMoment < y.dblMoment; });
+    m_dblDone = p1;
+    return true;
+}
+
+void AspectCalendar::SearchPair(
+    const LongitudeSource& source, int a, int b, int k, double p0, double p1, bool blnLast, AspectCalendarPiece& piece)
+{
+    const bool blnNatal = m_query.dblNatalMoment.has_value();
+    AspectCourseQuery query;
+    query.intFirstBody = a;
+    query.intSecondBody = b;
+    query.intKind = k;
+    query.dblOrb = m_query.udtOrbs.dblOrb[k][blnNatal ? 1 : 0];
+    if (!(query.dblOrb > 0))
+        return;
+    if (blnNatal)
+        query.dblFixedFirstLongitude = m_dblNatal[a];
+
+    const auto inPiece = [&](double t) { return t >= p0 && (t < p1 || (blnLast && t <= p1)); };
+    const auto addEvents = [&](const std::shared_ptr<const AspectStretch>& aspect) {
+        const OrbStretch& s = aspect->stretch;
+        if (s.blnBeginFound && inPiece(s.dblBegin))
+            piece.events.push_back({ s.dblBegin, AspectEventKind::Begins, 0, aspect });
+        for (size_t i = 0; i < s.exact.size(); ++i) {
+            if (inPiece(s.exact[i]))
+                piece.events.push_back({ s.exact[i], AspectEventKind::Exact, static_cast<int>(i) + 1, aspect });
+        }
+        if (s.blnEndFound && inPiece(s.dblEnd))
+            piece.events.push_back({ s.dblEnd, AspectEventKind::Ends, 0, aspect });
+    };
+
+    // A stretch found in an earlier piece that went on into this one.
+    const Key key { a, b, k };
+    double dblFrom = p0;
+    if (const auto open = m_open.find(key); open != m_open.end()) {
+        addEvents(open->second);
+        const double dblEnd = open->second->stretch.dblEnd;
+        if (dblEnd >= p1 && !blnLast)
+            return;
+        m_open.erase(open);
+        dblFrom = dblEnd + kPastEdge;
+    }
+    if (!(dblFrom < p1))
+        return;
+    double dblCovered = -std::numeric_limits<double>::infinity();
+    for (const OrbStretch& part : OrbStretches(source, query, dblFrom, p1)) {
+        if (part.dblBegin < dblCovered)
+            continue; // inside a whole stretch already listed
+        const auto aspect = std::make_shared<AspectStretch>();
+        aspect->intFirstBody = a;
+        aspect->intSecondBody = b;
+        aspect->intKind = k;
+        aspect->blnNatal = blnNatal;
+        aspect->dblOrb = query.dblOrb;
+        aspect->stretch = part;
+        if (!part.blnBeginFound || !part.blnEndFound) {
+            // Cut by the piece: followed to its real edges with all its passes.
+            const double t = part.blnBeginFound ? part.dblEnd : part.dblBegin;
+            if (const std::optional<OrbStretch> whole = StretchAround(m_source, query, t, kReachDays))
+                aspect->stretch = *whole;
+        }
+        dblCovered = aspect->stretch.dblEnd;
+        piece.stretches.push_back(aspect);
+        addEvents(aspect);
+        if (aspect->stretch.dblEnd >= p1 && !blnLast)
+            m_open[key] = aspect;
+    }
+}
+
+} // namespace qal

@@ -1,0 +1,80 @@
+// The aspect calendar of a span: every aspect that comes within orb, becomes
+// exact or leaves its orb, to a fraction of a second, searched a piece of the
+// span at a time so that it can be written as it is found and takes the same
+// memory for a century as for a month.
+//
+// Each stretch within orb is followed to its real beginning and end, also
+// beyond the span, so that "pass 2 of 3" counts the passes of the whole
+// stretch whatever span was asked for.
+#pragma once
+
+#include "aspects/AspectMoments.h"
+#include "aspects/Orbs.h"
+#include "astro/ChartState.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace qal {
+
+// One stretch within orb of one aspect.
+struct AspectStretch {
+    int intFirstBody = 0; // the natal body for transits to a birth chart
+    int intSecondBody = 0;
+    int intKind = 0; // 1..7
+    bool blnNatal = false; // the first body stands at its birth longitude
+    double dblOrb = 0; // radians
+    OrbStretch stretch; // an edge not reached within a century and a half is not found
+};
+
+enum class AspectEventKind { Begins, Exact, Ends };
+
+struct AspectEvent {
+    double dblMoment = 0; // UT
+    AspectEventKind kind = AspectEventKind::Exact;
+    int intPass = 0; // exact: 1.. of the stretch's passes
+    std::shared_ptr<const AspectStretch> aspect;
+};
+
+struct AspectCalendarQuery {
+    double dblFrom = 0; // UT
+    double dblUntil = 0;
+    std::optional<double> dblNatalMoment; // transits to the birth chart of this moment
+    OrbTable udtOrbs; // the base orbs judge the sky, the personal ones transits
+    bool blnSidereal = false;
+};
+
+// What one piece of the span holds.
+struct AspectCalendarPiece {
+    std::vector<AspectEvent> events; // within the piece, in time order
+    std::vector<std::shared_ptr<const AspectStretch>> stretches; // met for the first time in this piece
+};
+
+class AspectCalendar {
+public:
+    // The longitudes come from source (the ephemeris with Pluto to the second
+    // for the program's own moments).
+    AspectCalendar(const AspectCalendarQuery& query, LongitudeSource source);
+
+    // Searches the next piece of the span; false when the span is done.
+    bool NextPiece(AspectCalendarPiece& piece);
+
+    // Up to where the span has been searched (UT).
+    double SearchedUntil() const { return m_dblDone; }
+
+private:
+    using Key = std::tuple<int, int, int>; // first body, second body, kind
+    void SearchPair(const LongitudeSource& source, int a, int b, int k, double p0, double p1, bool blnLast,
+        AspectCalendarPiece& piece);
+
+    AspectCalendarQuery m_query;
+    LongitudeSource m_source;
+    double m_dblDone = 0;
+    double m_dblNatal[intMaxBodies + 1] = {}; // the birth longitudes; negative: not available
+    std::map<Key, std::shared_ptr<const AspectStretch>> m_open; // going on past the piece searched
+};
+
+} // namespace qal

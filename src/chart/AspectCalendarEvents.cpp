@@ -1,0 +1,115 @@
+#include "chart/AspectCalendarEvents.h"
+
+#include "astro/AstroTables.h"
+#include "chart/AspectCourse.h"
+#include "chart/ChartModes.h"
+#include "dates/TimeZones.h"
+#include "text/Texts.h"
+
+#include <QCryptographicHash>
+
+#include <cmath>
+
+namespace qal {
+namespace {
+
+// A UID that depends only on what the event is: the aspect, the chart it
+// belongs to and the UT day of its moment, never on the span searched.
+QString Uid(const AspectStretch& aspect, const CalendarSource& from, const char* strWhat, double dblMoment)
+{
+    const long long intDay = static_cast<long long>(std::floor(dblMoment + 0.5));
+    QString strKey = QStringLiteral("%1-%2-%3-%4-%5")
+                         .arg(QString::fromLatin1(strWhat))
+                         .arg(aspect.intFirstBody)
+                         .arg(aspect.intSecondBody)
+                         .arg(aspect.intKind)
+                         .arg(intDay);
+    if (from.dblNatalMoment)
+        strKey += QStringLiteral("-natal-%1").arg(std::llround(*from.dblNatalMoment * 1440));
+    if (from.blnSidereal)
+        strKey += QStringLiteral("-sidereal");
+    const QByteArray hash = QCryptographicHash::hash(strKey.toUtf8(), QCryptographicHash::Sha1).toHex().left(24);
+    return QString::fromLatin1(hash) + QStringLiteral("@qal");
+}
+
+// The orb, the passes, the stretch and the zone of their moments.
+QString Description(const AspectStretch& aspect, const CalendarSource& from)
+{
+    const int z = from.intZoneMinutes;
+    return GetText(TextId::Orb) + QLatin1Char(' ') + AngleToDegMinText(aspect.dblOrb, true) + QLatin1Char('\n')
+        + ExactMomentsText(aspect.stretch, z) + QLatin1Char('\n') + StretchText(aspect.stretch, z) + QLatin1Char('\n')
+        + GetText(TextId::TimesIn).replace(QStringLiteral("[zone]"), QStringLiteral("UTC") + UtcOffsetText(z));
+}
+
+} // namespace
+
+QString AspectName(const AspectStretch& aspect)
+{
+    const QString strFirst = aspect.blnNatal
+        ? GetText(TextId::NatalLower) + QLatin1Char(' ') + strBodyName[aspect.intFirstBody]
+        : strBodyName[aspect.intFirstBody];
+    return strBodyName[aspect.intSecondBody] + QLatin1Char(' ') + udtAspectText[aspect.intKind].Phrase
+        + QLatin1Char(' ') + strFirst;
+}
+
+QString PassText(int intPass, int intPasses)
+{
+    return GetText(TextId::PassOf)
+        .replace(QStringLiteral("[n]"), QString::number(intPass))
+        .replace(QStringLiteral("[m]"), QString::number(intPasses));
+}
+
+platform::CalendarEvent PassEvent(const AspectStretch& aspect, int intPass, const CalendarSource& from)
+{
+    const double t = aspect.stretch.exact[static_cast<size_t>(intPass - 1)];
+    const int intPasses = static_cast<int>(aspect.stretch.exact.size());
+    platform::CalendarEvent event;
+    event.strUid = Uid(aspect, from, "exact", t);
+    event.strSummary = AspectName(aspect) + QStringLiteral(" (") + GetText(TextId::EventExact) + QStringLiteral(", ")
+        + PassText(intPass, intPasses) + QLatin1Char(')');
+    event.strDescription = Description(aspect, from);
+    event.dblStart = t;
+    return event;
+}
+
+platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const CalendarSource& from)
+{
+    platform::CalendarEvent event;
+    event.strUid = Uid(aspect, from, "orb", aspect.stretch.dblBegin);
+    event.strSummary = AspectName(aspect) + QStringLiteral(" (") + GetText(TextId::WithinOrb) + QLatin1Char(')');
+    event.strDescription = Description(aspect, from);
+    event.dblStart = aspect.stretch.dblBegin;
+    event.dblEnd = aspect.stretch.dblEnd;
+    return event;
+}
+
+QString DurationsCalendarText(
+    const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs, const QDateTime& stamp)
+{
+    const bool blnPersonal = IsPersonalMode(in.intMode);
+    CalendarSource from;
+    if (blnPersonal)
+        from.dblNatalMoment = in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]];
+    from.blnSidereal = in.blnSidereal;
+    from.intZoneMinutes = in.intTimezoneMinutes;
+    QString strText = platform::CalendarBegin(GetText(TextId::AppTitle));
+    for (const QString& strRecord : records) {
+        const DurationRecord record = ParseDurationRecord(strRecord);
+        const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, PreciseSource(in.blnSidereal));
+        if (!stretch)
+            continue;
+        AspectStretch aspect;
+        aspect.intFirstBody = record.intFirstBody;
+        aspect.intSecondBody = record.intSecondBody;
+        aspect.intKind = record.intKind;
+        aspect.blnNatal = blnPersonal;
+        aspect.dblOrb = udtOrbs.dblOrb[record.intKind][blnPersonal ? 1 : 0];
+        aspect.stretch = *stretch;
+        strText += platform::CalendarEventText(StretchEvent(aspect, from), stamp);
+        for (int i = 1; i <= static_cast<int>(stretch->exact.size()); ++i)
+            strText += platform::CalendarEventText(PassEvent(aspect, i, from), stamp);
+    }
+    return strText + platform::CalendarEnd();
+}
+
+} // namespace qal

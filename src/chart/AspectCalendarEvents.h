@@ -1,0 +1,44 @@
+// An aspect's stretch within orb in words and as calendar events, in the
+// interface language: "Saturn square to natal Uranus", one event for each
+// exact pass ("… (exact, pass 2 of 3)") and one for the stretch itself.
+#pragma once
+
+#include "chart/AspectCalendar.h"
+#include "chart/Durations.h"
+#include "platform/CalendarFile.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace qal {
+
+// What besides the aspect itself tells one calendar's events from another's.
+struct CalendarSource {
+    std::optional<double> dblNatalMoment; // transits to this birth chart
+    bool blnSidereal = false;
+    int intZoneMinutes = 0; // the zone of the moments in the descriptions
+};
+
+// "Saturn square to Uranus", "Saturn square to natal Uranus".
+QString AspectName(const AspectStretch& aspect);
+
+// "pass 2 of 3".
+QString PassText(int intPass, int intPasses);
+
+// The event of exact pass intPass (1..) of the stretch.
+platform::CalendarEvent PassEvent(const AspectStretch& aspect, int intPass, const CalendarSource& from);
+
+// The event of the stretch within orb, from its beginning to its end (an
+// edge that was not found is the nearest moment searched).
+platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const CalendarSource& from);
+
+// A calendar file of the aspects of the durations window's records (in a
+// Planetary or Personal chart): for each the passes and the stretch within
+// orb around the chart's moment; stamped with the moment it is made.
+QString DurationsCalendarText(
+    const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs, const QDateTime& stamp);
+
+} // namespace qal

@@ -1,0 +1,24 @@
+// The console a command-line program runs in: whether a stream is a
+// terminal, Ctrl-C as a request to stop, and a reader that went away (a
+// closed pipe) as a failed write instead of a signal that kills.
+#pragma once
+
+#include <cstdio>
+
+namespace qal::platform {
+
+// Whether the stream is a terminal (not a file or a pipe).
+bool IsTerminal(std::FILE* stream);
+
+// From now on Ctrl-C only sets the flag StopRequested reads; a second Ctrl-C
+// ends the program at once. A write to a closed pipe fails instead of
+// ending the program.
+void CatchStopRequests();
+
+// Whether Ctrl-C was pressed since CatchStopRequests.
+bool StopRequested();
+
+// The width of the terminal of the stream in characters (80 when unknown).
+int TerminalWidth(std::FILE* stream);
+
+} // namespace qal::platform
