@@ -1,13 +1,19 @@
-// Speed of looking for patterns chart after chart (qal-cli find, a run
-// without its waits), against the floor the ephemeris sets: the ten
-// longitudes every chart needs. Items per second are charts per second.
+// Speed of the long searches of qal-cli against the floor the ephemeris sets:
+// looking for patterns chart after chart (find, a run without its waits;
+// items per second are charts per second, the floor ten longitudes a chart),
+// and the aspect calendar of a span (aspects: the first lines, a year, and on
+// request a century with its memory).
 #include "BenchSupport.h"
 #include "aspects/Patterns.h"
 #include "astro/Longitudes.h"
+#include "chart/AspectCalendar.h"
 #include "chart/PatternSearch.h"
+#include "platform/ProcessMemory.h"
 #include "settings/Configuration.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 using namespace qal;
 
@@ -54,5 +60,73 @@ void BM_FindChartsPerSecond(benchmark::State& state)
     state.SetItemsProcessed(intCharts);
 }
 BENCHMARK(BM_FindChartsPerSecond)->Unit(benchmark::kMillisecond);
+
+// Grand trines as qal-cli find looks for them: each new formation with its
+// moment and its span, twenty of them from 1900.
+void BM_FindGrandTrineFormations(benchmark::State& state)
+{
+    bench::EnsureTables();
+    const ConfigurationSettings config;
+    const OrbTable orbs = OrbTableFor(config);
+    PatternSearchQuery query;
+    query.intKind = patGrandTrine;
+    query.dblMidpointOrb = MidpointOrbRadians(config);
+    query.dblFrom = kFirstDay;
+    query.dblUntil = kFirstDay + 100 * 365.25;
+    long long intCharts = 0;
+    for (auto _ : state) {
+        int intFound = 0;
+        FindPatternFormations(
+            PreciseSource(false), orbs, query, [&](const PatternFormation&) { return ++intFound < 20; }, intCharts);
+    }
+    state.SetItemsProcessed(intCharts);
+}
+BENCHMARK(BM_FindGrandTrineFormations)->Unit(benchmark::kMillisecond);
+
+AspectCalendarQuery PlanetarySky(double dblFrom, double dblYears)
+{
+    AspectCalendarQuery query;
+    query.dblFrom = dblFrom;
+    query.dblUntil = dblFrom + dblYears * 365.25;
+    query.udtOrbs = OrbTableFor(ConfigurationSettings());
+    return query;
+}
+
+// The first lines of a century of aspects of the sky from 1950 (inside the
+// decades-long sextile of Neptune and Pluto, followed back to its beginning).
+void BM_AspectsFirstLines(benchmark::State& state)
+{
+    bench::EnsureTables();
+    for (auto _ : state) {
+        AspectCalendar search(PlanetarySky(2433282.5, 100), PreciseSource(false));
+        AspectCalendarPiece piece;
+        search.NextPiece(piece);
+        benchmark::DoNotOptimize(piece.events.size());
+    }
+}
+BENCHMARK(BM_AspectsFirstLines)->Unit(benchmark::kMillisecond);
+
+// Years of aspects of the sky from 1950: events per second, and the most
+// memory held above what was held at the start (MB).
+void BM_AspectsOfYears(benchmark::State& state)
+{
+    bench::EnsureTables();
+    long long intEvents = 0;
+    double dblMostMemory = 0;
+    for (auto _ : state) {
+        const long long intStart = platform::ResidentMemoryBytes();
+        AspectCalendar search(PlanetarySky(2433282.5, static_cast<double>(state.range(0))), PreciseSource(false));
+        AspectCalendarPiece piece;
+        while (search.NextPiece(piece)) {
+            intEvents += static_cast<long long>(piece.events.size());
+            dblMostMemory = std::max(dblMostMemory, (platform::ResidentMemoryBytes() - intStart) / 1e6);
+        }
+    }
+    state.SetItemsProcessed(intEvents);
+    state.counters["memory_MB"] = dblMostMemory;
+}
+BENCHMARK(BM_AspectsOfYears)->Arg(1)->ArgNames({ "years" })->Unit(benchmark::kMillisecond)->Iterations(1);
+// A century takes minutes: run it on request (--benchmark_filter=Century).
+BENCHMARK(BM_AspectsOfYears)->Name("BM_AspectsOfACentury")->Arg(100)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace

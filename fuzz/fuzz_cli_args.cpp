@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qal::cli::Options o;
     const QString strError = qal::cli::ParseCommandLine(args, o);
     if (!strError.isEmpty())
-        return 0;
+        return strError.size() > 2000 ? (std::abort(), 0) : 0; // arguments are quoted by their beginning only
     if (o.command == qal::cli::Command::Help)
         return qal::cli::HelpText(o.strHelpTopic).isEmpty() ? (std::abort(), 0) : 0;
     const auto inRange = [](const qal::cli::Moment& m) {
@@ -32,6 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!(o.dblStepDays > 0) || o.intAtLeast < 1 || o.intResults < 1)
         std::abort();
     if (o.command == qal::cli::Command::Find && (o.intPattern < 0 || o.intPattern > 13))
+        std::abort();
+    using qal::cli::Format;
+    if ((o.format == Format::Ics && o.command != qal::cli::Command::Aspects)
+        || (o.blnIcsStretches && o.format != Format::Ics))
         std::abort();
     return 0;
 }

@@ -2,9 +2,11 @@
 
 #include "aspects/Aspects.h"
 #include "astro/Angles.h"
+#include "astro/AstroTables.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace qal {
 namespace {
@@ -12,8 +14,8 @@ namespace {
 // The span of a midpoint [outer, middle, outer]: while the middle body stays
 // within the orb of the midpoint of the outer two (or of its opposite point)
 // and no two of the three are conjunct.
-std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const std::vector<int>& bodies, double dblMidpointOrb,
-    double dblConjunctionOrb, double t, double dblMaxDays)
+std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const std::vector<int>& bodies,
+    double dblMidpointOrb, double dblConjunctionOrb, double t, double dblMaxDays)
 {
     if (bodies.size() != 3)
         return std::nullopt;
@@ -38,48 +40,55 @@ std::optional<OrbStretch> MidpointStretch(const LongitudeSource& source, const s
 std::optional<PatternSpan> PatternSpanAround(const LongitudeSource& source, const PatternOccurrence& occurrence,
     const OrbTable& udtOrbs, double dblMidpointOrb, double t, double dblMaxDays)
 {
-    std::vector<OrbStretch> stretches;
+    std::optional<OrbStretch> stretch;
     if (occurrence.intKind == patMidpoint) {
-        const std::optional<OrbStretch> stretch
-            = MidpointStretch(source, occurrence.bodies, dblMidpointOrb, udtOrbs.dblOrb[1][0], t, dblMaxDays);
-        if (!stretch)
-            return std::nullopt;
-        stretches.push_back(*stretch);
+        stretch = MidpointStretch(source, occurrence.bodies, dblMidpointOrb, udtOrbs.dblOrb[1][0], t, dblMaxDays);
     } else {
-        // Every aspect among the bodies at t.
-        for (size_t i = 0; i < occurrence.bodies.size(); ++i) {
-            for (size_t j = i + 1; j < occurrence.bodies.size(); ++j) {
-                AspectCourseQuery query;
-                query.intFirstBody = occurrence.bodies[i];
-                query.intSecondBody = occurrence.bodies[j];
+        // Every two bodies form an aspect while the pattern holds: the kinds
+        // they form at t, followed together until the first leaves its orb.
+        const std::vector<int>& bodies = occurrence.bodies;
+        const size_t n = bodies.size();
+        struct Pair {
+            size_t i, j;
+            int intKind;
+        };
+        std::vector<Pair> pairs;
+        double dblFastest = 0;
+        for (size_t i = 0; i < n; ++i) {
+            for (size_t j = i + 1; j < n; ++j) {
                 double dblDeviation = 0;
-                query.intKind = FindAspect(
-                    source(query.intFirstBody, t), source(query.intSecondBody, t), udtOrbs, 0, dblDeviation);
-                if (query.intKind == 0)
-                    return std::nullopt; // every two bodies of a pattern form an aspect while it holds
-                query.dblOrb = udtOrbs.dblOrb[query.intKind][0];
-                const std::optional<OrbStretch> stretch = OrbEdgesAround(source, query, t, dblMaxDays);
-                if (!stretch)
+                const int k = FindAspect(source(bodies[i], t), source(bodies[j], t), udtOrbs, 0, dblDeviation);
+                if (k == 0)
                     return std::nullopt;
-                stretches.push_back(*stretch);
+                pairs.push_back({ i, j, k });
+                dblFastest = std::max(dblFastest, MaxDailyMotion(bodies[i]) + MaxDailyMotion(bodies[j]));
             }
         }
+        if (pairs.empty())
+            return std::nullopt;
+        std::vector<double> L(n);
+        const auto margin = [&](double x) {
+            for (size_t i = 0; i < n; ++i) {
+                L[i] = source(bodies[i], x);
+                if (L[i] < 0)
+                    return std::nan("");
+            }
+            double m = -1e300;
+            for (const Pair& p : pairs) {
+                const double dblDeviation = std::fabs(ShorterArc(L[p.i], L[p.j]) - dblAspectAngle[p.intKind]);
+                m = std::max(m, dblDeviation - udtOrbs.dblOrb[p.intKind][0]);
+            }
+            return m;
+        };
+        stretch = MarginStretchAround(margin, t, std::min(1.0, 1.0 / dblFastest), dblMaxDays);
     }
-    if (stretches.empty())
+    if (!stretch)
         return std::nullopt;
     PatternSpan span;
-    span.dblFormed = -1e300;
-    span.dblDissolves = 1e300;
-    for (const OrbStretch& stretch : stretches) {
-        if (stretch.dblBegin > span.dblFormed) {
-            span.dblFormed = stretch.dblBegin;
-            span.blnFormedFound = stretch.blnBeginFound;
-        }
-        if (stretch.dblEnd < span.dblDissolves) {
-            span.dblDissolves = stretch.dblEnd;
-            span.blnDissolvesFound = stretch.blnEndFound;
-        }
-    }
+    span.dblFormed = stretch->dblBegin;
+    span.blnFormedFound = stretch->blnBeginFound;
+    span.dblDissolves = stretch->dblEnd;
+    span.blnDissolvesFound = stretch->blnEndFound;
     return span;
 }
 

@@ -609,7 +609,7 @@ namespace {
 
 // The occurrences of one kind without their text; a smaller stellium has
 // none once a larger one is there, as in the report.
-PatternList SearchKind(const PatternSky& sky, int intKind, bool blnWithBodies)
+PatternList SearchKind(const PatternSky& sky, int intKind, bool blnWithBodies, bool blnWithText = false)
 {
     if (intKind > patSixStellium && intKind <= patThreeStellium) {
         for (int intLarger = patSixStellium; intLarger < intKind; ++intLarger) {
@@ -619,7 +619,7 @@ PatternList SearchKind(const PatternSky& sky, int intKind, bool blnWithBodies)
                 return PatternList(intKind, false, false);
         }
     }
-    PatternList list(intKind, false, false, blnWithBodies);
+    PatternList list(intKind, false, blnWithText, blnWithBodies);
     kSearches[intKind](sky, list);
     return list;
 }
@@ -634,6 +634,15 @@ int CountPatternKind(const PatternSky& sky, int intKind)
 std::vector<std::vector<int>> PatternKindBodies(const PatternSky& sky, int intKind)
 {
     return SearchKind(sky, intKind, true).occurrences;
+}
+
+std::vector<PatternOccurrence> PatternKindOccurrences(const PatternSky& sky, int intKind)
+{
+    const PatternList list = SearchKind(sky, intKind, true, true);
+    std::vector<PatternOccurrence> found;
+    for (size_t i = 0; i < list.occurrences.size(); ++i)
+        found.push_back({ intKind, list.occurrences[i], list.lines.value(static_cast<qsizetype>(i)) });
+    return found;
 }
 
 void CountPatterns(const PatternSky& sky, int intPatternCount[intNumPatternKinds])

@@ -113,4 +113,7 @@ int CountPatternKind(const PatternSky& sky, int intKind);
 // their lines.
 std::vector<std::vector<int>> PatternKindBodies(const PatternSky& sky, int intKind);
 
+// The same occurrences with their lines in the short form.
+std::vector<PatternOccurrence> PatternKindOccurrences(const PatternSky& sky, int intKind);
+
 } // namespace qal

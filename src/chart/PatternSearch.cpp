@@ -1,7 +1,6 @@
 #include "chart/PatternSearch.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace qal {
 namespace {
@@ -16,16 +15,7 @@ bool Holds(const std::vector<Bodies>& list, const Bodies& bodies)
     return std::find(list.begin(), list.end(), bodies) != list.end();
 }
 
-// An occurrence seen at either end of one step between charts, with the part
-// of the step it held.
-struct StepOccurrence {
-    SpannedOccurrence spanned;
-    bool blnNew = false; // not there at the chart before
-    double dblFrom = 0;
-    double dblUntil = std::numeric_limits<double>::infinity();
-    bool HoldsAt(double t) const { return dblFrom <= t && t < dblUntil; }
-};
-
+// The formations within one step between two charts.
 class Step {
 public:
     Step(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query)
@@ -35,34 +25,50 @@ public:
     {
     }
 
-    // The occurrences of the step from tBefore (sky before, with before)
-    // to t (sky now, with now).
-    std::vector<StepOccurrence> Occurrences(const PatternSky& skyBefore, const std::vector<Bodies>& before,
-        double tBefore, const PatternSky& sky, const std::vector<Bodies>& now, double t) const
+    // The formations from tBefore to t, in time order: each new occurrence
+    // of sky (those of the same minute together), or with intAtLeast above 1
+    // the moment the count first reached it, with every occurrence holding.
+    std::vector<PatternFormation> Formations(const std::vector<Bodies>& before, double tBefore, const PatternSky& sky,
+        const std::vector<Bodies>& now, double t) const
     {
-        std::vector<StepOccurrence> result;
-        for (SpannedOccurrence& o : Spanned(sky, now, t)) {
-            const bool blnNew = !Holds(before, o.occurrence.bodies);
-            StepOccurrence s { std::move(o), blnNew, tBefore };
-            // A new one formed within the step, at its span's start.
-            if (s.blnNew && s.spanned.span && s.spanned.span->blnFormedFound)
-                s.dblFrom = std::clamp(s.spanned.span->dblFormed, tBefore, t);
-            else if (s.blnNew)
-                s.dblFrom = t;
-            result.push_back(std::move(s));
+        std::vector<Bodies> formed;
+        for (const Bodies& bodies : now) {
+            if (!Holds(before, bodies))
+                formed.push_back(bodies);
         }
-        std::vector<Bodies> gone;
-        for (const Bodies& bodies : before) {
-            if (!Holds(now, bodies))
-                gone.push_back(bodies);
+        // Each new one formed at its span's start, within the step.
+        std::vector<std::pair<double, SpannedOccurrence>> fresh;
+        for (SpannedOccurrence& o : Spanned(sky, formed, t)) {
+            const bool blnKnown = o.span && o.span->blnFormedFound;
+            fresh.emplace_back(blnKnown ? std::clamp(o.span->dblFormed, tBefore, t) : t, std::move(o));
         }
-        for (SpannedOccurrence& o : Spanned(skyBefore, gone, tBefore)) {
-            StepOccurrence s { std::move(o), false, tBefore, tBefore };
-            if (s.spanned.span && s.spanned.span->blnDissolvesFound)
-                s.dblUntil = std::clamp(s.spanned.span->dblDissolves, tBefore, t);
-            result.push_back(std::move(s));
+        std::stable_sort(fresh.begin(), fresh.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+
+        std::vector<PatternFormation> formations;
+        for (size_t i = 0; i < fresh.size();) {
+            const double m = fresh[i].first;
+            const PatternSky after = SkyAt(m + kSameMoment / 2); // just after it formed
+            const std::vector<Bodies> holding = PatternKindBodies(after, m_query.intKind);
+            PatternFormation formation { m, static_cast<int>(holding.size()), {} };
+            for (; i < fresh.size() && fresh[i].first - m < kSameMoment; ++i)
+                formation.occurrences.push_back(std::move(fresh[i].second));
+            if (m_query.intAtLeast <= 1) {
+                formations.push_back(std::move(formation));
+            } else if (formation.intCount >= m_query.intAtLeast) {
+                formation.occurrences = Spanned(after, holding, m + kSameMoment / 2);
+                formations.push_back(std::move(formation));
+                break; // the count rose to it once in this step
+            }
         }
-        return result;
+        return formations;
+    }
+
+    PatternSky SkyAt(double t) const
+    {
+        double L[intMaxBodies + 1] = {};
+        for (int b = 1; b <= intMaxBodies; ++b)
+            L[b] = m_source(b, t);
+        return MakePatternSky(L, intMaxBodies, m_orbs, m_query.dblMidpointOrb);
     }
 
 private:
@@ -73,8 +79,8 @@ private:
         std::vector<SpannedOccurrence> result;
         if (wanted.empty())
             return result;
-        for (const PatternOccurrence& p : PatternOccurrences(sky, false)) {
-            if (p.intKind == m_query.intKind && Holds(wanted, p.bodies))
+        for (const PatternOccurrence& p : PatternKindOccurrences(sky, m_query.intKind)) {
+            if (Holds(wanted, p.bodies))
                 result.push_back(
                     { p, PatternSpanAround(m_source, p, m_orbs, m_query.dblMidpointOrb, t, kSpanReachDays) });
         }
@@ -86,44 +92,6 @@ private:
     const PatternSearchQuery& m_query;
 };
 
-int CountAt(const std::vector<StepOccurrence>& step, double t)
-{
-    return static_cast<int>(std::count_if(step.begin(), step.end(), [&](const auto& s) { return s.HoldsAt(t); }));
-}
-
-// The formations within one step, in time order: each new occurrence (those
-// of the same minute together), or with intAtLeast above 1 the moment the
-// count first reached it, with every occurrence holding then.
-std::vector<PatternFormation> Formations(std::vector<StepOccurrence> step, int intAtLeast)
-{
-    std::vector<double> moments;
-    for (const StepOccurrence& s : step) {
-        if (s.blnNew)
-            moments.push_back(s.dblFrom);
-    }
-    std::sort(moments.begin(), moments.end());
-    std::vector<PatternFormation> formations;
-    for (size_t i = 0; i < moments.size(); ++i) {
-        const double m = moments[i];
-        if (i > 0 && m - moments[i - 1] < kSameMoment)
-            continue; // formed with the one before
-        const int intCount = CountAt(step, m + kSameMoment / 2);
-        PatternFormation formation { m, intCount, {} };
-        for (StepOccurrence& s : step) {
-            const bool blnFormedNow = s.blnNew && s.dblFrom >= m && s.dblFrom - m < kSameMoment;
-            if (intAtLeast <= 1 ? blnFormedNow : s.HoldsAt(m + kSameMoment / 2))
-                formation.occurrences.push_back(s.spanned);
-        }
-        if (intAtLeast <= 1) {
-            formations.push_back(std::move(formation));
-        } else if (intCount >= intAtLeast) {
-            formations.push_back(std::move(formation));
-            break; // the count rose to it once in this step
-        }
-    }
-    return formations;
-}
-
 } // namespace
 
 double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query,
@@ -132,28 +100,24 @@ double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtO
     if (!(query.dblStep > 0) || query.intKind < 0 || query.intKind >= intNumPatternKinds)
         return query.dblFrom;
     const Step step(source, udtOrbs, query);
-    double L[intMaxBodies + 1] = {};
-    PatternSky skies[2];
     std::vector<Bodies> before;
     double tBefore = query.dblFrom;
     for (long long i = 0;; ++i) {
         const double t = query.dblFrom + i * query.dblStep;
         if (t > query.dblUntil)
             return tBefore;
-        for (int b = 1; b <= intMaxBodies; ++b)
-            L[b] = source(b, t);
-        PatternSky& sky = skies[i % 2];
-        sky = MakePatternSky(L, intMaxBodies, udtOrbs, query.dblMidpointOrb);
+        const PatternSky sky = step.SkyAt(t);
         ++intCharts;
         if (watch.intEveryCharts > 0 && intCharts % watch.intEveryCharts == 0 && !watch.keepGoing(t))
             return t;
         std::vector<Bodies> now = PatternKindBodies(sky, query.intKind);
         const bool blnSomethingNew
             = std::any_of(now.begin(), now.end(), [&](const Bodies& bodies) { return !Holds(before, bodies); });
-        const bool blnMayRise = query.intAtLeast <= 1 || static_cast<int>(before.size()) < query.intAtLeast;
+        // With intAtLeast above 1 only a rise from below to at least it counts.
+        const bool blnMayRise = query.intAtLeast <= 1
+            || (static_cast<int>(before.size()) < query.intAtLeast && static_cast<int>(now.size()) >= query.intAtLeast);
         if (i > 0 && blnSomethingNew && blnMayRise) {
-            for (const PatternFormation& formation :
-                Formations(step.Occurrences(skies[(i + 1) % 2], before, tBefore, sky, now, t), query.intAtLeast)) {
+            for (const PatternFormation& formation : step.Formations(before, tBefore, sky, now, t)) {
                 if (!found(formation))
                     return t;
             }

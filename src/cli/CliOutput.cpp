@@ -68,7 +68,7 @@ QString ProgressLine(
     const double dblFraction = dblYears > 0 ? std::clamp(dblYearsDone / dblYears, 0.0, 1.0) : 0.0;
     QString strText = QStringLiteral("  %1 of %2 years  %3 %4")
                           .arg(static_cast<long long>(std::floor(dblYearsDone)))
-                          .arg(static_cast<long long>(std::ceil(dblYears)))
+                          .arg(std::max(1LL, std::llround(dblYears)))
                           .arg(intFound)
                           .arg(QString::fromLatin1(strFoundWord));
     if (dblFraction > 0.001 && dblSeconds >= 1) {

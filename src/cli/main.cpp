@@ -12,12 +12,13 @@
 namespace {
 
 // Standard output, written as the results come; the progress line on a
-// terminal's standard error, cleared before results are written and when
-// the command ends.
+// terminal's standard error, cleared when the command ends and, on the same
+// terminal, before results are written.
 class ConsoleOutput : public qal::cli::Output {
 public:
     ConsoleOutput()
         : m_blnProgress(qal::platform::IsTerminal(stderr))
+        , m_blnSameTerminal(m_blnProgress && qal::platform::IsTerminal(stdout))
     {
         m_clock.start();
     }
@@ -27,7 +28,8 @@ public:
     {
         if (strLines.isEmpty())
             return true;
-        ClearProgress();
+        if (m_blnSameTerminal)
+            ClearProgress(); // the results take the line the progress stood on
         const QByteArray bytes = strLines.toUtf8();
         return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout)
             == static_cast<size_t>(bytes.size())
@@ -57,6 +59,7 @@ private:
         m_blnShown = false;
     }
     bool m_blnProgress = false;
+    bool m_blnSameTerminal = false; // results and progress share the screen
     bool m_blnShown = false;
     QElapsedTimer m_clock;
     qint64 m_intShownAt = 0;

@@ -234,13 +234,12 @@ TEST_F(Dialogs, ColourLinesSetAllResetAndTheCloseBox)
 
 TEST_F(Dialogs, SwitchesStayAsUsedThroughReopeningHidingAndARestart)
 {
-    frmConfigure* dialog = form->ConfigureDialog();
     const auto use = [&](std::initializer_list<const char*> boxes, const char* strButton) {
         ui::QueueModalAction([&] {
             for (const char* strBox : boxes)
                 Configure<QCheckBox>(strBox)->click();
             Configure<QPushButton>(strButton)->click();
-            if (dialog->isVisible())
+            if (form->ConfigureDialog()->isVisible()) // the window of this start
                 Configure<QPushButton>("cmdHide")->click();
         });
         cmdConfigure()->click();
@@ -253,9 +252,9 @@ TEST_F(Dialogs, SwitchesStayAsUsedThroughReopeningHidingAndARestart)
     EXPECT_EQ(cboTimezone(0)->itemText(14), QStringLiteral("EST/CDT"));
     use({ "chkSaveGraphicWithWhiteBackground" }, "cmdHide"); // ticked off but never used
     EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
-    dialog->show(); // the dialog shows what applies
+    form->ConfigureDialog()->show(); // the dialog shows what applies
     EXPECT_TRUE(Configure<QCheckBox>("chkSaveGraphicWithWhiteBackground")->isChecked());
-    dialog->hide();
+    form->ConfigureDialog()->hide();
     udtConfig = ConfigurationSettings();
     StartWindow(); // the next start applies what was used
     EXPECT_FALSE(udtConfig.blnShowInnerPlanetAspects);
