@@ -6,7 +6,7 @@
 #include "chart/Durations.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/ChartWheel.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataPaths.h"
 #include "settings/Configuration.h"

@@ -4,7 +4,7 @@
 #include "platform/Registry3.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
-#include "ui/Colors.h"
+#include "drawing/Colors.h"
 #include "ui/ControlNames.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
@@ -318,7 +318,7 @@ void frmConfigure::ShowPendingColors()
     for (int i = 0; i < 7; ++i) {
         QPalette palette = lblAspectColor[i]->palette();
         palette.setColor(QPalette::Window, Qt::black);
-        palette.setColor(QPalette::WindowText, ui::ToQColor(udtConfig.dblPendingColor[i + 1]));
+        palette.setColor(QPalette::WindowText, ToQColor(udtConfig.dblPendingColor[i + 1]));
         lblAspectColor[i]->setPalette(palette);
     }
 }

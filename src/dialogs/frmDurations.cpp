@@ -12,7 +12,7 @@
 #include "ui/ControlNames.h"
 #include "ui/FileDialogs.h"
 #include "ui/Focus.h"
-#include "ui/GlyphFont.h"
+#include "drawing/Fonts.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -51,7 +51,7 @@ frmDurations::frmDurations(QWidget* owner)
     txbOutput = ui::Named(new QPlainTextEdit(this), "txbOutput");
     txbOutput->setReadOnly(true);
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txbOutput->setFont(ui::FixedWidthFont(9));
+    txbOutput->setFont(FixedWidthFont(9));
     layout->addWidget(txbOutput, 1);
     auto* buttons = new QHBoxLayout;
     cmdCopy = ui::Named(new QPushButton(this), "cmdCopy");

@@ -3,7 +3,7 @@
 #include "platform/Files.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
-#include "ui/GlyphFont.h"
+#include "drawing/Fonts.h"
 #include "util/Twips.h"
 
 #include <QCloseEvent>
@@ -45,7 +45,7 @@ frmView::frmView(QWidget* owner)
 {
     txbText1 = new QPlainTextEdit(this);
     txbText1->setReadOnly(true);
-    txbText1->setFont(ui::FixedWidthFont(10)); // the manual is plain text laid out in columns
+    txbText1->setFont(FixedWidthFont(10)); // the manual is plain text laid out in columns
     txbText1->viewport()->installEventFilter(this);
     cmdCopyToClipboard = new QPushButton(this);
     cmdClose = new QPushButton(this);

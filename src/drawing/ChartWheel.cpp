@@ -2,7 +2,7 @@
 
 #include "astro/AstroTables.h"
 #include "settings/Configuration.h"
-#include "ui/Colors.h"
+#include "drawing/Colors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,7 +124,7 @@ public:
                 const QPoint from = LineEnd(m_drawing.printPosition[0][b1]);
                 const QPoint to = LineEnd(m_drawing.printPosition[intSetB][b2]);
                 m_picture.Line(
-                    from.x(), from.y(), to.x(), to.y(), ui::ToQColor(config.dblAspectColor[k]), cell.blnBold ? 2 : 1);
+                    from.x(), from.y(), to.x(), to.y(), ToQColor(config.dblAspectColor[k]), cell.blnBold ? 2 : 1);
             }
         }
     }

@@ -1,7 +1,7 @@
 #include "drawing/RecordedPicture.h"
 
 #include "platform/GlyphMap.h"
-#include "ui/GlyphFont.h"
+#include "drawing/Fonts.h"
 #include "util/Twips.h"
 
 #include <QFontMetricsF>
@@ -21,7 +21,7 @@ constexpr const char* kBodyGlyphs = "sfghjSFGJaL";
 // A font whose pixel size is given in twips, for painters working in twips.
 QFont TwipFont(bool blnGlyphFont, double dblPixelSize, bool blnUnderline, bool blnSmooth, bool blnMonospace = false)
 {
-    QFont font = blnGlyphFont ? ui::GlyphFont(14)
+    QFont font = blnGlyphFont ? GlyphFont(14)
                               : QFont(blnMonospace ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("Arial"));
     font.setStyleHint(blnMonospace ? QFont::Monospace : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(dblPixelSize + 0.5)));

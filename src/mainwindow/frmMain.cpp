@@ -1,12 +1,12 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/AstroTables.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "platform/GlyphMap.h"
 #include "text/Texts.h"
-#include "ui/Colors.h"
+#include "drawing/Colors.h"
 #include "ui/ControlNames.h"
-#include "ui/GlyphFont.h"
+#include "drawing/Fonts.h"
 #include "util/Twips.h"
 
 #include <QButtonGroup>
@@ -340,7 +340,7 @@ void frmMain::RenderCell(int intCell)
     QString strShown = cell.strText;
     strShown.remove(QLatin1Char('\r'));
     if (cell.blnGlyph) {
-        label->setFont(ui::GlyphFont(14));
+        label->setFont(GlyphFont(14));
         label->setText(platform::GlyphSymbols(strShown));
     } else {
         QFont font = label->font();
@@ -354,8 +354,8 @@ void frmMain::RenderCell(int intCell)
     label->setWordWrap(!strShown.contains(QLatin1Char('\n')));
     QPalette palette = label->palette();
     const bool blnDefaultBack = cell.dblBackColor < 0;
-    palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : ui::ToQColor(cell.dblBackColor));
-    const QColor fore = ui::ToQColor(cell.dblForeColor);
+    palette.setColor(QPalette::Window, blnDefaultBack ? QColor(Qt::white) : ToQColor(cell.dblBackColor));
+    const QColor fore = ToQColor(cell.dblForeColor);
     palette.setColor(QPalette::WindowText, blnDefaultBack ? LegibleOnWhite(fore) : fore);
     label->setPalette(palette);
     label->setVisible(cell.blnVisible);

@@ -3,11 +3,11 @@
 
 #include "chart/CurrentChart.h"
 #include "drawing/ImageExport.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/FileDialogs.h"
-#include "ui/GraphicsConversion.h"
+#include "drawing/GraphicsConversion.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WebAddress.h"
 
@@ -135,13 +135,13 @@ void frmMain::SavePicture()
         ? picture.Render(intScale, true)
         : WheelImage(picture, g, intScale, udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
     const QString strBitmap = FreeBitmapFileName(strFile);
-    const QString strError = ui::WriteImageFile(image, strBitmap, "BMP");
+    const QString strError = WriteImageFile(image, strBitmap, "BMP");
     if (!strError.isEmpty()) {
         reportFailure(strError);
         return;
     }
     QString strMessage;
-    if (ui::ConvertGraphicsFile(strBitmap, strFile, true, strMessage))
+    if (ConvertGraphicsFile(strBitmap, strFile, true, strMessage))
         reportSaved();
     else // the bitmap stays, for the user to convert another way
         reportFailure(strMessage, strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strBitmap);

@@ -8,12 +8,12 @@
 #include "chart/AspectQuestion.h"
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "drawing/TransitGraphPicture.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
-#include "ui/Colors.h"
+#include "drawing/Colors.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
@@ -80,7 +80,7 @@ void frmMain::DrawTransitGraph(const CellAspect& aspect, const AspectAnswer& ans
     TransitGraphInputs in;
     in.scale = answer.graphScale;
     in.curves = answer.graphCurves;
-    in.aspectColor = ui::ToQColor(udtConfig.dblAspectColor[aspect.intKind]);
+    in.aspectColor = ToQColor(udtConfig.dblAspectColor[aspect.intKind]);
     in.dblNow = dblChartJD[0];
     in.strTitle = answer.strGraphTitle;
     m_graphScale = in.scale;
@@ -119,7 +119,7 @@ void frmMain::picGraphic_MouseUp(int Button, int /*Shift*/, int X, int Y)
             return;
         QStringList kinds;
         for (int k = 1; k <= intNumAspectKinds; ++k) {
-            if (ui::ToQColor(udtConfig.dblAspectColor[k]) == color)
+            if (ToQColor(udtConfig.dblAspectColor[k]) == color)
                 kinds << udtAspectText[k].Label;
         }
         if (kinds.isEmpty())

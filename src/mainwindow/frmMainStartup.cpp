@@ -4,7 +4,7 @@
 #include "astro/PlutoTable.h"
 #include "chart/CoreStart.h"
 #include "dialogs/frmConfigure.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "platform/Files.h"
 #include "platform/Registry3.h"
 #include "settings/RegistrySwitches.h"

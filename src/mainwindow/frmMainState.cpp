@@ -4,7 +4,7 @@
 
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmPopUp.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "platform/Files.h"
 #include "text/Language.h"
 #include "text/Texts.h"

@@ -3,7 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "dialogs/frmConfigure.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 

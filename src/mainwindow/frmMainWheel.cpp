@@ -4,7 +4,7 @@
 
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"

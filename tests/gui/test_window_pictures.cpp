@@ -10,11 +10,11 @@
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmDurations.h"
 #include "drawing/ImageExport.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
-#include "ui/Colors.h"
-#include "ui/GraphicsConversion.h"
+#include "drawing/Colors.h"
+#include "drawing/GraphicsConversion.h"
 #include "ui/UiScript.h"
 #include "util/Twips.h"
 
@@ -233,7 +233,7 @@ TEST_F(Pictures, APersonalTransitIsDrawnAsAGraphThatReadsBack)
 
     // Every tenth drawn point of the curve reads back its moment and the
     // transit's true distance from exact there.
-    const QRgb aspectColor = ui::ToQColor(udtConfig.dblAspectColor[cell.intKind]).rgb();
+    const QRgb aspectColor = ToQColor(udtConfig.dblAspectColor[cell.intKind]).rgb();
     const LongitudeSource source = EphemerisSource(false);
     const double dblExact
         = ExactPoint(dblLongitude[1][cell.intRowBody], cell.intKind, dblLongitude[0][cell.intColBody]);
@@ -285,7 +285,7 @@ TEST_F(Pictures, ARightClickOnAWheelLineNamesItsKinds)
     udtConfig.dblAspectColor[intOther] = udtConfig.dblAspectColor[cell.intKind];
     cmdCompute()->click();
     QPoint at;
-    ASSERT_TRUE(FindPixel(ui::ToQColor(udtConfig.dblAspectColor[cell.intKind]), at));
+    ASSERT_TRUE(FindPixel(ToQColor(udtConfig.dblAspectColor[cell.intKind]), at));
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at.x() + 0.5, at.y() + 0.5) * picGraphic()->width() / 400.0,
         QPointF(), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(picGraphic(), &release); // the picture passes it on in twips
@@ -473,9 +473,9 @@ TEST(ImageFiles, ColoursForAWhiteBackgroundBitmapNamesAndConversion)
     const QString strPng = dir.filePath(QStringLiteral("a.png"));
     QImage image(20, 10, QImage::Format_RGB32);
     image.fill(qRgb(10, 200, 30));
-    ASSERT_EQ(ui::WriteImageFile(image, strBitmap, "BMP"), QString());
+    ASSERT_EQ(WriteImageFile(image, strBitmap, "BMP"), QString());
     QString strMessage;
-    ASSERT_TRUE(ui::ConvertGraphicsFile(strBitmap, strPng, true, strMessage));
+    ASSERT_TRUE(ConvertGraphicsFile(strBitmap, strPng, true, strMessage));
     EXPECT_EQ(strMessage, QStringLiteral("No Error"));
     EXPECT_FALSE(QFileInfo::exists(strBitmap));
     EXPECT_EQ(QImage(strPng).pixel(3, 3), qRgb(10, 200, 30));
@@ -484,7 +484,7 @@ TEST(ImageFiles, ColoursForAWhiteBackgroundBitmapNamesAndConversion)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a bitmap");
     broken.close();
-    EXPECT_FALSE(ui::ConvertGraphicsFile(strBitmap, strPng, true, strMessage));
+    EXPECT_FALSE(ConvertGraphicsFile(strBitmap, strPng, true, strMessage));
     EXPECT_FALSE(strMessage.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(strBitmap));
     EXPECT_EQ(QImage(strPng).pixel(3, 3), qRgb(10, 200, 30));

@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
 
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "astro/AstroTables.h"
 #include "chart/AspectGrid.h"
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "platform/DataPaths.h"
 
 #include <QApplication>

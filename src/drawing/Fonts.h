@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace qal::ui {
+namespace qal {
 
 // A font that draws the astrological symbols of GlyphSymbols as text glyphs.
 QFont GlyphFont(qreal dblPointSize);
@@ -12,4 +12,4 @@ QFont GlyphFont(qreal dblPointSize);
 // A fixed-width font, for texts laid out in columns.
 QFont FixedWidthFont(qreal dblPointSize);
 
-} // namespace qal::ui
+} // namespace qal

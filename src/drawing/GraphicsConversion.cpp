@@ -1,4 +1,4 @@
-#include "ui/GraphicsConversion.h"
+#include "drawing/GraphicsConversion.h"
 
 #include "platform/Files.h"
 
@@ -9,7 +9,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-namespace qal::ui {
+namespace qal {
 
 QString WriteImageFile(const QImage& image, const QString& strPath, const char* strFormat)
 {
@@ -47,4 +47,4 @@ bool ConvertGraphicsFile(
     return true;
 }
 
-} // namespace qal::ui
+} // namespace qal

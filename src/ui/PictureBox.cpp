@@ -1,4 +1,4 @@
-#include "drawing/PictureBox.h"
+#include "ui/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ui/GlyphFont.h"
+#include "drawing/Fonts.h"
 
-namespace qal::ui {
+namespace qal {
 
 QFont GlyphFont(qreal dblPointSize)
 {
@@ -19,4 +19,4 @@ QFont FixedWidthFont(qreal dblPointSize)
     return font;
 }
 
-} // namespace qal::ui
+} // namespace qal

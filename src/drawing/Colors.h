@@ -4,9 +4,9 @@
 
 #include <QColor>
 
-namespace qal::ui {
+namespace qal {
 
 QColor ToQColor(double dblColor);
 double FromQColor(const QColor& color);
 
-} // namespace qal::ui
+} // namespace qal

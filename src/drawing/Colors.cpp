@@ -1,6 +1,6 @@
-#include "ui/Colors.h"
+#include "drawing/Colors.h"
 
-namespace qal::ui {
+namespace qal {
 
 QColor ToQColor(double dblColor)
 {
@@ -13,4 +13,4 @@ double FromQColor(const QColor& color)
     return color.red() + 256.0 * color.green() + 65536.0 * color.blue();
 }
 
-} // namespace qal::ui
+} // namespace qal

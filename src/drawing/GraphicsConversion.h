@@ -8,7 +8,7 @@
 
 class QImage;
 
-namespace qal::ui {
+namespace qal {
 
 // The message of a conversion that worked.
 inline constexpr const char* kConversionSucceeded = "No Error";
@@ -29,4 +29,4 @@ QString ConvertGraphics(const QString& strSource, const QString& strTarget);
 bool ConvertGraphicsFile(
     const QString& strSource, const QString& strTarget, bool blnDeleteSourceOnSuccess, QString& strMessage);
 
-} // namespace qal::ui
+} // namespace qal
