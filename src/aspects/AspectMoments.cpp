@@ -67,7 +67,8 @@ public:
     // half a circle away from exact, not a zero.
     bool Wraps(double a, double b) const
     {
-        return (m_q.intKind == intConjunction || m_q.intKind == intOpposition) && std::fabs(a) > dblPi / 2 && std::fabs(b) > dblPi / 2;
+        return (m_q.intKind == intConjunction || m_q.intKind == intOpposition) && std::fabs(a) > dblPi / 2
+            && std::fabs(b) > dblPi / 2;
     }
 
     // How far the exactness can move in one step of the search, radians.
@@ -78,20 +79,42 @@ private:
     const AspectCourseQuery& m_q;
 };
 
-// Narrows a change of sign of f between a and b down to kPrecision.
+// Narrows a change of sign of f between a and b down to kPrecision: by false
+// position in its Illinois variant (the value kept at an end that stays put
+// twice is halved, so that both ends close in), which on the smooth courses
+// of aspects needs a handful of steps where halving the bracket takes twenty.
 double Bisect(const Curve& f, Sample a, Sample b)
 {
-    while (b.t - a.t > kPrecision) {
-        const double m = (a.t + b.t) / 2;
+    double va = a.v, vb = b.v; // the end values as the steps weigh them
+    int intKept = 0; // −1: a stayed put at the last step, +1: b did
+    double dblLast = std::numeric_limits<double>::quiet_NaN();
+    for (int i = 0; i < 100 && b.t - a.t > kPrecision; ++i) {
+        double m = (a.t * vb - b.t * va) / (vb - va);
+        if (!(m > a.t && m < b.t))
+            m = (a.t + b.t) / 2;
+        if (std::fabs(m - dblLast) < kPrecision / 8)
+            return m; // the estimate has settled
+        dblLast = m;
         const double v = f(m);
         if (std::isnan(v))
             break;
-        if (SameSign(v, a.v))
+        if (v == 0)
+            return m;
+        if (SameSign(v, a.v)) {
             a = { m, v };
-        else
+            va = v;
+            if (intKept == +1)
+                vb /= 2;
+            intKept = +1;
+        } else {
             b = { m, v };
+            vb = v;
+            if (intKept == -1)
+                va /= 2;
+            intKept = -1;
+        }
     }
-    return (a.t + b.t) / 2;
+    return std::isnan(dblLast) ? (a.t + b.t) / 2 : std::clamp(dblLast, a.t, b.t);
 }
 
 // The lowest point of |f| in [a, b] (golden-section search).

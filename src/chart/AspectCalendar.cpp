@@ -42,6 +42,8 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
         if (blnNatal && m_dblNatal[a] < 0)
             continue;
         for (int b = blnNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
+            if (m_query.pairWanted && !m_query.pairWanted(a, b))
+                continue;
             for (int k = 1; k <= intNumAspectKinds; ++k)
                 SearchPair(source, a, b, k, p0, p1, blnLast, piece);
         }

@@ -12,6 +12,7 @@
 #include "aspects/Orbs.h"
 #include "astro/ChartState.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -45,6 +46,8 @@ struct AspectCalendarQuery {
     std::optional<double> dblNatalMoment; // transits to the birth chart of this moment
     OrbTable udtOrbs; // the base orbs judge the sky, the personal ones transits
     bool blnSidereal = false;
+    // Which pairs to follow (the first body natal for transits); all when empty.
+    std::function<bool(int intFirstBody, int intSecondBody)> pairWanted;
 };
 
 // What one piece of the span holds.

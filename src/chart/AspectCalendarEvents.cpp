@@ -32,16 +32,15 @@ QString Uid(const AspectStretch& aspect, const CalendarSource& from, const char*
     return QString::fromLatin1(hash) + QStringLiteral("@qal");
 }
 
-// The orb, the passes, the stretch and the zone of their moments.
-QString Description(const AspectStretch& aspect, const CalendarSource& from)
+} // namespace
+
+QString StretchDescription(const AspectStretch& aspect, int intZoneMinutes)
 {
-    const int z = from.intZoneMinutes;
+    const int z = intZoneMinutes;
     return GetText(TextId::Orb) + QLatin1Char(' ') + AngleToDegMinText(aspect.dblOrb, true) + QLatin1Char('\n')
         + ExactMomentsText(aspect.stretch, z) + QLatin1Char('\n') + StretchText(aspect.stretch, z) + QLatin1Char('\n')
         + GetText(TextId::TimesIn).replace(QStringLiteral("[zone]"), QStringLiteral("UTC") + UtcOffsetText(z));
 }
-
-} // namespace
 
 QString AspectName(const AspectStretch& aspect)
 {
@@ -67,7 +66,7 @@ platform::CalendarEvent PassEvent(const AspectStretch& aspect, int intPass, cons
     event.strUid = Uid(aspect, from, "exact", t);
     event.strSummary = AspectName(aspect) + QStringLiteral(" (") + GetText(TextId::EventExact) + QStringLiteral(", ")
         + PassText(intPass, intPasses) + QLatin1Char(')');
-    event.strDescription = Description(aspect, from);
+    event.strDescription = StretchDescription(aspect, from.intZoneMinutes);
     event.dblStart = t;
     return event;
 }
@@ -77,7 +76,7 @@ platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const Calendar
     platform::CalendarEvent event;
     event.strUid = Uid(aspect, from, "orb", aspect.stretch.dblBegin);
     event.strSummary = AspectName(aspect) + QStringLiteral(" (") + GetText(TextId::WithinOrb) + QLatin1Char(')');
-    event.strDescription = Description(aspect, from);
+    event.strDescription = StretchDescription(aspect, from.intZoneMinutes);
     event.dblStart = aspect.stretch.dblBegin;
     event.dblEnd = aspect.stretch.dblEnd;
     return event;

@@ -25,6 +25,10 @@ struct CalendarSource {
 // "Saturn square to Uranus", "Saturn square to natal Uranus".
 QString AspectName(const AspectStretch& aspect);
 
+// The orb, the exact passes, the stretch within orb and the zone of their
+// moments, a line each.
+QString StretchDescription(const AspectStretch& aspect, int intZoneMinutes);
+
 // "pass 2 of 3".
 QString PassText(int intPass, int intPasses);
 

@@ -55,6 +55,22 @@ QString GraphTitle(const CellAspect& a, double dblOrb, double dblNatalDayValue, 
         + QStringLiteral(", ") + strZodiac;
 }
 
+// The course of the transit from answer's first to its last day: the
+// distance of the transiting body from the exact point to the natal body
+// (at dblNatal, standing still) nearest to where it stands (dblTransiting).
+void AddTransitGraph(const CellAspect& a, const AspectQuestion& question, const OrbTable& udtOrbs, double dblNatal,
+    double dblTransiting, AspectAnswer& answer)
+{
+    const DurationInputs& in = question.chart;
+    const double dblOrb = udtOrbs.dblOrb[a.intKind][1];
+    answer.blnGraph = true;
+    answer.graphScale = MakeTransitGraphScale(answer.dblStart, answer.dblEnd, dblOrb, in.intTimezoneMinutes);
+    // Drawn row by row, hours apart: Pluto's day table would show its minutes as steps.
+    answer.graphCurves = MakeTransitCurves(
+        PreciseSource(in.blnSidereal), a.intP2, ExactPoint(dblNatal, a.intKind, dblTransiting), answer.graphScale);
+    answer.strGraphTitle = GraphTitle(a, dblOrb, question.dblNatalDayValue, in.blnSidereal);
+}
+
 } // namespace
 
 std::optional<CellAspect> AspectOfCell(
@@ -121,21 +137,29 @@ AspectAnswer AnswerAboutAspect(
     answer.strMessage = BeginsEndsText(aspect, udtOrbs.dblOrb[a.intKind][intOrbColumn], answer.dblStart, answer.dblEnd);
 
     if (a.blnPersonal && answer.dblStart >= 0 && answer.dblEnd >= 0) {
-        // The course of the transit: the distance of the transiting body
-        // from the exact point to the natal body, which stands still.
-        const double dblOrb = udtOrbs.dblOrb[a.intKind][1];
-        const double dblExact = ExactPoint(*query.dblFixedFirstLongitude, a.intKind, source(a.intP2, in.dblChartJD[0]));
-        answer.blnGraph = true;
-        answer.graphScale = MakeTransitGraphScale(answer.dblStart, answer.dblEnd, dblOrb, in.intTimezoneMinutes);
-        // Drawn row by row, hours apart: Pluto's day table would show its minutes as steps.
-        answer.graphCurves = MakeTransitCurves(PreciseSource(in.blnSidereal), a.intP2, dblExact, answer.graphScale);
-        answer.strGraphTitle = GraphTitle(a, dblOrb, question.dblNatalDayValue, in.blnSidereal);
+        AddTransitGraph(a, question, udtOrbs, *query.dblFixedFirstLongitude, source(a.intP2, in.dblChartJD[0]), answer);
         return answer;
     }
     answer.strDurationsQuestion = answer.strMessage
         + ExactMomentsOfAspect(a, in, udtOrbs, answer.dblStart, answer.dblEnd, question.blnExactMoments) + strCrLf
         + strCrLf + GetText(TextId::SeeDurations) + (IsGerman() ? QStringLiteral(" sehen") : QString())
         + QLatin1Char('?');
+    return answer;
+}
+
+AspectAnswer TransitGraphOfStretch(
+    const CellAspect& a, const OrbStretch& stretch, const AspectQuestion& question, const OrbTable& udtOrbs)
+{
+    const DurationInputs& in = question.chart;
+    const LongitudeSource source = PreciseSource(in.blnSidereal);
+    const double dblZone = in.intTimezoneMinutes / 1440.0;
+    AspectAnswer answer;
+    answer.dblStart = std::floor(stretch.dblBegin + 0.5 + dblZone);
+    answer.dblEnd = std::floor(stretch.dblEnd + 0.5 + dblZone);
+    const double dblMiddle = stretch.exact.empty() ? (stretch.dblBegin + stretch.dblEnd) / 2 : stretch.exact.front();
+    const std::optional<double> dblNatal = FixedFirstLongitude(in, a.intP1, source);
+    if (dblNatal)
+        AddTransitGraph(a, question, udtOrbs, *dblNatal, source(a.intP2, dblMiddle), answer);
     return answer;
 }
 

@@ -4,6 +4,7 @@
 // Personal modes the course of the transit as a graph.
 #pragma once
 
+#include "aspects/AspectMoments.h"
 #include "chart/Durations.h"
 #include "chart/TransitGraph.h"
 
@@ -56,6 +57,12 @@ struct AspectAnswer {
 
 AspectAnswer AnswerAboutAspect(const CellAspect& aspect, const AspectQuestion& question, const OrbTable& udtOrbs,
     const ConfigurationSettings& config);
+
+// The transit graph of one stretch within orb of a transit (a Personal
+// mode), from its first day to its last; no graph (blnGraph false) without
+// a natal position.
+AspectAnswer TransitGraphOfStretch(
+    const CellAspect& aspect, const OrbStretch& stretch, const AspectQuestion& question, const OrbTable& udtOrbs);
 
 // With blnExactMoments: two line breaks, the exact moments of the aspect
 // around the current moment and its stretch within orb; otherwise "".

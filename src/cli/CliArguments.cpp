@@ -113,18 +113,27 @@ bool OptionOf(Command command, const QString& strOption)
 {
     static const QStringList find { QStringLiteral("--until"), QStringLiteral("--at-least"),
         QStringLiteral("--results"), QStringLiteral("--step") };
+    static const QStringList timemap { QStringLiteral("--output"), QStringLiteral("--width"), QStringLiteral("--moon"),
+        QStringLiteral("--slow-only"), QStringLiteral("--white") };
     if (find.contains(strOption))
         return command == Command::Find;
+    if (timemap.contains(strOption))
+        return command == Command::TimeMap;
     if (strOption == QLatin1String("--ics-stretches"))
         return command == Command::Aspects;
+    if (strOption == QLatin1String("--format"))
+        return command != Command::TimeMap;
     return true;
 }
 
 QString CommandName(Command command)
 {
-    return command == Command::Chart
-        ? QStringLiteral("chart")
-        : (command == Command::Aspects ? QStringLiteral("aspects") : QStringLiteral("find"));
+    switch (command) {
+    case Command::Chart: return QStringLiteral("chart");
+    case Command::Aspects: return QStringLiteral("aspects");
+    case Command::TimeMap: return QStringLiteral("timemap");
+    default: return QStringLiteral("find");
+    }
 }
 
 // Why an argument cannot stand where it does.
@@ -136,7 +145,9 @@ QString MisplacedArgument(const Options& o, const QString& strArgument, const Re
         static const QStringList known { QStringLiteral("--sidereal"), QStringLiteral("--zone"),
             QStringLiteral("--natal"), QStringLiteral("--orbs"), QStringLiteral("--format"), QStringLiteral("--lang"),
             QStringLiteral("--quiet"), QStringLiteral("--until"), QStringLiteral("--at-least"),
-            QStringLiteral("--results"), QStringLiteral("--step"), QStringLiteral("--ics-stretches") };
+            QStringLiteral("--results"), QStringLiteral("--step"), QStringLiteral("--ics-stretches"),
+            QStringLiteral("--output"), QStringLiteral("--width"), QStringLiteral("--moon"),
+            QStringLiteral("--slow-only"), QStringLiteral("--white") };
         if (known.contains(strArgument))
             return strArgument + QStringLiteral(" is not an option of ") + strCommand + QLatin1Char('.') + strHelp;
         return QStringLiteral("Unknown option ") + Quoted(strArgument) + QLatin1Char('.') + strHelp;
@@ -258,9 +269,11 @@ QString ParseCommandLine(const QStringList& args, Options& o)
         o.command = Command::Aspects;
     else if (strCommand == QLatin1String("find"))
         o.command = Command::Find;
+    else if (strCommand == QLatin1String("timemap"))
+        o.command = Command::TimeMap;
     else
         return QStringLiteral("Unknown command ") + Quoted(strCommand)
-            + QStringLiteral(". The commands are chart, aspects and find; qal-cli --help tells more.");
+            + QStringLiteral(". The commands are chart, aspects, find and timemap; qal-cli --help tells more.");
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         o.command = Command::Help;
         o.strHelpTopic = strCommand;
@@ -282,13 +295,15 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     if (o.command == Command::Chart) {
         strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment);
         o.intZoneMinutes = o.udtMoment.intZoneMinutes;
-    } else if (o.command == Command::Aspects) {
-        strError = in.ReadMoment(QStringLiteral("aspects FROM"), o.udtMoment, &o.intZoneMinutes);
+    } else if (o.command == Command::Aspects || o.command == Command::TimeMap) {
+        strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, &o.intZoneMinutes);
         Moment until;
         if (strError.isEmpty())
-            strError = in.ReadMoment(QStringLiteral("aspects TO"), until, &o.intZoneMinutes);
+            strError = in.ReadMoment(strCommand + QStringLiteral(" TO"), until, &o.intZoneMinutes);
         if (strError.isEmpty() && !(until.dblJD > o.udtMoment.dblJD))
-            strError = QStringLiteral("aspects: TO must come after FROM.");
+            strError = strCommand + QStringLiteral(": TO must come after FROM.");
+        if (strError.isEmpty() && o.command == Command::TimeMap && until.dblJD - o.udtMoment.dblJD > 20 * 365.25)
+            strError = QStringLiteral("timemap: a span of at most twenty years.");
         o.udtUntil = until;
     } else {
         const QString strPattern = in.Next();
@@ -321,6 +336,23 @@ QString ParseCommandLine(const QStringList& args, Options& o)
             o.blnQuiet = true;
         } else if (strOption == QLatin1String("--ics-stretches")) {
             o.blnIcsStretches = true;
+        } else if (strOption == QLatin1String("--moon")) {
+            o.blnMovingMoon = true;
+        } else if (strOption == QLatin1String("--slow-only")) {
+            o.blnSlowOnly = true;
+        } else if (strOption == QLatin1String("--white")) {
+            o.blnWhite = true;
+        } else if (strOption == QLatin1String("--width")) {
+            if (!count(400, 10000, o.intWidth))
+                return QStringLiteral("--width: give a number of pixels from 400 to 10000.");
+        } else if (strOption == QLatin1String("--output")) {
+            o.strOutput = value();
+            const QString strType = o.strOutput.section(QLatin1Char('.'), -1).toLower();
+            if (!o.strOutput.contains(QLatin1Char('.'))
+                || !QStringList { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") }.contains(
+                    strType))
+                return QStringLiteral("--output: ") + Quoted(o.strOutput)
+                    + QStringLiteral(" is not a file name ending in .svg, .pdf or .png.");
         } else if (strOption == QLatin1String("--zone")) {
             value(); // read above
         } else if (strOption == QLatin1String("--natal")) {
@@ -389,6 +421,8 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     }
     if (o.blnIcsStretches && o.format != Format::Ics)
         return QStringLiteral("--ics-stretches: only with --format ics.");
+    if (o.command == Command::TimeMap && o.strOutput.isEmpty())
+        return QStringLiteral("timemap: --output FILE.svg, .pdf or .png is missing.");
     return {};
 }
 
@@ -430,6 +464,18 @@ QString HelpText(const QString& strCommand)
                               "  --ics-stretches   with --format ics: one event for each stretch within orb\n"
                               "                    as well, from its beginning to its end\n\n")
             + strCommon;
+    if (strCommand == QLatin1String("timemap"))
+        return QStringLiteral("qal-cli timemap FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [--moon]\n"
+                              "              [--slow-only] [--white] [--width PIXELS] --output FILE [options]\n\n"
+                              "The time map of the span (at most twenty years) as a picture: one row for each\n"
+                              "aspect of the sky, or with --natal for each transit to that birth chart, a bar\n"
+                              "for each stretch within orb and a mark with its day at each exact pass, as the\n"
+                              "durations window's time map draws it. FILE ends in .svg or .pdf (a drawing) or\n"
+                              ".png (an image, --width pixels wide, default 1400).\n\n"
+                              "  --moon        the moving Moon's rows too\n"
+                              "  --slow-only   only Jupiter to Pluto moving\n"
+                              "  --white       dark marks on white, for print\n\n")
+            + strCommon;
     if (strCommand == QLatin1String("find")) {
         QString strPatterns;
         for (const char* slug : kPatternSlugs)
@@ -450,7 +496,8 @@ QString HelpText(const QString& strCommand)
                           "  qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n"
                           "  qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]\n"
                           "          [--format ics [--ics-stretches]]\n"
-                          "  qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d] [options]\n\n"
+                          "  qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d] [options]\n"
+                          "  qal-cli timemap FROM TO [--natal DATE [TIME] ZONE] --output FILE [options]\n\n"
                           "qal-cli COMMAND --help tells more about each command.\n\n"
                           "Example: qal-cli chart 2018-03-05 14:30 +01:00 --format json\n");
 }

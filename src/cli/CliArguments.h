@@ -6,6 +6,8 @@
 //           [--format ics [--ics-stretches]] [options]
 //   qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]
 //           [--results N] [--zone ZONE] [options]
+//   qal-cli timemap FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE]
+//           [--moon] [--slow-only] [--white] [--width PIXELS] --output FILE
 //   options: --sidereal --orbs LIST --format text|csv|json|jsonl --lang en|de
 //            --quiet
 //
@@ -22,7 +24,7 @@
 
 namespace qal::cli {
 
-enum class Command { Help, Chart, Aspects, Find };
+enum class Command { Help, Chart, Aspects, Find, TimeMap };
 enum class Format { Text, Csv, Json, Jsonl, Ics };
 
 // A moment given on the command line: UT and the zone it was given in.
@@ -48,6 +50,13 @@ struct Options {
     int intResults = 1; // find: how many findings
     bool blnIcsStretches = false; // aspects as a calendar: the stretches within orb too
     bool blnQuiet = false; // no progress line
+    // timemap: the picture file (its extension names the type: .svg, .pdf,
+    // .png), its width, the Moon's rows, only Jupiter to Pluto moving, white.
+    QString strOutput;
+    int intWidth = 1400;
+    bool blnMovingMoon = false;
+    bool blnSlowOnly = false;
+    bool blnWhite = false;
 };
 
 // Reads the arguments after the program's name; "" when they are good,

@@ -42,6 +42,8 @@ int RunCli(const QStringList& args, Output& out, QString& err)
         return RunChart(o, out);
     if (o.command == Command::Aspects)
         return RunAspects(o, out, err);
+    if (o.command == Command::TimeMap)
+        return RunTimeMap(o, out, err);
     return RunFind(o, out, err);
 }
 

@@ -16,7 +16,7 @@ namespace qal::cli {
 
 // Exit statuses.
 constexpr int intExitOk = 0;
-constexpr int intExitFailure = 1; // nothing found, or the program's own files are missing
+constexpr int intExitFailure = 1; // nothing found, a file not written, or the program's own files missing
 constexpr int intExitBadInput = 2;
 constexpr int intExitStopped = 130; // Ctrl-C, as a shell reports it
 
@@ -31,6 +31,7 @@ int RunCli(const QStringList& args, QString& strOut, QString& err);
 int RunChart(const Options& o, Output& out);
 int RunAspects(const Options& o, Output& out, QString& err);
 int RunFind(const Options& o, Output& out, QString& err);
+int RunTimeMap(const Options& o, Output& out, QString& err); // needs a QGuiApplication for its fonts
 
 // The configuration the options ask for: the default one with their orbs
 // and zodiac.

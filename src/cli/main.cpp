@@ -6,8 +6,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -65,11 +68,32 @@ private:
     qint64 m_intShownAt = 0;
 };
 
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt's note that a shell without a runtime folder (root, a container) gets a
+// temporary one is not for the user of a command-line tool.
+void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (type == QtWarningMsg && strMessage.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    g_qtMessages(type, context, strMessage);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    g_qtMessages = qInstallMessageHandler(QtMessage);
+    // Drawing a time map needs fonts, which need a GUI application: on the
+    // offscreen platform unless another is asked for, so that no display is needed.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "timemap") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     qal::platform::CatchStopRequests();
     const qal::CoreStartResult start
         = qal::StartCore(qal::platform::FindDataFolder(QCoreApplication::applicationDirPath()));

@@ -3,6 +3,7 @@
 #include "chart/AspectCalendarEvents.h"
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
+#include "drawing/Fonts.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "settings/Configuration.h"
@@ -12,7 +13,6 @@
 #include "ui/ControlNames.h"
 #include "ui/FileDialogs.h"
 #include "ui/Focus.h"
-#include "drawing/Fonts.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -59,6 +59,8 @@ frmDurations::frmDurations(QWidget* owner)
     cmdClose = ui::Named(new QPushButton(this), "cmdClose");
     buttons->addWidget(cmdCopy);
     buttons->addWidget(cmdSaveCalendar);
+    cmdTimeMap = ui::Named(new QPushButton(this), "cmdTimeMap");
+    buttons->addWidget(cmdTimeMap);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -69,6 +71,7 @@ frmDurations::frmDurations(QWidget* owner)
     connect(chkExactMoments, &QCheckBox::clicked, this, [this] { chkExactMoments_Click(); });
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
     connect(cmdSaveCalendar, &QPushButton::clicked, this, [this] { cmdSaveCalendar_Click(); });
+    connect(cmdTimeMap, &QPushButton::clicked, this, [this] { cmdTimeMap_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
@@ -128,6 +131,8 @@ void frmDurations::Form_Activate()
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdSaveCalendar->setText(GetText(TextId::SaveAsCalendar));
     cmdSaveCalendar->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
+    cmdTimeMap->setText(GetText(TextId::TimeMap));
+    cmdTimeMap->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdClose->setText(GetText(TextId::Close));
     const int intMode = m_content.inputs.intMode;
     // The list keeps its columns; a summary is prose and wraps at the window's width.
@@ -242,6 +247,11 @@ void frmDurations::cmdSaveCalendar_Click()
     ui::MsgBox(GetTextWithMarkers(TextId::CalendarNotSavedIn, QDir::toNativeSeparators(strFile)) + strCrLf + strCrLf
             + strError,
         ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
+}
+
+void frmDurations::cmdTimeMap_Click()
+{
+    Q_EMIT timeMapRequested(m_content, lblTitle->text());
 }
 
 void frmDurations::cmdClose_Click()

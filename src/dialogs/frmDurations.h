@@ -2,7 +2,8 @@
 // the day it ends and how long it lasts, sorted as the user chooses
 // (Planetary and Personal modes); or a narrative summary of the aspects and
 // the aspect patterns (Natal and Synastry modes). Its text can be copied,
-// and its aspects saved as a calendar file (their passes and stretches).
+// its aspects saved as a calendar file (their passes and stretches) or shown
+// on a time map.
 //
 // The window is handed what it shows as a value (DurationsContent) and
 // keeps its own copy of the records to sort.
@@ -29,6 +30,7 @@ struct DurationsContent {
     DurationInputs inputs;
     QString strDateText[3]; // "March 5, 2018, 14:30 (GMT+1:00)"; "" for a date set the chart does not use
     QString strOrbTitle; // "Orbs: 4° to 10°"
+    double dblNatalDayValue = -1; // the natal date set's local day, in the Personal modes
 };
 
 class frmDurations : public QWidget {
@@ -45,10 +47,16 @@ public:
     void chkExactMoments_Click();
     void cmdCopy_Click();
     void cmdSaveCalendar_Click();
+    void cmdTimeMap_Click();
     void cmdClose_Click();
 
     // The records as listed now (sorted as the list is).
     const QStringList& Records() const { return m_content.strDurationRecord; }
+
+Q_SIGNALS:
+    // The time map of the chart shown is wanted; strTitle names the chart,
+    // its orbs and its zodiac.
+    void timeMapRequested(const qal::DurationsContent& content, const QString& strTitle);
 
 private:
     QLabel* lblTitle = nullptr;
@@ -59,6 +67,7 @@ private:
     QPlainTextEdit* txbOutput = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdSaveCalendar = nullptr; // Planetary and Personal modes
+    QPushButton* cmdTimeMap = nullptr; // the same
     QPushButton* cmdClose = nullptr;
 
     DurationsContent m_content;

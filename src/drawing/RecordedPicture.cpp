@@ -1,7 +1,7 @@
 #include "drawing/RecordedPicture.h"
 
-#include "platform/GlyphMap.h"
 #include "drawing/Fonts.h"
+#include "platform/GlyphMap.h"
 #include "util/Twips.h"
 
 #include <QFontMetricsF>
@@ -82,18 +82,22 @@ PictureOp TextOp(int x, int y, const QString& strText, double dblPointSize, cons
 
 } // namespace
 
-RecordedPicture::RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background)
+RecordedPicture::RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background, bool blnCanvas)
     : m_intWidth(intWidthTwips)
     , m_intHeight(intHeightTwips)
     , m_background(background)
-    , m_canvas(intWidthTwips / intTwipsPerPixel, intHeightTwips / intTwipsPerPixel, QImage::Format_RGB32)
 {
+    if (!blnCanvas)
+        return;
+    m_canvas = QImage(intWidthTwips / intTwipsPerPixel, intHeightTwips / intTwipsPerPixel, QImage::Format_RGB32);
     m_canvas.fill(background);
 }
 
 void RecordedPicture::Record(const PictureOp& op)
 {
     m_ops.append(op);
+    if (m_canvas.isNull())
+        return;
     QPainter painter(&m_canvas);
     Apply(painter, op, false, m_background);
 }
@@ -184,7 +188,8 @@ bool RecordedPicture::PointRgb(int x, int y, QRgb& rgb) const
 
 QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
 {
-    QImage image(m_canvas.size() * intScale, QImage::Format_RGB32);
+    QImage image(
+        m_intWidth / intTwipsPerPixel * intScale, m_intHeight / intTwipsPerPixel * intScale, QImage::Format_RGB32);
     image.fill(m_background);
     QPainter painter(&image);
     painter.scale(intScale, intScale);

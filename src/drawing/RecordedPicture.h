@@ -8,8 +8,8 @@
 #pragma once
 
 #include <QColor>
-#include <QPen>
 #include <QImage>
+#include <QPen>
 #include <QString>
 #include <QVector>
 
@@ -42,7 +42,10 @@ constexpr int intGlyphBoxHeight = 300;
 
 class RecordedPicture {
 public:
-    RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background);
+    // Without a canvas (blnCanvas false) the calls are only recorded: for
+    // pictures large enough that a second copy would cost, whose colours no
+    // one reads back (PointColor is then invalid everywhere).
+    RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background, bool blnCanvas = true);
 
     int WidthTwips() const { return m_intWidth; }
     int HeightTwips() const { return m_intHeight; }

@@ -37,7 +37,10 @@ struct CornerText;
 class frmConfigure;
 class frmDurations;
 class frmPopUp;
+class frmTimeMap;
 class frmView;
+struct DurationsContent;
+struct OrbStretch;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -144,6 +147,7 @@ public:
     frmPopUp* PopUpWindow();
     frmRun* RunDialog();
     frmDurations* DurationsWindow();
+    frmTimeMap* TimeMapWindow();
 
     // --- What the window shows and where it stands ---
     bool IsLoaded() const { return m_flags.blnLoaded; } // start-up has finished
@@ -252,6 +256,7 @@ private:
     frmPopUp* m_frmPopUp = nullptr;
     frmRun* m_frmRun = nullptr;
     frmDurations* m_frmDurations = nullptr;
+    frmTimeMap* m_frmTimeMap = nullptr;
     frmView* m_frmView = nullptr;
     platform::AppFolders m_folders;
     QObject* m_yearKeyFilter[3] = {};
@@ -324,6 +329,10 @@ private:
     // Asking about an aspect (frmMainInteraction.cpp).
     void RefreshHint();
     void DrawTransitGraph(const CellAspect& aspect, const AspectAnswer& answer);
+    // The time map of the durations window's chart; a transit's stretch
+    // chosen on it shown as a graph.
+    void ShowTimeMap(const DurationsContent& content, const QString& strTitle);
+    void ShowTransitOfStretch(const CellAspect& aspect, const OrbStretch& stretch);
     // Durations (frmMainDurations.cpp).
     double DayOfShownAspect(
         int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, bool blnBeginning) const;

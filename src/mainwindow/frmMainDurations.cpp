@@ -4,6 +4,7 @@
 
 #include "aspects/AspectSpans.h"
 #include "dialogs/frmDurations.h"
+#include "dialogs/frmTimeMap.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
@@ -18,9 +19,33 @@ namespace qal {
 
 frmDurations* frmMain::DurationsWindow()
 {
-    if (!m_frmDurations)
+    if (!m_frmDurations) {
         m_frmDurations = new frmDurations(this);
+        connect(m_frmDurations, &frmDurations::timeMapRequested, this,
+            [this](const DurationsContent& content, const QString& strTitle) { ShowTimeMap(content, strTitle); });
+    }
     return m_frmDurations;
+}
+
+frmTimeMap* frmMain::TimeMapWindow()
+{
+    if (!m_frmTimeMap) {
+        m_frmTimeMap = new frmTimeMap(this);
+        connect(m_frmTimeMap, &frmTimeMap::transitChosen, this,
+            [this](const CellAspect& aspect, const OrbStretch& stretch) { ShowTransitOfStretch(aspect, stretch); });
+    }
+    return m_frmTimeMap;
+}
+
+void frmMain::ShowTimeMap(const DurationsContent& content, const QString& strTitle)
+{
+    TimeMapContent map;
+    map.chart = content.inputs;
+    map.dblNatalDayValue = content.dblNatalDayValue;
+    map.strChartTitle = strTitle;
+    map.config = udtConfig;
+    map.orbs = udtOrbTable;
+    TimeMapWindow()->Show(map);
 }
 
 QString frmMain::ShownDateText(int k) const
@@ -92,6 +117,8 @@ void frmMain::ShowDurations()
     for (int k = 0; k < 3; ++k)
         content.strDateText[k] = ModeUsesDateSet(intChartMode, k) ? ShownDateText(k) : QString();
     content.strOrbTitle = AddOrbToTitle(QString(), !IsSingleChartMode(intChartMode)).trimmed();
+    if (IsPersonalMode(intChartMode))
+        content.dblNatalDayValue = DateSetToDayValue(m_shown.udtSet[RuleOfMode(intChartMode).intSlotDateSet[1]]);
     DurationsWindow()->Report(content);
 }
 

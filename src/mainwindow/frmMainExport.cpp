@@ -2,17 +2,16 @@
 #include "mainwindow/frmMain.h"
 
 #include "chart/CurrentChart.h"
+#include "drawing/GraphicsConversion.h"
 #include "drawing/ImageExport.h"
-#include "ui/PictureBox.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
-#include "ui/FileDialogs.h"
-#include "drawing/GraphicsConversion.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PictureBox.h"
+#include "ui/PictureFiles.h"
 #include "ui/WebAddress.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 
@@ -79,72 +78,47 @@ QVector<CornerText> frmMain::ImageTexts() const
 
 void frmMain::SavePicture()
 {
-    // The file types in the dialog's order; a name's own extension wins.
-    constexpr int filterPng = 0, filterPngForPrint = 1, filterSvg = 2, filterPdf = 3;
-    const QString strFilter = GetText(TextId::PngImages) + QStringLiteral(" (*.png) | *.png | ")
-        + GetText(TextId::PngImagesForPrint) + QStringLiteral(" (*.png) | *.png | ") + GetText(TextId::SvgDrawings)
-        + QStringLiteral(" (*.svg) | *.svg | ") + GetText(TextId::PdfDocuments) + QStringLiteral(" (*.pdf) | *.pdf");
-    int intFilter = filterPng;
-    QString strFile = ui::GetSaveFileName(this, GetText(TextId::SaveImageAs), strFilter, &intFilter);
+    ui::PictureFileType type = ui::PictureFileType::Png;
+    const QString strFile = ui::AskPictureFileName(this, type);
     if (strFile.isEmpty() || !picGraphic->Picture())
         return;
-    const QString strSuffix = QFileInfo(strFile).suffix().toLower();
-    if (strSuffix == QLatin1String("svg"))
-        intFilter = filterSvg;
-    else if (strSuffix == QLatin1String("pdf"))
-        intFilter = filterPdf;
-    else if (strSuffix.isEmpty())
-        strFile += intFilter == filterSvg ? QStringLiteral(".svg")
-                                          : (intFilter == filterPdf ? QStringLiteral(".pdf") : QStringLiteral(".png"));
 
     const RecordedPicture& picture = *picGraphic->Picture();
     const WheelGeometry g = RuleOfMode(intChartMode).blnSingleChart ? OneRingGeometry() : TwoRingGeometry();
     const QString strTitle = cmdSaveAs->text();
-    // A failed save names the file and says that nothing replaced it.
-    const auto reportFailure = [&](const QString& strReason, const QString& strAfter = QString()) {
-        ui::MsgBox(GetTextWithMarkers(TextId::ImageNotSaved, QDir::toNativeSeparators(strFile)) + strCrLf + strCrLf
-                + strReason + strAfter,
-            ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, strTitle, 1, this);
-    };
-    const auto reportSaved = [&] {
-        ui::MsgBox(GetText(TextId::ImageSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,
-            strTitle, 1, this);
-    };
-
-    if (intFilter == filterSvg || intFilter == filterPdf) {
+    if (type == ui::PictureFileType::Svg || type == ui::PictureFileType::Pdf) {
         // A drawing: the recorded picture painted anew, sharp at any size.
         const QVector<CornerText> texts = blnGraphShown ? QVector<CornerText>() : ImageTexts();
         const bool blnWhite = udtConfig.blnSaveGraphicWithWhiteBackground;
-        const QString strError = WriteVectorFile(strFile,
-            intFilter == filterSvg ? VectorFormat::Svg : VectorFormat::Pdf, picture.WidthTwips(),
-            picture.HeightTwips(), windowTitle(), [&](QPainter& painter) {
-                if (blnGraphShown)
-                    picture.Replay(painter);
-                else
-                    PaintWheelForSaving(painter, picture, g, blnWhite, texts);
-            });
-        if (strError.isEmpty())
-            reportSaved();
-        else
-            reportFailure(strError);
+        const QString strError
+            = WriteVectorFile(strFile, type == ui::PictureFileType::Svg ? VectorFormat::Svg : VectorFormat::Pdf,
+                picture.WidthTwips(), picture.HeightTwips(), windowTitle(), [&](QPainter& painter) {
+                    if (blnGraphShown)
+                        picture.Replay(painter);
+                    else
+                        PaintWheelForSaving(painter, picture, g, blnWhite, texts);
+                });
+        ui::ReportPictureSaved(this, strTitle, strFile, strError);
         return;
     }
 
-    const int intScale = intFilter == filterPngForPrint ? 2 : 1; // twice the size is drawn anew, not scaled up
+    const int intScale
+        = type == ui::PictureFileType::PngForPrint ? 2 : 1; // twice the size is drawn anew, not scaled up
     const QImage image = blnGraphShown
         ? picture.Render(intScale, true)
         : WheelImage(picture, g, intScale, udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
     const QString strBitmap = FreeBitmapFileName(strFile);
     const QString strError = WriteImageFile(image, strBitmap, "BMP");
     if (!strError.isEmpty()) {
-        reportFailure(strError);
+        ui::ReportPictureSaved(this, strTitle, strFile, strError);
         return;
     }
     QString strMessage;
     if (ConvertGraphicsFile(strBitmap, strFile, true, strMessage))
-        reportSaved();
+        ui::ReportPictureSaved(this, strTitle, strFile, QString());
     else // the bitmap stays, for the user to convert another way
-        reportFailure(strMessage, strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strBitmap);
+        ui::ReportPictureSaved(this, strTitle, strFile, strMessage,
+            strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strBitmap);
 }
 
 } // namespace qal

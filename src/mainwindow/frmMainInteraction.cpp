@@ -8,14 +8,15 @@
 #include "chart/AspectQuestion.h"
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
-#include "ui/PictureBox.h"
+#include "dialogs/frmTimeMap.h"
+#include "drawing/Colors.h"
 #include "drawing/TransitGraphPicture.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
-#include "drawing/Colors.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PictureBox.h"
 #include "util/Twips.h"
 
 #include <QComboBox>
@@ -73,6 +74,24 @@ void frmMain::txbCell_DblClick(int Index)
     }
     ui::FocusIfUsable(cmdCompute);
     txbCell[Index]->setSelection(txbCell[Index]->text().size(), 0);
+}
+
+void frmMain::ShowTransitOfStretch(const CellAspect& aspect, const OrbStretch& stretch)
+{
+    if (blnRunning)
+        return;
+    if (WheelShown())
+        cmdToggleGraphic_Click(); // the graph takes the table's place
+    // The chart of the time map the stretch was chosen on.
+    AspectQuestion question;
+    question.chart = TimeMapWindow()->Chart();
+    question.dblNatalDayValue = TimeMapWindow()->NatalDayValue();
+    const AspectAnswer answer = TransitGraphOfStretch(aspect, stretch, question, udtOrbTable);
+    if (!answer.blnGraph)
+        return;
+    DrawTransitGraph(aspect, answer);
+    raise();
+    activateWindow();
 }
 
 void frmMain::DrawTransitGraph(const CellAspect& aspect, const AspectAnswer& answer)

@@ -5,6 +5,7 @@
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
 #include "dialogs/frmPopUp.h"
+#include "dialogs/frmTimeMap.h"
 #include "text/Language.h"
 #include "text/Texts.h"
 #include "ui/Focus.h"
@@ -95,6 +96,8 @@ void frmMain::SetLanguageDependentText()
         m_legend.strSynastry[i] = GetText(synastry[i]);
     }
     ConfigureDialog()->SetLanguageDependentText();
+    if (m_frmTimeMap)
+        m_frmTimeMap->Retranslate();
 }
 
 void frmMain::SwitchLanguage(int intLanguage)

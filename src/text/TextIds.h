@@ -246,7 +246,20 @@ namespace qal {
     X(CalendarSaved, 442)                                                                                              \
     X(WithinOrb, 443)                                                                                                  \
     X(TimesIn, 444)                                                                                                    \
-    X(NoFormation, 445)
+    X(NoFormation, 445)                                                                                                \
+    X(TimeMap, 446)                                                                                                    \
+    X(TimeMapSpan, 447)                                                                                                \
+    X(SpanOneMonth, 448)                                                                                               \
+    X(SpanMonths, 449)                                                                                                 \
+    X(SpanYears, 450)                                                                                                  \
+    X(OrderFirstBeginning, 451)                                                                                        \
+    X(OrderMovingBody, 452)                                                                                            \
+    X(OrderKind, 453)                                                                                                  \
+    X(ShowTheMoon, 454)                                                                                                \
+    X(SlowBodiesOnly, 455)                                                                                             \
+    X(FromTo, 456)                                                                                                     \
+    X(TimeMapHintTransits, 457)                                                                                        \
+    X(TimeMapHintSky, 458)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

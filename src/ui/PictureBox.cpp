@@ -39,6 +39,28 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     onMouseUp(event->button(), at.x(), at.y());
 }
 
+void PictureBox::SetOnMouseMove(std::function<void(int intXTwips, int intYTwips)> onMove)
+{
+    m_onMouseMove = std::move(onMove);
+    setMouseTracking(static_cast<bool>(m_onMouseMove));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_onMouseMove || !m_picture)
+        return;
+    const QPoint at = ToTwips(event->position());
+    m_onMouseMove(at.x(), at.y());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!onDoubleClick || !m_picture)
+        return;
+    const QPoint at = ToTwips(event->position());
+    onDoubleClick(at.x(), at.y());
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -1,4 +1,6 @@
-// A picture box: shows a wheel picture, scaled to the widget, smoothly.
+// A picture box: shows a picture (the wheel, the transit graph, the time
+// map), scaled to the widget, smoothly, and reports the mouse in the
+// picture's twips.
 #pragma once
 
 #include "drawing/RecordedPicture.h"
@@ -20,15 +22,21 @@ public:
 
     // A released mouse button, at a point of the picture in twips.
     std::function<void(Qt::MouseButton button, int intXTwips, int intYTwips)> onMouseUp;
+    // The mouse moved (buttons up or down) or double-clicked, in twips.
+    void SetOnMouseMove(std::function<void(int intXTwips, int intYTwips)> onMove);
+    std::function<void(int intXTwips, int intYTwips)> onDoubleClick;
     // A point of the widget in the picture's twips.
     QPoint ToTwips(const QPointF& point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     std::unique_ptr<RecordedPicture> m_picture;
+    std::function<void(int intXTwips, int intYTwips)> m_onMouseMove;
 };
 
 } // namespace qal

@@ -10,6 +10,7 @@
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmPopUp.h"
 #include "dialogs/frmRun.h"
+#include "dialogs/frmTimeMap.h"
 #include "platform/Clock.h"
 #include "platform/Registry3.h"
 #include "settings/Configuration.h"
@@ -72,7 +73,6 @@ protected:
         file.write(bytes);
     }
 };
-
 
 TEST_F(MainWindow, StartsWithThePlanetaryChartOfNowAndTheConfigurationOnce)
 {
@@ -562,7 +562,8 @@ TEST_F(MainWindow, NoTextOfAnyWindowIsCutInEitherLanguage)
         cmdReport()->click();
         EXPECT_EQ(test::TextsThatDoNotFit(form->DurationsWindow()), QStringList());
         form->DurationsWindow()->hide();
-        for (QWidget* dialog : { static_cast<QWidget*>(form->ConfigureDialog()), static_cast<QWidget*>(form->RunDialog()) }) {
+        for (QWidget* dialog : { static_cast<QWidget*>(form->ConfigureDialog()),
+                 static_cast<QWidget*>(form->RunDialog()), static_cast<QWidget*>(form->TimeMapWindow()) }) {
             dialog->show();
             EXPECT_EQ(test::TextsThatDoNotFit(dialog), QStringList()) << dialog->windowTitle().toStdString();
             dialog->hide();

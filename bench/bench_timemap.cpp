@@ -1,0 +1,77 @@
+// The time map: fifteen months of transits to a natal chart and a year of the
+// sky, computed and drawn as the window does; and a repaint of a drawn map
+// (what scrolling and pointing cost).
+#include "BenchSupport.h"
+#include "chart/ChartModes.h"
+#include "chart/TimeMap.h"
+#include "drawing/TimeMapPicture.h"
+#include "settings/Configuration.h"
+#include "util/Twips.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+using namespace qal;
+
+namespace {
+
+constexpr double kDecember2026 = 2461381.0; // 6 December 2026, 12:00 UT
+constexpr double kJune1970 = 2440738.79; // 1 June 1970, 07:00 UT
+constexpr int intMapWidthTwips = 1400 * intTwipsPerPixel;
+
+TimeMapDrawing Compute(int intMode, int intMonths)
+{
+    TimeMapRequest request;
+    request.chart.intMode = intMode;
+    request.chart.dblChartJD[0] = kDecember2026;
+    request.chart.dblChartJD[1] = kJune1970;
+    TimeMapSpan(kDecember2026, intMonths, request.dblFrom, request.dblUntil);
+    const ConfigurationSettings config;
+    TimeMapDrawing drawing;
+    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    drawing.dblNow = kDecember2026;
+    return drawing;
+}
+
+void BM_TimeMapOfTransits(benchmark::State& state)
+{
+    bench::EnsureTables();
+    for (auto _ : state) {
+        const TimeMapDrawing drawing = Compute(modePersonal1, 15);
+        benchmark::DoNotOptimize(PaintTimeMap(drawing, LayOutTimeMap(drawing, intMapWidthTwips)));
+    }
+}
+BENCHMARK(BM_TimeMapOfTransits)->Unit(benchmark::kMillisecond);
+
+void BM_TimeMapOfTheSky(benchmark::State& state)
+{
+    bench::EnsureTables();
+    for (auto _ : state) {
+        const TimeMapDrawing drawing = Compute(modePlanetary, 12);
+        benchmark::DoNotOptimize(PaintTimeMap(drawing, LayOutTimeMap(drawing, intMapWidthTwips)));
+    }
+}
+BENCHMARK(BM_TimeMapOfTheSky)->Unit(benchmark::kMillisecond);
+
+// A repaint of the drawn map at its size, as a scroll or a tooltip asks.
+void BM_TimeMapRepaint(benchmark::State& state)
+{
+    bench::EnsureTables();
+    const TimeMapDrawing drawing = Compute(modePersonal1, 13);
+    const TimeMapLayout layout = LayOutTimeMap(drawing, intMapWidthTwips);
+    const auto picture = PaintTimeMap(drawing, layout);
+    QImage screen(layout.intWidth / intTwipsPerPixel, layout.intHeight / intTwipsPerPixel, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        painter.scale(1.0 / intTwipsPerPixel, 1.0 / intTwipsPerPixel);
+        picture->Replay(painter);
+    }
+}
+BENCHMARK(BM_TimeMapRepaint)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,97 @@
+// qal-cli timemap: the time map of a span drawn without a window, as an SVG
+// or PDF drawing or a PNG image.
+#include "cli/CliCommands.h"
+
+#include "astro/AstroTables.h"
+#include "chart/ChartCompute.h"
+#include "chart/ChartModes.h"
+#include "chart/TimeMap.h"
+#include "dates/DatePr2.h"
+#include "drawing/Colors.h"
+#include "drawing/GraphicsConversion.h"
+#include "drawing/ImageExport.h"
+#include "drawing/TimeMapPicture.h"
+#include "platform/Clock.h"
+#include "settings/Configuration.h"
+#include "text/Texts.h"
+#include "util/Twips.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace qal::cli {
+namespace {
+
+constexpr double kUnixEpoch = 2440587.5; // 1970-01-01 00:00 UT
+
+// "QAL - Quick Aspect Lookup - Personal transits to natal chart 1  Orbs: …",
+// the birth, the zodiac and the span.
+QString MapTitle(const Options& o, int intMode, const OrbTable& orbs, bool blnSidereal)
+{
+    const auto day = [&](double t) {
+        return JDNToDateText(
+            static_cast<int>(std::floor(t + 0.5 + o.intZoneMinutes / 1440.0)), false, intCurrentLanguage);
+    };
+    QString strTitle = ChartTitle(intMode, orbs);
+    if (o.udtNatal)
+        strTitle += QStringLiteral("  ") + GetText(TextId::Birth) + QStringLiteral(": ")
+            + IsoMoment(o.udtNatal->dblJD, o.udtNatal->intZoneMinutes).replace(QLatin1Char('T'), QLatin1Char(' '));
+    return strTitle + QStringLiteral("  ") + ZodiacText(blnSidereal, false) + QStringLiteral("  ")
+        + GetText(TextId::FromTo)
+              .replace(QStringLiteral("[from]"), day(o.udtMoment.dblJD))
+              .replace(QStringLiteral("[to]"), day(o.udtUntil->dblJD));
+}
+
+} // namespace
+
+int RunTimeMap(const Options& o, Output& out, QString& err)
+{
+    const ConfigurationSettings config = ConfigurationOf(o);
+    const OrbTable orbs = OrbTableFor(config);
+    TimeMapRequest request;
+    request.chart.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
+    request.chart.dblChartJD[0] = o.udtMoment.dblJD;
+    if (o.udtNatal)
+        request.chart.dblChartJD[1] = o.udtNatal->dblJD;
+    request.chart.intTimezoneMinutes = o.intZoneMinutes;
+    request.chart.blnSidereal = config.blnSidereal;
+    request.dblFrom = o.udtMoment.dblJD;
+    request.dblUntil = o.udtUntil->dblJD;
+    request.blnMovingMoon = o.blnMovingMoon;
+    request.blnSlowOnly = o.blnSlowOnly;
+    err += RangeNote(request.dblFrom, request.dblUntil);
+
+    TimeMapDrawing drawing;
+    drawing.rows = ComputeTimeMap(request, config, orbs);
+    if (out.StopRequested())
+        return intExitStopped;
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, o.intZoneMinutes);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    drawing.dblNow = kUnixEpoch + platform::ClockNowUtc().toMSecsSinceEpoch() / 86400000.0;
+    drawing.intZoneMinutes = o.intZoneMinutes;
+    drawing.blnWhiteBackground = o.blnWhite;
+    drawing.strTitle = MapTitle(o, request.chart.intMode, orbs, config.blnSidereal);
+    for (int k = 1; k <= intNumAspectKinds; ++k)
+        drawing.aspectColor[k] = ToQColor(config.dblAspectColor[k]);
+    const TimeMapLayout layout = LayOutTimeMap(drawing, o.intWidth * intTwipsPerPixel);
+    const std::unique_ptr<RecordedPicture> picture = PaintTimeMap(drawing, layout);
+
+    const QString strType = o.strOutput.section(QLatin1Char('.'), -1).toLower();
+    QString strError;
+    if (strType == QLatin1String("png")) {
+        strError = WriteImageFile(picture->Render(1, true), o.strOutput, "PNG");
+    } else {
+        strError = WriteVectorFile(o.strOutput, strType == QLatin1String("svg") ? VectorFormat::Svg : VectorFormat::Pdf,
+            layout.intWidth, layout.intHeight, drawing.strTitle, [&](QPainter& painter) { picture->Replay(painter); });
+    }
+    if (!strError.isEmpty()) {
+        err += QStringLiteral("qal-cli: timemap: ") + o.strOutput + QStringLiteral(" was not written: ") + strError
+            + QLatin1Char('\n');
+        return intExitFailure;
+    }
+    return intExitOk;
+}
+
+} // namespace qal::cli

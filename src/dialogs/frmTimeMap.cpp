@@ -1,0 +1,256 @@
+#include "dialogs/frmTimeMap.h"
+
+#include "astro/AstroTables.h"
+#include "chart/AspectCalendarEvents.h"
+#include "chart/ChartModes.h"
+#include "dates/DatePr2.h"
+#include "drawing/Colors.h"
+#include "drawing/GraphicsConversion.h"
+#include "drawing/ImageExport.h"
+#include "text/Texts.h"
+#include "ui/ControlNames.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PictureBox.h"
+#include "ui/PictureFiles.h"
+#include "util/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace qal {
+
+frmTimeMap::frmTimeMap(QWidget* owner)
+    : QWidget(owner, Qt::Window)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* controls = new QHBoxLayout;
+    lblSpan = ui::Named(new QLabel(this), "lblSpan");
+    cboSpan = ui::Named(new QComboBox(this), "cboSpan");
+    cboSpan->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lblSortBy = ui::Named(new QLabel(this), "lblSortBy");
+    cboSortBy = ui::Named(new QComboBox(this), "cboSortBy");
+    cboSortBy->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    chkMovingMoon = ui::Named(new QCheckBox(this), "chkMovingMoon");
+    chkSlowOnly = ui::Named(new QCheckBox(this), "chkSlowOnly");
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { lblSpan, cboSpan, lblSortBy, cboSortBy, chkMovingMoon, chkSlowOnly }) {
+        controls->addWidget(w);
+        if (w == cboSpan || w == cboSortBy || w == chkMovingMoon)
+            controls->addSpacing(16);
+    }
+    controls->addStretch(1);
+    layout->addLayout(controls);
+    lblHint = ui::Named(new QLabel(this), "lblHint");
+    layout->addWidget(lblHint);
+    scrMap = ui::Named(new QScrollArea(this), "scrMap");
+    scrMap->setWidgetResizable(false);
+    scrMap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    picMap = ui::Named(new PictureBox, "picMap");
+    scrMap->setWidget(picMap);
+    layout->addWidget(scrMap, 1);
+    auto* buttons = new QHBoxLayout;
+    cmdSaveImage = ui::Named(new QPushButton(this), "cmdSaveImage");
+    cmdClose = ui::Named(new QPushButton(this), "cmdClose");
+    buttons->addWidget(cmdSaveImage);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+    resize(1100, 640);
+
+    connect(cboSpan, &QComboBox::currentIndexChanged, this, [this] { cboSpan_Click(); });
+    connect(cboSortBy, &QComboBox::currentIndexChanged, this, [this] { cboSortBy_Click(); });
+    connect(chkMovingMoon, &QCheckBox::clicked, this, [this] { Recompute(); });
+    connect(chkSlowOnly, &QCheckBox::clicked, this, [this] { Recompute(); });
+    connect(cmdSaveImage, &QPushButton::clicked, this, [this] { cmdSaveImage_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { hide(); });
+    picMap->SetOnMouseMove([this](int x, int y) { picMap_MouseMove(x, y); });
+    picMap->onDoubleClick = [this](int x, int y) { picMap_DblClick(x, y); };
+    Retranslate();
+    cboSpan->setCurrentIndex(intDefaultTimeMapSpan);
+}
+
+void frmTimeMap::Retranslate()
+{
+    m_blnFilling = true;
+    const int intSpan = std::max(0, cboSpan->currentIndex());
+    cboSpan->clear();
+    for (const int intMonths : kTimeMapSpanMonths) {
+        if (intMonths == 1)
+            cboSpan->addItem(GetText(TextId::SpanOneMonth));
+        else if (intMonths % 12 == 0)
+            cboSpan->addItem(
+                GetText(TextId::SpanYears).replace(QStringLiteral("[n]"), QString::number(intMonths / 12)));
+        else
+            cboSpan->addItem(GetText(TextId::SpanMonths).replace(QStringLiteral("[n]"), QString::number(intMonths)));
+    }
+    cboSpan->setCurrentIndex(intSpan);
+    const int intOrder = std::max(0, cboSortBy->currentIndex());
+    cboSortBy->clear();
+    cboSortBy->addItems(
+        { GetText(TextId::OrderFirstBeginning), GetText(TextId::OrderMovingBody), GetText(TextId::OrderKind) });
+    cboSortBy->setCurrentIndex(intOrder);
+    m_blnFilling = false;
+    setWindowTitle(GetText(TextId::TimeMap));
+    lblSpan->setText(GetText(TextId::TimeMapSpan));
+    lblSortBy->setText(GetText(TextId::SortBy));
+    chkMovingMoon->setText(GetText(TextId::ShowTheMoon));
+    chkSlowOnly->setText(GetText(TextId::SlowBodiesOnly));
+    cmdSaveImage->setText(GetText(TextId::SaveImage));
+    cmdClose->setText(GetText(TextId::Close));
+    lblHint->setText(
+        GetText(IsPersonalMode(m_content.chart.intMode) ? TextId::TimeMapHintTransits : TextId::TimeMapHintSky));
+    if (!m_drawing.ticks.empty()) {
+        m_drawing.ticks = TimeMapTicks(m_drawing.dblFrom, m_drawing.dblUntil, m_content.chart.intTimezoneMinutes);
+        Redraw();
+    }
+}
+
+void frmTimeMap::Show(const TimeMapContent& content)
+{
+    m_content = content;
+    Retranslate();
+    show();
+    raise();
+    Recompute();
+}
+
+void frmTimeMap::cboSpan_Click()
+{
+    if (!m_blnFilling && isVisible())
+        Recompute();
+}
+
+void frmTimeMap::cboSortBy_Click()
+{
+    if (m_blnFilling)
+        return;
+    SortTimeMap(m_drawing.rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
+    Redraw();
+}
+
+QString frmTimeMap::SpanText() const
+{
+    const int z = m_content.chart.intTimezoneMinutes;
+    const auto day = [&](double t) {
+        return JDNToDateText(static_cast<int>(std::floor(t + 0.5 + z / 1440.0)), false, intCurrentLanguage);
+    };
+    return GetText(TextId::FromTo)
+        .replace(QStringLiteral("[from]"), day(m_drawing.dblFrom))
+        .replace(QStringLiteral("[to]"), day(m_drawing.dblUntil));
+}
+
+void frmTimeMap::Recompute()
+{
+    const DurationInputs& chart = m_content.chart;
+    TimeMapRequest request;
+    request.chart = chart;
+    TimeMapSpan(chart.dblChartJD[0], kTimeMapSpanMonths[std::max(0, cboSpan->currentIndex())], request.dblFrom,
+        request.dblUntil);
+    request.blnMovingMoon = chkMovingMoon->isChecked();
+    request.blnSlowOnly = chkSlowOnly->isChecked();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_drawing.rows = ComputeTimeMap(request, m_content.config, m_content.orbs);
+    QApplication::restoreOverrideCursor();
+    SortTimeMap(m_drawing.rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
+    m_drawing.dblFrom = request.dblFrom;
+    m_drawing.dblUntil = request.dblUntil;
+    m_drawing.dblNow = chart.dblChartJD[0];
+    m_drawing.intZoneMinutes = chart.intTimezoneMinutes;
+    m_drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, chart.intTimezoneMinutes);
+    for (int k = 1; k <= intNumAspectKinds; ++k)
+        m_drawing.aspectColor[k] = ToQColor(m_content.config.dblAspectColor[k]);
+    Redraw();
+}
+
+void frmTimeMap::Redraw()
+{
+    m_drawing.strTitle = m_content.strChartTitle + QStringLiteral("   ") + SpanText();
+    m_drawing.blnWhiteBackground = false;
+    const int intWidth = std::max(1, scrMap->viewport()->width() - 1) * intTwipsPerPixel;
+    m_layout = LayOutTimeMap(m_drawing, intWidth);
+    picMap->setFixedSize(m_layout.intWidth / intTwipsPerPixel, m_layout.intHeight / intTwipsPerPixel);
+    picMap->SetPicture(PaintTimeMap(m_drawing, m_layout));
+}
+
+void frmTimeMap::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_drawing.ticks.empty())
+        Redraw();
+}
+
+QString frmTimeMap::PointedText(int x, int y) const
+{
+    int intRow = -1;
+    const OrbStretch* stretch = StretchAt(m_drawing, m_layout, x, y, intRow);
+    if (!stretch)
+        return {};
+    const AspectStretch aspect = StretchOfRow(m_drawing.rows[static_cast<size_t>(intRow)], *stretch);
+    return AspectName(aspect) + QLatin1Char('\n') + StretchDescription(aspect, m_content.chart.intTimezoneMinutes);
+}
+
+void frmTimeMap::picMap_MouseMove(int x, int y)
+{
+    const QString strText = PointedText(x, y);
+    if (strText.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos(), strText, picMap);
+}
+
+void frmTimeMap::picMap_DblClick(int x, int y)
+{
+    int intRow = -1;
+    const OrbStretch* stretch = StretchAt(m_drawing, m_layout, x, y, intRow);
+    if (!stretch)
+        return;
+    const TimeMapRow& row = m_drawing.rows[static_cast<size_t>(intRow)];
+    if (row.blnNatal) {
+        Q_EMIT transitChosen(CellAspect { row.intFirstBody, row.intSecondBody, row.intKind, true }, *stretch);
+        return;
+    }
+    const AspectStretch aspect = StretchOfRow(row, *stretch);
+    ui::MsgBox(StretchDescription(aspect, m_content.chart.intTimezoneMinutes), ui::MsgIcon::Information,
+        ui::MsgButtons::Ok, AspectName(aspect), 1, this);
+}
+
+std::unique_ptr<RecordedPicture> frmTimeMap::PictureForSaving() const
+{
+    TimeMapDrawing drawing = m_drawing;
+    drawing.blnWhiteBackground = m_content.config.blnSaveGraphicWithWhiteBackground;
+    return PaintTimeMap(drawing, LayOutTimeMap(drawing, m_layout.intWidth));
+}
+
+void frmTimeMap::cmdSaveImage_Click()
+{
+    ui::PictureFileType type = ui::PictureFileType::Png;
+    const QString strFile = ui::AskPictureFileName(this, type);
+    if (strFile.isEmpty())
+        return;
+    const std::unique_ptr<RecordedPicture> picture = PictureForSaving();
+    QString strError;
+    if (type == ui::PictureFileType::Svg || type == ui::PictureFileType::Pdf) {
+        strError = WriteVectorFile(strFile, type == ui::PictureFileType::Svg ? VectorFormat::Svg : VectorFormat::Pdf,
+            picture->WidthTwips(), picture->HeightTwips(), m_drawing.strTitle,
+            [&](QPainter& painter) { picture->Replay(painter); });
+    } else {
+        // Twice the size is drawn anew, not scaled up.
+        strError
+            = WriteImageFile(picture->Render(type == ui::PictureFileType::PngForPrint ? 2 : 1, true), strFile, "PNG");
+    }
+    ui::ReportPictureSaved(this, cmdSaveImage->text(), strFile, strError);
+}
+
+} // namespace qal

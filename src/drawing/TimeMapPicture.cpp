@@ -1,0 +1,173 @@
+#include "drawing/TimeMapPicture.h"
+
+#include "astro/AstroTables.h"
+#include "drawing/ImageExport.h"
+#include "util/Twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qal {
+namespace {
+
+constexpr double kMapTitlePoints = 9;
+constexpr double kMapLabelPoints = 8;
+constexpr double kMapPassPoints = 6.5;
+constexpr int intMapMargin = 120;
+constexpr int intMapRowHeight = 390; // 26 pixels: a glyph box and room for a pass label
+constexpr int intMapAxisHeight = 330;
+constexpr int intMapNearPixels = 4; // how near a point must be to a bar that it stands for it
+
+struct Palette {
+    QColor background, stripe, text, grid, mark, now;
+};
+
+Palette PaletteOf(bool blnWhite)
+{
+    if (blnWhite)
+        return { Qt::white, { 236, 236, 236 }, Qt::black, { 200, 200, 200 }, Qt::black, { 220, 0, 0 } };
+    return { Qt::black, { 28, 28, 28 }, { 224, 224, 224 }, { 72, 72, 72 }, Qt::white, { 255, 64, 64 } };
+}
+
+int LabelWidth(const TimeMapDrawing& drawing)
+{
+    int intWidest = 0;
+    for (const TimeMapRow& row : drawing.rows)
+        intWidest = std::max(intWidest, RecordedPicture::TextWidth(udtAspectText[row.intKind].Name, kMapLabelPoints));
+    // The moving body's glyph, the kind's name, the other body's glyph.
+    return intMapMargin + intGlyphBoxWidth + 90 + intWidest + 90 + intGlyphBoxWidth + intMapMargin;
+}
+
+} // namespace
+
+int TimeMapLayout::X(double dblMoment) const
+{
+    const double f = (dblMoment - dblFrom) / (dblUntil - dblFrom);
+    return intBarsLeft + static_cast<int>(std::lround(f * (intBarsRight - intBarsLeft)));
+}
+
+double TimeMapLayout::MomentAt(int x) const
+{
+    return dblFrom + (x - intBarsLeft) * (dblUntil - dblFrom) / std::max(1, intBarsRight - intBarsLeft);
+}
+
+int TimeMapLayout::RowAt(int y) const
+{
+    if (y < intRowsTop || y >= intHeight - intMapMargin)
+        return -1;
+    return (y - intRowsTop) / intRowHeight;
+}
+
+TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips)
+{
+    TimeMapLayout layout;
+    layout.dblFrom = drawing.dblFrom;
+    layout.dblUntil = drawing.dblUntil;
+    layout.intBarsLeft = LabelWidth(drawing);
+    layout.intWidth = std::max(intWidthTwips, layout.intBarsLeft + 3000);
+    layout.intBarsRight = layout.intWidth - 2 * intMapMargin;
+    layout.intRowsTop = intMapMargin + 2 * intMapAxisHeight;
+    layout.intRowHeight = intMapRowHeight;
+    layout.intHeight
+        = layout.intRowsTop + std::max<int>(1, static_cast<int>(drawing.rows.size())) * intMapRowHeight + intMapMargin;
+    return layout;
+}
+
+std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, const TimeMapLayout& layout)
+{
+    const Palette c = PaletteOf(drawing.blnWhiteBackground);
+    auto picture = std::make_unique<RecordedPicture>(layout.intWidth, layout.intHeight, c.background, false);
+    RecordedPicture& p = *picture;
+    const int intRowsBottom = layout.intRowsTop + static_cast<int>(drawing.rows.size()) * intMapRowHeight;
+
+    p.Print(intMapMargin, intMapMargin / 2, drawing.strTitle, false, kMapTitlePoints, c.text);
+
+    // Stripes on every other row, under everything else.
+    for (size_t i = 1; i < drawing.rows.size(); i += 2)
+        p.FillRect(
+            0, layout.intRowsTop + static_cast<int>(i) * intMapRowHeight, layout.intWidth, intMapRowHeight, c.stripe);
+
+    // The dates: a grid line at each tick, labels that do not run into the one before.
+    int intLabelEnd = -1;
+    for (const TimeTick& tick : drawing.ticks) {
+        const int x = layout.X(tick.dblMoment);
+        // A labelled tick runs down through the rows, the others only mark the axis.
+        if (tick.strLabel.isEmpty()) {
+            p.Line(x, layout.intRowsTop - 60, x, layout.intRowsTop, c.grid, 1);
+            continue;
+        }
+        p.Line(x, layout.intRowsTop - 90, x, intRowsBottom, c.grid, 1);
+        const int intWidth = RecordedPicture::TextWidth(tick.strLabel, kMapLabelPoints);
+        if (x + 30 <= intLabelEnd || x + 30 + intWidth > layout.intWidth)
+            continue;
+        p.Print(x + 30, intMapMargin + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
+        intLabelEnd = x + 30 + intWidth + 90;
+    }
+
+    for (size_t i = 0; i < drawing.rows.size(); ++i) {
+        const TimeMapRow& row = drawing.rows[i];
+        const int y = layout.intRowsTop + static_cast<int>(i) * intMapRowHeight;
+        // The label: moving body, kind, other body.
+        const QString strKind = udtAspectText[row.intKind].Name;
+        const int intGlyphY = y + (intMapRowHeight - intGlyphBoxHeight) / 2;
+        p.PrintGlyph(intMapMargin, intGlyphY, strBodyGlyph[row.intSecondBody], c.text);
+        const int intKindX = intMapMargin + intGlyphBoxWidth + 90;
+        p.Print(intKindX, y + 90, strKind, false, kMapLabelPoints, c.text);
+        p.PrintGlyph(
+            layout.intBarsLeft - intMapMargin - intGlyphBoxWidth, intGlyphY, strBodyGlyph[row.intFirstBody], c.text);
+
+        // The stretches, cut to the span; a mark and its day at each pass.
+        QColor color = drawing.aspectColor[row.intKind];
+        if (drawing.blnWhiteBackground)
+            color = QColor::fromRgb(WhiteBackgroundColor(color.rgb()));
+        const int intBarTop = y + intMapRowHeight / 2;
+        const int intBarHeight = intMapRowHeight / 3;
+        int intPassLabelEnd = -1;
+        for (const OrbStretch& stretch : row.stretches) {
+            const int x0 = std::max(layout.intBarsLeft, layout.X(stretch.dblBegin));
+            const int x1 = std::min(layout.intBarsRight, layout.X(stretch.dblEnd));
+            if (x1 < x0)
+                continue;
+            p.FillRect(x0, intBarTop, std::max(intTwipsPerPixel, x1 - x0), intBarHeight, color);
+            for (const double t : stretch.exact) {
+                const int x = layout.X(t);
+                if (x < layout.intBarsLeft || x > layout.intBarsRight)
+                    continue;
+                p.Line(x, intBarTop - 45, x, intBarTop + intBarHeight + 30, c.mark, 2);
+                const QString strDay = TimeMapDayLabel(t, drawing.intZoneMinutes);
+                const int intWidth = RecordedPicture::TextWidth(strDay, kMapPassPoints);
+                if (x - intWidth / 2 > intPassLabelEnd && x + intWidth / 2 < layout.intWidth) {
+                    p.Print(x - intWidth / 2, y + 15, strDay, false, kMapPassPoints, c.text);
+                    intPassLabelEnd = x + intWidth / 2 + 60;
+                }
+            }
+        }
+    }
+
+    // The current moment, across the rows.
+    if (drawing.dblNow >= drawing.dblFrom && drawing.dblNow <= drawing.dblUntil) {
+        const int x = layout.X(drawing.dblNow);
+        p.Line(x, layout.intRowsTop - 90, x, intRowsBottom, c.now, 2);
+    }
+    return picture;
+}
+
+const OrbStretch* StretchAt(const TimeMapDrawing& drawing, const TimeMapLayout& layout, int x, int y, int& intRow)
+{
+    intRow = layout.RowAt(y);
+    if (intRow < 0 || intRow >= static_cast<int>(drawing.rows.size()))
+        return nullptr;
+    const OrbStretch* nearest = nullptr;
+    int intDistance = intMapNearPixels * intTwipsPerPixel + 1;
+    for (const OrbStretch& stretch : drawing.rows[static_cast<size_t>(intRow)].stretches) {
+        const int x0 = layout.X(stretch.dblBegin), x1 = layout.X(stretch.dblEnd);
+        const int d = x < x0 ? x0 - x : (x > x1 ? x - x1 : 0);
+        if (d < intDistance) {
+            intDistance = d;
+            nearest = &stretch;
+        }
+    }
+    return nearest;
+}
+
+} // namespace qal

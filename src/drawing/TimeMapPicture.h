@@ -1,0 +1,55 @@
+// Drawing the time map into a picture (chart/TimeMap.h has its rows and
+// ticks): the title, the dates across the top with their grid, one row per
+// aspect labelled with the bodies' glyphs and the kind's name, a bar in the
+// aspect's colour for each stretch within orb, a mark with its date at each
+// exact pass, and a line at the current moment. The layout answers where a
+// point of the picture lies (for pointing at a bar).
+#pragma once
+
+#include "chart/TimeMap.h"
+#include "drawing/RecordedPicture.h"
+
+#include <QColor>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace qal {
+
+struct TimeMapDrawing {
+    QString strTitle; // the chart, the span, the orbs and the zodiac
+    std::vector<TimeMapRow> rows;
+    std::vector<TimeTick> ticks;
+    double dblFrom = 0; // UT
+    double dblUntil = 0;
+    double dblNow = 0;
+    int intZoneMinutes = 0; // of the pass labels
+    QColor aspectColor[8]; // kinds 1..7
+    bool blnWhiteBackground = false; // for print: dark marks on white
+};
+
+// Where things stand in a time map of a given width (twips).
+struct TimeMapLayout {
+    int intWidth = 0;
+    int intHeight = 0;
+    int intBarsLeft = 0; // the left edge of the span
+    int intBarsRight = 0;
+    int intRowsTop = 0;
+    int intRowHeight = 0;
+    double dblFrom = 0;
+    double dblUntil = 0;
+    int X(double dblMoment) const;
+    double MomentAt(int x) const;
+    int RowAt(int y) const; // −1 above or below the rows
+};
+
+TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips);
+
+std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, const TimeMapLayout& layout);
+
+// The stretch of the row at (x, y) under the point or nearest to it within a
+// few pixels; null when there is none. intRow receives the row.
+const OrbStretch* StretchAt(const TimeMapDrawing& drawing, const TimeMapLayout& layout, int x, int y, int& intRow);
+
+} // namespace qal

@@ -1,0 +1,111 @@
+// The time map window, opened from the durations window: its bars where the
+// stretches are, what pointing and double-clicking show, its choices, and
+// saving it as a drawing.
+#include "TestSupport.h"
+#include "WindowSupport.h"
+#include "chart/AspectCalendarEvents.h"
+#include "dialogs/frmDurations.h"
+#include "dialogs/frmTimeMap.h"
+#include "drawing/Colors.h"
+#include "settings/Configuration.h"
+#include "ui/PictureBox.h"
+#include "ui/UiScript.h"
+#include "util/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace qal;
+
+namespace {
+
+class TimeMapWindow : public test::MainWindowTest {
+protected:
+    frmTimeMap* Open(QRadioButton* mode)
+    {
+        mode->click();
+        cmdReport()->click();
+        test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
+        return form->TimeMapWindow();
+    }
+    template <typename T> T* Map(const char* strName) { return test::Control<T>(form->TimeMapWindow(), strName); }
+};
+
+TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
+{
+    FillDateSet(0, "2021", 3, 1, "12:00", "GMT");
+    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    frmTimeMap* window = Open(optPersonal(0));
+    ASSERT_TRUE(window->isVisible());
+    const TimeMapDrawing& drawing = window->Drawing();
+    const TimeMapLayout& layout = window->Layout();
+    EXPECT_NEAR(drawing.dblUntil - drawing.dblFrom, 13 * 365.25 / 12, 1e-6);
+    ASSERT_FALSE(drawing.rows.empty());
+    for (const TimeMapRow& row : drawing.rows)
+        EXPECT_TRUE(row.blnNatal && row.intSecondBody != intMoon);
+
+    // A stretch wholly inside the span: its bar's pixels begin and end where its moments fall.
+    int intRow = -1;
+    const OrbStretch* inside = nullptr;
+    for (size_t i = 0; i < drawing.rows.size() && !inside; ++i) {
+        for (const OrbStretch& s : drawing.rows[i].stretches) {
+            if (s.dblBegin > drawing.dblFrom && s.dblEnd < drawing.dblUntil && s.dblEnd - s.dblBegin > 20) {
+                inside = &s, intRow = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    ASSERT_NE(inside, nullptr);
+    const QImage image = window->Map()->Picture()->Render(1, true);
+    const int y = (layout.intRowsTop + intRow * layout.intRowHeight + layout.intRowHeight * 2 / 3) / intTwipsPerPixel;
+    const QRgb barColor = ToQColor(udtConfig.dblAspectColor[drawing.rows[intRow].intKind]).rgb();
+    const int x0 = layout.X(inside->dblBegin) / intTwipsPerPixel, x1 = layout.X(inside->dblEnd) / intTwipsPerPixel;
+    EXPECT_EQ(image.pixel(x0 + 2, y), barColor);
+    EXPECT_EQ(image.pixel(x1 - 2, y), barColor);
+    EXPECT_NE(image.pixel(x0 - 3, y), barColor);
+    EXPECT_NE(image.pixel(x1 + 3, y), barColor);
+
+    // Pointing names the transit and its moments; a double click shows its graph.
+    const int xMiddle = (layout.X(inside->dblBegin) + layout.X(inside->dblEnd)) / 2;
+    const int yRow = layout.intRowsTop + intRow * layout.intRowHeight + layout.intRowHeight / 2;
+    const QString strPointed = window->PointedText(xMiddle, yRow);
+    EXPECT_TRUE(strPointed.startsWith(AspectName(StretchOfRow(drawing.rows[intRow], *inside))));
+    EXPECT_TRUE(strPointed.contains(QStringLiteral("within orb from"))) << strPointed.toStdString();
+    EXPECT_TRUE(window->PointedText(xMiddle, layout.intRowsTop - 30).isEmpty());
+    window->picMap_DblClick(xMiddle, yRow);
+    EXPECT_TRUE(form->GraphShown());
+
+    // Another span, the Moon shown: the map is computed again.
+    Map<QComboBox>("cboSpan")->setCurrentIndex(0);
+    EXPECT_NEAR(drawing.dblUntil - drawing.dblFrom, 365.25 / 12, 1e-6);
+    Map<QCheckBox>("chkMovingMoon")->click();
+    EXPECT_TRUE(std::any_of(
+        drawing.rows.begin(), drawing.rows.end(), [](const TimeMapRow& row) { return row.intSecondBody == intMoon; }));
+
+    // Saved as PDF; on the sky a double click gives an aspect's details.
+    QTemporaryDir dir;
+    ui::QueueFileName(dir.filePath(QStringLiteral("map.pdf")));
+    Map<QPushButton>("cmdSaveImage")->click();
+    EXPECT_TRUE(ui::TakeMessageLog().value(0).strText.startsWith(GetText(TextId::ImageSaved)));
+    QFile pdf(dir.filePath(QStringLiteral("map.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    window->hide();
+    form->DurationsWindow()->hide();
+    Open(optPlanetary());
+    const TimeMapRow& sky = window->Drawing().rows.front();
+    const OrbStretch& first = sky.stretches.front();
+    window->picMap_DblClick(window->Layout().X(std::max(first.dblBegin, window->Drawing().dblFrom)) + 30,
+        window->Layout().intRowsTop + window->Layout().intRowHeight / 2);
+    EXPECT_EQ(ui::TakeMessageLog().value(0).strTitle, AspectName(StretchOfRow(sky, first)));
+
+    // A natal chart has no time map.
+    form->DurationsWindow()->hide();
+    optNatal(0)->click();
+    cmdReport()->click();
+    EXPECT_FALSE(test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->isVisible());
+}
+
+} // namespace
