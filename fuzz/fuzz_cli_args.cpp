@@ -19,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString strError = qal::cli::ParseCommandLine(args, o);
     if (!strError.isEmpty())
         return strError.size() > 2000 ? (std::abort(), 0) : 0; // arguments are quoted by their beginning only
+    if (o.command == qal::cli::Command::Version)
+        return 0;
     if (o.command == qal::cli::Command::Help)
         return qal::cli::HelpText(o.strHelpTopic).isEmpty() ? (std::abort(), 0) : 0;
     const auto inRange = [](const qal::cli::Moment& m) {

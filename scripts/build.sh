@@ -2,7 +2,8 @@
 # Configures and builds QAL into build/<config> (default: release).
 #   scripts/build.sh [release|asan]
 # release: g++, optimised, with line tables for stack traces (-g1 builds
-#          much faster than full debug information).
+#          much faster than full debug information), hardened as Debian
+#          builds its programs (fortified functions, read-only relocations).
 # asan:    clang++, AddressSanitizer and UndefinedBehaviorSanitizer (line
 #          tables for their reports), with the libFuzzer targets of fuzz/
 #          (their coverage instrumentation too).
@@ -11,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 config="${1:-release}"
 case "$config" in
-  release) type=RelWithDebInfo; extra=(-DCMAKE_CXX_COMPILER=g++ "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG") ;;
+  release) type=RelWithDebInfo; extra=(-DCMAKE_CXX_COMPILER=g++
+                                       "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG -D_FORTIFY_SOURCE=2") ;;
   asan)    type=Debug; extra=(-DCMAKE_CXX_COMPILER=clang++ -DQAL_SANITIZE=ON -DQAL_FUZZ=ON -DQAL_BUILD_BENCH=OFF
                               "-DCMAKE_CXX_FLAGS_DEBUG=-g1") ;;
   *) echo "unknown configuration: $config" >&2; exit 2 ;;
@@ -19,6 +21,6 @@ esac
 dir="build/$config"
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${extra[@]}" \
-    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld
+    "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -Wl,-z,relro,-z,now" -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld
 fi
 cmake --build "$dir" -j "$(nproc)"

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev lld
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libswe-dev swe-basic-data libical-dev
+  lintian desktop-file-utils appstream bash-completion man-db
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth

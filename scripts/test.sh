@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds QAL and runs the whole test suite:
-# first the normal build with a short run of the benchmarks, then the same
+# first the normal build with a short run of the benchmarks and the check of
+# its Debian package, then the same
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer with a few
 # seconds of each fuzz target. Tests run offscreen with their own HOME and
 # XDG folders, so a user's settings and files are never touched.
@@ -22,6 +23,9 @@ echo "== release tests"
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 echo "== benchmarks, briefly (they must run and exit cleanly)"
 build/release/qal-bench --benchmark_min_time=0.01 --benchmark_filter=-Century > "$sandbox/bench.txt"
+
+echo "== the Debian package (built, unpacked, run and checked)"
+scripts/package-test.sh
 
 echo "== sanitizer build"
 scripts/build.sh asan

@@ -257,6 +257,10 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     o = Options();
     if (args.isEmpty())
         return QStringLiteral("a command is missing.\n\n") + HelpText(QString());
+    if (args[0] == QLatin1String("--version")) {
+        o.command = Command::Version;
+        return args.size() == 1 ? QString() : QStringLiteral("--version takes nothing after it.");
+    }
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") || args[0] == QLatin1String("help")) {
         o.command = Command::Help;
         o.strHelpTopic = args.value(1);
@@ -435,14 +439,15 @@ QString HelpText(const QString& strCommand)
                          "                      square, trine, sextile, semisextile, quincunx (0 switches\n"
                          "                      a kind off), or one number for all; default 10,9,6,7,5,4,5\n"
                          "  --format FORMAT     text (default), csv, json (one document) or jsonl (one\n"
-                         "                      object a line, for streams)\n"
+                         "                      object a line, for streams); timemap draws instead\n"
                          "  --lang LANG         en (default) or de: names and words of the output\n"
                          "  --quiet             no progress line on a terminal during a long search\n"
                          "Dates are YYYY-MM-DD, optionally with THH:MM; times HH:MM; zones Z, UTC,\n"
                          "offsets such as +05:45 or -3, or the zone list's texts such as GMT+1:00.\n"
                          "Results are written as they are found; Ctrl-C stops after complete lines\n"
                          "(status 130). The Moon and Pluto are known from 1600 to 2099.\n"
-                         "Exit status: 0 done, 1 nothing found (find), 2 bad input.\n");
+                         "Exit status: 0 done, 1 nothing found (find) or a file not written\n"
+                         "(timemap), 2 bad input, 130 stopped by Ctrl-C.\n");
     if (strCommand == QLatin1String("chart"))
         return QStringLiteral("qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n\n"
                               "The positions, the aspect table, the aspect counts and the patterns of the\n"
@@ -498,7 +503,8 @@ QString HelpText(const QString& strCommand)
                           "          [--format ics [--ics-stretches]]\n"
                           "  qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d] [options]\n"
                           "  qal-cli timemap FROM TO [--natal DATE [TIME] ZONE] --output FILE [options]\n\n"
-                          "qal-cli COMMAND --help tells more about each command.\n\n"
+                          "qal-cli COMMAND --help tells more about each command; qal-cli --version\n"
+                          "gives the version.\n\n"
                           "Example: qal-cli chart 2018-03-05 14:30 +01:00 --format json\n");
 }
 

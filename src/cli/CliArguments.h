@@ -24,7 +24,7 @@
 
 namespace qal::cli {
 
-enum class Command { Help, Chart, Aspects, Find, TimeMap };
+enum class Command { Help, Version, Chart, Aspects, Find, TimeMap };
 enum class Format { Text, Csv, Json, Jsonl, Ics };
 
 // A moment given on the command line: UT and the zone it was given in.

@@ -4,6 +4,7 @@
 #include "astro/PlutoTable.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
+#include "util/Version.h"
 
 namespace qal::cli {
 
@@ -36,6 +37,8 @@ int RunCli(const QStringList& args, Output& out, QString& err)
     }
     if (o.command == Command::Help)
         return out.Write(HelpText(o.strHelpTopic)), intExitOk;
+    if (o.command == Command::Version)
+        return out.Write(QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion))), intExitOk;
     if (intCurrentLanguage != o.intLanguage)
         SetInterfaceLanguage(o.intLanguage);
     if (o.command == Command::Chart)

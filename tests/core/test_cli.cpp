@@ -4,6 +4,7 @@
 #include "aspects/Patterns.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "util/Version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -149,6 +150,8 @@ TEST_F(Cli, BadInputSaysWhyAndEndsWithStatusTwo)
         EXPECT_TRUE(out.startsWith(QStringLiteral("qal-cli"))) << line;
     }
     EXPECT_TRUE(out.contains(QStringLiteral("\n  grand-sextile\n")));
+    EXPECT_EQ(Run(QStringLiteral("--version")), intExitOk);
+    EXPECT_EQ(out, QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion)));
 }
 
 TEST_F(Cli, ChartInItsFormats)

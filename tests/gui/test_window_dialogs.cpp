@@ -18,6 +18,7 @@
 #include "ui/ModalDialogs.h"
 #include "ui/UiScript.h"
 #include "util/Twips.h"
+#include "util/Version.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -505,6 +506,7 @@ TEST_F(Dialogs, TheViewerShowsTheManualInTheInterfaceLanguageAndCopies)
     ASSERT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->cmdCopyToClipboard->isVisible());
     EXPECT_TRUE(viewer->txbText1->toPlainText().contains(QStringLiteral("transit graph"), Qt::CaseInsensitive));
+    EXPECT_TRUE(viewer->txbText1->toPlainText().startsWith(QStringLiteral("QAL %1 User Manual").arg(kQalVersion)));
     EXPECT_EQ(viewer->width(), form->frameGeometry().width() - Px(200));
     optGerman()->click();
     cmdHelp()->click();
