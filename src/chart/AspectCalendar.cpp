@@ -2,9 +2,14 @@
 
 #include "astro/AstroTables.h"
 #include "astro/ChartState.h"
+#include "astro/FastLongitudes.h"
+#include "chart/SearchThreads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
+#include <thread>
+#include <utility>
 
 namespace qal {
 namespace {
@@ -36,17 +41,46 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
     const double p1 = std::min(m_query.dblUntil, p0 + (p0 == m_query.dblFrom ? kFirstPieceDays : kPieceDays));
     const bool blnLast = p1 >= m_query.dblUntil;
     const bool blnNatal = m_query.dblNatalMoment.has_value();
-    // Pairs sample their bodies at the same moments: each is computed once.
-    const LongitudeSource source = MemoizedSource(m_source);
+    std::vector<std::pair<int, int>> pairs;
     for (int a = 1; a <= intMaxBodies; ++a) {
         if (blnNatal && m_dblNatal[a] < 0)
             continue;
         for (int b = blnNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {
-            if (m_query.pairWanted && !m_query.pairWanted(a, b))
-                continue;
-            for (int k = 1; k <= intNumAspectKinds; ++k)
-                SearchPair(source, a, b, k, p0, p1, blnLast, piece);
+            if (!m_query.pairWanted || m_query.pairWanted(a, b))
+                pairs.emplace_back(a, b);
         }
+    }
+
+    // The pairs shared out among the threads as each is free, each thread
+    // with a source of its own, each pair with its own events and stretches
+    // going on; put together in the pairs' order and sorted by moment keeping
+    // that order, the events are the same as one thread would find.
+    std::vector<AspectCalendarPiece> found(pairs.size());
+    std::vector<OpenStretches> open(pairs.size());
+    for (auto& [key, aspect] : m_open) {
+        const auto at = std::find(pairs.begin(), pairs.end(), std::make_pair(std::get<0>(key), std::get<1>(key)));
+        if (at != pairs.end())
+            open[static_cast<size_t>(at - pairs.begin())].emplace(key, aspect);
+    }
+    std::atomic<size_t> intNext { 0 };
+    const auto search = [&](LongitudeSource source) {
+        for (size_t i = intNext++; i < pairs.size(); i = intNext++) {
+            for (int k = 1; k <= intNumAspectKinds; ++k)
+                SearchPair(source, open[i], pairs[i].first, pairs[i].second, k, p0, p1, blnLast, found[i]);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int i = 1; i < std::min<int>(SearchThreads(), static_cast<int>(pairs.size())); ++i)
+        threads.emplace_back(search, m_source);
+    search(m_source);
+    for (std::thread& thread : threads)
+        thread.join();
+
+    m_open.clear();
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        m_open.merge(open[i]);
+        piece.events.insert(piece.events.end(), found[i].events.begin(), found[i].events.end());
+        piece.stretches.insert(piece.stretches.end(), found[i].stretches.begin(), found[i].stretches.end());
     }
     std::stable_sort(piece.events.begin(), piece.events.end(),
         [](const AspectEvent& x, const AspectEvent& y) { return x.dblMoment < y.dblMoment; });
@@ -54,8 +88,8 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
     return true;
 }
 
-void AspectCalendar::SearchPair(
-    const LongitudeSource& source, int a, int b, int k, double p0, double p1, bool blnLast, AspectCalendarPiece& piece)
+void AspectCalendar::SearchPair(const LongitudeSource& source, OpenStretches& open, int a, int b, int k, double p0,
+    double p1, bool blnLast, AspectCalendarPiece& piece) const
 {
     const bool blnNatal = m_query.dblNatalMoment.has_value();
     AspectCourseQuery query;
@@ -84,12 +118,12 @@ void AspectCalendar::SearchPair(
     // A stretch found in an earlier piece that went on into this one.
     const Key key { a, b, k };
     double dblFrom = p0;
-    if (const auto open = m_open.find(key); open != m_open.end()) {
-        addEvents(open->second);
-        const double dblEnd = open->second->stretch.dblEnd;
+    if (const auto going = open.find(key); going != open.end()) {
+        addEvents(going->second);
+        const double dblEnd = going->second->stretch.dblEnd;
         if (dblEnd >= p1 && !blnLast)
             return;
-        m_open.erase(open);
+        open.erase(going);
         dblFrom = dblEnd + kPastEdge;
     }
     if (!(dblFrom < p1))
@@ -108,14 +142,14 @@ void AspectCalendar::SearchPair(
         if (!part.blnBeginFound || !part.blnEndFound) {
             // Cut by the piece: followed to its real edges with all its passes.
             const double t = part.blnBeginFound ? part.dblEnd : part.dblBegin;
-            if (const std::optional<OrbStretch> whole = StretchAround(m_source, query, t, kReachDays))
+            if (const std::optional<OrbStretch> whole = StretchAround(source, query, t, kReachDays))
                 aspect->stretch = *whole;
         }
         dblCovered = aspect->stretch.dblEnd;
         piece.stretches.push_back(aspect);
         addEvents(aspect);
         if (aspect->stretch.dblEnd >= p1 && !blnLast)
-            m_open[key] = aspect;
+            open[key] = aspect;
     }
 }
 

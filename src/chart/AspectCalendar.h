@@ -59,7 +59,8 @@ struct AspectCalendarPiece {
 class AspectCalendar {
 public:
     // The longitudes come from source (the ephemeris with Pluto to the second
-    // for the program's own moments).
+    // for the program's own moments); each thread of the search reads a copy
+    // of its own.
     AspectCalendar(const AspectCalendarQuery& query, LongitudeSource source);
 
     // Searches the next piece of the span; false when the span is done.
@@ -70,14 +71,15 @@ public:
 
 private:
     using Key = std::tuple<int, int, int>; // first body, second body, kind
-    void SearchPair(const LongitudeSource& source, int a, int b, int k, double p0, double p1, bool blnLast,
-        AspectCalendarPiece& piece);
+    using OpenStretches = std::map<Key, std::shared_ptr<const AspectStretch>>;
+    void SearchPair(const LongitudeSource& source, OpenStretches& open, int a, int b, int k, double p0, double p1,
+        bool blnLast, AspectCalendarPiece& piece) const;
 
     AspectCalendarQuery m_query;
     LongitudeSource m_source;
     double m_dblDone = 0;
     double m_dblNatal[intMaxBodies + 1] = {}; // the birth longitudes; negative: not available
-    std::map<Key, std::shared_ptr<const AspectStretch>> m_open; // going on past the piece searched
+    OpenStretches m_open; // going on past the piece searched
 };
 
 } // namespace qal

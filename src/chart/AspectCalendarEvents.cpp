@@ -1,6 +1,7 @@
 #include "chart/AspectCalendarEvents.h"
 
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "chart/AspectCourse.h"
 #include "chart/ChartModes.h"
 #include "dates/TimeZones.h"
@@ -94,7 +95,7 @@ QString DurationsCalendarText(
     QString strText = platform::CalendarBegin(GetText(TextId::AppTitle));
     for (const QString& strRecord : records) {
         const DurationRecord record = ParseDurationRecord(strRecord);
-        const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, PreciseSource(in.blnSidereal));
+        const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, FastSource(in.blnSidereal));
         if (!stretch)
             continue;
         AspectStretch aspect;

@@ -2,6 +2,7 @@
 
 #include "aspects/PatternSpans.h"
 #include "astro/ChartState.h"
+#include "astro/FastLongitudes.h"
 #include "chart/ChartModes.h"
 #include "dates/DatePr2.h"
 #include "text/Texts.h"
@@ -76,7 +77,7 @@ QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
 QString CourseOfRecordText(
     const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator)
 {
-    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, PreciseSource(in.blnSidereal));
+    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, FastSource(in.blnSidereal));
     if (!stretch)
         return {};
     return ExactMomentsText(*stretch, in.intTimezoneMinutes) + strSeparator

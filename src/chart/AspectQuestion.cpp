@@ -2,6 +2,7 @@
 
 #include "aspects/AspectSpans.h"
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "chart/AspectCourse.h"
 #include "chart/DurationReport.h"
 #include "dates/DatePr2.h"
@@ -67,7 +68,7 @@ void AddTransitGraph(const CellAspect& a, const AspectQuestion& question, const 
     answer.graphScale = MakeTransitGraphScale(answer.dblStart, answer.dblEnd, dblOrb, in.intTimezoneMinutes);
     // Drawn row by row, hours apart: Pluto's day table would show its minutes as steps.
     answer.graphCurves = MakeTransitCurves(
-        PreciseSource(in.blnSidereal), a.intP2, ExactPoint(dblNatal, a.intKind, dblTransiting), answer.graphScale);
+        FastSource(in.blnSidereal), a.intP2, ExactPoint(dblNatal, a.intKind, dblTransiting), answer.graphScale);
     answer.strGraphTitle = GraphTitle(a, dblOrb, question.dblNatalDayValue, in.blnSidereal);
 }
 
@@ -130,7 +131,7 @@ AspectAnswer AnswerAboutAspect(
     }
 
     const int intOrbColumn = a.blnPersonal ? 1 : 0;
-    const LongitudeSource source = EphemerisSource(in.blnSidereal);
+    const LongitudeSource source = FastSource(in.blnSidereal, true);
     const AspectSpanQuery query = SpanQueryOf(in, a.intP1, a.intP2, a.intKind, source);
     answer.dblStart = AspectBeginningDay(source, udtOrbs, query);
     answer.dblEnd = AspectEndDay(source, udtOrbs, query);
@@ -151,7 +152,7 @@ AspectAnswer TransitGraphOfStretch(
     const CellAspect& a, const OrbStretch& stretch, const AspectQuestion& question, const OrbTable& udtOrbs)
 {
     const DurationInputs& in = question.chart;
-    const LongitudeSource source = PreciseSource(in.blnSidereal);
+    const LongitudeSource source = FastSource(in.blnSidereal);
     const double dblZone = in.intTimezoneMinutes / 1440.0;
     AspectAnswer answer;
     answer.dblStart = std::floor(stretch.dblBegin + 0.5 + dblZone);

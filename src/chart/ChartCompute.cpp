@@ -78,7 +78,9 @@ void ComputeChart(
     const ModeRule& rule = RuleOfMode(intMode);
     const bool blnSynastry = intMode == modeSynastry;
     const bool blnMoonExcluded = rule.blnTransitingMoonOptional && !config.blnIncludeTransitingMoon;
-    const LongitudeSource source = EphemerisSource(config.blnSidereal);
+    // The trends ask for the moment half an hour on that the retrograde test
+    // asked for already: each longitude is computed once.
+    const LongitudeSource source = MemoizedSource(EphemerisSource(config.blnSidereal));
     const QString strZodiac = ZodiacText(config.blnSidereal, false);
 
     AspectGrid& grid = result.udtGrid;

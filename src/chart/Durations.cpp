@@ -3,6 +3,7 @@
 #include "aspects/AspectSpans.h"
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 
 #include <cmath>
 
@@ -54,7 +55,7 @@ void RecordBodies(int intMode, const CellBodies& bodies, int& intFirst, int& int
 QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& in, const OrbTable& udtOrbs)
 {
     QStringList records;
-    const LongitudeSource source = EphemerisSource(in.blnSidereal);
+    const LongitudeSource source = FastSource(in.blnSidereal, true);
     const ModeRule& rule = RuleOfMode(in.intMode);
     for (int i = 0; i < grid.CellCount(); ++i) {
         const GridCell& cell = grid.cells[static_cast<size_t>(i)];

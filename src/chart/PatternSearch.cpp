@@ -1,6 +1,13 @@
 #include "chart/PatternSearch.h"
 
+#include "chart/SearchThreads.h"
+
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace qal {
 namespace {
@@ -92,24 +99,33 @@ private:
     const PatternSearchQuery& m_query;
 };
 
-} // namespace
+// What one run of charts found: its formations in time order, how many
+// charts it looked at and the last moment it looked at.
+struct Run {
+    std::vector<PatternFormation> formations;
+    long long intCharts = 0;
+    double dblReached = 0;
+};
 
-double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query,
-    const std::function<bool(const PatternFormation&)>& found, long long& intCharts, const SearchWatch& watch)
+// The charts i0 .. i1 − 1 of the query's grid (those past dblUntil left
+// out); the chart before i0 tells what was there already.
+Run SearchRun(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query, long long i0,
+    long long i1, const std::atomic<bool>& blnStop)
 {
-    if (!(query.dblStep > 0) || query.intKind < 0 || query.intKind >= intNumPatternKinds)
-        return query.dblFrom;
     const Step step(source, udtOrbs, query);
+    Run run;
     std::vector<Bodies> before;
-    double tBefore = query.dblFrom;
-    for (long long i = 0;; ++i) {
+    double tBefore = query.dblFrom + (i0 - 1) * query.dblStep;
+    if (i0 > 0)
+        before = PatternKindBodies(step.SkyAt(tBefore), query.intKind);
+    run.dblReached = tBefore;
+    for (long long i = i0; i < i1 && !(i % 256 == 0 && blnStop); ++i) {
         const double t = query.dblFrom + i * query.dblStep;
         if (t > query.dblUntil)
-            return tBefore;
+            break;
         const PatternSky sky = step.SkyAt(t);
-        ++intCharts;
-        if (watch.intEveryCharts > 0 && intCharts % watch.intEveryCharts == 0 && !watch.keepGoing(t))
-            return t;
+        ++run.intCharts;
+        run.dblReached = t;
         std::vector<Bodies> now = PatternKindBodies(sky, query.intKind);
         const bool blnSomethingNew
             = std::any_of(now.begin(), now.end(), [&](const Bodies& bodies) { return !Holds(before, bodies); });
@@ -117,14 +133,90 @@ double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtO
         const bool blnMayRise = query.intAtLeast <= 1
             || (static_cast<int>(before.size()) < query.intAtLeast && static_cast<int>(now.size()) >= query.intAtLeast);
         if (i > 0 && blnSomethingNew && blnMayRise) {
-            for (const PatternFormation& formation : step.Formations(before, tBefore, sky, now, t)) {
-                if (!found(formation))
-                    return t;
-            }
+            for (PatternFormation& formation : step.Formations(before, tBefore, sky, now, t))
+                run.formations.push_back(std::move(formation));
         }
         before = std::move(now);
         tBefore = t;
     }
+    return run;
+}
+
+} // namespace
+
+double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query,
+    const std::function<bool(const PatternFormation&)>& found, long long& intCharts, const SearchWatch& watch)
+{
+    if (!(query.dblStep > 0) || query.intKind < 0 || query.intKind >= intNumPatternKinds
+        || query.dblUntil < query.dblFrom)
+        return query.dblFrom;
+    // The grid in runs of charts, searched by threads a few runs ahead of
+    // the one whose findings are told (in order, as one thread would). The
+    // first runs are short: a search for the next few findings ends soon.
+    const auto runStart = [](long long r) {
+        constexpr long long intFirst = 256, intLongest = 4096; // charts
+        return r <= 4 ? intFirst * ((1LL << r) - 1) : intFirst * 15 + (r - 4) * intLongest;
+    };
+    const long long intGridCharts = static_cast<long long>((query.dblUntil - query.dblFrom) / query.dblStep) + 1;
+    long long intRuns = 0;
+    while (runStart(intRuns) < intGridCharts)
+        ++intRuns;
+    const long long intAhead = 2 * SearchThreads();
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::map<long long, Run> done;
+    long long intNext = 0, intTold = 0;
+    std::atomic<bool> blnStop { false };
+    const auto work = [&](LongitudeSource mine) {
+        for (;;) {
+            long long r = 0;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                changed.wait(lock, [&] { return blnStop || intNext >= intRuns || intNext < intTold + intAhead; });
+                if (blnStop || intNext >= intRuns)
+                    return;
+                r = intNext++;
+            }
+            Run run = SearchRun(mine, udtOrbs, query, runStart(r), runStart(r + 1), blnStop);
+            const std::lock_guard<std::mutex> lock(mutex);
+            done.emplace(r, std::move(run));
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int i = 0; i < SearchThreads(); ++i)
+        threads.emplace_back(work, source);
+    double dblReached = query.dblFrom;
+    for (long long r = 0; r < intRuns && !blnStop; ++r) {
+        Run run;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [&] { return done.count(r) > 0; });
+            run = std::move(done[r]);
+            done.erase(r);
+            intTold = r + 1;
+            changed.notify_all();
+        }
+        intCharts += run.intCharts;
+        dblReached = run.dblReached;
+        for (const PatternFormation& formation : run.formations) {
+            if (!found(formation)) {
+                blnStop = true;
+                dblReached = formation.dblMoment;
+                break;
+            }
+        }
+        if (!blnStop && watch.keepGoing && !watch.keepGoing(dblReached))
+            blnStop = true;
+    }
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        blnStop = true;
+        changed.notify_all();
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    return dblReached;
 }
 
 } // namespace qal

@@ -40,10 +40,9 @@ struct PatternFormation {
     std::vector<SpannedOccurrence> occurrences;
 };
 
-// How a long search shows where it is and hears a request to stop: every
-// intEveryCharts charts it asks keepGoing with the moment reached.
+// How a long search shows where it is and hears a request to stop: after
+// every few thousand charts it asks keepGoing with the moment reached.
 struct SearchWatch {
-    long long intEveryCharts = 0; // 0: never
     std::function<bool(double dblReached)> keepGoing;
 };
 
@@ -51,8 +50,11 @@ struct SearchWatch {
 // time order, until it returns false, and returns the last moment looked at.
 // Occurrences already there at dblFrom formed before it and do not count;
 // occurrences that form within the same minute are one formation. A pattern that forms and dissolves
-// between two charts is not seen. intCharts counts the charts looked at;
-// the search also ends when watch.keepGoing says so.
+// between two charts is not seen. intCharts counts the charts looked at
+// (also those looked at ahead by the threads); the search also ends when
+// watch.keepGoing says so. Runs of charts are searched by SearchThreads()
+// threads, each with a copy of source; found is called on the caller's
+// thread, in time order, as with one.
 double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query,
     const std::function<bool(const PatternFormation&)>& found, long long& intCharts, const SearchWatch& watch = {});
 

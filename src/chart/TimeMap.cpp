@@ -1,6 +1,7 @@
 #include "chart/TimeMap.h"
 
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "chart/AspectCalendar.h"
 #include "chart/ChartModes.h"
 #include "dates/DatePr2.h"
@@ -85,7 +86,7 @@ std::vector<TimeMapRow> ComputeTimeMap(
     };
 
     std::map<std::tuple<int, int, int>, TimeMapRow> rows;
-    AspectCalendar search(query, PreciseSource(chart.blnSidereal));
+    AspectCalendar search(query, FastSource(chart.blnSidereal));
     AspectCalendarPiece piece;
     while (search.NextPiece(piece)) {
         for (const auto& aspect : piece.stretches) {

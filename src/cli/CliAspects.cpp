@@ -1,6 +1,7 @@
 // qal-cli aspects: every aspect that begins, becomes exact or ends in a
 // span, to the minute, with the passes of each stretch within orb, written a
 // month of the span at a time as text, CSV, JSON, JSON lines or a calendar.
+#include "astro/FastLongitudes.h"
 #include "cli/CliCommands.h"
 
 #include "chart/AspectCalendar.h"
@@ -118,7 +119,7 @@ int RunAspects(const Options& o, Output& out, QString& err)
     const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, o.intZoneMinutes };
     const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
 
-    AspectCalendar search(query, PreciseSource(config.blnSidereal));
+    AspectCalendar search(query, FastSource(config.blnSidereal));
     const double dblYears = (query.dblUntil - query.dblFrom) / 365.25;
     long long intEvents = 0;
     bool blnFirst = true;

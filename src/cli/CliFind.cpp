@@ -1,5 +1,6 @@
 // qal-cli find: the moments at which a pattern forms, to the minute, each
 // with the moments its occurrences formed and dissolve, written as found.
+#include "astro/FastLongitudes.h"
 #include "cli/CliCommands.h"
 
 #include "astro/AstroTables.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr double kSearchYears = 1000;
 const double kLastMoment = 2743738.5; // the end of 2799
-constexpr long long kChartsBetweenLooks = 512; // how often a long search shows progress and hears Ctrl-C
 
 QString SpanEdge(const std::optional<PatternSpan>& span, bool blnFormed, int z)
 {
@@ -109,13 +109,13 @@ int RunFind(const Options& o, Output& out, QString& err)
             out.Progress((t - query.dblFrom) / 365.25, dblYears, intFindings, "findings");
         return !blnStopped;
     };
-    const double dblReached = FindPatternFormations(PreciseSource(config.blnSidereal), orbs, query,
+    const double dblReached = FindPatternFormations(FastSource(config.blnSidereal), orbs, query,
         [&](const PatternFormation& f) {
             blnReaderGone = !out.Write(FindingLines(o, f, intFindings == 0));
             ++intFindings;
             return !blnReaderGone && keepGoing(f.dblMoment) && intFindings < o.intResults;
         },
-        intCharts, { kChartsBetweenLooks, keepGoing });
+        intCharts, { keepGoing });
     err += RangeNote(query.dblFrom, dblReached);
     if (blnReaderGone)
         return intExitOk;

@@ -1,5 +1,6 @@
 #include "dialogs/frmDurations.h"
 
+#include "astro/FastLongitudes.h"
 #include "chart/AspectCalendarEvents.h"
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
@@ -190,7 +191,7 @@ void frmDurations::ListDurations()
         if (m_strPatternSpans.isNull()) {
             const DurationInputs& in = m_content.inputs;
             m_strPatternSpans = PatternSpansText(
-                ShownPatternSky(), PreciseSource(in.blnSidereal), udtOrbTable, in.dblChartJD[0], in.intTimezoneMinutes);
+                ShownPatternSky(), FastSource(in.blnSidereal), udtOrbTable, in.dblChartJD[0], in.intTimezoneMinutes);
         }
         if (!m_strPatternSpans.isEmpty())
             strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf + m_strPatternSpans;

@@ -1,12 +1,12 @@
 #include "mainwindow/frmMain.h"
 
 #include "astro/AstroTables.h"
-#include "ui/PictureBox.h"
+#include "drawing/Colors.h"
+#include "drawing/Fonts.h"
 #include "platform/GlyphMap.h"
 #include "text/Texts.h"
-#include "drawing/Colors.h"
 #include "ui/ControlNames.h"
-#include "drawing/Fonts.h"
+#include "ui/PictureBox.h"
 #include "util/Twips.h"
 
 #include <QButtonGroup>
@@ -337,6 +337,17 @@ void frmMain::RenderCell(int intCell)
 {
     QLabel* label = txbCell[intCell];
     const GridCell& cell = m_shown.udtGrid.cells[static_cast<size_t>(intCell)];
+    // A cell shown as before is left as it is: a step changes few cells, and
+    // setting a label's font, text and palette costs more than the chart.
+    if (static_cast<size_t>(intCell) >= m_cellsShown.size())
+        m_cellsShown.resize(static_cast<size_t>(intCell) + 1);
+    ShownCell& shown = m_cellsShown[static_cast<size_t>(intCell)];
+    const ShownCell wanted { cell.strText, cell.blnGlyph, cell.blnBold, cell.dblBackColor, cell.dblForeColor,
+        cell.blnVisible, true };
+    if (shown == wanted)
+        return;
+    shown = wanted;
+    shown.intTextWidth = -1; // measured again when asked
     QString strShown = cell.strText;
     strShown.remove(QLatin1Char('\r'));
     if (cell.blnGlyph) {
@@ -361,16 +372,21 @@ void frmMain::RenderCell(int intCell)
     label->setVisible(cell.blnVisible);
 }
 
-int frmMain::CellTextWidth(int intCell) const
+int frmMain::CellTextWidth(int intCell)
 {
-    // The widest line, or for a caption that wraps its widest word.
+    // The widest line, or for a caption that wraps its widest word; measured
+    // once for what the cell shows.
+    int& intMeasured = m_cellsShown[static_cast<size_t>(intCell)].intTextWidth;
+    if (intMeasured >= 0)
+        return intMeasured;
     const QLabel* label = txbCell[intCell];
-    const QStringList parts
-        = label->text().split(label->wordWrap() ? QRegularExpression(QStringLiteral("[ \n]")) : QRegularExpression(QStringLiteral("\n")));
+    QString strText = label->text();
+    if (label->wordWrap())
+        strText.replace(QLatin1Char(' '), QLatin1Char('\n'));
     int intWidest = 0;
-    for (const QString& strPart : parts)
+    for (const QString& strPart : strText.split(QLatin1Char('\n')))
         intWidest = std::max(intWidest, label->fontMetrics().horizontalAdvance(strPart));
-    return intWidest;
+    return intMeasured = intWidest;
 }
 
 void frmMain::ShowTable()

@@ -272,8 +272,23 @@ private:
     void ShowReports();
     void PlaceReports(QWidget* beside);
     void RenderCell(int intCell);
-    // The width the text of a cell needs (pixels).
-    int CellTextWidth(int intCell) const;
+    // What a cell of the table was last shown with.
+    struct ShownCell {
+        QString strText;
+        bool blnGlyph = false, blnBold = false;
+        double dblBackColor = 0, dblForeColor = 0;
+        bool blnVisible = false, blnSet = false;
+        int intTextWidth = -1; // measured: pixels; −1 not yet
+        bool operator==(const ShownCell& other) const
+        {
+            return strText == other.strText && blnGlyph == other.blnGlyph && blnBold == other.blnBold
+                && dblBackColor == other.dblBackColor && dblForeColor == other.dblForeColor
+                && blnVisible == other.blnVisible && blnSet == other.blnSet;
+        }
+    };
+    std::vector<ShownCell> m_cellsShown;
+    // The width the text of a cell needs (pixels), once it is rendered.
+    int CellTextWidth(int intCell);
     // Computing (frmMainCompute.cpp).
     void ReportInvalidDate(int k);
     void ModeClicked();

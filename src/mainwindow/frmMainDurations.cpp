@@ -1,5 +1,6 @@
 // The main window's questions about time: when an aspect began and when it
 // ends, and the durations of all aspects of the table.
+#include "astro/FastLongitudes.h"
 #include "mainwindow/frmMain.h"
 
 #include "aspects/AspectSpans.h"
@@ -85,7 +86,7 @@ double frmMain::DayOfShownAspect(
     int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, bool blnBeginning) const
 {
     const DurationInputs in = ShownDurationInputs();
-    const LongitudeSource source = EphemerisSource(in.blnSidereal);
+    const LongitudeSource source = FastSource(in.blnSidereal, true);
     AspectSpanQuery query = SpanQueryOf(in, intP1, intP2, intAspect, source);
     query.intOrbColumn = intPersonal;
     query.intTimezoneMinutes = intTimeZone;

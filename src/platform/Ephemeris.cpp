@@ -5,6 +5,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 namespace qal::platform {
@@ -75,20 +76,44 @@ private:
     std::vector<bool> m_blnUncovered[SE_PLUTO + 1]; // by body, span by span
 };
 
+// The library keeps its state (the data folder, open files, caches) for each
+// thread apart: every thread sets the data folder before its first call, and
+// keeps its own record of uncovered spans.
+struct DataFolder {
+    std::mutex mutex;
+    QByteArray path; // as the library takes it
+    int intGeneration = 0; // raised by every SetDataFilesFolder
+};
+
+DataFolder& TheDataFolder()
+{
+    static DataFolder folder;
+    return folder;
+}
+
 UncoveredSpans& Uncovered()
 {
-    static UncoveredSpans spans;
+    thread_local UncoveredSpans spans;
+    thread_local int intGeneration = -1;
+    DataFolder& folder = TheDataFolder();
+    const std::lock_guard<std::mutex> lock(folder.mutex);
+    if (intGeneration != folder.intGeneration) {
+        if (!folder.path.isEmpty())
+            swe_set_ephe_path(const_cast<char*>(folder.path.constData()));
+        spans.Clear();
+        intGeneration = folder.intGeneration;
+    }
     return spans;
 }
 
-double LongitudeOf(int intSweBody, double dblJdUT)
+double LongitudeOf(int intSweBody, double dblJdUT, int intExtraFlags = 0)
 {
     if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
         return -1.0;
     double xx[6] = {};
     char serr[AS_MAXCH] = {};
     const int intAsked = Uncovered().FlagsFor(intSweBody, dblJdUT);
-    const int intFlags = swe_calc_ut(dblJdUT, intSweBody, intAsked, xx, serr);
+    const int intFlags = swe_calc_ut(dblJdUT, intSweBody, intAsked | intExtraFlags, xx, serr);
     if (intFlags < 0)
         return -1.0;
     if (intAsked == SEFLG_SWIEPH && !(intFlags & SEFLG_SWIEPH)) {
@@ -96,7 +121,7 @@ double LongitudeOf(int intSweBody, double dblJdUT)
         // every other such moment (what the library falls back to varies a
         // little with what it was asked before).
         Uncovered().NoteFallback(intSweBody, dblJdUT);
-        if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_MOSEPH, xx, serr) < 0)
+        if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_MOSEPH | intExtraFlags, xx, serr) < 0)
             return -1.0;
     }
     double dblRad = xx[0] / 360.0 * kTwoPi;
@@ -114,18 +139,56 @@ void SetDataFilesFolder(QString& strFolder)
     QString strPath = QDir::toNativeSeparators(strFolder);
     while (strPath.size() > 1 && (strPath.endsWith(QLatin1Char('/')) || strPath.endsWith(QLatin1Char('\\'))))
         strPath.chop(1);
-    const QByteArray path = (strPath + QLatin1Char(kPathSeparator) + QLatin1String(kSystemDataFolder)).toLocal8Bit();
-    swe_set_ephe_path(const_cast<char*>(path.constData()));
-    Uncovered().Clear();
+    DataFolder& folder = TheDataFolder();
+    {
+        const std::lock_guard<std::mutex> lock(folder.mutex);
+        folder.path = (strPath + QLatin1Char(kPathSeparator) + QLatin1String(kSystemDataFolder)).toLocal8Bit();
+        ++folder.intGeneration;
+    }
+    Uncovered(); // sets this thread's folder now
 }
+
+namespace {
+
+// The library's body of our planet numbers 1..9, and the Moon as 10.
+const int kSweBody[11]
+    = { -1, SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_MOON };
+
+} // namespace
 
 double PlanetApparentLongitude(int intPlanet, double dblJdUT, int /*intYear*/)
 {
-    static const int kSweBody[10]
-        = { -1, SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO };
     if (intPlanet < 1 || intPlanet > 9)
         return -1.0;
     return LongitudeOf(kSweBody[intPlanet], dblJdUT);
+}
+
+double LongitudeWithoutNutation(int intPlanet, double dblJdUT)
+{
+    if (intPlanet < 1 || intPlanet > 10)
+        return -1.0;
+    return LongitudeOf(kSweBody[intPlanet], dblJdUT, SEFLG_NONUT);
+}
+
+double NutationInLongitude(double dblJdUT)
+{
+    double xx[6] = {};
+    char serr[AS_MAXCH] = {};
+    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000) || swe_calc_ut(dblJdUT, SE_ECL_NUT, 0, xx, serr) < 0)
+        return 0;
+    return xx[2] / 360.0 * kTwoPi;
+}
+
+bool FromDataFiles(int intPlanet, double dblJdUT)
+{
+    if (intPlanet < 1 || intPlanet > 10 || !(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
+        return false;
+    if (Uncovered().FlagsFor(kSweBody[intPlanet], dblJdUT) == SEFLG_MOSEPH)
+        return false;
+    double xx[6] = {};
+    char serr[AS_MAXCH] = {};
+    const int intFlags = swe_calc_ut(dblJdUT, kSweBody[intPlanet], SEFLG_SWIEPH, xx, serr);
+    return intFlags >= 0 && (intFlags & SEFLG_SWIEPH);
 }
 
 double MoonPosition(double dblDaysSinceJ2000)

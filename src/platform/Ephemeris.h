@@ -25,6 +25,18 @@ double PlanetApparentLongitude(int intPlanet, double dblJdUT, int intYear = 0);
 // 2451545.0 + dblDaysSinceJ2000 (UT); negative on failure.
 double MoonPosition(double dblDaysSinceJ2000);
 
+// The same longitude as PlanetApparentLongitude (intPlanet 1..9, 10 the
+// Moon) without the nutation, and the nutation in longitude that the
+// apparent longitude adds to it, radians: the first is smooth over weeks,
+// the second the same for every body.
+double LongitudeWithoutNutation(int intPlanet, double dblJdUT);
+double NutationInLongitude(double dblJdUT);
+
+// Whether the ephemeris' data files give planet intPlanet (1..9 as above, 10
+// the Moon) at the moment, rather than its analytic theory: where they meet,
+// the two differ by a fraction of an arc second.
+bool FromDataFiles(int intPlanet, double dblJdUT);
+
 // The ephemeris' ΔT (TT − UT) in days at a moment in UT, for comparisons
 // with values given in Terrestrial Time.
 double DeltaT(double dblJdUT);

@@ -5,9 +5,13 @@
 #include "aspects/AspectMoments.h"
 #include "astro/Angles.h"
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "astro/Longitudes.h"
+#include "chart/AspectCalendar.h"
+#include "chart/PatternSearch.h"
 #include "platform/Calendar.h"
 #include "platform/Ephemeris.h"
+#include "settings/Configuration.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +184,63 @@ TEST(AspectMoments, StationsAndStretchesWithinTheOrb)
     EXPECT_TRUE(around->blnBeginFound);
     EXPECT_FALSE(around->blnEndFound);
     EXPECT_LE(around->dblEnd, t0 + 1.5);
+}
+
+} // namespace
+
+namespace {
+
+// The aspect calendar and the pattern search find the same with the fast
+// source as with the ephemeris asked directly: the same events and
+// formations, their moments within a second.
+TEST(AspectMoments, TheFastSourceFindsWhatTheEphemerisFinds)
+{
+    AspectCalendarQuery query;
+    query.dblFrom = Moment(2024, 1, 1, 0, 0);
+    query.dblUntil = Moment(2024, 3, 1, 0, 0);
+    query.udtOrbs = OrbTableFor(ConfigurationSettings());
+    const auto events = [&](const LongitudeSource& source) {
+        std::vector<AspectEvent> all;
+        AspectCalendar search(query, source);
+        AspectCalendarPiece piece;
+        while (search.NextPiece(piece))
+            all.insert(all.end(), piece.events.begin(), piece.events.end());
+        return all;
+    };
+    const std::vector<AspectEvent> direct = events(PreciseSource(false)), fast = events(FastSource(false));
+    ASSERT_EQ(direct.size(), fast.size());
+    EXPECT_GT(direct.size(), 500u);
+    for (size_t i = 0; i < direct.size(); ++i) {
+        EXPECT_NEAR(direct[i].dblMoment, fast[i].dblMoment, 1.0 / 86400) << i;
+        EXPECT_EQ(direct[i].kind, fast[i].kind);
+        EXPECT_EQ(
+            direct[i].aspect->intFirstBody * 100 + direct[i].aspect->intSecondBody * 10 + direct[i].aspect->intKind,
+            fast[i].aspect->intFirstBody * 100 + fast[i].aspect->intSecondBody * 10 + fast[i].aspect->intKind);
+    }
+
+    PatternSearchQuery find;
+    find.intKind = patGrandTrine;
+    find.dblFrom = query.dblFrom;
+    find.dblUntil = query.dblFrom + 365;
+    find.dblMidpointOrb = MidpointOrbRadians(ConfigurationSettings());
+    const auto formations = [&](const LongitudeSource& source) {
+        std::vector<double> moments;
+        long long intCharts = 0;
+        FindPatternFormations(
+            source, query.udtOrbs, find,
+            [&](const PatternFormation& f) {
+                moments.push_back(f.dblMoment);
+                return true;
+            },
+            intCharts);
+        return moments;
+    };
+    const std::vector<double> directFormed = formations(PreciseSource(false)),
+                              fastFormed = formations(FastSource(false));
+    ASSERT_EQ(directFormed.size(), fastFormed.size());
+    EXPECT_GT(directFormed.size(), 3u);
+    for (size_t i = 0; i < directFormed.size(); ++i)
+        EXPECT_NEAR(directFormed[i], fastFormed[i], 1.0 / 86400);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // streaming, calendar files and bad input.
 #include "TestSupport.h"
 #include "aspects/Patterns.h"
+#include "chart/SearchThreads.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "util/Version.h"
@@ -298,6 +299,23 @@ TEST_F(Cli, LongSpansStreamAndStopWithCompleteLines)
         intExitOk);
     EXPECT_TRUE(quiet.years.isEmpty());
     EXPECT_FALSE(quiet.writes.isEmpty());
+}
+
+TEST_F(Cli, OneThreadOrTwoTheSameOutput)
+{
+    for (const char* strLine : { "aspects 2019-01-01 2023-06-01 --orbs 0,0,6,5,0,0,0 --format jsonl",
+             "find grand-trine 2024-01-01 --results 12 --format jsonl",
+             "find yod 1990-01-01 --at-least 2 --format csv" }) {
+        QString strOutputs[2];
+        for (const int intThreads : { 1, 2 }) {
+            SetSearchThreads(intThreads);
+            Run(QString::fromLatin1(strLine));
+            strOutputs[intThreads - 1] = out;
+        }
+        SetSearchThreads(0);
+        EXPECT_FALSE(strOutputs[0].isEmpty()) << strLine;
+        EXPECT_EQ(strOutputs[0], strOutputs[1]) << strLine;
+    }
 }
 
 TEST_F(Cli, FindEveryNewFormationAtItsMinute)

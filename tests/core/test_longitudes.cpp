@@ -1,6 +1,7 @@
 // Body longitudes against published reference values, and the rules around them.
 #include "TestSupport.h"
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "astro/Longitudes.h"
 #include "astro/PlutoTable.h"
 #include "chart/CurrentChart.h"
@@ -179,3 +180,72 @@ TEST_F(Longitudes, TheEphemerisFilesWhereTheyReachTheAnalyticEphemerisElsewhere)
         for (int p = 1; p <= 10; ++p, ++i)
             ASSERT_NEAR(AngleDiff(found(p, t), first[i]), 0, 1e-9) << "body " << p << " at JD " << t;
 }
+
+namespace {
+
+// The sanitizers look for faults, not for accuracy: a few years will do there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool blnSanitized = true;
+#elif defined(__has_feature)
+constexpr bool blnSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool blnSanitized = false;
+#endif
+
+// The fast source against the ephemeris asked directly: in 1600–2100 at
+// random moments, and in random weeks elsewhere in the years QAL takes.
+TEST(FastSource, AsTheEphemerisToAThousandthOfAnArcSecondWithTheSameFlagsAndTableMinutes)
+{
+    std::mt19937 rng(2026);
+    std::vector<double> moments(blnSanitized ? 5000 : 100000);
+    std::uniform_real_distribution<double> years(
+        intFirstTableDay, blnSanitized ? intFirstTableDay + 3653 : intLastTableDay);
+    for (double& t : moments)
+        t = years(rng);
+    std::uniform_real_distribution<double> anywhere(1721426.0, 2743000.0), week(0, 7);
+    for (int i = 0; i < (blnSanitized ? 10 : 100); ++i) {
+        const double dblWeek = anywhere(rng);
+        for (int j = 0; j < 10; ++j)
+            moments.push_back(dblWeek + week(rng));
+    }
+    std::sort(moments.begin(), moments.end()); // each block of coefficients made once
+
+    const LongitudeSource fast = FastSource(false), precise = PreciseSource(false);
+    const LongitudeSource fastTable = FastSource(false, true), table = EphemerisSource(false);
+    long long intCompared = 0, intOverAThousandth = 0;
+    double dblWorst = 0;
+    for (size_t i = 0; i < moments.size(); ++i) {
+        const double t = moments[i];
+        for (int b = 1; b <= intMaxBodies; ++b) {
+            const double L = fast(b, t), P = precise(b, t);
+            ASSERT_EQ(L < 0, P < 0) << b << " " << t; // available alike, the same codes
+            if (P < 0) {
+                EXPECT_EQ(L, P);
+                continue;
+            }
+            const double dblMiss = std::fabs(AngleDiff(L, P)) / kArcSecond;
+            dblWorst = std::max(dblWorst, dblMiss);
+            intOverAThousandth += dblMiss > 0.001;
+            ++intCompared;
+            if (i % 10 != 0)
+                continue;
+            // The retrograde flag, except within a minute of a station.
+            const double dblMotion = AngleDiff(precise(b, t + 1.0 / 48), P) / kArcSecond;
+            if (std::fabs(dblMotion) > 0.01) {
+                EXPECT_EQ(IsRetrogradeAt(fast, b, L, t), IsRetrogradeAt(precise, b, P, t)) << b << " " << t;
+            }
+            // The chart's degrees and minutes (Pluto from its table in both), except a hair from a whole minute.
+            const double dblChart = table(b, t) / kArcSecond / 60, dblFast = fastTable(b, t) / kArcSecond / 60;
+            if (std::fabs(dblChart - std::round(dblChart)) * 60 > 0.005) {
+                EXPECT_EQ(std::floor(dblChart), std::floor(dblFast)) << b << " " << t;
+            }
+        }
+    }
+    // Within a thousandth of an arc second but where the ephemeris itself
+    // bends or steps (its light bending right at the Sun, its own seams):
+    // there within five thousandths.
+    EXPECT_LT(dblWorst, 0.005);
+    EXPECT_LT(intOverAThousandth * 10000, intCompared) << intOverAThousandth << " of " << intCompared;
+}
+
+} // namespace
