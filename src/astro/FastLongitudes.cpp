@@ -4,14 +4,19 @@
 #include "astro/ChartState.h"
 #include "astro/PlutoTable.h"
 #include "platform/Ephemeris.h"
+#include "util/SearchThreads.h"
 
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <deque>
 #include <future>
 #include <list>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -84,6 +89,31 @@ double Clenshaw(const double* c, int n, double x)
     return x * b1 - b2 + c[0] / 2;
 }
 
+// The cosines of a fit with n nodes: where the nodes lie, cos(π(k + ½)/n),
+// and the terms cos(πj(k + ½)/n) that turn values at the nodes into
+// coefficients; the same for every piece, so worked out once.
+struct CosineTable {
+    std::array<double, intMostNodes> nodes {};
+    std::vector<double> terms;
+};
+
+const CosineTable& CosinesFor(int n)
+{
+    static const std::array<CosineTable, intMostNodes + 1> tables = [] {
+        std::array<CosineTable, intMostNodes + 1> made;
+        for (int m = 1; m <= intMostNodes; ++m) {
+            CosineTable& table = made[static_cast<size_t>(m)];
+            for (int k = 0; k < m; ++k)
+                table.nodes[static_cast<size_t>(k)] = std::cos(dblPi * (k + 0.5) / m);
+            for (int j = 0; j < m; ++j)
+                for (int k = 0; k < m; ++k)
+                    table.terms.push_back(std::cos(dblPi * j * (k + 0.5) / m));
+        }
+        return made;
+    }();
+    return tables[static_cast<size_t>(n)];
+}
+
 class BlockMaker {
 public:
     BlockMaker(int b, long long intIndex, const Block* sun)
@@ -148,9 +178,10 @@ private:
     bool FitPiece(double a, double dblDays, int n, double* c, double& dblNearest) const
     {
         const double dblHalf = dblDays / 2, dblMiddle = a + dblHalf;
+        const CosineTable& cosines = CosinesFor(n);
         std::array<double, intMostNodes> v {};
         for (int k = n - 1; k >= 0; --k) { // from the start to the end, continued across 2π
-            const double t = dblMiddle + dblHalf * std::cos(dblPi * (k + 0.5) / n);
+            const double t = dblMiddle + dblHalf * cosines.nodes[static_cast<size_t>(k)];
             const double L = Fitted(m_b, t);
             if (L < 0 && m_b != intNutation)
                 return false;
@@ -160,9 +191,10 @@ private:
                 dblNearest = std::min(dblNearest, std::fabs(std::remainder(L - SunAt(t), dblTwoPi)));
         }
         for (int j = 0; j < n; ++j) {
+            const double* row = &cosines.terms[static_cast<size_t>(j * n)];
             double dblSum = 0;
             for (int k = 0; k < n; ++k)
-                dblSum += v[static_cast<size_t>(k)] * std::cos(dblPi * j * (k + 0.5) / n);
+                dblSum += v[static_cast<size_t>(k)] * row[k];
             c[j] = 2.0 * dblSum / n;
         }
         return true;
@@ -204,27 +236,47 @@ private:
 // The blocks made so far, the least recently used given up first when the
 // cache is full. The ephemeris keeps a state for each thread, so threads make
 // blocks side by side; a block being made by one is waited for by another.
+// When searches may use more than one thread, a thread of the cache makes
+// each body's next block in the direction it is read while the search reads
+// this one: a long search on one thread finds its blocks made.
 class Cache {
 public:
+    Cache()
+    {
+        platform::FromDataFiles(3, 2451545.0); // the ephemeris' own state outlives the cache
+    }
+    ~Cache()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_blnStop = true;
+        }
+        m_wake.notify_all();
+        if (m_ahead.joinable())
+            m_ahead.join();
+    }
+
     std::shared_ptr<const Block> Get(int b, long long intIndex)
     {
         const Key key { b, intIndex };
-        std::promise<std::shared_ptr<const Block>> made;
         std::shared_future<std::shared_ptr<const Block>> block;
-        bool blnMine = false;
+        std::shared_ptr<Promise> mine;
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
-            if (const auto it = m_blocks.find(key); it != m_blocks.end()) {
+            auto it = m_blocks.find(key);
+            if (it == m_blocks.end())
+                it = Add(key);
+            else
                 m_used.splice(m_used.begin(), m_used, it->second.used);
-                block = it->second.block;
-            } else {
-                block = made.get_future().share();
-                m_used.push_front(key);
-                m_blocks.emplace(key, Entry { block, m_used.begin(), 0 });
-                blnMine = true;
-            }
+            block = it->second.block;
+            mine = std::move(it->second.unclaimed);
+            MakeAheadOf(key);
         }
-        return blnMine ? Make(key, made) : block.get(); // made here, or waited for
+        if (mine)
+            return Make(key, *mine);
+        // Being made by another thread: meanwhile this one makes what is queued.
+        while (block.wait_for(std::chrono::seconds(0)) != std::future_status::ready && MakeQueued()) { }
+        return block.get();
     }
     std::size_t Bytes()
     {
@@ -236,18 +288,81 @@ public:
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_blocks.clear();
         m_used.clear();
+        m_aheadQueue.clear();
         m_intBytes = 0;
+        m_lastIndex.fill(kNone);
     }
 
 private:
     using Key = std::pair<int, long long>;
+    using Promise = std::promise<std::shared_ptr<const Block>>;
     struct Entry {
         std::shared_future<std::shared_ptr<const Block>> block;
         std::list<Key>::iterator used;
-        std::size_t intBytes; // 0 while it is being made
+        std::size_t intBytes; // 0 until it is made
+        std::shared_ptr<Promise> unclaimed; // while no thread has begun to make it
     };
+    static constexpr long long kNone = -1;
 
-    std::shared_ptr<const Block> Make(const Key& key, std::promise<std::shared_ptr<const Block>>& made)
+    // A new entry, not yet claimed by a thread that makes it (under the lock).
+    std::map<Key, Entry>::iterator Add(const Key& key)
+    {
+        auto promise = std::make_shared<Promise>();
+        m_used.push_front(key);
+        return m_blocks.emplace(key, Entry { promise->get_future().share(), m_used.begin(), 0, promise }).first;
+    }
+
+    // Queues the block after this one in the direction the body is read
+    // (under the lock).
+    void MakeAheadOf(const Key& key)
+    {
+        long long& intLast = m_lastIndex[static_cast<size_t>(key.first)];
+        const long long intStep = intLast == kNone || key.second > intLast ? 1 : -1;
+        const bool blnMoved = key.second != intLast;
+        intLast = key.second;
+        const Key next { key.first, key.second + intStep };
+        if (!blnMoved || next.second < 0 || SearchThreads() < 2 || m_blocks.count(next))
+            return;
+        Add(next);
+        m_aheadQueue.push_back(next);
+        if (!m_ahead.joinable())
+            m_ahead = std::thread([this] { MakeAhead(); });
+        m_wake.notify_one();
+    }
+
+    // The cache's own thread: makes the queued blocks no search has begun.
+    void MakeAhead()
+    {
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_wake.wait(lock, [this] { return m_blnStop || !m_aheadQueue.empty(); });
+                if (m_blnStop)
+                    return;
+            }
+            MakeQueued();
+        }
+    }
+
+    // Makes the first queued block no thread has begun; false when there is none.
+    bool MakeQueued()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_aheadQueue.empty()) {
+            const Key key = m_aheadQueue.front();
+            m_aheadQueue.pop_front();
+            const auto it = m_blocks.find(key);
+            if (it == m_blocks.end() || !it->second.unclaimed)
+                continue;
+            const std::shared_ptr<Promise> mine = std::move(it->second.unclaimed);
+            lock.unlock();
+            Make(key, *mine);
+            return true;
+        }
+        return false;
+    }
+
+    std::shared_ptr<const Block> Make(const Key& key, Promise& made)
     {
         // A planet's block is checked near the Sun: the Sun's block of the
         // same years first (bodies with the same segment length share years).
@@ -262,7 +377,7 @@ private:
             it->second.intBytes = block->Bytes();
             m_intBytes += it->second.intBytes;
         }
-        // The least recently used blocks go, but not one still being made.
+        // The least recently used blocks go, but not one still to be made.
         for (auto oldest = m_used.end(); m_intBytes > kMostCacheBytes && oldest != m_used.begin();) {
             --oldest;
             const auto it = m_blocks.find(*oldest);
@@ -279,6 +394,18 @@ private:
     std::list<Key> m_used;
     std::map<Key, Entry> m_blocks;
     std::size_t m_intBytes = 0;
+    std::array<long long, intMaxBodies + 1> m_lastIndex = MakeNoneArray();
+    std::deque<Key> m_aheadQueue;
+    std::condition_variable m_wake;
+    bool m_blnStop = false;
+    std::thread m_ahead; // last: started after the rest is made
+
+    static std::array<long long, intMaxBodies + 1> MakeNoneArray()
+    {
+        std::array<long long, intMaxBodies + 1> none {};
+        none.fill(kNone);
+        return none;
+    }
 };
 
 Cache& TheCache()

@@ -3,7 +3,7 @@
 #include "astro/AstroTables.h"
 #include "astro/ChartState.h"
 #include "astro/FastLongitudes.h"
-#include "chart/SearchThreads.h"
+#include "util/SearchThreads.h"
 
 #include <algorithm>
 #include <atomic>

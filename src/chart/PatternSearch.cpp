@@ -1,6 +1,6 @@
 #include "chart/PatternSearch.h"
 
-#include "chart/SearchThreads.h"
+#include "util/SearchThreads.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,7 +2,7 @@
 // streaming, calendar files and bad input.
 #include "TestSupport.h"
 #include "aspects/Patterns.h"
-#include "chart/SearchThreads.h"
+#include "util/SearchThreads.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "util/Version.h"

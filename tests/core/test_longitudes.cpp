@@ -8,6 +8,7 @@
 #include "dates/DatePr2.h"
 #include "platform/Ephemeris.h"
 #include "settings/Configuration.h"
+#include "util/SearchThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,36 @@ TEST(FastSource, AsTheEphemerisToAThousandthOfAnArcSecondWithTheSameFlagsAndTabl
     // there within five thousandths.
     EXPECT_LT(dblWorst, 0.005);
     EXPECT_LT(intOverAThousandth * 10000, intCompared) << intOverAThousandth << " of " << intCompared;
+}
+
+// With the cache's own thread making the next blocks ahead, read forwards and
+// backwards and with the cache emptied midway, every value is the one read
+// on one thread alone.
+TEST(FastSource, BlocksMadeAheadGiveTheSameValuesWhicheverWayTheyAreRead)
+{
+    const auto readYears = [](int intThreads) {
+        SetSearchThreads(intThreads);
+        ClearFastSource();
+        const LongitudeSource fast = FastSource(false);
+        std::vector<double> values;
+        const double dblFrom = 2451545.0, dblDays = blnSanitized ? 1500 : 6000;
+        for (double d = 0; d < dblDays; d += 3.7)
+            for (int b = 1; b <= intMaxBodies; ++b)
+                values.push_back(fast(b, dblFrom + d));
+        ClearFastSource();
+        for (double d = dblDays; d > 0; d -= 5.3) {
+            for (int b = intMaxBodies; b >= 1; --b)
+                values.push_back(fast(b, dblFrom - d));
+            if (d < dblDays / 2 && d + 5.3 >= dblDays / 2)
+                ClearFastSource();
+        }
+        return values;
+    };
+    const std::vector<double> alone = readYears(1), ahead = readYears(2);
+    SetSearchThreads(0);
+    ASSERT_EQ(alone.size(), ahead.size());
+    for (size_t i = 0; i < alone.size(); ++i)
+        ASSERT_EQ(alone[i], ahead[i]) << i;
 }
 
 } // namespace

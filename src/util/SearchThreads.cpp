@@ -1,4 +1,4 @@
-#include "chart/SearchThreads.h"
+#include "util/SearchThreads.h"
 
 #include <algorithm>
 #include <atomic>
@@ -13,8 +13,10 @@ std::atomic<int> g_intThreads { 0 };
 
 int SearchThreads()
 {
+    // The cores are counted once: the count reads a system file each time.
+    static const int intCores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     const int intSet = g_intThreads.load();
-    return intSet > 0 ? intSet : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return intSet > 0 ? intSet : intCores;
 }
 
 void SetSearchThreads(int intThreads)
