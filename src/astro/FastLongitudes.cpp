@@ -243,7 +243,10 @@ class Cache {
 public:
     Cache()
     {
-        platform::FromDataFiles(3, 2451545.0); // the ephemeris' own state outlives the cache
+        // What making a block uses outlives the cache, whose destructor waits
+        // for the block its own thread is making.
+        platform::FromDataFiles(3, 2451545.0);
+        CosinesFor(intMostNodes);
     }
     ~Cache()
     {

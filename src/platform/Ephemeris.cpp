@@ -33,6 +33,14 @@ class UncoveredSpans {
 public:
     static constexpr double kSpanDays = 1000;
 
+    UncoveredSpans() = default;
+    UncoveredSpans(const UncoveredSpans&) = delete;
+    UncoveredSpans& operator=(const UncoveredSpans&) = delete;
+    // One of these lives in each thread that asks the ephemeris: when the
+    // thread ends, so does the library's state for it (its open files and
+    // buffers).
+    ~UncoveredSpans() { swe_close(); }
+
     int FlagsFor(int intSweBody, double dblJdUT) const
     {
         const auto& spans = m_blnUncovered[intSweBody];
@@ -174,7 +182,10 @@ double NutationInLongitude(double dblJdUT)
 {
     double xx[6] = {};
     char serr[AS_MAXCH] = {};
-    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000) || swe_calc_ut(dblJdUT, SE_ECL_NUT, 0, xx, serr) < 0)
+    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
+        return 0;
+    Uncovered(); // this thread's state, ended with the thread
+    if (swe_calc_ut(dblJdUT, SE_ECL_NUT, 0, xx, serr) < 0)
         return 0;
     return xx[2] / 360.0 * kTwoPi;
 }
