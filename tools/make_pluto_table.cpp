@@ -9,6 +9,8 @@
 #include "platform/Ephemeris.h"
 #include "platform/Files.h"
 
+#include <QFile>
+
 #include <cmath>
 #include <cstdio>
 
@@ -36,9 +38,9 @@ int main(int argc, char* argv[])
         content += "\r\n";
     }
 
-    const QString strError = qal::platform::ReplaceFile(QString::fromLocal8Bit(argv[1]), content);
-    if (!strError.isEmpty()) {
-        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(strError));
+    const qal::platform::FileWriteResult written = qal::platform::ReplaceFile(QFile::decodeName(argv[1]), content);
+    if (!written.ok()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(written.strSystemText));
         return 1;
     }
     return 0;

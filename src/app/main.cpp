@@ -2,6 +2,7 @@
 // they work with.
 #include "mainwindow/frmMain.h"
 #include "platform/DataPaths.h"
+#include "platform/Files.h"
 
 #include "util/Version.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
         return std::printf("qal %s\n", qal::kQalVersion) < 0;
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
         return std::fputs(kUsage, stdout) < 0;
+    qal::platform::ReportFileSizeLimitAsWriteError();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QLatin1String(qal::kQalVersion));
     QApplication::setApplicationName(QStringLiteral("QAL"));

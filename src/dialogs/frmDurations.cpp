@@ -7,6 +7,7 @@
 #include "drawing/Fonts.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "text/FileMessages.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
@@ -39,6 +40,7 @@ frmDurations::frmDurations(QWidget* owner)
     auto* controls = new QHBoxLayout;
     lblSortBy = ui::Named(new QLabel(this), "lblSortBy");
     cboSortBy = ui::Named(new QComboBox(this), "cboSortBy");
+    cboSortBy->setSizeAdjustPolicy(QComboBox::AdjustToContents); // its entries change with the mode
     chkShowDuration = ui::Named(new QCheckBox(this), "chkShowDuration");
     controls->addWidget(lblSortBy);
     controls->addWidget(cboSortBy);
@@ -239,7 +241,7 @@ void frmDurations::cmdSaveCalendar_Click()
     if (QFileInfo(strFile).suffix().isEmpty())
         strFile += QStringLiteral(".ics");
     const QString strText = DurationsCalendarText(Records(), m_content.inputs, udtOrbTable, platform::ClockNowUtc());
-    const QString strError = platform::ReplaceFile(strFile, strText.toUtf8());
+    const QString strError = WriteFailureText(platform::ReplaceFile(strFile, strText.toUtf8()));
     if (strError.isEmpty()) {
         ui::MsgBox(GetText(TextId::CalendarSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,
             strTitle, 1, this);

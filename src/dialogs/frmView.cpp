@@ -64,9 +64,9 @@ void frmView::Form_Activate()
 {
     // Loaded once; again only after the close box or for another file (the
     // manual in the other language).
+    cmdClose->setText(GetText(TextId::Close)); // in the interface language, as every other button
     if (m_blnActivated && m_strLoadedFile == strFileName)
         return;
-    cmdClose->setText(QStringLiteral("Close"));
     txbText1->clear();
     SetCopyCaption(false);
     cmdCopyToClipboard->setVisible(!blnHideCopyButton);
@@ -106,9 +106,11 @@ void frmView::Form_Resize()
 
 void frmView::SetCopyCaption(bool blnSelection)
 {
-    cmdCopyToClipboard->setText(
-        blnSelection ? QStringLiteral("Copy selected text to clipboard") : QStringLiteral("Copy to clipboard"));
-    cmdCopyToClipboard->resize(Px(blnSelection ? kCopySelectionWidth : kCopyWidth), Px(kButtonHeight));
+    cmdCopyToClipboard->setText(GetText(blnSelection ? TextId::CopySelectionToClipboard : TextId::CopyToClipboard));
+    // The designed width, or wider where a language needs it.
+    const int intNeeded = cmdCopyToClipboard->sizeHint().width();
+    cmdCopyToClipboard->resize(
+        std::max(Px(blnSelection ? kCopySelectionWidth : kCopyWidth), intNeeded), Px(kButtonHeight));
 }
 
 bool frmView::eventFilter(QObject* watched, QEvent* event)

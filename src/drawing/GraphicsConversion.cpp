@@ -1,6 +1,7 @@
 #include "drawing/GraphicsConversion.h"
 
 #include "platform/Files.h"
+#include "text/FileMessages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -20,7 +21,7 @@ QString WriteImageFile(const QImage& image, const QString& strPath, const char* 
     QImageWriter writer(&buffer, strFormat);
     if (!writer.write(image))
         return writer.errorString();
-    return platform::ReplaceFile(strPath, bytes);
+    return WriteFailureText(platform::ReplaceFile(strPath, bytes));
 }
 
 QString ConvertGraphics(const QString& strSource, const QString& strTarget)

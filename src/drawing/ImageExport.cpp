@@ -1,6 +1,7 @@
 #include "drawing/ImageExport.h"
 
 #include "platform/Files.h"
+#include "text/FileMessages.h"
 #include "util/Twips.h"
 
 #include <QBuffer>
@@ -201,7 +202,7 @@ QString WriteVectorFile(const QString& strFileName, VectorFormat format, int int
         painter.end();
     }
     buffer.close();
-    return platform::ReplaceFile(strFileName, bytes);
+    return WriteFailureText(platform::ReplaceFile(strFileName, bytes));
 }
 
 QImage WheelImage(const RecordedPicture& wheel, const WheelGeometry& g, int intScale, bool blnWhiteBackground,

@@ -4,6 +4,8 @@
 #include "chart/CurrentChart.h"
 #include "drawing/GraphicsConversion.h"
 #include "drawing/ImageExport.h"
+#include "platform/Files.h"
+#include "text/FileMessages.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
@@ -12,8 +14,12 @@
 #include "ui/WebAddress.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QPushButton>
+
+#include <limits>
 
 namespace qal {
 namespace {
@@ -86,6 +92,11 @@ void frmMain::SavePicture()
     const RecordedPicture& picture = *picGraphic->Picture();
     const WheelGeometry g = RuleOfMode(intChartMode).blnSingleChart ? OneRingGeometry() : TwoRingGeometry();
     const QString strTitle = cmdSaveAs->text();
+    const QString strRefused = WriteFailureText(platform::CheckWritableTarget(strFile));
+    if (!strRefused.isEmpty()) { // a pipe, a device or a folder is never written over
+        ui::ReportPictureSaved(this, strTitle, strFile, strRefused);
+        return;
+    }
     if (type == ui::PictureFileType::Svg || type == ui::PictureFileType::Pdf) {
         // A drawing: the recorded picture painted anew, sharp at any size.
         const QVector<CornerText> texts = blnGraphShown ? QVector<CornerText>() : ImageTexts();
@@ -107,18 +118,27 @@ void frmMain::SavePicture()
     const QImage image = blnGraphShown
         ? picture.Render(intScale, true)
         : WheelImage(picture, g, intScale, udtConfig.blnSaveGraphicWithWhiteBackground, ImageTexts());
-    const QString strBitmap = FreeBitmapFileName(strFile);
-    const QString strError = WriteImageFile(image, strBitmap, "BMP");
+    // The intermediate bitmap is written in a folder of its own outside the
+    // user's folders, so that a save killed half-way leaves nothing beside
+    // the picture; only a bitmap that could not be converted is copied beside
+    // it, for the user to convert another way.
+    const QTemporaryDir work(QDir(QDir::tempPath()).filePath(QStringLiteral("qal-picture-XXXXXX")));
+    const QString strBitmap = QDir(work.path()).filePath(QFileInfo(BitmapFileName(strFile)).fileName());
+    QString strError = work.isValid() ? WriteImageFile(image, strBitmap, "BMP") : work.errorString();
     if (!strError.isEmpty()) {
         ui::ReportPictureSaved(this, strTitle, strFile, strError);
         return;
     }
     QString strMessage;
-    if (ConvertGraphicsFile(strBitmap, strFile, true, strMessage))
+    if (ConvertGraphicsFile(strBitmap, strFile, true, strMessage)) {
         ui::ReportPictureSaved(this, strTitle, strFile, QString());
-    else // the bitmap stays, for the user to convert another way
-        ui::ReportPictureSaved(this, strTitle, strFile, strMessage,
-            strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strBitmap);
+        return;
+    }
+    const QString strKept = FreeBitmapFileName(strFile);
+    const platform::FileContent bitmap = platform::ReadWholeFile(strBitmap, std::numeric_limits<qint64>::max());
+    strError = WriteFailureText(platform::ReplaceFile(strKept, bitmap.bytes));
+    ui::ReportPictureSaved(this, strTitle, strFile, strMessage,
+        strError.isEmpty() ? strCrLf + strCrLf + GetText(TextId::ImageNotConverted) + strCrLf + strKept : QString());
 }
 
 } // namespace qal

@@ -2,6 +2,9 @@
 
 #include "platform/Files.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -80,6 +83,56 @@ QString StatusMessage(QSettings::Status status)
     return QStringLiteral("The store could not be written.");
 }
 
+// Qt writes the settings file through a temporary file "<file>.XXXXXX" beside
+// it (six random letters or digits) and renames it when complete; a write
+// killed in between leaves it behind. A user may name a file that way too
+// ("QAL.conf.backup"), so the name alone proves nothing: before each write
+// the names of that form already there are noted in a hidden journal, which
+// the write removes when it ends. A journal found at start-up means a write
+// was killed: only a file of that form that is not in the journal and was
+// made while that write ran is removed.
+constexpr qint64 intKilledWriteSeconds = 120; // a write of a few short values takes far less
+
+QString JournalOf(const QString& strFile)
+{
+    const QFileInfo info(strFile);
+    return QDir(info.path()).filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".qal-writing"));
+}
+
+QStringList TemporaryLookalikes(const QString& strFile)
+{
+    const QFileInfo info(strFile);
+    return QDir(info.path()).entryList({ info.fileName() + QStringLiteral(".??????") }, QDir::Files | QDir::Hidden);
+}
+
+void NoteBeforeWrite(const QString& strFile)
+{
+    QFile journal(JournalOf(strFile));
+    if (journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        journal.write(TemporaryLookalikes(strFile).join(QLatin1Char('\n')).toUtf8());
+}
+
+void RemoveWhatAKilledWriteLeft(const QString& strFile)
+{
+    const QString strJournal = JournalOf(strFile);
+    const QFileInfo journalInfo(strJournal);
+    if (!journalInfo.isFile())
+        return;
+    const FileContent journal = ReadWholeFile(strJournal, intMaxStoreFileBytes);
+    if (journal.ok()) {
+        const QStringList before = QString::fromUtf8(journal.bytes).split(QLatin1Char('\n'));
+        const QDateTime started = journalInfo.lastModified();
+        const QDir folder = QFileInfo(strFile).dir();
+        for (const QString& strName : TemporaryLookalikes(strFile)) {
+            const QFileInfo info(folder.filePath(strName));
+            const qint64 intSeconds = started.secsTo(info.lastModified());
+            if (!before.contains(strName) && !info.isSymLink() && intSeconds >= -2 && intSeconds <= intKilledWriteSeconds)
+                QFile::remove(info.filePath());
+        }
+    }
+    QFile::remove(strJournal);
+}
+
 // Drops the characters below code 32 at the end (a terminating zero or a line end).
 QString WithoutTrailingControls(QString strText)
 {
@@ -100,7 +153,12 @@ QString WriteRegistryString(
         return QStringLiteral("13 Unable to create (or find) key.  ") + kUnusableFile;
     const bool blnExisted = KeyExists(*store);
     store->setValue(strName, strValue);
+    const QString strFile = UserStoreFile(strKeyPath); // "" for the registry
+    if (!strFile.isEmpty())
+        NoteBeforeWrite(strFile);
     store->sync();
+    if (!strFile.isEmpty())
+        QFile::remove(JournalOf(strFile));
     const QSettings::Status status = store->status();
     if (status == QSettings::FormatError && !blnExisted)
         return QStringLiteral("13 Unable to create (or find) key.  ") + StatusMessage(status);
@@ -158,7 +216,7 @@ UserStoreCheck CheckUserStore(const QString& strKeyPath)
     const QString strFile = UserStoreFile(strKeyPath);
     if (strFile.isEmpty())
         return check; // the registry has no file of its own
-    RemoveStaleTemporaryFiles(QFileInfo(strFile).path(), QFileInfo(strFile).fileName());
+    RemoveWhatAKilledWriteLeft(strFile);
     if (StoreFileUsable(strFile))
         return check;
     check.strFile = strFile;

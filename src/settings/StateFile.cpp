@@ -3,6 +3,7 @@
 #include "aspects/Orbs.h"
 #include "astro/AstroTables.h"
 #include "platform/Files.h"
+#include "text/FileMessages.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
@@ -203,7 +204,7 @@ QString ReadStateText(const QByteArray& text, WindowInputs& inputs, Configuratio
 
 QString WriteStateFile(const QString& strPath, const QByteArray& text)
 {
-    return platform::ReplaceFile(strPath, text);
+    return WriteFailureText(platform::ReplaceFile(strPath, text));
 }
 
 QString ReadStateFile(const QString& strPath, QByteArray& text)

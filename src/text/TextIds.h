@@ -259,7 +259,15 @@ namespace qal {
     X(SlowBodiesOnly, 455)                                                                                             \
     X(FromTo, 456)                                                                                                     \
     X(TimeMapHintTransits, 457)                                                                                        \
-    X(TimeMapHintSky, 458)
+    X(TimeMapHintSky, 458)                                                                                             \
+    X(WriteNoSpace, 459)                                                                                               \
+    X(WriteTooLarge, 460)                                                                                              \
+    X(WriteNoPermission, 461)                                                                                          \
+    X(WriteNotAFile, 462)                                                                                              \
+    X(WriteNoFolder, 463)                                                                                              \
+    X(WriteFailed, 464)                                                                                                \
+    X(OutputNotWritten, 465)                                                                                           \
+    X(CopySelectionToClipboard, 466)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

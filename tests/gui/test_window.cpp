@@ -479,13 +479,32 @@ TEST_F(MainWindow, SettingsFilesThatCannotBeUsedAreSetAsideAndLeftoversRemoved)
     const auto namesIn = [](const QDir& folder, const char* strPattern) {
         return folder.entryList({ QString::fromLatin1(strPattern) }, QDir::AllEntries | QDir::System);
     };
-    // What killed saves left behind goes; other files stay.
-    for (const char* strName : { "qal.usr.Ab12Cd", "qal.usr.old" })
-        QFile(stateFolder.filePath(QString::fromLatin1(strName))).open(QIODevice::WriteOnly);
-    QFile(settingsFolder.filePath(QStringLiteral("QAL.conf.x9Y8z7"))).open(QIODevice::WriteOnly);
+    // What killed saves left behind goes; the user's own files stay, however
+    // they are named, and so does a save of another QAL still under way.
+    const auto make = [](const QString& strPath, int intSecondsAgo = 0, const QByteArray& content = "x") {
+        QFile file(strPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-intSecondsAgo), QFileDevice::FileModificationTime);
+    };
+    for (const char* strName : { "qal.usr.backup", "qal.usr.old123", "qal.usr.Ab12Cd" })
+        make(stateFolder.filePath(QString::fromLatin1(strName)));
+    make(stateFolder.filePath(QStringLiteral(".qal.usr.qal-unfinished-save-Ab12Cd")), 3600);
+    make(stateFolder.filePath(QStringLiteral(".qal.usr.qal-unfinished-save-Zz99Yy")));
+    // A settings write killed half-way: its journal names the files of the
+    // temporary form that were there before it; only the one it made goes.
+    make(settingsFolder.filePath(QStringLiteral("QAL.conf.backup")), 86400);
+    make(settingsFolder.filePath(QStringLiteral(".QAL.conf.qal-writing")), 5, "QAL.conf.backup");
+    make(settingsFolder.filePath(QStringLiteral("QAL.conf.x9Y8z7")), 4);
     StartWindow();
-    EXPECT_EQ(namesIn(stateFolder, "qal.usr.*"), QStringList { QStringLiteral("qal.usr.old") });
-    EXPECT_TRUE(namesIn(settingsFolder, "QAL.conf.*").isEmpty());
+    EXPECT_EQ(namesIn(stateFolder, "qal.usr.*"),
+        (QStringList { QStringLiteral("qal.usr.Ab12Cd"), QStringLiteral("qal.usr.backup"),
+            QStringLiteral("qal.usr.old123") }));
+    EXPECT_EQ(stateFolder.entryList({ QStringLiteral(".qal.usr.*") }, QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral(".qal.usr.qal-unfinished-save-Zz99Yy") });
+    EXPECT_EQ(settingsFolder.entryList({ QStringLiteral("*QAL.conf.*") }, QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("QAL.conf.backup") });
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
 
     // A pipe and a file far too large: set aside, said, and the start goes on.
@@ -555,13 +574,15 @@ TEST_F(MainWindow, NoTextOfAnyWindowIsCutInEitherLanguage)
     FillDateSet(2, "1985", 1, 2, "06:00", "GMT");
     for (QRadioButton* language : { optEnglish(), optGerman() }) {
         language->click();
-        for (QRadioButton* mode : { optPlanetary(), optPersonal(1), optSynastry() }) {
+        // The durations window again for each mode: its lists take the width
+        // of their entries whenever these change.
+        for (QRadioButton* mode : { optPlanetary(), optPersonal(1), optSynastry(), optPlanetary() }) {
             mode->click();
             EXPECT_EQ(test::TextsThatDoNotFit(form.get()), QStringList()) << mode->text().toStdString();
+            cmdReport()->click();
+            EXPECT_EQ(test::TextsThatDoNotFit(form->DurationsWindow()), QStringList()) << mode->text().toStdString();
+            form->DurationsWindow()->hide();
         }
-        cmdReport()->click();
-        EXPECT_EQ(test::TextsThatDoNotFit(form->DurationsWindow()), QStringList());
-        form->DurationsWindow()->hide();
         for (QWidget* dialog : { static_cast<QWidget*>(form->ConfigureDialog()),
                  static_cast<QWidget*>(form->RunDialog()), static_cast<QWidget*>(form->TimeMapWindow()) }) {
             dialog->show();

@@ -512,6 +512,8 @@ TEST_F(Dialogs, TheViewerShowsTheManualInTheInterfaceLanguageAndCopies)
     cmdHelp()->click();
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Hilfe"));
     EXPECT_TRUE(viewer->txbText1->toPlainText().contains(QStringLiteral("Transitgrafik")));
+    EXPECT_EQ(viewer->cmdClose->text(), QStringLiteral("Schließen")); // every button in the interface language
+    EXPECT_EQ(test::TextsThatDoNotFit(viewer), QStringList());
 
     // Any file: copied whole with CR LF; the close box makes the next showing read it anew.
     QTemporaryDir dir;
@@ -523,7 +525,15 @@ TEST_F(Dialogs, TheViewerShowsTheManualInTheInterfaceLanguageAndCopies)
     viewer->strFileName = file.fileName();
     viewer->blnHideCopyButton = false;
     viewer->show();
+    EXPECT_EQ(viewer->cmdCopyToClipboard->text(), QStringLiteral("In die Zwischenablage kopieren"));
+    viewer->txbText1->selectAll();
     viewer->txbText1_MouseUp();
+    EXPECT_EQ(viewer->cmdCopyToClipboard->text(), QStringLiteral("Markierten Text in die Zwischenablage kopieren"));
+    EXPECT_EQ(test::TextsThatDoNotFit(viewer), QStringList());
+    optEnglish()->click();
+    viewer->txbText1->moveCursor(QTextCursor::End);
+    viewer->txbText1_MouseUp();
+    EXPECT_EQ(viewer->cmdCopyToClipboard->text(), QStringLiteral("Copy to clipboard"));
     viewer->cmdCopyToClipboard->click();
     EXPECT_EQ(ui::ClipboardText(), QStringLiteral("First line\r\nSecond"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -32,6 +32,10 @@
 
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace qal;
 using qal::test::AspectCell;
 using qal::test::MainWindowTest;
@@ -402,16 +406,28 @@ TEST_F(Pictures, AFailedSaveKeepsWhatThereIsAndSaysSo)
     const auto notSaved = [&](const char* strName) {
         return GetTextWithMarkers(TextId::ImageNotSaved, Path(strName)) + strCrLf + strCrLf;
     };
-    // The PNG cannot be written (a folder has its name): the bitmap stays.
+    // A folder, a pipe or a link to a pipe where the picture would go: refused
+    // before anything is written, and the pipe stays a pipe.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
     ui::MessageRecord message = Save(Path("taken.png"));
-    EXPECT_TRUE(message.strText.startsWith(notSaved("taken.png")));
-    EXPECT_TRUE(message.strText.endsWith(GetText(TextId::ImageNotConverted) + strCrLf + Path("taken.bmp")));
-    EXPECT_EQ(QImage(Path("taken.bmp")).size(), QSize(400, 400));
+    EXPECT_EQ(message.strText, notSaved("taken.png") + GetText(TextId::WriteNotAFile));
+#ifdef Q_OS_UNIX
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.png")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(Path("pipe.png"), Path("link.png")));
+    for (const char* strName : { "pipe.png", "link.png", "link.svg" }) {
+        if (QByteArray(strName) == "link.svg") {
+            ASSERT_TRUE(QFile::rename(Path("link.png"), Path("link.svg")));
+        }
+        EXPECT_EQ(Save(Path(strName)).strText, notSaved(strName) + GetText(TextId::WriteNotAFile));
+    }
+    EXPECT_FALSE(QFileInfo(Path("pipe.png")).isFile());
+    EXPECT_TRUE(QFileInfo(Path("link.svg")).isSymLink());
+#endif
     message = Save(Path("missing/folder/x.svg"));
-    EXPECT_GT(message.strText.size(), notSaved("missing/folder/x.svg").size()); // the reason follows
+    EXPECT_EQ(message.strText, notSaved("missing/folder/x.svg") + GetText(TextId::WriteNoFolder));
 
-    // A full disk: the picture saved before stays byte for byte, in every format.
+    // A full disk: the picture saved before stays byte for byte, in every
+    // format, and the reason is named.
     for (const char* strName : { "full.png", "full.svg", "full.pdf" }) {
         Save(Path(strName));
         QFile saved(Path(strName));
@@ -425,11 +441,14 @@ TEST_F(Pictures, AFailedSaveKeepsWhatThereIsAndSaysSo)
                 GTEST_SKIP() << "no file-size limit on this system";
             message = Save(Path(strName));
         }
-        EXPECT_TRUE(message.strText.startsWith(notSaved(strName))) << strName;
+        EXPECT_EQ(message.strText, notSaved(strName) + GetText(TextId::WriteTooLarge)) << strName;
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         EXPECT_EQ(saved.readAll(), old) << strName;
         saved.close();
     }
+    // No bitmap and no unfinished file is ever left beside the pictures.
+    EXPECT_TRUE(QDir(dir.path()).entryList({ QStringLiteral("*.bmp"), QStringLiteral(".*unfinished*") },
+        QDir::Files | QDir::Hidden).isEmpty());
     ui::QueueFileName(QString()); // a cancelled dialog does nothing
     cmdSaveAs()->click();
     EXPECT_TRUE(ui::TakeMessageLog().isEmpty());
