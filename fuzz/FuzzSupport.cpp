@@ -1,9 +1,9 @@
 #include "FuzzSupport.h"
 #include "text/Texts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <cstring>
@@ -12,12 +12,10 @@ namespace qal::fuzz {
 
 QString WriteInput(const uint8_t* data, size_t size, const QString& strFileName)
 {
-    static const QString strFolder = [] {
-        const QString strPath
-            = QDir::tempPath() + QStringLiteral("/qal-fuzz-%1/").arg(QCoreApplication::applicationPid());
-        QDir().mkpath(strPath);
-        return strPath;
-    }();
+    // One folder for the whole run, removed when the run ends (libFuzzer
+    // ends a run with exit(), which destroys it).
+    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/qal-fuzz-XXXXXX"));
+    static const QString strFolder = folder.path() + QLatin1Char('/');
     QFile file(strFolder + strFileName);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));

@@ -26,8 +26,6 @@ void Extremes(const OrbTable& udtTable, int intColumn, double& dblMax, double& d
         if (dblValue > 0 && dblValue < dblMin)
             dblMin = dblValue;
     }
-    if (dblMax == 0)
-        dblMin = 0; // every kind switched off: one orb of 0°
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -17,11 +18,6 @@
 
 namespace qal::cli {
 namespace {
-
-// The patterns' names on the command line, in the order of the pattern kinds.
-const char* const kPatternSlugs[intNumPatternKinds]
-    = { "grand-trine", "kite", "rectangle", "t-square", "grand-cross", "yod", "yod-kite", "trapezium", "stellium-6",
-          "stellium-5", "stellium-4", "stellium-3", "grand-sextile", "midpoint" };
 
 QString Normalized(QString strName)
 {
@@ -50,10 +46,10 @@ QString Quoted(const QString& strArgument)
         + QLatin1Char('"');
 }
 
-// Reads positional moments and options from a list of arguments.
-class Reader {
+// Reads moments from a list of arguments, one after the other.
+class MomentReader {
 public:
-    explicit Reader(const QStringList& args)
+    explicit MomentReader(const QStringList& args)
         : m_args(args)
     {
     }
@@ -108,57 +104,227 @@ private:
     QString m_strLastMoment, m_strLastForm;
 };
 
-// The options only one command has.
-bool OptionOf(Command command, const QString& strOption)
+// Why a positional argument cannot stand where it does.
+QString MisplacedArgument(const Options& o, const QString& strArgument, const MomentReader& in)
 {
-    static const QStringList find { QStringLiteral("--until"), QStringLiteral("--at-least"),
-        QStringLiteral("--results"), QStringLiteral("--step") };
-    static const QStringList timemap { QStringLiteral("--output"), QStringLiteral("--width"), QStringLiteral("--moon"),
-        QStringLiteral("--slow-only"), QStringLiteral("--white") };
-    if (find.contains(strOption))
-        return command == Command::Find;
-    if (timemap.contains(strOption))
-        return command == Command::TimeMap;
-    if (strOption == QLatin1String("--ics-stretches"))
-        return command == Command::Aspects;
-    if (strOption == QLatin1String("--format"))
-        return command != Command::TimeMap;
-    return true;
-}
-
-QString CommandName(Command command)
-{
-    switch (command) {
-    case Command::Chart: return QStringLiteral("chart");
-    case Command::Aspects: return QStringLiteral("aspects");
-    case Command::TimeMap: return QStringLiteral("timemap");
-    default: return QStringLiteral("find");
-    }
-}
-
-// Why an argument cannot stand where it does.
-QString MisplacedArgument(const Options& o, const QString& strArgument, const Reader& in)
-{
-    const QString strCommand = CommandName(o.command);
-    const QString strHelp = QStringLiteral(" qal-cli ") + strCommand + QStringLiteral(" --help tells more.");
-    if (strArgument.startsWith(QStringLiteral("--"))) {
-        static const QStringList known { QStringLiteral("--sidereal"), QStringLiteral("--zone"),
-            QStringLiteral("--natal"), QStringLiteral("--orbs"), QStringLiteral("--format"), QStringLiteral("--lang"),
-            QStringLiteral("--quiet"), QStringLiteral("--until"), QStringLiteral("--at-least"),
-            QStringLiteral("--results"), QStringLiteral("--step"), QStringLiteral("--ics-stretches"),
-            QStringLiteral("--output"), QStringLiteral("--width"), QStringLiteral("--moon"),
-            QStringLiteral("--slow-only"), QStringLiteral("--white") };
-        if (known.contains(strArgument))
-            return strArgument + QStringLiteral(" is not an option of ") + strCommand + QLatin1Char('.') + strHelp;
-        return QStringLiteral("Unknown option ") + Quoted(strArgument) + QLatin1Char('.') + strHelp;
-    }
+    const QString strCommand = QLatin1String(SpecOf(o.command).strName);
     const QString strExpected = o.command == Command::Chart
         ? QStringLiteral(
             "A moment is DATE [TIME] ZONE, the time as HH:MM before the zone (for example 2018-03-05 14:30 +01:00).")
         : QStringLiteral("Moments here are DATE [TIME]; their zone comes with --zone.");
+    if (in.LastMoment().isEmpty())
+        return strCommand + QStringLiteral(": ") + Quoted(strArgument) + QStringLiteral(" was not expected. ")
+            + strExpected;
     return strCommand + QStringLiteral(": ") + Quoted(strArgument) + QStringLiteral(" was not expected after ")
         + Quoted(in.LastMoment()) + QStringLiteral(", which was read as ") + in.LastForm() + QStringLiteral(". ")
         + strExpected;
+}
+
+QString MoreHelp(Command command)
+{
+    return QStringLiteral(" qal-cli ") + QLatin1String(SpecOf(command).strName) + QStringLiteral(" --help tells more.");
+}
+
+bool IsOptionLike(const QString& strArgument)
+{
+    return strArgument.startsWith(QStringLiteral("--")) || strArgument == QLatin1String("-h");
+}
+
+// An option as given, with the arguments that follow it.
+struct GivenOption {
+    const OptionSpec* spec = nullptr;
+    QStringList values;
+    QString Name() const { return QLatin1String(spec->strName); }
+};
+
+// The arguments an option of that kind takes from args, starting at i: a
+// word, or a moment's date, its time when one follows, and its zone unless
+// another option follows.
+QStringList ValuesOf(const OptionSpec& spec, const QStringList& args, qsizetype i)
+{
+    static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}$"));
+    QStringList values;
+    if (spec.value == OptionValue::None || i >= args.size())
+        return values;
+    if (spec.value == OptionValue::Word)
+        return { args[i] };
+    if (IsOptionLike(args[i]))
+        return values;
+    values << args[i++];
+    if (i < args.size() && !values[0].contains(QLatin1Char('T')) && timeLike.match(args[i]).hasMatch())
+        values << args[i++];
+    if (spec.value == OptionValue::Moment && i < args.size() && !IsOptionLike(args[i]))
+        values << args[i];
+    return values;
+}
+
+// The arguments after the command: its options, each once, and the rest in order.
+QString SplitArguments(
+    Command command, const QStringList& args, std::vector<GivenOption>& options, QStringList& positional)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (!IsOptionLike(args[i])) {
+            positional << args[i];
+            continue;
+        }
+        GivenOption given;
+        given.spec = FindOption(args[i]);
+        if (!given.spec)
+            return QStringLiteral("Unknown option ") + Quoted(args[i]) + QLatin1Char('.') + MoreHelp(command);
+        if (!(given.spec->commands & CommandBit(command)))
+            return given.Name() + QStringLiteral(" is not an option of ") + QLatin1String(SpecOf(command).strName)
+                + QLatin1Char('.') + MoreHelp(command);
+        if (std::any_of(options.begin(), options.end(), [&](const GivenOption& o) { return o.spec == given.spec; }))
+            return given.Name() + QStringLiteral(": given twice; give it once.");
+        given.values = ValuesOf(*given.spec, args, i + 1);
+        if (given.spec->value == OptionValue::Word && given.values.isEmpty())
+            return given.Name() + QStringLiteral(": ") + QLatin1String(given.spec->strValueName)
+                + QStringLiteral(" is missing after it.");
+        i += given.values.size();
+        options.push_back(given);
+    }
+    return {};
+}
+
+const GivenOption* Given(const std::vector<GivenOption>& options, const char* strName)
+{
+    const auto found = std::find_if(options.begin(), options.end(),
+        [&](const GivenOption& o) { return o.Name() == QLatin1String(strName); });
+    return found == options.end() ? nullptr : &*found;
+}
+
+QString ReadLanguage(const QString& l, int& intLanguage)
+{
+    if (l == QLatin1String("en"))
+        intLanguage = intLangEnglish;
+    else if (l == QLatin1String("de"))
+        intLanguage = intLangGerman;
+    else
+        return QStringLiteral("--lang: ") + Quoted(l) + QStringLiteral(" is not en or de.");
+    return {};
+}
+
+// The positional arguments of the command: its moments, and find's pattern.
+QString ReadPositional(const QStringList& positional, Options& o)
+{
+    MomentReader in(positional);
+    const QString strCommand = QLatin1String(SpecOf(o.command).strName);
+    QString strError;
+    if (o.command == Command::Chart) {
+        strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment);
+        o.intZoneMinutes = o.udtMoment.intZoneMinutes;
+    } else if (o.command == Command::Aspects || o.command == Command::TimeMap) {
+        strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, &o.intZoneMinutes);
+        Moment until;
+        if (strError.isEmpty())
+            strError = in.ReadMoment(strCommand + QStringLiteral(" TO"), until, &o.intZoneMinutes);
+        if (strError.isEmpty() && !(until.dblJD > o.udtMoment.dblJD))
+            strError = strCommand + QStringLiteral(": TO must come after FROM.");
+        if (strError.isEmpty() && o.command == Command::TimeMap && until.dblJD - o.udtMoment.dblJD > 20 * 365.25)
+            strError = QStringLiteral("timemap: a span of at most twenty years.");
+        o.udtUntil = until;
+    } else {
+        const QString strPattern = in.Next();
+        o.intPattern = PatternKindFromName(strPattern);
+        if (o.intPattern < 0)
+            return QStringLiteral("find: ") + Quoted(strPattern)
+                + QStringLiteral(" is not a pattern; qal-cli find --help lists them.");
+        strError = in.ReadMoment(QStringLiteral("find FROM"), o.udtMoment, &o.intZoneMinutes);
+    }
+    if (!strError.isEmpty())
+        return strError;
+    if (!in.AtEnd())
+        return MisplacedArgument(o, in.Peek(), in);
+    return {};
+}
+
+// One option after the command, with its values, into the options.
+QString ApplyOption(const GivenOption& given, Options& o)
+{
+    const QString strName = given.Name();
+    const QString strValue = given.values.value(0);
+    const auto count = [&](int intLow, int intHigh, int& intValue) {
+        bool blnNumber = false;
+        intValue = strValue.toInt(&blnNumber);
+        return blnNumber && intValue >= intLow && intValue <= intHigh;
+    };
+    if (strName == QLatin1String("--sidereal")) {
+        o.blnSidereal = true;
+    } else if (strName == QLatin1String("--quiet")) {
+        o.blnQuiet = true;
+    } else if (strName == QLatin1String("--ics-stretches")) {
+        o.blnIcsStretches = true;
+    } else if (strName == QLatin1String("--moon")) {
+        o.blnMovingMoon = true;
+    } else if (strName == QLatin1String("--slow-only")) {
+        o.blnSlowOnly = true;
+    } else if (strName == QLatin1String("--white")) {
+        o.blnWhite = true;
+    } else if (strName == QLatin1String("--lang")) {
+        return ReadLanguage(strValue, o.intLanguage);
+    } else if (strName == QLatin1String("--width")) {
+        if (!count(400, 10000, o.intWidth))
+            return QStringLiteral("--width: give a number of pixels from 400 to 10000.");
+    } else if (strName == QLatin1String("--output")) {
+        o.strOutput = strValue;
+        const QString strType = o.strOutput.section(QLatin1Char('.'), -1).toLower();
+        if (!o.strOutput.contains(QLatin1Char('.'))
+            || !QStringList { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") }.contains(strType))
+            return QStringLiteral("--output: ") + Quoted(o.strOutput)
+                + QStringLiteral(" is not a file name ending in .svg, .pdf or .png.");
+    } else if (strName == QLatin1String("--natal")) {
+        Moment natal;
+        MomentReader in(given.values);
+        const QString strError = in.ReadMoment(QStringLiteral("--natal"), natal);
+        if (!strError.isEmpty())
+            return strError;
+        o.udtNatal = natal;
+    } else if (strName == QLatin1String("--orbs")) {
+        const QStringList parts = strValue.split(QLatin1Char(','));
+        std::array<int, 7> orbs {};
+        bool blnGood = parts.size() == 7 || parts.size() == 1;
+        for (int k = 0; k < 7 && blnGood; ++k) {
+            bool blnNumber = false;
+            orbs[static_cast<size_t>(k)] = parts.value(parts.size() == 1 ? 0 : k).trimmed().toInt(&blnNumber);
+            blnGood
+                = blnNumber && orbs[static_cast<size_t>(k)] >= 0 && orbs[static_cast<size_t>(k)] <= intMaxOrbDegrees;
+        }
+        if (!blnGood)
+            return QStringLiteral("--orbs: give seven whole degrees from 0 to 15, separated by commas (conjunction, "
+                                  "opposition, square, trine, sextile, semisextile, quincunx), or one for all.");
+        o.orbs = orbs;
+    } else if (strName == QLatin1String("--format")) {
+        static const std::pair<const char*, Format> formats[] = { { "text", Format::Text }, { "csv", Format::Csv },
+            { "json", Format::Json }, { "jsonl", Format::Jsonl }, { "ics", Format::Ics } };
+        const auto known = std::find_if(std::begin(formats), std::end(formats),
+            [&](const auto& entry) { return strValue == QLatin1String(entry.first); });
+        if (known == std::end(formats))
+            return QStringLiteral("--format: ") + Quoted(strValue)
+                + QStringLiteral(" is not text, csv, json, jsonl or ics.");
+        o.format = known->second;
+        if (o.format == Format::Ics && o.command != Command::Aspects)
+            return QStringLiteral("--format ics: calendar files come from qal-cli aspects.");
+    } else if (strName == QLatin1String("--until")) {
+        Moment until;
+        MomentReader in(given.values);
+        const QString strError = in.ReadMoment(QStringLiteral("--until"), until, &o.intZoneMinutes);
+        if (!strError.isEmpty())
+            return strError;
+        if (!(until.dblJD > o.udtMoment.dblJD))
+            return QStringLiteral("--until must come after FROM.");
+        o.udtUntil = until;
+    } else if (strName == QLatin1String("--at-least")) {
+        if (!count(1, 99, o.intAtLeast))
+            return QStringLiteral("--at-least: give a number from 1 to 99.");
+    } else if (strName == QLatin1String("--results")) {
+        if (!count(1, 10000, o.intResults))
+            return QStringLiteral("--results: give a number from 1 to 10000.");
+    } else if (strName == QLatin1String("--step")) {
+        if (!ParseStep(strValue, o.dblStepDays))
+            return QStringLiteral("--step: ") + Quoted(strValue)
+                + QStringLiteral(" is not a step such as 30m, 6h, 1d or 7d.");
+    }
+    return {};
 }
 
 } // namespace
@@ -246,7 +412,7 @@ int PatternKindFromName(const QString& strName)
     if (strWanted.isEmpty())
         return -1;
     for (int k = 0; k < intNumPatternKinds; ++k) {
-        if (strWanted == QLatin1String(kPatternSlugs[k]) || strWanted == Normalized(strPatternName[k]))
+        if (strWanted == QLatin1String(PatternSlugs()[static_cast<size_t>(k)]) || strWanted == Normalized(strPatternName[k]))
             return k;
     }
     return -1;
@@ -257,171 +423,68 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     o = Options();
     if (args.isEmpty())
         return QStringLiteral("a command is missing.\n\n") + HelpText(QString());
-    if (args[0] == QLatin1String("--version")) {
-        o.command = Command::Version;
-        return args.size() == 1 ? QString() : QStringLiteral("--version takes nothing after it.");
+    // Before the command: the options every command takes there.
+    qsizetype i = 0;
+    for (; i < args.size() && IsOptionLike(args[i]); ++i) {
+        const QString strOption = CanonicalOptionName(args[i]);
+        if (strOption == QLatin1String("--version")) {
+            o.command = Command::Version;
+            return args.size() == i + 1 ? QString() : QStringLiteral("--version takes nothing after it.");
+        }
+        if (strOption == QLatin1String("--help")) {
+            o.command = Command::Help;
+            o.strHelpTopic = args.value(i + 1);
+            return {};
+        }
+        if (strOption == QLatin1String("--quiet")) {
+            o.blnQuiet = true;
+        } else if (strOption == QLatin1String("--lang")) {
+            const QString strError = ReadLanguage(args.value(++i), o.intLanguage);
+            if (!strError.isEmpty())
+                return strError;
+        } else {
+            const OptionSpec* spec = FindOption(strOption);
+            return spec ? strOption + QStringLiteral(" comes after the command (chart, aspects, find or timemap).")
+                        : QStringLiteral("Unknown option ") + Quoted(args[i]) + QStringLiteral(".");
+        }
     }
-    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h") || args[0] == QLatin1String("help")) {
+    if (i >= args.size())
+        return QStringLiteral("a command is missing.\n\n") + HelpText(QString());
+    if (args[i] == QLatin1String("help")) {
         o.command = Command::Help;
-        o.strHelpTopic = args.value(1);
+        o.strHelpTopic = args.value(i + 1);
         return {};
     }
-    const QString strCommand = args[0];
-    if (strCommand == QLatin1String("chart"))
-        o.command = Command::Chart;
-    else if (strCommand == QLatin1String("aspects"))
-        o.command = Command::Aspects;
-    else if (strCommand == QLatin1String("find"))
-        o.command = Command::Find;
-    else if (strCommand == QLatin1String("timemap"))
-        o.command = Command::TimeMap;
-    else
-        return QStringLiteral("Unknown command ") + Quoted(strCommand)
+    const CommandSpec* command = FindCommand(args[i]);
+    if (!command)
+        return QStringLiteral("Unknown command ") + Quoted(args[i])
             + QStringLiteral(". The commands are chart, aspects, find and timemap; qal-cli --help tells more.");
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+    const QStringList rest = args.mid(i + 1);
+    if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
         o.command = Command::Help;
-        o.strHelpTopic = strCommand;
+        o.strHelpTopic = QLatin1String(command->strName);
         return {};
     }
+    o.command = command->command;
 
-    // The zone that moments without one are read in comes first.
-    const qsizetype intZoneAt = args.indexOf(QStringLiteral("--zone"));
-    if (intZoneAt > 0) {
-        if (o.command == Command::Chart)
-            return QStringLiteral("--zone: chart takes the zone after its date and time.");
-        if (!ParseZone(args.value(intZoneAt + 1), o.intZoneMinutes))
-            return QStringLiteral("--zone: ") + Quoted(args.value(intZoneAt + 1))
-                + QStringLiteral(" is not a time zone.");
-    }
-
-    Reader in(args.mid(1));
-    QString strError;
-    if (o.command == Command::Chart) {
-        strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment);
-        o.intZoneMinutes = o.udtMoment.intZoneMinutes;
-    } else if (o.command == Command::Aspects || o.command == Command::TimeMap) {
-        strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, &o.intZoneMinutes);
-        Moment until;
-        if (strError.isEmpty())
-            strError = in.ReadMoment(strCommand + QStringLiteral(" TO"), until, &o.intZoneMinutes);
-        if (strError.isEmpty() && !(until.dblJD > o.udtMoment.dblJD))
-            strError = strCommand + QStringLiteral(": TO must come after FROM.");
-        if (strError.isEmpty() && o.command == Command::TimeMap && until.dblJD - o.udtMoment.dblJD > 20 * 365.25)
-            strError = QStringLiteral("timemap: a span of at most twenty years.");
-        o.udtUntil = until;
-    } else {
-        const QString strPattern = in.Next();
-        o.intPattern = PatternKindFromName(strPattern);
-        if (o.intPattern < 0)
-            return QStringLiteral("find: ") + Quoted(strPattern)
-                + QStringLiteral(" is not a pattern; qal-cli find --help lists them.");
-        strError = in.ReadMoment(QStringLiteral("find FROM"), o.udtMoment, &o.intZoneMinutes);
-    }
+    std::vector<GivenOption> options;
+    QStringList positional;
+    QString strError = SplitArguments(o.command, rest, options, positional);
     if (!strError.isEmpty())
         return strError;
-
-    QStringList given; // each option once
-    while (!in.AtEnd()) {
-        const QString strOption = in.Next();
-        if (!strOption.startsWith(QStringLiteral("--")) || !OptionOf(o.command, strOption))
-            return MisplacedArgument(o, strOption, in);
-        if (given.contains(strOption))
-            return strOption + QStringLiteral(": given twice; give it once.");
-        given << strOption;
-        const auto value = [&]() { return in.Next(); };
-        const auto count = [&](int intLow, int intHigh, int& intValue) {
-            bool blnNumber = false;
-            intValue = value().toInt(&blnNumber);
-            return blnNumber && intValue >= intLow && intValue <= intHigh;
-        };
-        if (strOption == QLatin1String("--sidereal")) {
-            o.blnSidereal = true;
-        } else if (strOption == QLatin1String("--quiet")) {
-            o.blnQuiet = true;
-        } else if (strOption == QLatin1String("--ics-stretches")) {
-            o.blnIcsStretches = true;
-        } else if (strOption == QLatin1String("--moon")) {
-            o.blnMovingMoon = true;
-        } else if (strOption == QLatin1String("--slow-only")) {
-            o.blnSlowOnly = true;
-        } else if (strOption == QLatin1String("--white")) {
-            o.blnWhite = true;
-        } else if (strOption == QLatin1String("--width")) {
-            if (!count(400, 10000, o.intWidth))
-                return QStringLiteral("--width: give a number of pixels from 400 to 10000.");
-        } else if (strOption == QLatin1String("--output")) {
-            o.strOutput = value();
-            const QString strType = o.strOutput.section(QLatin1Char('.'), -1).toLower();
-            if (!o.strOutput.contains(QLatin1Char('.'))
-                || !QStringList { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") }.contains(
-                    strType))
-                return QStringLiteral("--output: ") + Quoted(o.strOutput)
-                    + QStringLiteral(" is not a file name ending in .svg, .pdf or .png.");
-        } else if (strOption == QLatin1String("--zone")) {
-            value(); // read above
-        } else if (strOption == QLatin1String("--natal")) {
-            if (o.command == Command::Find)
-                return QStringLiteral("--natal: find looks for patterns of the sky, which no birth chart changes.");
-            Moment natal;
-            strError = in.ReadMoment(QStringLiteral("--natal"), natal);
-            if (!strError.isEmpty())
-                return strError;
-            o.udtNatal = natal;
-        } else if (strOption == QLatin1String("--orbs")) {
-            const QStringList parts = value().split(QLatin1Char(','));
-            std::array<int, 7> orbs {};
-            bool blnGood = parts.size() == 7 || parts.size() == 1;
-            for (int k = 0; k < 7 && blnGood; ++k) {
-                bool blnNumber = false;
-                orbs[static_cast<size_t>(k)] = parts.value(parts.size() == 1 ? 0 : k).trimmed().toInt(&blnNumber);
-                blnGood = blnNumber && orbs[static_cast<size_t>(k)] >= 0
-                    && orbs[static_cast<size_t>(k)] <= intMaxOrbDegrees;
-            }
-            if (!blnGood)
-                return QStringLiteral(
-                    "--orbs: give seven whole degrees from 0 to 15, separated by commas (conjunction, "
-                    "opposition, square, trine, sextile, semisextile, quincunx), or one for all.");
-            o.orbs = orbs;
-        } else if (strOption == QLatin1String("--format")) {
-            static const std::pair<const char*, Format> formats[] = { { "text", Format::Text }, { "csv", Format::Csv },
-                { "json", Format::Json }, { "jsonl", Format::Jsonl }, { "ics", Format::Ics } };
-            const QString f = value();
-            const auto known = std::find_if(std::begin(formats), std::end(formats),
-                [&](const auto& entry) { return f == QLatin1String(entry.first); });
-            if (known == std::end(formats))
-                return QStringLiteral("--format: ") + Quoted(f)
-                    + QStringLiteral(" is not text, csv, json, jsonl or ics.");
-            o.format = known->second;
-            if (o.format == Format::Ics && o.command != Command::Aspects)
-                return QStringLiteral("--format ics: calendar files come from qal-cli aspects.");
-        } else if (strOption == QLatin1String("--lang")) {
-            const QString l = value();
-            if (l == QLatin1String("en"))
-                o.intLanguage = intLangEnglish;
-            else if (l == QLatin1String("de"))
-                o.intLanguage = intLangGerman;
-            else
-                return QStringLiteral("--lang: ") + Quoted(l) + QStringLiteral(" is not en or de.");
-        } else if (strOption == QLatin1String("--until")) {
-            Moment until;
-            strError = in.ReadMoment(QStringLiteral("--until"), until, &o.intZoneMinutes);
-            if (!strError.isEmpty())
-                return strError;
-            if (!(until.dblJD > o.udtMoment.dblJD))
-                return QStringLiteral("--until must come after FROM.");
-            o.udtUntil = until;
-        } else if (strOption == QLatin1String("--at-least")) {
-            if (!count(1, 99, o.intAtLeast))
-                return QStringLiteral("--at-least: give a number from 1 to 99.");
-        } else if (strOption == QLatin1String("--results")) {
-            if (!count(1, 10000, o.intResults))
-                return QStringLiteral("--results: give a number from 1 to 10000.");
-        } else if (strOption == QLatin1String("--step")) {
-            const QString strStep = value();
-            if (!ParseStep(strStep, o.dblStepDays))
-                return QStringLiteral("--step: ") + Quoted(strStep)
-                    + QStringLiteral(" is not a step such as 30m, 6h, 1d or 7d.");
-        }
+    // The zone that moments without one are read in comes first, then the
+    // command's own moments, then the options in the order given.
+    if (const GivenOption* zone = Given(options, "--zone")) {
+        if (!ParseZone(zone->values.value(0), o.intZoneMinutes))
+            return QStringLiteral("--zone: ") + Quoted(zone->values.value(0)) + QStringLiteral(" is not a time zone.");
+    }
+    strError = ReadPositional(positional, o);
+    if (!strError.isEmpty())
+        return strError;
+    for (const GivenOption& given : options) {
+        strError = ApplyOption(given, o);
+        if (!strError.isEmpty())
+            return strError;
     }
     if (o.blnIcsStretches && o.format != Format::Ics)
         return QStringLiteral("--ics-stretches: only with --format ics.");
@@ -430,82 +493,19 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     return {};
 }
 
-QString HelpText(const QString& strCommand)
+QString ArgumentsFromSystem(int argc, const char* const argv[], QStringList& args)
 {
-    const QString strCommon
-        = QStringLiteral("Options of every command:\n"
-                         "  --sidereal          the sidereal zodiac (default: tropical)\n"
-                         "  --orbs LIST         seven whole degrees 0..15 for conjunction, opposition,\n"
-                         "                      square, trine, sextile, semisextile, quincunx (0 switches\n"
-                         "                      a kind off), or one number for all; default 10,9,6,7,5,4,5\n"
-                         "  --format FORMAT     text (default), csv, json (one document) or jsonl (one\n"
-                         "                      object a line, for streams); timemap draws instead\n"
-                         "  --lang LANG         en (default) or de: names and words of the output\n"
-                         "  --quiet             no progress line on a terminal during a long search\n"
-                         "Dates are YYYY-MM-DD, optionally with THH:MM; times HH:MM; zones Z, UTC,\n"
-                         "offsets such as +05:45 or -3, or the zone list's texts such as GMT+1:00.\n"
-                         "Results are written as they are found; Ctrl-C stops after complete lines\n"
-                         "(status 130). The Moon and Pluto are known from 1600 to 2099.\n"
-                         "Exit status: 0 done, 1 nothing found (find) or a file not written\n"
-                         "(timemap), 2 bad input, 130 stopped by Ctrl-C.\n");
-    if (strCommand == QLatin1String("chart"))
-        return QStringLiteral("qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n\n"
-                              "The positions, the aspect table, the aspect counts and the patterns of the\n"
-                              "sky at a moment (Planetary), or with --natal the personal transits of that\n"
-                              "moment to a birth chart, as QAL's window computes them. A date without a\n"
-                              "time is taken at 12:00.\n\n")
-            + strCommon;
-    if (strCommand == QLatin1String("aspects"))
-        return QStringLiteral("qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]\n\n"
-                              "Every aspect that begins, becomes exact or ends between FROM and TO (dates,\n"
-                              "optionally with THH:MM, read in --zone, default UTC), to the minute. Each\n"
-                              "stretch within orb is followed to its real beginning and end, also beyond\n"
-                              "the span: \"pass 2 of 3\" is its second of three exact passes. With --natal:\n"
-                              "the transits to that birth chart, with the orbs for personal transits (a\n"
-                              "third).\n\n"
-                              "  --format ics      an iCalendar file: one event for each exact pass, with a\n"
-                              "                    UID that stays the same, so that a calendar importing a\n"
-                              "                    newer file updates its events\n"
-                              "  --ics-stretches   with --format ics: one event for each stretch within orb\n"
-                              "                    as well, from its beginning to its end\n\n")
-            + strCommon;
-    if (strCommand == QLatin1String("timemap"))
-        return QStringLiteral("qal-cli timemap FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [--moon]\n"
-                              "              [--slow-only] [--white] [--width PIXELS] --output FILE [options]\n\n"
-                              "The time map of the span (at most twenty years) as a picture: one row for each\n"
-                              "aspect of the sky, or with --natal for each transit to that birth chart, a bar\n"
-                              "for each stretch within orb and a mark with its day at each exact pass, as the\n"
-                              "durations window's time map draws it. FILE ends in .svg or .pdf (a drawing) or\n"
-                              ".png (an image, --width pixels wide, default 1400).\n\n"
-                              "  --moon        the moving Moon's rows too\n"
-                              "  --slow-only   only Jupiter to Pluto moving\n"
-                              "  --white       dark marks on white, for print\n\n")
-            + strCommon;
-    if (strCommand == QLatin1String("find")) {
-        QString strPatterns;
-        for (const char* slug : kPatternSlugs)
-            strPatterns += QStringLiteral("  ") + QString::fromLatin1(slug) + QLatin1Char('\n');
-        return QStringLiteral("qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]\n"
-                              "              [--results N] [--zone ZONE] [options]\n\n"
-                              "The moments after FROM at which PATTERN forms: a pattern of that kind that\n"
-                              "was not there before comes into being (with --at-least N: the number of\n"
-                              "them rises to N), to the minute, with the moments it formed and dissolves.\n"
-                              "A pattern already there at FROM formed before it. The sky is looked at\n"
-                              "every --step (30m, 6h, 1d, 7d; default 1d) like the run dialog but without\n"
-                              "waiting; a pattern that comes and goes between two looks is not seen.\n"
-                              "--results N: that many findings (default 1); --until: where to stop\n"
-                              "(default: 1000 years on, at the latest 2799-12-31).\n\nPatterns:\n")
-            + strPatterns + QLatin1Char('\n') + strCommon;
+    args.clear();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString strArgument = QFile::decodeName(bytes);
+        if (QFile::encodeName(strArgument) != bytes)
+            return QStringLiteral("argument %1 is not text in this system's encoding (UTF-8); a file name of such "
+                                  "bytes cannot be named here.")
+                .arg(i);
+        args << strArgument;
     }
-    return QStringLiteral("qal-cli: QAL's aspect engine on the command line.\n\n"
-                          "  qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]\n"
-                          "  qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE] [options]\n"
-                          "          [--format ics [--ics-stretches]]\n"
-                          "  qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d] [options]\n"
-                          "  qal-cli timemap FROM TO [--natal DATE [TIME] ZONE] --output FILE [options]\n\n"
-                          "qal-cli COMMAND --help tells more about each command; qal-cli --version\n"
-                          "gives the version.\n\n"
-                          "Example: qal-cli chart 2018-03-05 14:30 +01:00 --format json\n");
+    return {};
 }
 
 } // namespace qal::cli

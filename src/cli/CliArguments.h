@@ -1,20 +1,15 @@
 // The command line of qal-cli: commands, moments, zones and options, read
-// into one set of options or refused with a message that says why.
-//
-//   qal-cli chart DATE [TIME] ZONE [--natal DATE [TIME] ZONE] [options]
-//   qal-cli aspects FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE]
-//           [--format ics [--ics-stretches]] [options]
-//   qal-cli find PATTERN FROM [--until DATE] [--at-least N] [--step 1d]
-//           [--results N] [--zone ZONE] [options]
-//   qal-cli timemap FROM TO [--zone ZONE] [--natal DATE [TIME] ZONE]
-//           [--moon] [--slow-only] [--white] [--width PIXELS] --output FILE
-//   options: --sidereal --orbs LIST --format text|csv|json|jsonl --lang en|de
-//            --quiet
+// into one set of options or refused with a message that says why. Which
+// options there are, what follows each and which commands take it is
+// declared in CliOptionTable; options may stand anywhere after the command,
+// and --lang, --quiet, --help and --version before it too.
 //
 // Dates are ISO 8601, "1990-06-15" or "1990-06-15T12:00"; zones are "Z",
 // "UTC", offsets such as "+05:45" or "-3", or the zone list's own texts
 // ("GMT+1:00", "EST").
 #pragma once
+
+#include "cli/CliOptionTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +19,6 @@
 
 namespace qal::cli {
 
-enum class Command { Help, Version, Chart, Aspects, Find, TimeMap };
 enum class Format { Text, Csv, Json, Jsonl, Ics };
 
 // A moment given on the command line: UT and the zone it was given in.
@@ -64,8 +58,11 @@ struct Options {
 // Arguments are quoted in messages by their first few dozen characters.
 QString ParseCommandLine(const QStringList& args, Options& o);
 
-// The help of a command ("" or an unknown name: the overview).
-QString HelpText(const QString& strCommand);
+// The arguments as the system handed them over (argv after the program's
+// name), as text; "" when they are good, otherwise why not: an argument that
+// is not text in the system's encoding (a file name of other bytes) would
+// name another file, so it is refused.
+QString ArgumentsFromSystem(int argc, const char* const argv[], QStringList& args);
 
 // A zone as minutes east of UTC; false when the text names none.
 bool ParseZone(const QString& strZone, int& intMinutes);

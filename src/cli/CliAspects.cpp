@@ -72,7 +72,7 @@ QString EventLines(
     case Format::Text: break;
     }
     static const TextId kWords[3] = { TextId::EventBegins, TextId::EventExact, TextId::EventEnds };
-    QString strLine = LocalMomentText(e.dblMoment, z) + QStringLiteral("  ")
+    QString strLine = IsoLocalMomentText(e.dblMoment, z) + QStringLiteral("  ")
         + GetText(kWords[static_cast<int>(e.kind)]).leftJustified(8) + AspectName(a);
     if (IsExact(e))
         strLine += QStringLiteral("  (") + PassText(e.intPass, Passes(e)) + QLatin1Char(')');
@@ -113,9 +113,9 @@ int RunAspects(const Options& o, Output& out, QString& err)
     query.dblUntil = o.udtUntil->dblJD;
     if (o.udtNatal)
         query.dblNatalMoment = o.udtNatal->dblJD;
-    query.udtOrbs = OrbTableFor(config);
+    query.udtOrbs = OrbTableOf(config);
     query.blnSidereal = config.blnSidereal;
-    err += RangeNote(query.dblFrom, query.dblUntil);
+    err += RangeNote(o, query.dblFrom, query.dblUntil);
     const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, o.intZoneMinutes };
     const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
 

@@ -36,7 +36,7 @@ ComputedChart Compute(const Options& o)
 {
     ComputedChart c;
     c.config = ConfigurationOf(o);
-    c.orbs = OrbTableFor(c.config);
+    c.orbs = OrbTableOf(c.config);
     c.request.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
     c.request.dblChartJD[0] = o.udtMoment.dblJD;
     c.moments[0] = o.udtMoment;
@@ -66,7 +66,7 @@ QString TrendWord(int intTrend)
 QString MomentText(const Moment& m)
 {
     return DateTimeZoneText(m.dblJD + 0.5 + m.intZoneMinutes / 1440.0,
-        LocalMomentText(m.dblJD, m.intZoneMinutes).mid(11), QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes),
+        IsoLocalMomentText(m.dblJD, m.intZoneMinutes).mid(11), QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes),
         false);
 }
 

@@ -19,13 +19,49 @@ ConfigurationSettings ConfigurationOf(const Options& o)
     return config;
 }
 
-QString RangeNote(double dblFrom, double dblUntil)
+OrbTable OrbTableOf(const ConfigurationSettings& config)
 {
-    if (dblFrom >= intFirstTableDay - 0.5 && dblUntil < intLastTableDay + 0.5)
-        return {};
-    return QStringLiteral("qal-cli: note: the Moon and Pluto are known from 1600-01-01 to 2099-12-31 only; "
-                          "outside these years their aspects and patterns are missing.\n");
+    OrbTable orbs = OrbTableFor(config);
+    // Every kind switched off: the titles name one orb of 0°, not the
+    // window's start value of the smallest orb.
+    if (orbs.dblMaxOrb == 0) {
+        orbs.dblMinOrb = orbs.dblMinOrbCol[0] = orbs.dblMinOrbCol[1] = 0;
+        orbs.blnAllOrbsEqual = true;
+    }
+    return orbs;
 }
+
+QString RangeNote(const Options& o, double dblFrom, double dblUntil)
+{
+    const auto known = [](double t) { return t >= intFirstTableDay - 0.5 && t < intLastTableDay + 0.5; };
+    QString strNote;
+    if (!known(dblFrom) || !known(dblUntil))
+        strNote = QStringLiteral("qal-cli: note: the Moon and Pluto are known from 1600-01-01 to 2099-12-31 only; "
+                                 "outside these years their aspects and patterns are missing.\n");
+    if (o.udtNatal && !known(o.udtNatal->dblJD))
+        strNote += QStringLiteral("qal-cli: note: the birth chart lies outside 1600-01-01 to 2099-12-31, where the "
+                                  "Moon and Pluto are known; the transits to its Moon and Pluto are missing.\n");
+    return strNote;
+}
+
+namespace {
+
+int RunCommand(const Options& o, Output& out, QString& err)
+{
+    if (o.command == Command::Help)
+        return out.Write(HelpText(o.strHelpTopic)), intExitOk;
+    if (o.command == Command::Version)
+        return out.Write(QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion))), intExitOk;
+    if (o.command == Command::Chart)
+        return RunChart(o, out);
+    if (o.command == Command::Aspects)
+        return RunAspects(o, out, err);
+    if (o.command == Command::TimeMap)
+        return RunTimeMap(o, out, err);
+    return RunFind(o, out, err);
+}
+
+} // namespace
 
 int RunCli(const QStringList& args, Output& out, QString& err)
 {
@@ -35,19 +71,17 @@ int RunCli(const QStringList& args, Output& out, QString& err)
         err = QStringLiteral("qal-cli: ") + strError + QLatin1Char('\n');
         return intExitBadInput;
     }
-    if (o.command == Command::Help)
-        return out.Write(HelpText(o.strHelpTopic)), intExitOk;
-    if (o.command == Command::Version)
-        return out.Write(QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion))), intExitOk;
     if (intCurrentLanguage != o.intLanguage)
         SetInterfaceLanguage(o.intLanguage);
-    if (o.command == Command::Chart)
-        return RunChart(o, out);
-    if (o.command == Command::Aspects)
-        return RunAspects(o, out, err);
-    if (o.command == Command::TimeMap)
-        return RunTimeMap(o, out, err);
-    return RunFind(o, out, err);
+    const int intStatus = RunCommand(o, out, err);
+    // Results that did not reach their file are a failure, whatever the
+    // command found; a reader that went away is not.
+    if (!out.WriteFailure().isEmpty()) {
+        err += QStringLiteral("qal-cli: ") + GetTextWithMarkers(TextId::OutputNotWritten, out.WriteFailure())
+            + QLatin1Char('\n');
+        return intExitFailure;
+    }
+    return intStatus;
 }
 
 int RunCli(const QStringList& args, QString& strOut, QString& err)

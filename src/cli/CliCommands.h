@@ -10,6 +10,7 @@
 
 namespace qal {
 struct ConfigurationSettings;
+struct OrbTable;
 }
 
 namespace qal::cli {
@@ -37,8 +38,11 @@ int RunTimeMap(const Options& o, Output& out, QString& err); // needs a QGuiAppl
 // and zodiac.
 ConfigurationSettings ConfigurationOf(const Options& o);
 
-// A note for a span that leaves the years the Moon and Pluto are known in;
-// "" inside them.
-QString RangeNote(double dblFrom, double dblUntil);
+// The orb table of that configuration, as qal-cli's titles name it.
+OrbTable OrbTableOf(const ConfigurationSettings& config);
+
+// A note for a span, or a birth chart, that leaves the years the Moon and
+// Pluto are known in; "" inside them.
+QString RangeNote(const Options& o, double dblFrom, double dblUntil);
 
 } // namespace qal::cli

@@ -61,7 +61,7 @@ QString FindingLines(const Options& o, const PatternFormation& f, bool blnFirst)
     case Format::Jsonl: return JsonLine(FindingObject(f, z)) + QLatin1Char('\n');
     default: break;
     }
-    strLines = LocalMomentText(f.dblMoment, z) + QLatin1Char('\n');
+    strLines = IsoLocalMomentText(f.dblMoment, z) + QLatin1Char('\n');
     for (const SpannedOccurrence& occurrence : f.occurrences) {
         strLines += QStringLiteral("  ")
             + (occurrence.span ? PatternSpanLine(occurrence.occurrence.strLine, *occurrence.span, z)
@@ -88,7 +88,7 @@ QString FindHead(const Options& o)
 int RunFind(const Options& o, Output& out, QString& err)
 {
     const ConfigurationSettings config = ConfigurationOf(o);
-    const OrbTable orbs = OrbTableFor(config);
+    const OrbTable orbs = OrbTableOf(config);
     PatternSearchQuery query;
     query.intKind = o.intPattern;
     query.intAtLeast = o.intAtLeast;
@@ -116,7 +116,7 @@ int RunFind(const Options& o, Output& out, QString& err)
             return !blnReaderGone && keepGoing(f.dblMoment) && intFindings < o.intResults;
         },
         intCharts, { keepGoing });
-    err += RangeNote(query.dblFrom, dblReached);
+    err += RangeNote(o, query.dblFrom, dblReached);
     if (blnReaderGone)
         return intExitOk;
     if (blnStopped)
@@ -127,8 +127,8 @@ int RunFind(const Options& o, Output& out, QString& err)
         return intExitOk;
     const QString strNone = GetText(TextId::NoFormation)
                                 .replace(QStringLiteral("[pattern]"), strPatternName[o.intPattern])
-                                .replace(QStringLiteral("[from]"), LocalMomentText(query.dblFrom, o.intZoneMinutes))
-                                .replace(QStringLiteral("[to]"), LocalMomentText(query.dblUntil, o.intZoneMinutes))
+                                .replace(QStringLiteral("[from]"), IsoLocalMomentText(query.dblFrom, o.intZoneMinutes))
+                                .replace(QStringLiteral("[to]"), IsoLocalMomentText(query.dblUntil, o.intZoneMinutes))
         + QLatin1Char('\n');
     if (o.format == Format::Text)
         out.Write(strNone);

@@ -27,7 +27,7 @@ QString CsvLine(const QStringList& fields)
 
 QString IsoMoment(double dblMoment, int intZoneMinutes)
 {
-    return LocalMomentText(dblMoment, intZoneMinutes).replace(QLatin1Char(' '), QLatin1Char('T'))
+    return IsoLocalMomentText(dblMoment, intZoneMinutes).replace(QLatin1Char(' '), QLatin1Char('T'))
         + UtcOffsetText(intZoneMinutes);
 }
 

@@ -14,9 +14,13 @@ namespace qal::cli {
 class Output {
 public:
     virtual ~Output() = default;
-    // Writes complete lines; false when nobody reads them any more (a closed
-    // pipe): the command then ends quietly.
+    // Writes complete lines; false when the command should write no more:
+    // nobody reads them any more (a closed pipe: the command ends quietly),
+    // or the write failed (WriteFailure then says why).
     virtual bool Write(const QString& strLines) = 0;
+    // Why a write failed, in the interface language; "" while every write
+    // went through or only the reader went away.
+    virtual QString WriteFailure() const { return {}; }
     // Whether the user asked the command to stop (Ctrl-C).
     virtual bool StopRequested() const { return false; }
     // How far a long command has come: years searched of years asked, and

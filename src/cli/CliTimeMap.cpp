@@ -48,7 +48,7 @@ QString MapTitle(const Options& o, int intMode, const OrbTable& orbs, bool blnSi
 int RunTimeMap(const Options& o, Output& out, QString& err)
 {
     const ConfigurationSettings config = ConfigurationOf(o);
-    const OrbTable orbs = OrbTableFor(config);
+    const OrbTable orbs = OrbTableOf(config);
     TimeMapRequest request;
     request.chart.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
     request.chart.dblChartJD[0] = o.udtMoment.dblJD;
@@ -60,7 +60,7 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
     request.dblUntil = o.udtUntil->dblJD;
     request.blnMovingMoon = o.blnMovingMoon;
     request.blnSlowOnly = o.blnSlowOnly;
-    err += RangeNote(request.dblFrom, request.dblUntil);
+    err += RangeNote(o, request.dblFrom, request.dblUntil);
 
     TimeMapDrawing drawing;
     drawing.rows = ComputeTimeMap(request, config, orbs);

@@ -3,11 +3,14 @@
 #include "cli/CliCommands.h"
 #include "platform/Console.h"
 #include "platform/DataPaths.h"
+#include "platform/Files.h"
+#include "text/FileMessages.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -33,11 +36,12 @@ public:
             return true;
         if (m_blnSameTerminal)
             ClearProgress(); // the results take the line the progress stood on
-        const QByteArray bytes = strLines.toUtf8();
-        return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout)
-            == static_cast<size_t>(bytes.size())
-            && std::fflush(stdout) == 0;
+        const qal::platform::StreamWriteResult result = qal::platform::WriteToStream(stdout, strLines.toUtf8());
+        if (!result.blnWritten && !result.blnReaderGone && m_strFailure.isEmpty())
+            m_strFailure = qal::WriteFailureText(result.failure);
+        return result.blnWritten;
     }
+    QString WriteFailure() const override { return m_strFailure; }
     bool StopRequested() const override { return qal::platform::StopRequested(); }
     void Progress(double dblYearsDone, double dblYears, long long intFound, const char* strFoundWord) override
     {
@@ -64,6 +68,7 @@ private:
     bool m_blnProgress = false;
     bool m_blnSameTerminal = false; // results and progress share the screen
     bool m_blnShown = false;
+    QString m_strFailure;
     QElapsedTimer m_clock;
     qint64 m_intShownAt = 0;
 };
@@ -87,7 +92,7 @@ int main(int argc, char* argv[])
     // Drawing a time map needs fonts, which need a GUI application: on the
     // offscreen platform unless another is asked for, so that no display is needed.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "timemap") == 0) {
+    if (std::any_of(argv + 1, argv + argc, [](const char* strArgument) { return std::strcmp(strArgument, "timemap") == 0; })) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -95,17 +100,23 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     qal::platform::CatchStopRequests();
+    qal::platform::ReportFileSizeLimitAsWriteError();
     const qal::CoreStartResult start
         = qal::StartCore(qal::platform::FindDataFolder(QCoreApplication::applicationDirPath()));
     if (!start.ok()) {
         std::fprintf(stderr, "qal-cli: %s\n", qPrintable(start.strMessage));
         return qal::cli::intExitFailure;
     }
+    QStringList args;
+    QString strErr = qal::cli::ArgumentsFromSystem(argc, argv, args);
+    if (!strErr.isEmpty()) {
+        std::fprintf(stderr, "qal-cli: %s\n", strErr.toUtf8().constData());
+        return qal::cli::intExitBadInput;
+    }
     int intStatus = 0;
-    QString strErr;
     {
         ConsoleOutput out;
-        intStatus = qal::cli::RunCli(QCoreApplication::arguments().mid(1), out, strErr);
+        intStatus = qal::cli::RunCli(args, out, strErr);
     }
     std::fputs(strErr.toUtf8().constData(), stderr);
     return intStatus;

@@ -4,6 +4,7 @@
 #include "text/Texts.h"
 
 #include <cmath>
+#include <utility>
 
 namespace qal {
 
@@ -140,7 +141,12 @@ QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
 
 QString EuroDateToText(const EuroDate& udtDate)
 {
-    // ISO 8601: four digits of year also before 1000.
+    return QString::number(udtDate.year) + QLatin1Char('-') + TwoDigits(udtDate.month) + QLatin1Char('-')
+        + TwoDigits(udtDate.day);
+}
+
+QString IsoDateText(const EuroDate& udtDate)
+{
     return QStringLiteral("%1").arg(udtDate.year, 4, 10, QLatin1Char('0')) + QLatin1Char('-') + TwoDigits(udtDate.month)
         + QLatin1Char('-') + TwoDigits(udtDate.day);
 }
@@ -263,7 +269,10 @@ double GetComputerAJDate()
     return n + (3600.0 * time.hour() + 60.0 * time.minute() + time.second() - 60.0 * z) / 86400.0 - 0.5;
 }
 
-QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
+namespace {
+
+// The local date and the time of day of a moment.
+std::pair<EuroDate, double> LocalDateAndTime(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
 {
     const double dblLocal = dblMoment + 0.5 + intZoneMinutes / 1440.0;
     // Cut, a moment a hair below a whole minute (from arithmetic on days) still reads as that minute.
@@ -272,7 +281,21 @@ QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMin
     date.calendar = platform::kGregorian;
     date.dayNumber = static_cast<int>(std::floor(x));
     platform::JdnToEuroDate(date);
-    return EuroDateToText(date) + QLatin1Char(' ') + DayFractionToText(x - std::floor(x), false);
+    return { date, x - std::floor(x) };
+}
+
+} // namespace
+
+QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
+{
+    const auto [date, dblTime] = LocalDateAndTime(dblMoment, intZoneMinutes, blnRoundToMinute);
+    return EuroDateToText(date) + QLatin1Char(' ') + DayFractionToText(dblTime, false);
+}
+
+QString IsoLocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
+{
+    const auto [date, dblTime] = LocalDateAndTime(dblMoment, intZoneMinutes, blnRoundToMinute);
+    return IsoDateText(date) + QLatin1Char(' ') + DayFractionToText(dblTime, false);
 }
 
 DateSetInput DateSetForNow(int intComputerTzIndex)

@@ -63,11 +63,15 @@ QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5,
 // The day of a day value (day number + fraction) with a time and a zone text:
 // "March 5, 2018, 14:30 (GMT+1:00)", in the interface language.
 QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QString& strZone, bool blnAbbreviated);
-QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05"
+QString EuroDateToText(const EuroDate& udtDate); // "2018-03-05", "812-07-01"
+// ISO 8601 with four digits of year also before 1000: "0812-07-01" (qal-cli).
+QString IsoDateText(const EuroDate& udtDate);
 QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"; "XX:XX:XX" outside [0, 1)
 // A moment (UT) as the local date and time of a zone: "2018-03-07 05:12", to
 // the nearest minute, or with the seconds cut as a clock shows them.
 QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute = true);
+// The same with the date as IsoDateText writes it (qal-cli's output).
+QString IsoLocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute = true);
 QString DayOfWeekText(int n, int intLanguage);
 QString WeekdayText(int w, int intLanguage); // 0 Sunday .. 6 Saturday; "" otherwise
 QString SeparateThousands(const QString& strNumber, const QString& strSeparator);

@@ -1,5 +1,6 @@
 #include "platform/Console.h"
 
+#include <cerrno>
 #include <csignal>
 
 #ifdef _WIN32
@@ -22,6 +23,22 @@ extern "C" void OnInterrupt(int)
 }
 
 } // namespace
+
+StreamWriteResult WriteToStream(std::FILE* stream, const QByteArray& bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream)
+            == static_cast<size_t>(bytes.size())
+        && std::fflush(stream) == 0)
+        return {};
+    const int intError = errno;
+    StreamWriteResult result;
+    result.blnWritten = false;
+    result.blnReaderGone = intError == EPIPE;
+    if (!result.blnReaderGone)
+        result.failure = WriteFailureOfSystemError(intError == 0 ? EIO : intError);
+    return result;
+}
 
 bool IsTerminal(std::FILE* stream)
 {

@@ -3,9 +3,26 @@
 // closed pipe) as a failed write instead of a signal that kills.
 #pragma once
 
+#include "platform/Files.h"
+
+#include <QByteArray>
+
 #include <cstdio>
 
 namespace qal::platform {
+
+// How a write to a stream went: written, the reader went away (a closed
+// pipe: nobody reads on, which is no fault), or failed for another reason
+// (a full disk, a file-size limit, an input/output error), which failure
+// names.
+struct StreamWriteResult {
+    bool blnWritten = true;
+    bool blnReaderGone = false;
+    FileWriteResult failure;
+};
+
+// Writes bytes to the stream and flushes it.
+StreamWriteResult WriteToStream(std::FILE* stream, const QByteArray& bytes);
 
 // Whether the stream is a terminal (not a file or a pipe).
 bool IsTerminal(std::FILE* stream);

@@ -88,6 +88,13 @@ TEST_F(Aspects, OrbTableColumnsAndExtremes)
     udtConfig.cboOrb[0] = 2;
     SetOrbTable(udtConfig);
     EXPECT_NEAR(dblOrb[1][0], Rad(8), 1e-12);
+    // Every kind off: the smallest orb keeps its start value of 20 radians,
+    // so the two extremes differ (qal-cli's titles say "Orb 0°" instead).
+    Orbs({ 0, 0, 0, 0, 0, 0, 0, 1 });
+    EXPECT_EQ(dblMaxOrb, 0);
+    EXPECT_EQ(dblMinOrb, 20);
+    EXPECT_EQ(dblMinOrbCol[0], 20);
+    EXPECT_FALSE(blnAllOrbsEqual);
 }
 
 TEST_F(Aspects, DeviationExactnessAndTrend)

@@ -155,6 +155,52 @@ TEST_F(Cli, BadInputSaysWhyAndEndsWithStatusTwo)
     EXPECT_EQ(out, QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion)));
 }
 
+TEST_F(Cli, OptionsStandAnywhereAfterTheCommandAndSomeBeforeIt)
+{
+    // The same request in every order gives the same output.
+    const std::pair<const char*, const char*> sameRequest[] = {
+        { "chart 2024-01-01 12:00 +01:00 --lang de", "--lang de chart 2024-01-01 12:00 +01:00" },
+        { "chart 2018-03-05 12:00 Z --natal 1970-06-01 08:00 +1 --orbs 3",
+            "chart --orbs 3 --natal 1970-06-01 08:00 +1 2018-03-05 12:00 Z" },
+        { "aspects 2021-01-01 2021-01-03 --zone +1 --format csv", "aspects --format csv --zone +1 2021-01-01 2021-01-03" },
+        { "find grand-trine 2024-01-01 --until 2030-01-01 --quiet", "--quiet find --until 2030-01-01 grand-trine 2024-01-01" },
+    };
+    for (const auto& [strOne, strOther] : sameRequest) {
+        ASSERT_EQ(Run(QString::fromLatin1(strOne)), intExitOk) << strOne << err.toStdString();
+        const QString strFirst = out;
+        ASSERT_EQ(Run(QString::fromLatin1(strOther)), intExitOk) << strOther << err.toStdString();
+        EXPECT_EQ(out, strFirst) << strOther;
+    }
+    EXPECT_TRUE(out.contains(QStringLiteral("Grand trine")) || out.contains(QStringLiteral("grand")));
+    Run(QStringLiteral("--lang de chart 2024-01-01 12:00 +01:00"));
+    EXPECT_TRUE(out.contains(QStringLiteral("Planetenstand")));
+    // Before the command only what every command takes there.
+    EXPECT_EQ(Run(QStringLiteral("--sidereal chart 2024-01-01 12:00 Z")), intExitBadInput);
+    EXPECT_TRUE(err.contains(QStringLiteral("--sidereal comes after the command")));
+    EXPECT_EQ(Run(QStringLiteral("--lang fr chart 2024-01-01 12:00 Z")), intExitBadInput);
+    EXPECT_EQ(Run(QStringLiteral("chart 2024-01-01 12:00 Z --natal 1970-06-01 08:00 --orbs 3")), intExitBadInput);
+    EXPECT_TRUE(err.contains(QStringLiteral("--natal: a time zone is missing"))) << err.toStdString();
+
+    // Each command's help lists exactly the options the table gives it.
+    for (const CommandSpec& command : CommandTable()) {
+        Run(QLatin1String(command.strName) + QStringLiteral(" --help"));
+        for (const OptionSpec& option : OptionTable()) {
+            const bool blnListed = out.contains(QStringLiteral("\n  ") + QLatin1String(option.strName) + QLatin1Char(' '))
+                || out.contains(QStringLiteral("\n  ") + QLatin1String(option.strName) + QLatin1Char('\n'));
+            EXPECT_EQ(blnListed, (option.commands & CommandBit(command.command)) != 0)
+                << command.strName << ' ' << option.strName;
+        }
+        for (const QString& strLine : out.split(QLatin1Char('\n')))
+            EXPECT_LE(strLine.size(), 79) << strLine.toStdString();
+    }
+
+    // A birth chart outside the years the Moon and Pluto are known in says so.
+    ASSERT_EQ(Run(QStringLiteral("aspects 2020-01-01 2020-01-03 --natal 1500-01-01 12:00 Z")), intExitOk);
+    EXPECT_TRUE(err.contains(QStringLiteral("the birth chart lies outside 1600-01-01 to 2099-12-31")));
+    ASSERT_EQ(Run(QStringLiteral("aspects 2020-01-01 2020-01-03 --natal 1990-01-01 12:00 Z")), intExitOk);
+    EXPECT_EQ(err, QString());
+}
+
 TEST_F(Cli, ChartInItsFormats)
 {
     // 5 March 2018, 14:30 in GMT+1:00.

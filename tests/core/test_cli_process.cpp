@@ -9,8 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <tuple>
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/types.h>
 #endif
 
@@ -59,7 +66,7 @@ TEST(CliProcess, ATimeMapAsDrawingOrImageAndWhyNot)
             QStringLiteral("--output"), dir.filePath(QStringLiteral("none/map.svg")) });
     ASSERT_TRUE(missing.waitForFinished(120000));
     EXPECT_EQ(missing.exitCode(), 1);
-    EXPECT_TRUE(missing.readAllStandardError().contains("none/map.svg was not written"));
+    EXPECT_TRUE(missing.readAllStandardError().contains("none/map.svg was not written: The folder does not exist."));
 }
 
 #ifdef Q_OS_UNIX
@@ -90,6 +97,62 @@ TEST(CliProcess, AReaderThatStopsEarlyOrCtrlCEndItQuietly)
     const QByteArray output = cli.readAllStandardOutput();
     EXPECT_TRUE(output.endsWith('\n'));
     EXPECT_EQ(cli.readAllStandardError(), QByteArray());
+}
+
+// Runs a shell line with qal-cli as "$0"; the status and standard error.
+std::pair<int, QByteArray> Shell(const QString& strLine, const QStringList& args = {})
+{
+    QProcess shell;
+    shell.start(QStringLiteral("bash"),
+        QStringList { QStringLiteral("-c"), strLine, qal::test::DataFolder() + QStringLiteral("/qal-cli") } + args);
+    EXPECT_TRUE(shell.waitForFinished(120000));
+    return { shell.exitCode(), shell.readAllStandardError() };
+}
+
+TEST(CliProcess, AWriteThatFailsSaysSoAndNeverGoesOverAPipeOrADevice)
+{
+    const QString strIcs = QStringLiteral(" aspects 2020-01-01 2030-01-01 --format ics");
+    // A full device, in every command, in the language asked for.
+    for (const char* strCommand : { " aspects 2020-01-01 2030-01-01 --format ics", " chart 2024-01-01 12:00 Z",
+             " find grand-trine 2024-01-01 --format json", " --help" }) {
+        const auto [intStatus, err] = Shell(QStringLiteral("\"$0\"") + QLatin1String(strCommand) + " > /dev/full");
+        EXPECT_EQ(intStatus, 1) << strCommand;
+        EXPECT_EQ(err, "qal-cli: The results could not be written in full: There is no space left on the disk.\n")
+            << strCommand;
+    }
+    auto [intStatus, err] = Shell(QStringLiteral("\"$0\" --lang de chart 2024-01-01 12:00 Z > /dev/full"));
+    EXPECT_EQ(intStatus, 1);
+    EXPECT_TRUE(QString::fromUtf8(err).contains(QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei.")));
+    // A file-size limit: status 1 and the cause, not a silent end.
+    QTemporaryDir dir;
+    std::tie(intStatus, err)
+        = Shell(QStringLiteral("ulimit -f 8; \"$0\"") + strIcs + QStringLiteral(" > \"$1\""), { dir.filePath("x.ics") });
+    EXPECT_EQ(intStatus, 1);
+    EXPECT_TRUE(err.endsWith("The file would be larger than this system allows.\n")) << err.toStdString();
+    // A reader that leaves is no fault: status 0, nothing said.
+    std::tie(intStatus, err) = Shell(QStringLiteral("set -o pipefail; \"$0\"") + strIcs + QStringLiteral(" | head -c 10 >/dev/null"));
+    EXPECT_EQ(intStatus, 0);
+    EXPECT_EQ(err, QByteArray());
+
+    // A pipe or a link to one as the picture: refused, and the pipe stays.
+    const QString strPipe = dir.filePath(QStringLiteral("map.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(strPipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(strPipe, dir.filePath(QStringLiteral("link.svg"))));
+    for (const QString& strOutput : { strPipe, dir.filePath(QStringLiteral("link.svg")) }) {
+        std::tie(intStatus, err) = Shell(
+            QStringLiteral("\"$0\" timemap 2021-01-01 2021-02-01 --slow-only --output \"$1\""), { strOutput });
+        EXPECT_EQ(intStatus, 1);
+        EXPECT_TRUE(err.contains("QAL writes only ordinary files.")) << err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo(strPipe).isFile());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("link.svg"))).isSymLink());
+    // A name of bytes that are not UTF-8 would name another file: refused.
+    std::tie(intStatus, err)
+        = Shell(QStringLiteral("cd \"$1\"; \"$0\" timemap 2021-01-01 2021-02-01 --output $'\\xff.png'"), { dir.path() });
+    EXPECT_EQ(intStatus, 2);
+    EXPECT_TRUE(err.contains("not text in this system's encoding")) << err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+        (QStringList { QStringLiteral("link.svg"), QStringLiteral("map.png"), QStringLiteral("x.ics") }));
 }
 #endif
 

@@ -124,7 +124,11 @@ TEST(Dates, DateAndTimeTexts)
     // Years beyond four digits are grouped in thousands.
     EXPECT_EQ(JDNToDateText(6230000, false, intLangEnglish).right(6), QStringLiteral("12,345"));
     EXPECT_EQ(JDNToDateText(6230000, false, intLangGerman).right(6), QStringLiteral("12.345"));
-    EXPECT_EQ(EuroDateToText(EuroDate { 812, 7, 1 }), QStringLiteral("0812-07-01"));
+    // The window writes the year as it is; qal-cli's ISO dates have four digits.
+    EXPECT_EQ(EuroDateToText(EuroDate { 812, 7, 1 }), QStringLiteral("812-07-01"));
+    EXPECT_EQ(IsoDateText(EuroDate { 812, 7, 1 }), QStringLiteral("0812-07-01"));
+    EXPECT_EQ(LocalMomentText(2017818.5 + 0.25, 60), QStringLiteral("812-07-01 07:00"));
+    EXPECT_EQ(IsoLocalMomentText(2017818.5 + 0.25, 60), QStringLiteral("0812-07-01 07:00"));
 
     EXPECT_EQ(DayFractionToText(0.5, false), QStringLiteral("12:00"));
     EXPECT_EQ(DayFractionToText(0.999999, true), QStringLiteral("23:59:59"));

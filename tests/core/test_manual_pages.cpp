@@ -1,6 +1,8 @@
-// The manual pages say what the programs' own help says: every option and
-// command of qal-cli's help texts, find's patterns and the exit statuses.
+// The manual pages and the bash completion say what the programs' own help
+// and qal-cli's option table say: every command and option, find's patterns
+// and the exit statuses.
 #include "TestSupport.h"
+#include "cli/CliOptionTable.h"
 
 #include <QFile>
 #include <QProcess>
@@ -46,6 +48,37 @@ TEST(ManualPages, EveryOptionCommandAndPatternOfTheHelp)
     for (const QString& strOption : { QStringLiteral("--help"), QStringLiteral("--version") }) {
         EXPECT_TRUE(Help(QStringLiteral("qal"), { QStringLiteral("--help") }).contains(strOption));
         EXPECT_TRUE(ManualPage("qal.1").contains(strOption));
+    }
+}
+
+TEST(ManualPages, TheOptionTableIsTheManualsAndTheCompletions)
+{
+    const QString strPage = ManualPage("qal-cli.1");
+    const QString strOptions = strPage.section(QStringLiteral(".SH OPTIONS"), 1).section(QStringLiteral(".SH "), 0, 0);
+    for (const qal::cli::OptionSpec& option : qal::cli::OptionTable()) {
+        const QString strName = QLatin1String(option.strName);
+        EXPECT_TRUE(strOptions.contains(QStringLiteral(".BI ") + strName + QLatin1Char(' '))
+            || strOptions.contains(QStringLiteral(".B ") + strName + QLatin1Char('\n'))
+            || strOptions.contains(QStringLiteral(".BR ") + strName + QLatin1Char(' ')))
+            << option.strName;
+    }
+    for (const char* const strSlug : qal::cli::PatternSlugs())
+        EXPECT_TRUE(strPage.contains(QLatin1String(strSlug))) << strSlug;
+
+    // The completion offers each command exactly the options the table gives it.
+    QFile completion(QStringLiteral(QAL_SOURCE_DIR "/data/qal-cli.bash-completion"));
+    ASSERT_TRUE(completion.open(QIODevice::ReadOnly));
+    const QString strScript = QString::fromUtf8(completion.readAll());
+    for (const qal::cli::CommandSpec& command : qal::cli::CommandTable()) {
+        const QRegularExpression line(
+            QStringLiteral("local opts_%1=\"([^\"]*)\"").arg(QLatin1String(command.strName)));
+        const QRegularExpressionMatch m = line.match(strScript);
+        ASSERT_TRUE(m.hasMatch()) << command.strName;
+        QStringList offered = m.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList expected = qal::cli::OptionNamesOf(command.command);
+        offered.sort();
+        expected.sort();
+        EXPECT_EQ(offered, expected) << command.strName;
     }
 }
 
