@@ -200,10 +200,11 @@ private:
         return true;
     }
 
-    // Whether the fit holds between the nodes (a few moments checked).
+    // Whether the fit holds between the nodes and at the piece's ends, where
+    // a polynomial fitted at its nodes strays furthest (a few moments checked).
     bool Holds(double a, double dblDays, int n, const double* c) const
     {
-        for (const double f : { 0.03, 0.21, 0.5, 0.79, 0.97 }) {
+        for (const double f : { 0.0, 0.03, 0.21, 0.5, 0.79, 0.97, 1.0 }) {
             const double L = Fitted(m_b, a + f * dblDays);
             if (L < 0 || std::fabs(std::remainder(Clenshaw(c, n, 2 * f - 1) - L, dblTwoPi)) > kMostMiss)
                 return false;

@@ -80,6 +80,153 @@ PictureOp TextOp(int x, int y, const QString& strText, double dblPointSize, cons
     return op;
 }
 
+// The pen of a line intPixels wide (pixels of the picture at its own size).
+QPen LinePen(const QColor& color, int intPixels, bool blnSmooth, int intScale)
+{
+    QPen pen(color);
+    if (blnSmooth) {
+        // A real width in the drawing's twips: on screen and in every file it
+        // scales with the picture, so a line printed at 300 dpi is as strong
+        // as on screen, not a hairline.
+        pen.setWidthF(intPixels * intTwipsPerPixel);
+    } else {
+        // The exact canvas: whole device pixels.
+        pen.setCosmetic(true);
+        pen.setWidth(intPixels * intScale);
+    }
+    return pen;
+}
+
+// The pen, brush and font a painter holds while a picture is replayed. Each is
+// set only when it changes: a drawing file (SVG, PDF) starts a new group at
+// every change of state, and a time map of thousands of marks in one colour
+// then stays one group instead of thousands.
+class PainterState {
+public:
+    explicit PainterState(QPainter& painter)
+        : m_painter(painter)
+    {
+    }
+    void UsePen(const QPen& pen)
+    {
+        if (!m_blnPenSet || pen != m_pen)
+            m_painter.setPen(pen);
+        m_pen = pen, m_blnPenSet = true;
+    }
+    void UseBrush(const QColor& color) // Qt::transparent: no fill
+    {
+        if (!m_blnBrushSet || color != m_brush)
+            m_painter.setBrush(color == QColor(Qt::transparent) ? QBrush(Qt::NoBrush) : QBrush(color));
+        m_brush = color, m_blnBrushSet = true;
+    }
+    void UseFont(const QFont& font)
+    {
+        if (!m_blnFontSet || font != m_font)
+            m_painter.setFont(font);
+        m_font = font, m_blnFontSet = true;
+    }
+    // A filled rectangle without an outline.
+    void Fill(const QRectF& box, const QColor& color)
+    {
+        UsePen(Qt::NoPen);
+        UseBrush(color);
+        m_painter.drawRect(box);
+    }
+
+private:
+    QPainter& m_painter;
+    QPen m_pen;
+    QColor m_brush;
+    QFont m_font;
+    bool m_blnPenSet = false, m_blnBrushSet = false, m_blnFontSet = false;
+};
+
+// Sets the painter up for a run of drawing calls: smooth painting is for a
+// painter already in twips; exact painting scales twips to pixels itself.
+void BeginOps(QPainter& painter, bool blnSmooth)
+{
+    painter.save();
+    if (!blnSmooth)
+        painter.scale(1.0 / intTwipsPerPixel, 1.0 / intTwipsPerPixel);
+    painter.setRenderHint(QPainter::Antialiasing, blnSmooth);
+    painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
+}
+
+// Paints one drawing call; intScale pixels to a canvas pixel in exact
+// painting (line widths grow with it).
+void PaintOp(
+    QPainter& painter, PainterState& state, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale)
+{
+    switch (op.kind) {
+    case PictureOp::Kind::Disc: {
+        state.UsePen(LinePen(op.outline, 1, blnSmooth, intScale));
+        state.UseBrush(op.color);
+        painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
+        break;
+    }
+    case PictureOp::Kind::Line: {
+        QPen pen = LinePen(op.color, op.intWidth, blnSmooth, intScale);
+        pen.setCapStyle(Qt::RoundCap);
+        state.UsePen(pen);
+        if (blnSmooth) {
+            // Through the middle of the pixels the exact drawing fills, so
+            // that straight lines stay sharp.
+            const double dblHalf = intTwipsPerPixel / 2.0;
+            painter.drawLine(QPointF(op.x1 + dblHalf, op.y1 + dblHalf), QPointF(op.x2 + dblHalf, op.y2 + dblHalf));
+        } else {
+            painter.drawLine(op.x1, op.y1, op.x2, op.y2);
+        }
+        break;
+    }
+    case PictureOp::Kind::Rect: state.Fill(QRect(op.x1, op.y1, op.x2, op.y2), op.color); break;
+    case PictureOp::Kind::Text: {
+        const QFont font = TwipFont(
+            op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth, op.blnMonospace);
+        state.UseFont(font);
+        const QString strShown = op.blnGlyphFont ? platform::GlyphSymbols(op.strText) : op.strText;
+        const QFontMetrics metrics(font, painter.device());
+        const QRect box(QPoint(op.x1, op.y1), QSize(metrics.horizontalAdvance(strShown), metrics.height()));
+        if (op.blnOpaque)
+            state.Fill(box, background);
+        state.UsePen(QPen(op.color));
+        // Not clipped to its box, which it fills anyway: a clip would save
+        // and restore the painter's state around every text.
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, strShown);
+        break;
+    }
+    case PictureOp::Kind::Glyph: {
+        const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
+        state.UseFont(font);
+        const QString strShown = platform::GlyphSymbols(op.strText);
+        const QRectF ink = GlyphInk(strShown, blnSmooth);
+        const QRectF box(op.x1, op.y1, intGlyphBoxWidth, intGlyphBoxHeight);
+        if (op.blnOpaque)
+            state.Fill(box, background);
+        // The ink's centre on the box's centre (raised to leave room for the
+        // underline); the baseline follows from it.
+        const QPointF centre(box.center().x(), box.center().y() - kUnderlineRoom / 2);
+        const QPointF baseline(centre.x() - ink.center().x(), centre.y() - ink.center().y());
+        state.UsePen(QPen(op.color));
+        painter.drawText(baseline, strShown);
+        if (op.blnUnderline) {
+            // Under the ink only, so it stays inside the box.
+            const double dblY = centre.y() + ink.height() / 2 + kUnderlineGap;
+            QPen pen(op.color);
+            pen.setWidthF(blnSmooth ? intTwipsPerPixel : 0);
+            if (!blnSmooth && intScale > 1) {
+                pen.setCosmetic(true);
+                pen.setWidth(intScale);
+            }
+            pen.setCapStyle(Qt::FlatCap);
+            state.UsePen(pen);
+            painter.drawLine(QPointF(centre.x() - ink.width() / 2, dblY), QPointF(centre.x() + ink.width() / 2, dblY));
+        }
+        break;
+    }
+    }
+}
+
+
 } // namespace
 
 RecordedPicture::RecordedPicture(int intWidthTwips, int intHeightTwips, const QColor& background, bool blnCanvas)
@@ -228,109 +375,30 @@ void RecordedPicture::ApplyAll(QPainter& painter, bool blnSmooth, bool blnWithSi
     const std::function<QColor(const QColor&)>* mapColor) const
 {
     const QColor background = mapColor ? (*mapColor)(m_background) : m_background;
+    BeginOps(painter, blnSmooth);
+    PainterState state(painter);
     for (const PictureOp& recorded : m_ops) {
         if (recorded.blnSideText && !blnWithSideTexts)
             continue;
         if (!mapColor) {
-            Apply(painter, recorded, blnSmooth, background, intScale);
+            PaintOp(painter, state, recorded, blnSmooth, background, intScale);
             continue;
         }
         PictureOp op = recorded;
         op.color = (*mapColor)(op.color);
         op.outline = (*mapColor)(op.outline);
-        Apply(painter, op, blnSmooth, background, intScale);
+        PaintOp(painter, state, op, blnSmooth, background, intScale);
     }
+    painter.restore();
 }
 
-QPen RecordedPicture::Pen(const QColor& color, int intPixels, bool blnSmooth, int intScale)
-{
-    QPen pen(color);
-    if (blnSmooth) {
-        // A real width in the drawing's twips: on screen and in every file it
-        // scales with the picture, so a line printed at 300 dpi is as strong
-        // as on screen, not a hairline.
-        pen.setWidthF(intPixels * intTwipsPerPixel);
-    } else {
-        // The exact canvas: whole device pixels.
-        pen.setCosmetic(true);
-        pen.setWidth(intPixels * intScale);
-    }
-    return pen;
-}
 
 void RecordedPicture::Apply(
     QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale)
 {
-    painter.save();
-    if (!blnSmooth)
-        painter.scale(1.0 / intTwipsPerPixel, 1.0 / intTwipsPerPixel);
-    painter.setRenderHint(QPainter::Antialiasing, blnSmooth);
-    painter.setRenderHint(QPainter::TextAntialiasing, blnSmooth);
-    switch (op.kind) {
-    case PictureOp::Kind::Disc: {
-        painter.setPen(Pen(op.outline, 1, blnSmooth, intScale));
-        painter.setBrush(op.color);
-        painter.drawEllipse(QPoint(op.x1, op.y1), op.x2, op.x2);
-        break;
-    }
-    case PictureOp::Kind::Line: {
-        QPen pen = Pen(op.color, op.intWidth, blnSmooth, intScale);
-        pen.setCapStyle(Qt::RoundCap);
-        painter.setPen(pen);
-        if (blnSmooth) {
-            // Through the middle of the pixels the exact drawing fills, so
-            // that straight lines stay sharp.
-            const double dblHalf = intTwipsPerPixel / 2.0;
-            painter.drawLine(QPointF(op.x1 + dblHalf, op.y1 + dblHalf), QPointF(op.x2 + dblHalf, op.y2 + dblHalf));
-        } else {
-            painter.drawLine(op.x1, op.y1, op.x2, op.y2);
-        }
-        break;
-    }
-    case PictureOp::Kind::Rect: painter.fillRect(QRect(op.x1, op.y1, op.x2, op.y2), op.color); break;
-    case PictureOp::Kind::Text: {
-        const QFont font = TwipFont(
-            op.blnGlyphFont, op.dblPointSize * intTwipsPerPoint, op.blnUnderline, blnSmooth, op.blnMonospace);
-        painter.setFont(font);
-        const QString strShown = op.blnGlyphFont ? platform::GlyphSymbols(op.strText) : op.strText;
-        const QFontMetrics metrics(font, painter.device());
-        const QRect box(QPoint(op.x1, op.y1), QSize(metrics.horizontalAdvance(strShown), metrics.height()));
-        if (op.blnOpaque)
-            painter.fillRect(box, background);
-        painter.setPen(op.color);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, strShown);
-        break;
-    }
-    case PictureOp::Kind::Glyph: {
-        const QFont font = TwipFont(true, BodyGlyphPixelSize(), false, blnSmooth);
-        painter.setFont(font);
-        const QString strShown = platform::GlyphSymbols(op.strText);
-        const QRectF ink = GlyphInk(strShown, blnSmooth);
-        const QRectF box(op.x1, op.y1, intGlyphBoxWidth, intGlyphBoxHeight);
-        if (op.blnOpaque)
-            painter.fillRect(box, background);
-        // The ink's centre on the box's centre (raised to leave room for the
-        // underline); the baseline follows from it.
-        const QPointF centre(box.center().x(), box.center().y() - kUnderlineRoom / 2);
-        const QPointF baseline(centre.x() - ink.center().x(), centre.y() - ink.center().y());
-        painter.setPen(op.color);
-        painter.drawText(baseline, strShown);
-        if (op.blnUnderline) {
-            // Under the ink only, so it stays inside the box.
-            const double dblY = centre.y() + ink.height() / 2 + kUnderlineGap;
-            QPen pen(op.color);
-            pen.setWidthF(blnSmooth ? intTwipsPerPixel : 0);
-            if (!blnSmooth && intScale > 1) {
-                pen.setCosmetic(true);
-                pen.setWidth(intScale);
-            }
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            painter.drawLine(QPointF(centre.x() - ink.width() / 2, dblY), QPointF(centre.x() + ink.width() / 2, dblY));
-        }
-        break;
-    }
-    }
+    BeginOps(painter, blnSmooth);
+    PainterState state(painter);
+    PaintOp(painter, state, op, blnSmooth, background, intScale);
     painter.restore();
 }
 

@@ -106,8 +106,6 @@ private:
     // to a canvas pixel (line widths grow with it).
     static void Apply(
         QPainter& painter, const PictureOp& op, bool blnSmooth, const QColor& background, int intScale = 1);
-    // The pen of a line intPixels wide (pixels of the picture at its own size).
-    static QPen Pen(const QColor& color, int intPixels, bool blnSmooth, int intScale);
     // Paints every recorded call (the side texts only when asked), each
     // colour passed through mapColor when there is one.
     void ApplyAll(QPainter& painter, bool blnSmooth, bool blnWithSideTexts, int intScale,

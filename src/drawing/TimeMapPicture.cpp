@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace qal {
 namespace {
@@ -116,30 +117,54 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         p.PrintGlyph(
             layout.intBarsLeft - intMapMargin - intGlyphBoxWidth, intGlyphY, strBodyGlyph[row.intFirstBody], c.text);
 
-        // The stretches, cut to the span; a mark and its day at each pass.
+        // The stretches, cut to the span, as a person sees them at this
+        // width: stretches that meet or fall within one pixel make one bar.
+        // Then a mark and its day at each pass, a pass in the pixel of the
+        // one before adding nothing. Bars first and marks after keep each
+        // kind of drawing together (one group each in a drawing file).
         QColor color = drawing.aspectColor[row.intKind];
         if (drawing.blnWhiteBackground)
             color = QColor::fromRgb(WhiteBackgroundColor(color.rgb()));
         const int intBarTop = y + intMapRowHeight / 2;
         const int intBarHeight = intMapRowHeight / 3;
-        int intPassLabelEnd = -1;
+        int intBarStart = 0, intBarEnd = -1; // the bar being drawn, in twips
+        const auto drawBar = [&] {
+            if (intBarEnd >= intBarStart)
+                p.FillRect(intBarStart, intBarTop, std::max(intTwipsPerPixel, intBarEnd - intBarStart), intBarHeight,
+                    color);
+        };
         for (const OrbStretch& stretch : row.stretches) {
             const int x0 = std::max(layout.intBarsLeft, layout.X(stretch.dblBegin));
             const int x1 = std::min(layout.intBarsRight, layout.X(stretch.dblEnd));
             if (x1 < x0)
                 continue;
-            p.FillRect(x0, intBarTop, std::max(intTwipsPerPixel, x1 - x0), intBarHeight, color);
+            if (intBarEnd >= intBarStart && x0 <= std::max(intBarEnd, intBarStart + intTwipsPerPixel)) {
+                intBarEnd = std::max(intBarEnd, x1);
+                continue;
+            }
+            drawBar();
+            intBarStart = x0, intBarEnd = x1;
+        }
+        drawBar();
+        std::vector<double> marks; // the passes drawn, for their days
+        for (const OrbStretch& stretch : row.stretches) {
             for (const double t : stretch.exact) {
                 const int x = layout.X(t);
-                if (x < layout.intBarsLeft || x > layout.intBarsRight)
+                if (x < layout.intBarsLeft || x > layout.intBarsRight
+                    || (!marks.empty() && x - layout.X(marks.back()) < intTwipsPerPixel))
                     continue;
+                marks.push_back(t);
                 p.Line(x, intBarTop - 45, x, intBarTop + intBarHeight + 30, c.mark, 2);
-                const QString strDay = TimeMapDayLabel(t, drawing.intZoneMinutes);
-                const int intWidth = RecordedPicture::TextWidth(strDay, kMapPassPoints);
-                if (x - intWidth / 2 > intPassLabelEnd && x + intWidth / 2 < layout.intWidth) {
-                    p.Print(x - intWidth / 2, y + 15, strDay, false, kMapPassPoints, c.text);
-                    intPassLabelEnd = x + intWidth / 2 + 60;
-                }
+            }
+        }
+        int intPassLabelEnd = -1;
+        for (const double t : marks) {
+            const int x = layout.X(t);
+            const QString strDay = TimeMapDayLabel(t, drawing.intZoneMinutes);
+            const int intWidth = RecordedPicture::TextWidth(strDay, kMapPassPoints);
+            if (x - intWidth / 2 > intPassLabelEnd && x + intWidth / 2 < layout.intWidth) {
+                p.Print(x - intWidth / 2, y + 15, strDay, false, kMapPassPoints, c.text);
+                intPassLabelEnd = x + intWidth / 2 + 60;
             }
         }
     }

@@ -7,6 +7,8 @@
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmTimeMap.h"
 #include "drawing/Colors.h"
+#include "drawing/ImageExport.h"
+#include "drawing/TimeMapPicture.h"
 #include "settings/Configuration.h"
 #include "ui/PictureBox.h"
 #include "ui/UiScript.h"
@@ -14,6 +16,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -106,6 +111,44 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
     optNatal(0)->click();
     cmdReport()->click();
     EXPECT_FALSE(test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// Ten years of the sky with the Moon's rows: thousands of stretches shorter
+// than a pixel. Drawn as a person sees them at the window's width (stretches
+// within a pixel one mark, each kind of drawing in one group), the drawing
+// stays small enough to open and to mail.
+TEST(TimeMapFiles, TenYearsWithTheMoonStayUnderFiveMegabytesAsSvg)
+{
+    TimeMapRequest request;
+    request.chart.intMode = modePlanetary;
+    request.chart.dblChartJD[0] = 2461381.0; // 6 December 2026, 12:00 UT
+    request.dblFrom = 2461041.5; // 1 January 2026
+    request.dblUntil = request.dblFrom + 3652;
+    request.blnMovingMoon = true;
+    const ConfigurationSettings config;
+    TimeMapDrawing drawing;
+    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    const TimeMapLayout layout = LayOutTimeMap(drawing, 1400 * intTwipsPerPixel);
+    const auto picture = PaintTimeMap(drawing, layout);
+    size_t intStretches = 0;
+    for (const TimeMapRow& row : drawing.rows)
+        intStretches += row.stretches.size();
+    ASSERT_GT(intStretches, 15000u); // the Moon's stretches are there
+
+    QTemporaryDir dir;
+    const QString strFile = dir.filePath(QStringLiteral("map.svg"));
+    ASSERT_EQ(WriteVectorFile(strFile, VectorFormat::Svg, layout.intWidth, layout.intHeight, QStringLiteral("map"),
+                  [&](QPainter& painter) { picture->Replay(painter); }),
+        QString());
+    EXPECT_LT(QFileInfo(strFile).size(), 5 * 1000 * 1000);
+    EXPECT_GT(QFileInfo(strFile).size(), 100 * 1000);
 }
 
 } // namespace
