@@ -1,5 +1,8 @@
 #include "aspects/Orbs.h"
 
+#include <cmath>
+
+#include "astro/Angles.h"
 #include "astro/AstroTables.h"
 
 namespace qal {
@@ -41,6 +44,11 @@ OrbTable MakeOrbTable(const int intOrbDegrees[7], int intPersonalDivisor, int in
     }
     ComputeOrbExtremes(udtTable);
     return udtTable;
+}
+
+int MoonAspectHours(const OrbTable& udtTable, int intKind, int intColumn)
+{
+    return static_cast<int>(std::lround(RadToDeg(udtTable.dblOrb[intKind][intColumn]) * 4));
 }
 
 void ComputeOrbExtremes(OrbTable& udtTable)

@@ -15,12 +15,19 @@ struct OrbTable {
     bool blnAllOrbsEqual = false;
     double dblMaxOrbCol[2] = {}; // index 0 for column 1, 1 for column 2
     double dblMinOrbCol[2] = {};
+    bool operator==(const OrbTable&) const = default;
 };
 
 // The table for the given base orbs (whole degrees of kinds 1..7, index 0
 // for kind 1) and the two divisors (personal transits, synastry), with its
 // extremes.
 OrbTable MakeOrbTable(const int intOrbDegrees[7], int intPersonalDivisor, int intSynastryDivisor);
+
+// About how many hours an aspect of the Moon of that kind lasts with the
+// orbs of a column (0 base, 1 personal transits, 2 synastry): the Moon
+// crosses a degree of orb in about two hours, both sides of exact counted,
+// so four hours a degree of the column's orb.
+int MoonAspectHours(const OrbTable& udtTable, int intKind, int intColumn);
 
 // Derives the extremes of a table from its orbs.
 void ComputeOrbExtremes(OrbTable& udtTable);

@@ -110,8 +110,7 @@ QString ExactMomentsOfAspect(const CellAspect& aspect, const DurationInputs& cha
     return strCourse.isEmpty() ? QString() : strCrLf + strCrLf + strCourse;
 }
 
-AspectAnswer AnswerAboutAspect(
-    const CellAspect& a, const AspectQuestion& question, const OrbTable& udtOrbs, const ConfigurationSettings& config)
+AspectAnswer AnswerAboutAspect(const CellAspect& a, const AspectQuestion& question, const OrbTable& udtOrbs)
 {
     const DurationInputs& in = question.chart;
     const AspectText& aspect = udtAspectText[a.intKind];
@@ -125,7 +124,8 @@ AspectAnswer AnswerAboutAspect(
         // The Moon's aspects last hours: about four hours a degree of orb.
         answer.blnMoon = true;
         answer.strMessage = GetText(TextId::MoonMovesQuickly)
-                                .replace(QStringLiteral("12"), QString::number(config.intOrbIndex[a.intKind - 1] * 4))
+                                .replace(QStringLiteral("12"),
+                                    QString::number(MoonAspectHours(udtOrbs, a.intKind, a.blnPersonal ? 1 : 0)))
             + ExactMomentsOfAspect(a, in, udtOrbs, -1, -1, question.blnExactMoments);
         return answer;
     }

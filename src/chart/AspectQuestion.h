@@ -55,8 +55,7 @@ struct AspectAnswer {
     QString strDurationsQuestion;
 };
 
-AspectAnswer AnswerAboutAspect(const CellAspect& aspect, const AspectQuestion& question, const OrbTable& udtOrbs,
-    const ConfigurationSettings& config);
+AspectAnswer AnswerAboutAspect(const CellAspect& aspect, const AspectQuestion& question, const OrbTable& udtOrbs);
 
 // The transit graph of one stretch within orb of a transit (a Personal
 // mode), from its first day to its last; no graph (blnGraph false) without

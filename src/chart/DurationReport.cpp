@@ -113,7 +113,7 @@ QString FormatDurationLine(const DurationRecord& r, const DurationColumns& c, co
     if (!o.blnShowDuration)
         return strNames;
     if (r.intSecondBody == intMoon && o.intSortIndex != sortBeginning && o.intSortIndex != sortEnd) {
-        const int intHours = o.intOrbIndex[r.intKind - 1] * 4;
+        const int intHours = MoonAspectHours(o.orbs, r.intKind, RuleOfMode(o.intMode).intAspectOrbColumn);
         return strNames + QLatin1Char(' ')
             + GetText(TextId::MoonAspectNote).replace(QStringLiteral("12"), QString::number(intHours));
     }

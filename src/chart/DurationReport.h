@@ -4,6 +4,8 @@
 // Synastry modes). All texts are in the current language.
 #pragma once
 
+#include "aspects/Orbs.h"
+
 #include "aspects/Patterns.h"
 #include "chart/Durations.h"
 #include "text/TextIds.h"
@@ -47,7 +49,7 @@ struct DurationListOptions {
     int intMode = modePlanetary;
     int intSortIndex = sortOrb;
     bool blnShowDuration = true;
-    int intOrbIndex[8] = {}; // the accepted orbs, whole degrees (for the Moon note)
+    OrbTable orbs; // the orbs of the chart (for the Moon note, in the mode's column)
     // When set: a further line under each record's line (the exact moments),
     // none when it gives "".
     std::function<QString(const QString& strRecord)> courseLine;

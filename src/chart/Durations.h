@@ -29,6 +29,7 @@ struct DurationInputs {
     double dblDayValue = 0; // the current moment: local day number + local clock time
     int intTimezoneMinutes = 0; // the current moment's zone
     bool blnSidereal = false;
+    bool operator==(const DurationInputs&) const = default;
 };
 
 // In the Personal modes the first body of an aspect is natal and stands

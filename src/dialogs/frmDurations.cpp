@@ -29,6 +29,17 @@
 
 namespace qal {
 
+bool SameChart(const DurationsContent& a, const DurationsContent& b)
+{
+    QStringList recordsA = a.strDurationRecord, recordsB = b.strDurationRecord;
+    recordsA.sort();
+    recordsB.sort();
+    return a.inputs == b.inputs && a.orbs == b.orbs && recordsA == recordsB && a.config == b.config
+        && a.strOrbTitle == b.strOrbTitle
+        && a.dblNatalDayValue == b.dblNatalDayValue
+        && std::equal(std::begin(a.strDateText), std::end(a.strDateText), std::begin(b.strDateText));
+}
+
 frmDurations::frmDurations(QWidget* owner)
     : QWidget(owner, Qt::Window)
 {
@@ -110,9 +121,23 @@ void frmDurations::Report(const DurationsContent& content)
     m_courseLines.clear();
     m_strPatternSpans = QString();
     setWindowTitle(GetText(TextId::DurationsTitle));
+    BringToFront();
+    Form_Activate();
+}
+
+void frmDurations::BringToFront()
+{
+    if (isMinimized())
+        showNormal();
     show();
     raise();
-    Form_Activate();
+    activateWindow();
+}
+
+PatternSky frmDurations::ContentPatternSky() const
+{
+    return MakePatternSky(m_content.positions.dblLongitude[0], m_content.positions.intNumBodies, m_content.orbs,
+        MidpointOrbRadians(m_content.config));
 }
 
 void frmDurations::FillSortList()
@@ -154,8 +179,8 @@ void frmDurations::Form_Activate()
         lblSortBy->hide();
         cboSortBy->hide();
         SortDurationRecords(m_content.strDurationRecord, sortOrb);
-        const ChartPositions& positions = udtShownChart;
-        const PatternSky sky = ShownPatternSky();
+        const ChartPositions& positions = m_content.positions;
+        const PatternSky sky = ContentPatternSky();
         QString strSummary
             = WriteSummary(m_content.strDurationRecord, intMode, positions, intMode == modeSynastry ? nullptr : &sky);
         txbOutput->setPlainText(strSummary.replace(strCrLf, QStringLiteral("\n")));
@@ -168,7 +193,7 @@ DurationListOptions frmDurations::ListOptions()
     o.intMode = m_content.inputs.intMode;
     o.intSortIndex = cboSortBy->currentIndex();
     o.blnShowDuration = chkShowDuration->isChecked();
-    std::copy(std::begin(udtConfig.intOrbIndex), std::end(udtConfig.intOrbIndex), o.intOrbIndex);
+    o.orbs = m_content.orbs;
     if (chkExactMoments->isChecked())
         o.courseLine = [this](const QString& strRecord) { return CourseLine(strRecord); };
     return o;
@@ -180,7 +205,7 @@ QString frmDurations::CourseLine(const QString& strRecord)
     if (it != m_courseLines.constEnd())
         return *it;
     const QString strLine
-        = CourseOfRecordText(ParseDurationRecord(strRecord), m_content.inputs, udtOrbTable, QStringLiteral("; "));
+        = CourseOfRecordText(ParseDurationRecord(strRecord), m_content.inputs, m_content.orbs, QStringLiteral("; "));
     m_courseLines.insert(strRecord, strLine);
     return strLine;
 }
@@ -193,7 +218,7 @@ void frmDurations::ListDurations()
         if (m_strPatternSpans.isNull()) {
             const DurationInputs& in = m_content.inputs;
             m_strPatternSpans = PatternSpansText(
-                ShownPatternSky(), FastSource(in.blnSidereal), udtOrbTable, in.dblChartJD[0], in.intTimezoneMinutes);
+                ContentPatternSky(), FastSource(in.blnSidereal), m_content.orbs, in.dblChartJD[0], in.intTimezoneMinutes);
         }
         if (!m_strPatternSpans.isEmpty())
             strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf + m_strPatternSpans;
@@ -240,7 +265,7 @@ void frmDurations::cmdSaveCalendar_Click()
         return;
     if (QFileInfo(strFile).suffix().isEmpty())
         strFile += QStringLiteral(".ics");
-    const QString strText = DurationsCalendarText(Records(), m_content.inputs, udtOrbTable, platform::ClockNowUtc());
+    const QString strText = DurationsCalendarText(Records(), m_content.inputs, m_content.orbs, platform::ClockNowUtc());
     const QString strError = WriteFailureText(platform::ReplaceFile(strFile, strText.toUtf8()));
     if (strError.isEmpty()) {
         ui::MsgBox(GetText(TextId::CalendarSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,

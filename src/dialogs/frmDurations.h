@@ -9,8 +9,11 @@
 // keeps its own copy of the records to sort.
 #pragma once
 
+#include "aspects/Orbs.h"
+#include "astro/ChartState.h"
 #include "chart/DurationReport.h"
 #include "chart/Durations.h"
+#include "settings/Configuration.h"
 
 #include <QHash>
 #include <QWidget>
@@ -23,15 +26,27 @@ class QPushButton;
 
 namespace qal {
 
-// What the durations window shows: the chart shown, its duration records
-// (chart/Durations.h), the date texts of its date sets and its orbs.
+struct PatternSky;
+
+// What the durations window shows, as values taken when it is filled: the
+// chart shown (its moments, positions and duration records, chart/Durations.h),
+// the date texts of its date sets, and the orbs and settings it was computed
+// with. The window reads nothing else, so a chart stepped or orbs changed
+// after it was filled leave it as it is.
 struct DurationsContent {
     QStringList strDurationRecord;
     DurationInputs inputs;
+    ChartPositions positions; // of the chart shown
+    OrbTable orbs;
+    ConfigurationSettings config; // for the "Orb" column, the pattern spans and the time map
     QString strDateText[3]; // "March 5, 2018, 14:30 (GMT+1:00)"; "" for a date set the chart does not use
     QString strOrbTitle; // "Orbs: 4° to 10°"
     double dblNatalDayValue = -1; // the natal date set's local day, in the Personal modes
 };
+
+// Whether two contents show the same chart with the same orbs (the records
+// may be sorted differently).
+bool SameChart(const DurationsContent& a, const DurationsContent& b);
 
 class frmDurations : public QWidget {
     Q_OBJECT
@@ -40,6 +55,10 @@ public:
 
     // Shows the window with the list or summary of content.
     void Report(const DurationsContent& content);
+    // What the window shows.
+    const DurationsContent& Content() const { return m_content; }
+    // The window to the front as it is, also from minimised.
+    void BringToFront();
 
     void Form_Activate();
     void cboSortBy_Click();
@@ -80,6 +99,7 @@ private:
     void ListDurations();
     DurationListOptions ListOptions();
     QString Title() const;
+    PatternSky ContentPatternSky() const;
     QString CourseLine(const QString& strRecord);
 };
 

@@ -412,8 +412,13 @@ void frmMain::ShowTable()
         txbCell[i]->setGeometry(columnLeft[static_cast<size_t>(intCol)], Px(intRow * kCellHeight),
             columnWidth[static_cast<size_t>(intCol)] - 1, Px(kCellHeight) - 1);
     }
-    for (int i = intCells; i < txbCell.size(); ++i)
+    // Cells beyond this grid are hidden, and remembered as hidden: a later,
+    // larger grid shows them again even where their text is unchanged.
+    for (int i = intCells; i < txbCell.size(); ++i) {
         txbCell[i]->hide();
+        if (static_cast<size_t>(i) < m_cellsShown.size())
+            m_cellsShown[static_cast<size_t>(i)].blnVisible = false;
+    }
     picTable->resize(columnLeft.back(), Px(grid.intRows * kCellHeight));
     ShowReports();
     if (!WheelShown())

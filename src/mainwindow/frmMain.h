@@ -225,8 +225,13 @@ private:
     QStringList strDurationRecord; // one record per aspect of the table (chart/Durations.h)
     int intDurationCount = 0;
 
-    // What the last computation put on screen.
+    // What the last computation put on screen. Everything that works on "the
+    // chart shown" (the durations, the time map, the calendar, a double
+    // click, the transit graph) reads this, so that a later refused date or
+    // step, which leaves the screen as it was, changes none of them.
     struct ShownChart {
+        DurationInputs udtInputs; // the mode, the moments, the current zone and the zodiac computed
+        OrbTable udtOrbs; // the orbs computed with
         AspectGrid udtGrid;
         ChartReports udtReports;
         WheelTextBlocks udtTextBlocks; // the side texts name the moments computed
@@ -353,6 +358,8 @@ private:
         int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone, bool blnBeginning) const;
     // The duration records of the aspects of the table shown.
     void GetDurations();
+    // The durations window's content for the chart shown.
+    DurationsContent DurationsOfShownChart();
     // Gathers the durations of the chart shown and shows them in the durations window.
     void ShowDurations();
     // Saving the picture shown (frmMainExport.cpp).

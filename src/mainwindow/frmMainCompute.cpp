@@ -75,6 +75,16 @@ void frmMain::cmdCompute_Click()
     m_shown.udtGrid = std::move(result.udtGrid);
     m_shown.udtReports = std::move(result.udtReports);
     m_shown.udtTextBlocks = PrepareTextBlocks();
+    m_shown.udtOrbs = udtOrbTable;
+    m_shown.udtInputs = DurationInputs();
+    m_shown.udtInputs.intMode = intMode;
+    std::copy(std::begin(request.dblChartJD), std::end(request.dblChartJD), m_shown.udtInputs.dblChartJD);
+    if (ModeUsesDateSet(intMode, 0)) {
+        DateSetInput udtCurrent = m_shown.udtSet[0];
+        m_shown.udtInputs.dblDayValue = DateSetToDayValue(udtCurrent);
+        m_shown.udtInputs.intTimezoneMinutes = TimezoneItemValue(udtCurrent.intTimezone);
+    }
+    m_shown.udtInputs.blnSidereal = udtConfig.blnSidereal;
 
     setWindowTitle(ChartTitle(intMode, udtOrbTable));
     ShowTable();

@@ -44,8 +44,8 @@ void frmMain::ShowTimeMap(const DurationsContent& content, const QString& strTit
     map.chart = content.inputs;
     map.dblNatalDayValue = content.dblNatalDayValue;
     map.strChartTitle = strTitle;
-    map.config = udtConfig;
-    map.orbs = udtOrbTable;
+    map.config = content.config;
+    map.orbs = content.orbs;
     TimeMapWindow()->Show(map);
 }
 
@@ -72,14 +72,7 @@ QStringList frmMain::ShownDateParts(int k) const
 
 DurationInputs frmMain::ShownDurationInputs() const
 {
-    DurationInputs in;
-    in.intMode = intChartMode;
-    std::copy(std::begin(dblChartJD), std::end(dblChartJD), in.dblChartJD);
-    DateSetInput udtCurrent = m_shown.udtSet[0];
-    in.dblDayValue = DateSetToDayValue(udtCurrent);
-    in.intTimezoneMinutes = TimezoneItemValue(udtCurrent.intTimezone);
-    in.blnSidereal = udtConfig.blnSidereal;
-    return in;
+    return m_shown.udtInputs;
 }
 
 double frmMain::DayOfShownAspect(
@@ -90,7 +83,8 @@ double frmMain::DayOfShownAspect(
     AspectSpanQuery query = SpanQueryOf(in, intP1, intP2, intAspect, source);
     query.intOrbColumn = intPersonal;
     query.intTimezoneMinutes = intTimeZone;
-    return blnBeginning ? AspectBeginningDay(source, udtOrbTable, query) : AspectEndDay(source, udtOrbTable, query);
+    return blnBeginning ? AspectBeginningDay(source, m_shown.udtOrbs, query)
+                        : AspectEndDay(source, m_shown.udtOrbs, query);
 }
 
 double frmMain::BeginningOfAspect(int intP1, int intP2, int intAspect, int intPersonal, int intTimeZone) const
@@ -105,41 +99,54 @@ double frmMain::EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal
 
 void frmMain::GetDurations()
 {
-    strDurationRecord = DurationRecords(m_shown.udtGrid, ShownDurationInputs(), udtOrbTable);
+    strDurationRecord = DurationRecords(m_shown.udtGrid, ShownDurationInputs(), m_shown.udtOrbs);
     intDurationCount = static_cast<int>(strDurationRecord.size());
 }
 
-void frmMain::ShowDurations()
+DurationsContent frmMain::DurationsOfShownChart()
 {
     GetDurations();
     DurationsContent content;
     content.strDurationRecord = strDurationRecord;
     content.inputs = ShownDurationInputs();
+    const int intMode = content.inputs.intMode;
     for (int k = 0; k < 3; ++k)
-        content.strDateText[k] = ModeUsesDateSet(intChartMode, k) ? ShownDateText(k) : QString();
-    content.strOrbTitle = AddOrbToTitle(QString(), !IsSingleChartMode(intChartMode)).trimmed();
-    if (IsPersonalMode(intChartMode))
-        content.dblNatalDayValue = DateSetToDayValue(m_shown.udtSet[RuleOfMode(intChartMode).intSlotDateSet[1]]);
-    DurationsWindow()->Report(content);
+        content.strDateText[k] = ModeUsesDateSet(intMode, k) ? ShownDateText(k) : QString();
+    content.positions = udtShownChart;
+    content.orbs = m_shown.udtOrbs;
+    content.config = udtConfig;
+    content.strOrbTitle
+        = TitleWithOrbs(m_shown.udtOrbs, QString(), !IsSingleChartMode(intMode), intMode == modeSynastry).trimmed();
+    if (IsPersonalMode(intMode))
+        content.dblNatalDayValue = DateSetToDayValue(m_shown.udtSet[RuleOfMode(intMode).intSlotDateSet[1]]);
+    return content;
+}
+
+void frmMain::ShowDurations()
+{
+    DurationsWindow()->Report(DurationsOfShownChart());
+    // An open time map follows the chart the durations window now shows.
+    if (m_frmTimeMap && m_frmTimeMap->isVisible())
+        DurationsWindow()->cmdTimeMap_Click();
 }
 
 void frmMain::cmdReport_Click()
 {
+    if (GetTotalNumAspects() == 0) {
+        const bool blnPersonal = IsPersonalMode(m_shown.udtInputs.intMode);
+        ui::MsgBox(GetText(blnPersonal ? TextId::NoTransitsToReport : TextId::NoAspectsToReport),
+            ui::MsgIcon::Information, ui::MsgButtons::Ok, cmdReport->text(), 1, this);
+        return;
+    }
+    Timer1->stop();
     frmDurations* window = m_frmDurations;
-    if (window && window->isVisible()) {
-        window->raise();
-        window->activateWindow();
-        return;
-    }
-    if (GetTotalNumAspects() != 0) {
-        Timer1->stop();
+    // The window open with the chart shown comes to the front as it is;
+    // with an earlier chart it is filled anew.
+    if (window && window->isVisible() && SameChart(window->Content(), DurationsOfShownChart()))
+        window->BringToFront();
+    else
         ShowDurations();
-        Timer1->start();
-        return;
-    }
-    const bool blnPersonal = optPersonal[0]->isChecked() || optPersonal[1]->isChecked();
-    ui::MsgBox(GetText(blnPersonal ? TextId::NoTransitsToReport : TextId::NoAspectsToReport), ui::MsgIcon::Information,
-        ui::MsgButtons::Ok, cmdReport->text(), 1, this);
+    Timer1->start();
 }
 
 } // namespace qal

@@ -56,7 +56,7 @@ void frmMain::txbCell_DblClick(int Index)
     if (aspect->blnPersonal)
         question.dblNatalDayValue = DateSetToDayValue(m_shown.udtSet[RuleOfMode(intChartMode).intSlotDateSet[1]]);
     question.blnExactMoments = ReadExactMomentsSwitch();
-    const AspectAnswer answer = AnswerAboutAspect(*aspect, question, udtOrbTable, udtConfig);
+    const AspectAnswer answer = AnswerAboutAspect(*aspect, question, m_shown.udtOrbs);
 
     if (answer.blnMoon) {
         ui::MsgBox(answer.strMessage, ui::MsgIcon::Information, ui::MsgButtons::Ok, answer.strTitle, 1, this);

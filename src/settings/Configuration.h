@@ -47,6 +47,7 @@ struct ConfigurationSettings {
     bool blnDisplayNATZabbr = true; // the zone lists name the North American zones
 
     ConfigurationSettings();
+    bool operator==(const ConfigurationSettings&) const = default;
 };
 
 // The program's one configuration record. Written by the configuration

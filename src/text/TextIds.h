@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace qal {
 
@@ -275,7 +276,15 @@ enum class TextId : int {
 #undef QAL_TEXT_ID_ENUM
 };
 
-inline constexpr std::array kAllTextIds = {
+// The array's size is given, not deduced: a deduction over hundreds of
+// elements exceeds some compilers' nesting limit.
+inline constexpr std::size_t intTextIdCount = 0
+#define QAL_TEXT_ID_COUNT(name, number) +1
+    QAL_TEXT_IDS(QAL_TEXT_ID_COUNT)
+#undef QAL_TEXT_ID_COUNT
+    ;
+
+inline constexpr std::array<TextId, intTextIdCount> kAllTextIds = {
 #define QAL_TEXT_ID_ENTRY(name, number) TextId::name,
     QAL_TEXT_IDS(QAL_TEXT_ID_ENTRY)
 #undef QAL_TEXT_ID_ENTRY

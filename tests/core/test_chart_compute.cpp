@@ -206,7 +206,7 @@ struct AskedChart {
         }
         return std::nullopt;
     }
-    AspectAnswer Ask(const CellAspect& a) const { return AnswerAboutAspect(a, question, udtOrbTable, udtConfig); }
+    AspectAnswer Ask(const CellAspect& a) const { return AnswerAboutAspect(a, question, udtOrbTable); }
 };
 
 AskedChart Ask(int intMode, double t0, double t1 = 0, int intZone = 60)

@@ -180,7 +180,7 @@ TEST(DurationReport, DurationsInWordsAndTheListSortedByTheChosenKey)
     SortDurationRecords(records, sortOrb);
     const DurationColumns columns = SetColumnWidths();
     DurationListOptions o;
-    o.intOrbIndex[3] = 7;
+    o.orbs = udtOrbTable; // the default orbs: a trine of 7°
     const QStringList lines = ListDurations(records, columns, o).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     // Columns: a body name (7: "Jupiter", "Mercury", "Neptune"), the orb and
@@ -203,6 +203,11 @@ TEST(DurationReport, DurationsInWordsAndTheListSortedByTheChosenKey)
     o.intMode = modePersonal1;
     EXPECT_TRUE(ListDurations(records, columns, o).startsWith(QStringLiteral("n.Sun")));
     EXPECT_TRUE(ListDurations(records, columns, o).contains(QStringLiteral("tr.Venus")));
+    // The transiting Moon's note counts the orb of personal transits (a
+    // third of 7°: about 9 hours), which its exact moments keep to.
+    o.blnShowDuration = true;
+    o.intSortIndex = sortOrb;
+    EXPECT_TRUE(ListDurations(records, columns, o).contains(QStringLiteral("lasts about 9 hours")));
     EXPECT_EQ(SortListItems(modePersonal1).value(0), QStringLiteral("natal planet"));
     EXPECT_EQ(SortListItems(modePlanetary).value(0), QStringLiteral("first planet"));
 }
