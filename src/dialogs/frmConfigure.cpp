@@ -6,6 +6,7 @@
 #include "text/Texts.h"
 #include "drawing/Colors.h"
 #include "ui/ControlNames.h"
+#include "ui/Keys.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
@@ -55,7 +56,17 @@ frmConfigure::frmConfigure(QWidget* owner)
 {
     setModal(true);
     CreateControls();
+    ui::EnterPressesFocusedButton(this);
     Form_Load();
+}
+
+void frmConfigure::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // At every activation the focus is Hide's: Enter then hides the dialog
+    // and changes nothing.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        cmdHide->setFocus();
 }
 
 void frmConfigure::CreateControls()
@@ -226,8 +237,6 @@ void frmConfigure::CreateControls()
     buttons->addWidget(cmdHide, 1, 1);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    for (QPushButton* button : { cmdAccept, cmdCancel, cmdReset, cmdHide })
-        button->setAutoDefault(false);
     connect(cmdAccept, &QPushButton::clicked, this, [this] { cmdAccept_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });

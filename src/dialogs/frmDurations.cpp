@@ -15,6 +15,7 @@
 #include "ui/ControlNames.h"
 #include "ui/FileDialogs.h"
 #include "ui/Focus.h"
+#include "ui/Keys.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -87,6 +88,7 @@ frmDurations::frmDurations(QWidget* owner)
     connect(cmdSaveCalendar, &QPushButton::clicked, this, [this] { cmdSaveCalendar_Click(); });
     connect(cmdTimeMap, &QPushButton::clicked, this, [this] { cmdTimeMap_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    ui::CloseOnEscape(this, [this] { cmdClose_Click(); });
 }
 
 QString frmDurations::Title() const

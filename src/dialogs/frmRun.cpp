@@ -168,6 +168,11 @@ void frmRun::TakeRequest(bool blnCancelled)
     m_request.blnQuickly = chkRunQuickly->isChecked();
 }
 
+void frmRun::reject()
+{
+    cmdCancel_Click();
+}
+
 void frmRun::closeEvent(QCloseEvent* event)
 {
     cmdCancel_Click();

@@ -46,6 +46,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape cancels, as Cancel and the close box do.
+    void reject() override;
 
 private:
     QRadioButton* optRunUntilStopped = nullptr;

@@ -9,6 +9,7 @@
 #include "drawing/ImageExport.h"
 #include "text/Texts.h"
 #include "ui/ControlNames.h"
+#include "ui/Keys.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureBox.h"
 #include "ui/PictureFiles.h"
@@ -77,6 +78,9 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     connect(cmdClose, &QPushButton::clicked, this, [this] { hide(); });
     picMap->SetOnMouseMove([this](int x, int y) { picMap_MouseMove(x, y); });
     picMap->onDoubleClick = [this](int x, int y) { picMap_DblClick(x, y); };
+    picMap->onKeyPress = [this](int intKey) { return picMap_KeyPress(intKey); };
+    picMap->setFocusPolicy(Qt::StrongFocus);
+    ui::CloseOnEscape(this, [this] { hide(); });
     Retranslate();
     cboSpan->setCurrentIndex(intDefaultTimeMapSpan);
 }
@@ -109,12 +113,16 @@ void frmTimeMap::Retranslate()
     chkSlowOnly->setText(GetText(TextId::SlowBodiesOnly));
     cmdSaveImage->setText(GetText(TextId::SaveImage));
     cmdClose->setText(GetText(TextId::Close));
-    lblHint->setText(
-        GetText(IsPersonalMode(m_content.chart.intMode) ? TextId::TimeMapHintTransits : TextId::TimeMapHintSky));
+    lblHint->setText(HintText());
     if (!m_drawing.ticks.empty()) {
         m_drawing.ticks = TimeMapTicks(m_drawing.dblFrom, m_drawing.dblUntil, m_content.chart.intTimezoneMinutes);
         Redraw();
     }
+}
+
+QString frmTimeMap::HintText() const
+{
+    return GetText(IsPersonalMode(m_content.chart.intMode) ? TextId::TimeMapHintTransits : TextId::TimeMapHintSky);
 }
 
 void frmTimeMap::Show(const TimeMapContent& content)
@@ -176,6 +184,9 @@ void frmTimeMap::Recompute()
 
 void frmTimeMap::Redraw()
 {
+    m_intChosenRow = m_intChosenStretch = -1; // rows computed or ordered anew
+    picMap->SetChosenArea({});
+    lblHint->setText(HintText());
     m_drawing.strTitle = m_content.strChartTitle + QStringLiteral("   ") + SpanText();
     m_drawing.blnWhiteBackground = false;
     const int intWidth = std::max(1, scrMap->viewport()->width() - 1) * intTwipsPerPixel;
@@ -214,16 +225,88 @@ void frmTimeMap::picMap_DblClick(int x, int y)
 {
     int intRow = -1;
     const OrbStretch* stretch = StretchAt(m_drawing, m_layout, x, y, intRow);
-    if (!stretch)
-        return;
+    if (stretch)
+        OpenStretch(intRow, *stretch);
+}
+
+void frmTimeMap::OpenStretch(int intRow, const OrbStretch& stretch)
+{
     const TimeMapRow& row = m_drawing.rows[static_cast<size_t>(intRow)];
     if (row.blnNatal) {
-        Q_EMIT transitChosen(CellAspect { row.intFirstBody, row.intSecondBody, row.intKind, true }, *stretch);
+        Q_EMIT transitChosen(CellAspect { row.intFirstBody, row.intSecondBody, row.intKind, true }, stretch);
         return;
     }
-    const AspectStretch aspect = StretchOfRow(row, *stretch);
+    const AspectStretch aspect = StretchOfRow(row, stretch);
     ui::MsgBox(StretchDescription(aspect, m_content.chart.intTimezoneMinutes), ui::MsgIcon::Information,
         ui::MsgButtons::Ok, AspectName(aspect), 1, this);
+}
+
+bool frmTimeMap::picMap_KeyPress(int intKey)
+{
+    const int intRows = static_cast<int>(m_drawing.rows.size());
+    if (intRows == 0)
+        return false;
+    const auto stretchesOf = [&](int r) -> const std::vector<OrbStretch>& {
+        return m_drawing.rows[static_cast<size_t>(r)].stretches;
+    };
+    // The stretch of a row nearest the current moment, for a row newly chosen.
+    const auto nearestNow = [&](int r) {
+        const std::vector<OrbStretch>& stretches = stretchesOf(r);
+        int intBest = 0;
+        double dblBest = 1e300;
+        for (size_t i = 0; i < stretches.size(); ++i) {
+            const double d = std::max({ 0.0, stretches[i].dblBegin - m_drawing.dblNow,
+                m_drawing.dblNow - stretches[i].dblEnd });
+            if (d < dblBest)
+                dblBest = d, intBest = static_cast<int>(i);
+        }
+        return intBest;
+    };
+    switch (intKey) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int intStep = intKey == Qt::Key_Down ? 1 : -1;
+        m_intChosenRow = m_intChosenRow < 0 ? 0 : std::clamp(m_intChosenRow + intStep, 0, intRows - 1);
+        m_intChosenStretch = nearestNow(m_intChosenRow);
+        break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (m_intChosenRow < 0)
+            return false;
+        m_intChosenStretch = std::clamp(m_intChosenStretch + (intKey == Qt::Key_Right ? 1 : -1), 0,
+            static_cast<int>(stretchesOf(m_intChosenRow).size()) - 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_intChosenRow < 0 || m_intChosenStretch < 0)
+            return false;
+        OpenStretch(m_intChosenRow, stretchesOf(m_intChosenRow)[static_cast<size_t>(m_intChosenStretch)]);
+        return true;
+    default: return false;
+    }
+    ShowChosen();
+    return true;
+}
+
+void frmTimeMap::ShowChosen()
+{
+    if (m_intChosenRow < 0 || m_intChosenRow >= static_cast<int>(m_drawing.rows.size())) {
+        picMap->SetChosenArea({});
+        return;
+    }
+    const TimeMapRow& row = m_drawing.rows[static_cast<size_t>(m_intChosenRow)];
+    const OrbStretch& stretch = row.stretches[static_cast<size_t>(m_intChosenStretch)];
+    const int x0 = std::max(m_layout.intBarsLeft, m_layout.X(stretch.dblBegin));
+    const int x1 = std::min(m_layout.intBarsRight, m_layout.X(stretch.dblEnd));
+    const int y = m_layout.intRowsTop + m_intChosenRow * m_layout.intRowHeight;
+    const QRect area(x0 - 60, y + 15, std::max(120, x1 - x0 + 120), m_layout.intRowHeight - 30);
+    picMap->SetChosenArea(area);
+    scrMap->ensureVisible(area.center().x() / intTwipsPerPixel, area.center().y() / intTwipsPerPixel,
+        area.width() / intTwipsPerPixel / 2 + 20, area.height() / intTwipsPerPixel + 20);
+    const AspectStretch aspect = StretchOfRow(row, stretch);
+    lblHint->setText(AspectName(aspect) + QStringLiteral(": ")
+        + StretchDescription(aspect, m_content.chart.intTimezoneMinutes).replace(QLatin1Char('\n'), QStringLiteral("; ")));
 }
 
 std::unique_ptr<RecordedPicture> frmTimeMap::PictureForSaving() const

@@ -49,6 +49,9 @@ public:
     void cmdSaveImage_Click();
     void picMap_MouseMove(int x, int y);
     void picMap_DblClick(int x, int y);
+    // Up and Down choose a row, Left and Right a stretch in it, Enter opens
+    // it as a double click does.
+    bool picMap_KeyPress(int intKey);
 
     // The chart of the map, and its natal day (for a transit's graph).
     const DurationInputs& Chart() const { return m_content.chart; }
@@ -84,10 +87,18 @@ private:
     TimeMapDrawing m_drawing;
     TimeMapLayout m_layout;
     bool m_blnFilling = false; // the lists are being filled: their changes are not the user's
+    int m_intChosenRow = -1; // chosen with the keyboard; −1 none
+    int m_intChosenStretch = -1;
+
+    // Opens a stretch of a row: a transit's graph, or an aspect's details.
+    void OpenStretch(int intRow, const OrbStretch& stretch);
+    // Frames the chosen stretch, scrolls it into view and names it in the hint.
+    void ShowChosen();
 
     void Recompute();
     void Redraw();
     QString SpanText() const;
+    QString HintText() const;
     // The map drawn for saving: as shown, on white when the configuration asks.
     std::unique_ptr<RecordedPicture> PictureForSaving() const;
 };

@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
+#include "ui/Keys.h"
 #include "drawing/Fonts.h"
 #include "util/Twips.h"
 
@@ -51,6 +52,7 @@ frmView::frmView(QWidget* owner)
     cmdClose = new QPushButton(this);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, [this] { cmdCopyToClipboard_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    ui::CloseOnEscape(this, [this] { cmdClose_Click(); });
     resize(Px(kMinWidth), Px(kMinHeight * 3));
 }
 

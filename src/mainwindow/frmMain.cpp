@@ -57,65 +57,6 @@ QColor LegibleOnWhite(const QColor& color)
         static_cast<float>(color.blueF() * f));
 }
 
-// Passes the Enter key and the loss of focus of a year field on to the window.
-class YearKeyFilter : public QObject {
-public:
-    YearKeyFilter(frmMain* form, int k)
-        : QObject(form)
-        , m_form(form)
-        , m_k(k)
-    {
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const auto isEnter = [event] {
-            const int intKey = static_cast<QKeyEvent*>(event)->key();
-            return intKey == Qt::Key_Return || intKey == Qt::Key_Enter;
-        };
-        if (event->type() == QEvent::KeyPress && isEnter()) {
-            m_blnEnterPressed = true;
-        } else if (event->type() == QEvent::KeyRelease && isEnter()) {
-            // Only the release of a press the field received: the release of
-            // the Enter that closed a message box lands here too.
-            if (m_blnEnterPressed && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-                m_blnEnterPressed = false;
-                m_form->txbYearCE_KeyUp(m_k, 13);
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            m_blnEnterPressed = false;
-            m_form->txbYearCE_LostFocus(m_k);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    frmMain* m_form;
-    int m_k;
-    bool m_blnEnterPressed = false;
-};
-
-// Passes a double click on a table cell on to the window, with the cell's index.
-class CellDoubleClickFilter : public QObject {
-public:
-    explicit CellDoubleClickFilter(frmMain* form)
-        : QObject(form)
-        , m_form(form)
-    {
-    }
-    static constexpr const char* kIndex = "cellIndex";
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            m_form->txbCell_DblClick(watched->property(kIndex).toInt());
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    frmMain* m_form;
-};
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -127,9 +68,9 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain()
 {
-    // The year fields lose their focus while the window's children are torn
+    // The fields lose their focus while the window's children are torn
     // down; by then nothing may reach this window any more.
-    for (QObject* filter : m_yearKeyFilter)
+    for (QObject* filter : m_keyFilters)
         delete filter;
 }
 
@@ -143,8 +84,6 @@ void frmMain::CreateControls()
         lblDateSet[k] = Named(new QLabel(central), "lblDateSet", k);
         txbYearCE[k] = Named(new QLineEdit(central), "txbYearCE", k);
         txbYearCE[k]->setMaxLength(8);
-        m_yearKeyFilter[k] = new YearKeyFilter(this, k);
-        txbYearCE[k]->installEventFilter(m_yearKeyFilter[k]);
         cboMonthCE[k] = Named(new QComboBox(central), "cboMonthCE", k);
         cboDayCE[k] = Named(new QComboBox(central), "cboDayCE", k);
         cboHour[k] = Named(new QComboBox(central), "cboHour", k);
@@ -240,16 +179,13 @@ void frmMain::CreateControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     Timer2 = Named(new QTimer(this), "Timer2");
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-    m_cellFilter = new CellDoubleClickFilter(this);
     txbCell.reserve(kMaxCells);
     for (int i = 0; i < kMaxCells; ++i) {
         auto* cell = Named(new QLabel(picTable), "txbCell", i);
-        cell->setProperty(CellDoubleClickFilter::kIndex, i);
         cell->setTextFormat(Qt::PlainText);
         cell->setAlignment(Qt::AlignCenter);
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         cell->setAutoFillBackground(true);
-        cell->installEventFilter(m_cellFilter);
         cell->setFont(ControlFont(8));
         cell->hide();
         txbCell.append(cell);
@@ -262,6 +198,7 @@ void frmMain::CreateControls()
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     txbReport1->hide();
+    InstallKeyHandling();
 }
 
 void frmMain::LayOutControls()

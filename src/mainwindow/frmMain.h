@@ -20,6 +20,8 @@
 #include <QMainWindow>
 #include <QVector>
 
+#include <functional>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -119,6 +121,9 @@ public:
 
     // --- Asking about an aspect (frmMainInteraction.cpp) ---
     void txbCell_DblClick(int Index);
+    // A key on a table cell (frmMainKeys.cpp): the arrows move to the next
+    // visible cell, Enter asks as a double click does; true when used.
+    bool txbCell_KeyDown(int Index, int KeyCode);
     // Button 2 is the right button; X and Y are twips of the picture.
     void picGraphic_MouseUp(int Button, int Shift, int X, int Y);
 
@@ -264,13 +269,16 @@ private:
     frmTimeMap* m_frmTimeMap = nullptr;
     frmView* m_frmView = nullptr;
     platform::AppFolders m_folders;
-    QObject* m_yearKeyFilter[3] = {};
-    QObject* m_cellFilter = nullptr;
+    QObject* m_keyFilters[4] = {}; // the year fields' and the date lists' (frmMainKeys.cpp)
+    std::function<bool()> m_dateListKeys; // whether a date list is handling a key
     QString m_strLoadedFile; // the state file the notice label names, "" for none
     TransitGraphScale m_graphScale; // the scales of the transit graph shown
 
-    // Controls and layout (frmMain.cpp).
+    // Controls and layout (frmMain.cpp); the keys (frmMainKeys.cpp).
     void CreateControls();
+    void InstallKeyHandling();
+    // Whether the date list changing now changes by a key of its own.
+    bool DateListKeyChange() const;
     void LayOutControls();
     void GetRowCol(int intCell, int intNumCols);
     void ShowTable();

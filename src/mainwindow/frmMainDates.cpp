@@ -130,7 +130,9 @@ void frmMain::DateListClicked(int k, bool blnDayList)
     if (!isVisible())
         return;
     DateSetChanged(k);
-    if (!blnStepping)
+    // A choice from the opened list hands the focus on to Compute; a key
+    // leaves it in the list for the next key (typing "15", three Up presses).
+    if (!blnStepping && !DateListKeyChange())
         ui::FocusIfUsable(cmdCompute);
     if (blnDayList)
         ShowWeekdayTip(k);

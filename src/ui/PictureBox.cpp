@@ -1,7 +1,10 @@
 #include "ui/PictureBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace qal {
 
@@ -61,6 +64,32 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
     onDoubleClick(at.x(), at.y());
 }
 
+void PictureBox::SetChosenArea(const QRect& twips)
+{
+    m_chosen = twips;
+    update();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (onKeyPress && m_picture && onKeyPress(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -71,6 +100,13 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.scale(static_cast<double>(width()) / m_picture->WidthTwips(),
         static_cast<double>(height()) / m_picture->HeightTwips());
     m_picture->Replay(painter);
+    if (hasFocus() && !m_chosen.isEmpty()) {
+        QPen pen(palette().highlight().color(), 2.0 * m_picture->WidthTwips() / std::max(1, width()));
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(m_chosen);
+    }
 }
 
 } // namespace qal

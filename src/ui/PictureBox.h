@@ -27,16 +27,26 @@ public:
     std::function<void(int intXTwips, int intYTwips)> onDoubleClick;
     // A point of the widget in the picture's twips.
     QPoint ToTwips(const QPointF& point) const;
+    // A key pressed while the picture has the focus; true when it was used.
+    std::function<bool(int intKey)> onKeyPress;
+    // The part of the picture chosen with the keyboard (twips), framed while
+    // the picture has the focus; an empty rectangle for none.
+    void SetChosenArea(const QRect& twips);
+    QRect ChosenArea() const { return m_chosen; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::unique_ptr<RecordedPicture> m_picture;
     std::function<void(int intXTwips, int intYTwips)> m_onMouseMove;
+    QRect m_chosen;
 };
 
 } // namespace qal
