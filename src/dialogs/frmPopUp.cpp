@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qal {
@@ -32,9 +33,15 @@ frmPopUp::frmPopUp(QWidget* owner)
 void frmPopUp::PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop, int intLeft)
 {
     lblMessage->setText(strMessage);
-    resize(Px(intWidth), Px(intHeight));
+    // The size asked for, or larger where the text needs it (a longer
+    // language): on one line, and growing to the left, so that a notice
+    // placed to end beside a button still ends there.
+    const QSize needed = lblMessage->sizeHint();
+    const int intShownWidth = std::max(Px(intWidth), needed.width());
+    const int intShownHeight = std::max(Px(intHeight), needed.height());
+    resize(intShownWidth, intShownHeight);
     lblMessage->setGeometry(rect());
-    move(Px(intLeft), Px(intTop));
+    move(Px(intLeft) - (intShownWidth - Px(intWidth)), Px(intTop));
     Timer1->setInterval(intInterval);
     Timer1->start();
     show();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace qal {
 namespace {
@@ -13,6 +14,8 @@ namespace {
 constexpr double kRadiusFactor = 0.98; // a glyph moves inward by 2 % per attempt
 constexpr double kMinRadius = 100;
 constexpr int kSampleStep = 10;
+constexpr double kGlyphGap = 15; // twips kept between two glyphs
+constexpr double kUnderlineReach = 40; // twips a retrograde glyph's underline reaches below its ink
 constexpr int kGlyphOffset = 150; // print position = glyph centre − 150
 constexpr int kLineEndOffset = 120;
 constexpr double kSignGlyphPoints = 8;
@@ -80,13 +83,14 @@ public:
                 continue;
             double r = m_g.intStartRadius;
             QPoint centre = OnCircle(m_g, L, r);
-            while (!IsPlaceFree(m_picture, centre, m_g.intBoxBottom)) {
+            while (!IsPlaceFree(m_picture, centre, m_g.intBoxBottom) || TouchesPlacedGlyph(GlyphArea(intSet, b, centre))) {
                 r *= kRadiusFactor;
                 if (r < kMinRadius)
                     return false;
                 centre = OnCircle(m_g, L, r);
             }
             const QPoint print(centre.x() - kGlyphOffset, centre.y() - kGlyphOffset);
+            m_placedInks.push_back(GlyphArea(intSet, b, centre));
             m_drawing.blnPlaced[intSet][b] = true;
             m_drawing.printPosition[intSet][b] = print;
             if (intSet == 0 && b == intMoon && m_blnMoonExcluded)
@@ -97,6 +101,29 @@ public:
                 m_picture.PrintGlyph(print.x(), print.y(), strBodyGlyph[b], Qt::black, false, true);
         }
         return true;
+    }
+
+    // What body b's glyph of set intSet covers when centred at centre, as
+    // the screen shows it: the first set's ink (with its underline when
+    // retrograde), the second set's whole opaque box.
+    QRectF GlyphArea(int intSet, int b, const QPoint& centre) const
+    {
+        const int x = centre.x() - kGlyphOffset, y = centre.y() - kGlyphOffset;
+        if (intSet == 1)
+            return QRectF(x, y, intGlyphBoxWidth, intGlyphBoxHeight);
+        QRectF ink = RecordedPicture::GlyphInkBox(x, y, strBodyGlyph[b]);
+        if (m_in.positions.intRetrograde[0][b])
+            ink.setBottom(ink.bottom() + kUnderlineReach);
+        return ink;
+    }
+
+    // Whether a glyph covering area would touch a glyph placed before: the
+    // exact canvas's test alone lets nearby glyphs touch on the smooth screen.
+    bool TouchesPlacedGlyph(const QRectF& area) const
+    {
+        const QRectF kept = area.adjusted(-kGlyphGap, -kGlyphGap, kGlyphGap, kGlyphGap);
+        return std::any_of(
+            m_placedInks.begin(), m_placedInks.end(), [&](const QRectF& placed) { return placed.intersects(kept); });
     }
 
     void DrawAspectLines()
@@ -162,7 +189,14 @@ public:
     {
         int intRow = 0;
         const auto print = [&](const QString& strText) {
-            m_picture.Print(x, kTextLineHeight * intRow++, strText, false, kTextPoints, Qt::black, false, true);
+            const int y = kTextLineHeight * intRow++;
+            int intStart = TextStart(m_g, x, y, kTextLineHeight);
+            // A single word wider than the room left of the disc moves left
+            // into the free corner rather than onto the disc.
+            const int intWidth = m_picture.TextWidth(strText, kTextPoints), intRoom = TextRoom(m_g, x, y, kTextLineHeight);
+            if (x < m_g.cx && intWidth > intRoom)
+                intStart = std::max(0, x + intRoom - intWidth);
+            m_picture.Print(intStart, y, strText, false, kTextPoints, Qt::black, false, true);
             m_picture.MarkLastAsSideText();
         };
         for (const QString& strLine : lines) {
@@ -188,6 +222,7 @@ private:
     RecordedPicture& m_picture;
     bool m_blnTwoRing;
     bool m_blnMoonExcluded;
+    std::vector<QRectF> m_placedInks; // what every glyph placed so far covers, both sets
 };
 
 } // namespace
@@ -208,16 +243,32 @@ WheelGeometry TwoRingGeometry()
     return g;
 }
 
+namespace {
+
+// Half the disc's width at the line's edge nearest the centre, where the
+// disc reaches furthest out.
+double DiscHalfChord(const WheelGeometry& g, int intTop, int intLineHeight)
+{
+    const int intNearY = std::clamp(g.cy, intTop, intTop + intLineHeight);
+    const double dy = intNearY - g.cy;
+    return std::fabs(dy) < g.intDiscRadius ? std::sqrt(double(g.intDiscRadius) * g.intDiscRadius - dy * dy) : 0;
+}
+
+} // namespace
+
+int TextStart(const WheelGeometry& g, int x, int intTop, int intLineHeight)
+{
+    if (x < g.cx)
+        return x;
+    const double dblHalfChord = DiscHalfChord(g, intTop, intLineHeight);
+    return dblHalfChord > 0 ? std::max(x, Round(g.cx + dblHalfChord) + kTextMargin) : x;
+}
+
 int TextRoom(const WheelGeometry& g, int x, int intTop, int intLineHeight)
 {
     if (x >= g.cx)
-        return g.intWidth - x;
-    // The disc reaches furthest out at the line's edge nearest the centre.
-    const int intNearY = std::clamp(g.cy, intTop, intTop + intLineHeight);
-    const double dy = intNearY - g.cy;
-    const double dblHalfChord
-        = std::fabs(dy) < g.intDiscRadius ? std::sqrt(double(g.intDiscRadius) * g.intDiscRadius - dy * dy) : 0;
-    return std::max(0, Round(g.cx - dblHalfChord) - kTextMargin - x);
+        return std::max(0, g.intWidth - TextStart(g, x, intTop, intLineHeight));
+    return std::max(0, Round(g.cx - DiscHalfChord(g, intTop, intLineHeight)) - kTextMargin - x);
 }
 
 QPoint LineEnd(const QPoint& printPosition)

@@ -63,6 +63,11 @@ WheelDrawing DrawWheel(const WheelInputs& inputs);
 // The point where an aspect line meets a glyph printed at printPosition.
 QPoint LineEnd(const QPoint& printPosition);
 
+// Where a side-text line of a block at x, top at y, starts: at x, or for a
+// block right of the centre just right of the disc where the disc reaches
+// further out at that line.
+int TextStart(const WheelGeometry& g, int x, int intTop, int intLineHeight);
+
 // The widest a side-text line starting at x, top at y, may be without running
 // onto the disc (or past the picture's right edge).
 int TextRoom(const WheelGeometry& g, int x, int intTop, int intLineHeight);

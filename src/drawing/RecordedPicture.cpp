@@ -333,6 +333,15 @@ bool RecordedPicture::PointRgb(int x, int y, QRgb& rgb) const
     return true;
 }
 
+QRectF RecordedPicture::GlyphInkBox(int x, int y, const QString& strGlyph)
+{
+    // As PaintOp places it: the ink's centre on the box's centre, raised to
+    // leave room for the underline.
+    const QRectF ink = GlyphInk(platform::GlyphSymbols(strGlyph), true);
+    const QPointF centre(x + intGlyphBoxWidth / 2.0, y + intGlyphBoxHeight / 2.0 - kUnderlineRoom / 2);
+    return QRectF(centre.x() - ink.width() / 2, centre.y() - ink.height() / 2, ink.width(), ink.height());
+}
+
 QImage RecordedPicture::Render(int intScale, bool blnWithSideTexts) const
 {
     QImage image(

@@ -63,6 +63,9 @@ public:
     // glyph fills the whole box with the background first.
     void PrintGlyph(
         int x, int y, const QString& strGlyph, const QColor& color, bool blnUnderline = false, bool blnOpaque = false);
+    // Where the ink of a body glyph printed at print position (x, y) stands,
+    // in twips, as the smooth picture shows it.
+    static QRectF GlyphInkBox(int x, int y, const QString& strGlyph);
     // Prints text in the fixed-width font.
     void PrintMonospace(int x, int y, const QString& strText, double dblPointSize, const QColor& color);
     // Marks the text printed last as a side text of the wheel.

@@ -96,6 +96,42 @@ TEST_F(ChartWheel, BodiesAtTheSameLongitudeAreBothPlacedAndOnlyBodiesWithAPositi
     EXPECT_EQ(GlyphPrints(drawing, strBodyGlyph[1]), 2);
 }
 
+// Bodies a few degrees apart, two and three and more together (Saturn and
+// Neptune, Jupiter with Mars and Venus, the Sun with Mercury, Venus and the
+// Moon): each later glyph moves inward until it touches none placed before,
+// as the smooth screen shows them (the first set's ink and the underline of
+// a retrograde one, the second set's opaque boxes), in both wheels.
+TEST_F(ChartWheel, GlyphsOfNearbyBodiesNeverTouch)
+{
+    const double crowd[] = { 0, 40, 41.5, 43, 200.5, 203, 202, 45, 357, 359, 42 }; // degrees of bodies 1..10
+    for (int s = 0; s < 2; ++s)
+        for (int b = 1; b <= 10; ++b)
+            Place(s, b, crowd[b] + s * 1.2);
+    positions.intRetrograde[0][6] = positions.intRetrograde[0][8] = true;
+    for (const int intMode : { modePlanetary, modePersonal1 }) {
+        AspectGrid table;
+        if (intMode == modePlanetary)
+            BuildSingleChartGrid(table);
+        else
+            BuildTwoChartGrid(table, intMode, false, QString());
+        const WheelDrawing drawing = Draw(intMode, table);
+        ASSERT_TRUE(drawing.blnComplete) << intMode;
+        std::vector<QRectF> areas;
+        for (int s = 0; s < (intMode == modePlanetary ? 1 : 2); ++s) {
+            for (int b = 1; b <= 10; ++b) {
+                const QPoint at = drawing.printPosition[s][b];
+                QRectF area = s == 1 ? QRectF(at, QSizeF(250, 300))
+                                     : RecordedPicture::GlyphInkBox(at.x(), at.y(), strBodyGlyph[b]);
+                if (s == 0 && positions.intRetrograde[0][b])
+                    area.setBottom(area.bottom() + 20);
+                for (const QRectF& other : areas)
+                    EXPECT_FALSE(area.intersects(other)) << intMode << " set " << s << " body " << b;
+                areas.push_back(area);
+            }
+        }
+    }
+}
+
 TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
 {
     Place(0, 1, 10); // Sun
@@ -235,13 +271,14 @@ TEST_F(ChartWheel, SideTextsKeepTheirSizeAndBreakBeforeTheDisc)
     // its opaque background).
     const QString strZodiac = QStringLiteral("Siderischer Tierkreis");
     const QString strOrbs = QStringLiteral("Orben: 1°20' bis 3°20'");
+    const QString strOneRingOrbs = QStringLiteral("Orben: 4° bis 10°"); // breaks after "bis": "10°" alone
     for (int intMode : { modePlanetary, modePersonal1, modeSynastry }) {
         const bool blnOneRing = intMode == modePlanetary;
         blocks.block[0] = { blnOneRing ? QStringLiteral("Planetenstand") : QStringLiteral("Persönliche Transite zu Radix 1"),
             QStringLiteral("28.Sept. 2018"), QStringLiteral("14:30 GMT+10:00") };
         blocks.block[1] = blocks.block[2]
             = { QStringLiteral("Radix 2"), QStringLiteral("28.September 2018, 14:30 GMT+10:00"), strZodiac, strOrbs };
-        blocks.block[3] = { strZodiac, strOrbs };
+        blocks.block[3] = { QStringLiteral("Tropischer Tierkreis"), strOneRingOrbs };
         if (!blnOneRing) // the planetary wheel comes first, with the single-chart grid
             BuildTwoChartGrid(grid, intMode, false, QString());
         const WheelDrawing drawing = Draw(intMode, grid);
@@ -255,6 +292,11 @@ TEST_F(ChartWheel, SideTextsKeepTheirSizeAndBreakBeforeTheDisc)
                 EXPECT_LE(drawing.picture->TextWidth(op.strText, op.dblPointSize), TextRoom(g, op.x1, op.y1, 210) + 1)
                     << intMode << " at " << op.x1 << "," << op.y1 << " " << op.strText.toStdString();
             }
+            // No line, a single word neither, stands on the disc.
+            const int intRight = op.x1 + drawing.picture->TextWidth(op.strText, op.dblPointSize);
+            const double dx = std::clamp(g.cx, op.x1, intRight) - g.cx, dy = std::clamp(g.cy, op.y1, op.y1 + 210) - g.cy;
+            EXPECT_GT(std::hypot(dx, dy), g.intDiscRadius)
+                << intMode << " at " << op.x1 << "," << op.y1 << " " << op.strText.toStdString();
             strPrinted += op.strText + QLatin1Char(' ');
         }
         const QStringList expected = (blocks.block[0] + (blnOneRing ? blocks.block[3] : blocks.block[1])).join(QLatin1Char(' ')).split(QLatin1Char(' '));

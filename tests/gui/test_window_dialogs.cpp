@@ -576,6 +576,17 @@ TEST_F(Dialogs, ANoticeIsReplacedClosedByItsTimerOrAClickAndNeverTakesTheFocus)
     EXPECT_FALSE(notice->isVisible() || notice->Timer1->isActive()); // no later tick reopens it
     notice->PopUpCenterScreen(QStringLiteral("fourth"), 3000, 300, 1000);
     EXPECT_TRUE(notice->isVisible());
+
+    // A text longer than the size asked for (German) is shown whole on one
+    // line, and the notice still ends where it was to end.
+    optGerman()->click();
+    cmdSave()->click();
+    EXPECT_EQ(notice->lblMessage->text(), QStringLiteral("Zustand gespeichert."));
+    cmdRestore()->click();
+    EXPECT_EQ(notice->lblMessage->text(), QStringLiteral("Zustand wiederhergestellt."));
+    EXPECT_EQ(test::TextsThatDoNotFit(notice), QStringList());
+    EXPECT_EQ(notice->lblMessage->heightForWidth(notice->lblMessage->width()), notice->lblMessage->sizeHint().height());
+    EXPECT_NEAR(notice->geometry().right() + 1, cmdRestore()->mapToGlobal(QPoint(0, 0)).x() - Px(50), 1);
 }
 
 } // namespace
