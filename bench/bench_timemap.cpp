@@ -27,7 +27,7 @@ TimeMapDrawing Compute(int intMode, int intMonths)
     request.chart.intMode = intMode;
     request.chart.dblChartJD[0] = kDecember2026;
     request.chart.dblChartJD[1] = kJune1970;
-    TimeMapSpan(kDecember2026, intMonths, request.dblFrom, request.dblUntil);
+    TimeMapSpan(kDecember2026, intMonths, 0, request.dblFrom, request.dblUntil);
     const ConfigurationSettings config;
     TimeMapDrawing drawing;
     drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));

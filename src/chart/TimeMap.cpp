@@ -49,11 +49,10 @@ QString TimeMapDayLabel(double dblMoment, int intZoneMinutes)
     return DayLabel(DateOf(static_cast<int>(std::floor(dblMoment + 0.5 + intZoneMinutes / 1440.0))));
 }
 
-void TimeMapSpan(double dblNow, int intMonths, double& dblFrom, double& dblUntil)
+void TimeMapSpan(double dblNow, int intMonths, int intZoneMinutes, double& dblFrom, double& dblUntil)
 {
-    const double dblDays = intMonths * kMonthDays;
-    dblFrom = dblNow - (intMonths >= 12 ? kMonthDays : dblDays / 13);
-    dblUntil = dblFrom + dblDays;
+    dblFrom = intMonths >= 12 ? MomentMonthsLater(dblNow, -1, intZoneMinutes) : dblNow - intMonths * kMonthDays / 13;
+    dblUntil = MomentMonthsLater(dblFrom, intMonths, intZoneMinutes);
 }
 
 std::vector<TimeMapRow> ComputeTimeMap(

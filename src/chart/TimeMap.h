@@ -21,9 +21,11 @@ struct ConfigurationSettings;
 inline constexpr int kTimeMapSpanMonths[] = { 1, 3, 6, 13, 24, 60, 120 };
 inline constexpr int intDefaultTimeMapSpan = 3; // 13 months: one before the current moment, twelve after
 
-// The span of intMonths months around the current moment dblNow: a year or
-// more starts a month before it, a shorter span a thirteenth of itself.
-void TimeMapSpan(double dblNow, int intMonths, double& dblFrom, double& dblUntil);
+// The span of intMonths calendar months around the current moment dblNow
+// (UT) in the zone: a year or more starts a month before it, a shorter span
+// a thirteenth of itself; it ends intMonths months after its start (ten
+// years from 6 November 2026 end on 6 November 2036).
+void TimeMapSpan(double dblNow, int intMonths, int intZoneMinutes, double& dblFrom, double& dblUntil);
 
 struct TimeMapRequest {
     DurationInputs chart; // the chart shown: its mode, moments, zone and zodiac

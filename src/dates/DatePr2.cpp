@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "text/Texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -285,6 +286,21 @@ std::pair<EuroDate, double> LocalDateAndTime(double dblMoment, int intZoneMinute
 }
 
 } // namespace
+
+double MomentMonthsLater(double dblMoment, int intMonths, int intZoneMinutes)
+{
+    const double dblLocal = dblMoment + 0.5 + intZoneMinutes / 1440.0;
+    const double dblDay = std::floor(dblLocal);
+    EuroDate date;
+    date.calendar = platform::kGregorian;
+    date.dayNumber = static_cast<int>(dblDay);
+    platform::JdnToEuroDate(date);
+    const int intMonthIndex = date.year * 12 + (date.month - 1) + intMonths;
+    date.year = intMonthIndex / 12; // years here are positive
+    date.month = intMonthIndex % 12 + 1;
+    date.day = std::min(date.day, platform::GregorianMonthLength(date.month, date.year));
+    return platform::EuroDateToJdn(date) + (dblLocal - dblDay) - 0.5 - intZoneMinutes / 1440.0;
+}
 
 QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute)
 {

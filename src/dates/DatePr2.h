@@ -70,6 +70,10 @@ QString DayFractionToText(double f, bool blnWithSeconds); // "14:30", "14:30:05"
 // A moment (UT) as the local date and time of a zone: "2018-03-07 05:12", to
 // the nearest minute, or with the seconds cut as a clock shows them.
 QString LocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute = true);
+// The moment intMonths calendar months after dblMoment (UT; before it for a
+// negative count) at the same local clock time in the zone; a day the month
+// lacks (31 April) becomes the month's last.
+double MomentMonthsLater(double dblMoment, int intMonths, int intZoneMinutes);
 // The same with the date as IsoDateText writes it (qal-cli's output).
 QString IsoLocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundToMinute = true);
 QString DayOfWeekText(int n, int intLanguage);

@@ -164,8 +164,8 @@ void frmTimeMap::Recompute()
     const DurationInputs& chart = m_content.chart;
     TimeMapRequest request;
     request.chart = chart;
-    TimeMapSpan(chart.dblChartJD[0], kTimeMapSpanMonths[std::max(0, cboSpan->currentIndex())], request.dblFrom,
-        request.dblUntil);
+    TimeMapSpan(chart.dblChartJD[0], kTimeMapSpanMonths[std::max(0, cboSpan->currentIndex())],
+        chart.intTimezoneMinutes, request.dblFrom, request.dblUntil);
     request.blnMovingMoon = chkMovingMoon->isChecked();
     request.blnSlowOnly = chkSlowOnly->isChecked();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -18,6 +18,7 @@ constexpr int intMapMargin = 120;
 constexpr int intMapRowHeight = 390; // 26 pixels: a glyph box and room for a pass label
 constexpr int intMapAxisHeight = 330;
 constexpr int intMapNearPixels = 4; // how near a point must be to a bar that it stands for it
+constexpr int intMapTitleLineHeight = 240;
 
 struct Palette {
     QColor background, stripe, text, grid, mark, now;
@@ -37,6 +38,38 @@ int LabelWidth(const TimeMapDrawing& drawing)
         intWidest = std::max(intWidest, RecordedPicture::TextWidth(udtAspectText[row.intKind].Name, kMapLabelPoints));
     // The moving body's glyph, the kind's name, the other body's glyph.
     return intMapMargin + intGlyphBoxWidth + 90 + intWidest + 90 + intGlyphBoxWidth + intMapMargin;
+}
+
+// The title broken into lines no wider than intWidth: between its parts
+// (which two blanks separate), and between the words of a part too wide
+// for a line of its own.
+QStringList TitleLines(const QString& strTitle, int intWidth)
+{
+    QStringList lines;
+    QString strLine;
+    const auto add = [&](const QString& strPiece, const QString& strGap) {
+        const QString strLonger = strLine.isEmpty() ? strPiece : strLine + strGap + strPiece;
+        if (!strLine.isEmpty() && RecordedPicture::TextWidth(strLonger, kMapTitlePoints) > intWidth) {
+            lines << strLine;
+            strLine = strPiece;
+        } else {
+            strLine = strLonger;
+        }
+    };
+    for (const QString& strPart : strTitle.split(QStringLiteral("  "), Qt::SkipEmptyParts)) {
+        if (RecordedPicture::TextWidth(strPart, kMapTitlePoints) <= intWidth) {
+            add(strPart.trimmed(), QStringLiteral("  "));
+            continue;
+        }
+        bool blnFirst = true;
+        for (const QString& strWord : strPart.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            add(strWord, blnFirst ? QStringLiteral("  ") : QStringLiteral(" "));
+            blnFirst = false;
+        }
+    }
+    if (!strLine.isEmpty())
+        lines << strLine;
+    return lines;
 }
 
 } // namespace
@@ -67,7 +100,10 @@ TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips)
     layout.intBarsLeft = LabelWidth(drawing);
     layout.intWidth = std::max(intWidthTwips, layout.intBarsLeft + 3000);
     layout.intBarsRight = layout.intWidth - 2 * intMapMargin;
-    layout.intRowsTop = intMapMargin + 2 * intMapAxisHeight;
+    // The title whole, on as many lines as it needs; the dates below it.
+    layout.titleLines = TitleLines(drawing.strTitle, layout.intWidth - 2 * intMapMargin);
+    const int intExtraTitleLines = std::max<int>(0, static_cast<int>(layout.titleLines.size()) - 1);
+    layout.intRowsTop = intMapMargin + 2 * intMapAxisHeight + intExtraTitleLines * intMapTitleLineHeight;
     layout.intRowHeight = intMapRowHeight;
     layout.intHeight
         = layout.intRowsTop + std::max<int>(1, static_cast<int>(drawing.rows.size())) * intMapRowHeight + intMapMargin;
@@ -81,7 +117,10 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
     RecordedPicture& p = *picture;
     const int intRowsBottom = layout.intRowsTop + static_cast<int>(drawing.rows.size()) * intMapRowHeight;
 
-    p.Print(intMapMargin, intMapMargin / 2, drawing.strTitle, false, kMapTitlePoints, c.text);
+    for (int i = 0; i < static_cast<int>(layout.titleLines.size()); ++i)
+        p.Print(intMapMargin, intMapMargin / 2 + i * intMapTitleLineHeight, layout.titleLines[i], false, kMapTitlePoints,
+            c.text);
+    const int intAxisTop = layout.intRowsTop - 2 * intMapAxisHeight; // the dates' line, below the title
 
     // Stripes on every other row, under everything else.
     for (size_t i = 1; i < drawing.rows.size(); i += 2)
@@ -99,9 +138,10 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         }
         p.Line(x, layout.intRowsTop - 90, x, intRowsBottom, c.grid, 1);
         const int intWidth = RecordedPicture::TextWidth(tick.strLabel, kMapLabelPoints);
-        if (x + 30 <= intLabelEnd || x + 30 + intWidth > layout.intWidth)
+        // Only a whole label: the last one must end inside the picture's margin.
+        if (x + 30 <= intLabelEnd || x + 30 + intWidth > layout.intWidth - intMapMargin)
             continue;
-        p.Print(x + 30, intMapMargin + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
+        p.Print(x + 30, intAxisTop + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
         intLabelEnd = x + 30 + intWidth + 90;
     }
 
@@ -162,9 +202,12 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
             const int x = layout.X(t);
             const QString strDay = TimeMapDayLabel(t, drawing.intZoneMinutes);
             const int intWidth = RecordedPicture::TextWidth(strDay, kMapPassPoints);
-            if (x - intWidth / 2 > intPassLabelEnd && x + intWidth / 2 < layout.intWidth) {
-                p.Print(x - intWidth / 2, y + 15, strDay, false, kMapPassPoints, c.text);
-                intPassLabelEnd = x + intWidth / 2 + 60;
+            // Centred on its mark, but within the bars' area: never over the
+            // row's glyphs on the left nor past the right edge.
+            const int intLeft = std::clamp(x - intWidth / 2, layout.intBarsLeft, layout.intBarsRight - intWidth);
+            if (intLeft > intPassLabelEnd) {
+                p.Print(intLeft, y + 15, strDay, false, kMapPassPoints, c.text);
+                intPassLabelEnd = intLeft + intWidth + 60;
             }
         }
     }

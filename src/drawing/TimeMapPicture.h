@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -37,6 +38,7 @@ struct TimeMapLayout {
     int intBarsRight = 0;
     int intRowsTop = 0;
     int intRowHeight = 0;
+    QStringList titleLines; // the title broken to the picture's width
     double dblFrom = 0;
     double dblUntil = 0;
     int X(double dblMoment) const;

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "chart/ChartModes.h"
 #include "chart/TimeMap.h"
+#include "dates/DatePr2.h"
 #include "platform/Calendar.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
@@ -92,6 +93,29 @@ TEST(TimeMap, TicksSuitTheSpanInEitherLanguage)
     EXPECT_EQ(labels(Midnight(2021, 3, 1), 8).second.value(0), QStringLiteral("1. März"));
     EXPECT_EQ(labels(Midnight(2021, 2, 20), 60).second.value(1), QStringLiteral("1. März"));
     SetInterfaceLanguage(intLangEnglish);
+}
+
+} // namespace
+
+namespace {
+
+// Spans of calendar months: ten years from a month before 6 December 2026
+// end on 6 November 2036 (three leap days in between), at the same clock
+// time in the zone; a month that lacks the day ends on its last.
+TEST(TimeMap, SpansAreCalendarMonthsInTheZone)
+{
+    const double dblNow = Midnight(2026, 12, 6) + 0.5 - 1.0 / 24; // 12:00 in UTC+1
+    double dblFrom = 0, dblUntil = 0;
+    TimeMapSpan(dblNow, 120, 60, dblFrom, dblUntil);
+    EXPECT_NEAR(dblFrom, Midnight(2026, 11, 6) + 0.5 - 1.0 / 24, 1e-9);
+    EXPECT_NEAR(dblUntil, Midnight(2036, 11, 6) + 0.5 - 1.0 / 24, 1e-9);
+    TimeMapSpan(dblNow, 13, 60, dblFrom, dblUntil);
+    EXPECT_NEAR(dblUntil, Midnight(2027, 12, 6) + 0.5 - 1.0 / 24, 1e-9);
+    EXPECT_NEAR(MomentMonthsLater(Midnight(2027, 1, 31), 1, 0), Midnight(2027, 2, 28), 1e-9);
+    EXPECT_NEAR(MomentMonthsLater(Midnight(2028, 3, 31), -1, 0), Midnight(2028, 2, 29), 1e-9);
+    // A short span starts a thirteenth of itself before the moment.
+    TimeMapSpan(dblNow, 1, 0, dblFrom, dblUntil);
+    EXPECT_NEAR(dblNow - dblFrom, 365.25 / 12 / 13, 1e-9);
 }
 
 } // namespace

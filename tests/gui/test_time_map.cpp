@@ -4,6 +4,8 @@
 #include "TestSupport.h"
 #include "WindowSupport.h"
 #include "chart/AspectCalendarEvents.h"
+#include "chart/AspectCourse.h"
+#include "dates/DatePr2.h"
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmTimeMap.h"
 #include "drawing/Colors.h"
@@ -46,7 +48,7 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
     ASSERT_TRUE(window->isVisible());
     const TimeMapDrawing& drawing = window->Drawing();
     const TimeMapLayout& layout = window->Layout();
-    EXPECT_NEAR(drawing.dblUntil - drawing.dblFrom, 13 * 365.25 / 12, 1e-6);
+    EXPECT_NEAR(drawing.dblUntil, MomentMonthsLater(drawing.dblFrom, 13, 0), 1e-9); // calendar months
     ASSERT_FALSE(drawing.rows.empty());
     for (const TimeMapRow& row : drawing.rows)
         EXPECT_TRUE(row.blnNatal && row.intSecondBody != intMoon);
@@ -84,7 +86,7 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
 
     // Another span, the Moon shown: the map is computed again.
     Map<QComboBox>("cboSpan")->setCurrentIndex(0);
-    EXPECT_NEAR(drawing.dblUntil - drawing.dblFrom, 365.25 / 12, 1e-6);
+    EXPECT_NEAR(drawing.dblUntil, MomentMonthsLater(drawing.dblFrom, 1, 0), 1e-9);
     Map<QCheckBox>("chkMovingMoon")->click();
     EXPECT_TRUE(std::any_of(
         drawing.rows.begin(), drawing.rows.end(), [](const TimeMapRow& row) { return row.intSecondBody == intMoon; }));
@@ -116,6 +118,49 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
 } // namespace
 
 namespace {
+
+// Everything of a narrow map stands whole in its place: the title broken into
+// lines of the picture's width (the span's end kept), the date labels inside
+// the picture, the days of the passes inside the bars' area, never over the
+// rows' glyphs.
+TEST(TimeMapFiles, TitleDatesAndDaysStandWholeInTheirPlaces)
+{
+    TimeMapRequest request;
+    request.chart.intMode = modePersonal1;
+    request.chart.dblChartJD[0] = 2461381.0;
+    request.chart.dblChartJD[1] = 2440753.79; // 15 June 1970, 07:00 UT
+    TimeMapSpan(request.chart.dblChartJD[0], 13, 60, request.dblFrom, request.dblUntil);
+    const ConfigurationSettings config;
+    TimeMapDrawing drawing;
+    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 60);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    drawing.intZoneMinutes = 60;
+    drawing.strTitle = QStringLiteral("QAL - Quick Aspect Lookup - Personal transits to natal chart 1  Orbs: 1°20' "
+                                      "to 3°20'  Birth: 1970-06-15 08:00+01:00  Tropical zodiac  November 6, 2026 to "
+                                      "December 6, 2027");
+    const TimeMapLayout layout = LayOutTimeMap(drawing, 700 * intTwipsPerPixel);
+    const auto picture = PaintTimeMap(drawing, layout);
+    ASSERT_GE(layout.titleLines.size(), 2);
+    EXPECT_TRUE(layout.titleLines.last().endsWith(QStringLiteral("December 6, 2027")));
+    EXPECT_EQ(layout.titleLines.join(QStringLiteral("  ")).remove(QLatin1Char(' ')),
+        QString(drawing.strTitle).remove(QLatin1Char(' ')));
+    int intDays = 0;
+    for (const PictureOp& op : picture->Ops()) {
+        if (op.kind != PictureOp::Kind::Text)
+            continue;
+        const int intRight = op.x1 + RecordedPicture::TextWidth(op.strText, op.dblPointSize);
+        EXPECT_LE(intRight, layout.intWidth - 120) << op.strText.toStdString();
+        if (op.y1 >= layout.intRowsTop && op.dblPointSize < 7) { // the day of a pass
+            EXPECT_GE(op.x1, layout.intBarsLeft) << op.strText.toStdString();
+            EXPECT_LE(intRight, layout.intBarsRight) << op.strText.toStdString();
+            ++intDays;
+        }
+    }
+    EXPECT_GT(intDays, 5);
+    EXPECT_EQ(ExactMomentsText(OrbStretch {}, 0), QStringLiteral("never exact during this stretch within orb"));
+}
 
 // Ten years of the sky with the Moon's rows: thousands of stretches shorter
 // than a pixel. Drawn as a person sees them at the window's width (stretches
