@@ -6,12 +6,15 @@
 #include "util/QuickSort.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 #include <cmath>
 
 namespace qal {
 
 // Lines under an aspect's line start this far in.
 constexpr int kCourseIndent = 8;
+constexpr int kShortestCourseWidth = 60; // characters a course line may take at least
 namespace {
 
 // The first character of each sort index's key in a record.
@@ -128,20 +131,41 @@ QString FormatDurationLine(const DurationRecord& r, const DurationColumns& c, co
     return strLine;
 }
 
+QString WrappedCourseLine(const QString& strCourse, int intWidth)
+{
+    const QString strIndent(kCourseIndent, QLatin1Char(' ')), strMore(kCourseIndent + 2, QLatin1Char(' '));
+    QString strText, strLine = strIndent;
+    for (const QString& strWord : strCourse.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool blnLineStart = strLine.trimmed().isEmpty();
+        if (!blnLineStart && strLine.size() + 1 + strWord.size() > intWidth) {
+            strText += strLine + strCrLf;
+            strLine = strMore + strWord;
+        } else {
+            strLine += (blnLineStart ? QString() : QStringLiteral(" ")) + strWord;
+        }
+    }
+    return strText + strLine + strCrLf;
+}
+
 QString ListDurations(const QStringList& records, const DurationColumns& c, const DurationListOptions& o)
 {
-    QString strText;
     const bool blnByDay = o.intSortIndex == sortBeginning || o.intSortIndex == sortEnd;
+    std::vector<std::pair<QString, QString>> lines; // each aspect's line, and its course ("" for none)
+    int intWidest = kShortestCourseWidth;
     for (const QString& strRecord : records) {
         const DurationRecord r = ParseDurationRecord(strRecord);
         if (r.intSecondBody == intMoon && blnByDay && o.intMode == modePlanetary)
             continue;
-        strText += FormatDurationLine(r, c, o).trimmed() + strCrLf;
-        if (o.courseLine) {
-            const QString strCourse = o.courseLine(strRecord);
-            if (!strCourse.isEmpty())
-                strText += QString(kCourseIndent, QLatin1Char(' ')) + strCourse + strCrLf;
-        }
+        lines.emplace_back(FormatDurationLine(r, c, o).trimmed(), o.courseLine ? o.courseLine(strRecord) : QString());
+        intWidest = std::max(intWidest, static_cast<int>(lines.back().first.size()));
+    }
+    // The courses are broken to the width of the list's own lines, so that
+    // nothing needs scrolling sideways.
+    QString strText;
+    for (const auto& [strLine, strCourse] : lines) {
+        strText += strLine + strCrLf;
+        if (!strCourse.isEmpty())
+            strText += WrappedCourseLine(strCourse, intWidest);
     }
     return strText;
 }

@@ -55,6 +55,10 @@ struct DurationListOptions {
     std::function<QString(const QString& strRecord)> courseLine;
 };
 
+// A course line (exact moments and stretch) under an aspect, indented and
+// broken between words into lines of at most intWidth characters.
+QString WrappedCourseLine(const QString& strCourse, int intWidth);
+
 // The date of a day number, or the text unknown for a negative one.
 QString DateOrUnknown(int intDay, TextId unknown = TextId::AnUnknownDate);
 

@@ -262,7 +262,7 @@ void frmDurations::cmdSaveCalendar_Click()
 {
     const QString strTitle = GetText(TextId::SaveAsCalendar).remove(QStringLiteral("..."));
     QString strFile
-        = ui::GetSaveFileName(this, strTitle, GetText(TextId::CalendarFiles) + QStringLiteral(" (*.ics) | *.ics"));
+        = ui::GetSaveFileName(this, FileKind::Calendar, strTitle, GetText(TextId::CalendarFiles) + QStringLiteral(" (*.ics) | *.ics"));
     if (strFile.isEmpty())
         return;
     if (QFileInfo(strFile).suffix().isEmpty())

@@ -172,7 +172,7 @@ bool frmMain::ComputeLoadedChart()
 
 void frmMain::cmdLoadState_Click()
 {
-    const QString strFile = ui::GetOpenFileName(this, GetText(TextId::LoadStateTitle), StateFileFilter());
+    const QString strFile = ui::GetOpenFileName(this, FileKind::State, GetText(TextId::LoadStateTitle), StateFileFilter());
     if (strFile.isEmpty())
         return;
     const QString strError = LoadState(strFile);
@@ -198,7 +198,7 @@ void frmMain::cmdSaveAs_Click()
         return;
     }
     // While the table is shown, the button saves the state under a name.
-    QString strFile = ui::GetSaveFileName(this, GetText(TextId::SaveStateAs), StateFileFilter());
+    QString strFile = ui::GetSaveFileName(this, FileKind::State, GetText(TextId::SaveStateAs), StateFileFilter());
     if (strFile.isEmpty())
         return;
     if (QFileInfo(strFile).suffix().isEmpty())

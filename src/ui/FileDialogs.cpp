@@ -20,23 +20,33 @@ QString DialogFilter(const QString& strFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QString GetSaveFileName(QWidget* parent, const QString& strTitle, const QString& strFilter, int* intFilterIndex)
+QString GetSaveFileName(
+    QWidget* parent, FileKind kind, const QString& strTitle, const QString& strFilter, int* intFilterIndex)
 {
-    if (Scripted())
-        return script::NextFileName({ true, strTitle, strFilter }, intFilterIndex);
-    const QString strFilters = DialogFilter(strFilter);
-    QString strSelected;
-    const QString strFile = QFileDialog::getSaveFileName(parent, strTitle, QString(), strFilters, &strSelected);
-    if (intFilterIndex)
-        *intFilterIndex = std::max(0, static_cast<int>(strFilters.split(QStringLiteral(";;")).indexOf(strSelected)));
+    const QString strFolder = StartFolderFor(kind);
+    QString strFile;
+    if (Scripted()) {
+        strFile = script::NextFileName({ true, strTitle, strFilter, strFolder }, intFilterIndex);
+    } else {
+        const QString strFilters = DialogFilter(strFilter);
+        QString strSelected;
+        strFile = QFileDialog::getSaveFileName(parent, strTitle, strFolder, strFilters, &strSelected);
+        if (intFilterIndex)
+            *intFilterIndex
+                = std::max(0, static_cast<int>(strFilters.split(QStringLiteral(";;")).indexOf(strSelected)));
+    }
+    RememberFolderOf(kind, strFile);
     return strFile;
 }
 
-QString GetOpenFileName(QWidget* parent, const QString& strTitle, const QString& strFilter)
+QString GetOpenFileName(QWidget* parent, FileKind kind, const QString& strTitle, const QString& strFilter)
 {
-    if (Scripted())
-        return script::NextFileName({ false, strTitle, strFilter }, nullptr);
-    return QFileDialog::getOpenFileName(parent, strTitle, QString(), DialogFilter(strFilter));
+    const QString strFolder = StartFolderFor(kind);
+    const QString strFile = Scripted()
+        ? script::NextFileName({ false, strTitle, strFilter, strFolder }, nullptr)
+        : QFileDialog::getOpenFileName(parent, strTitle, strFolder, DialogFilter(strFilter));
+    RememberFolderOf(kind, strFile);
+    return strFile;
 }
 
 } // namespace qal::ui

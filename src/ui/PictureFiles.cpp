@@ -19,7 +19,7 @@ QString AskPictureFileName(QWidget* parent, PictureFileType& type)
         + GetText(TextId::PngImagesForPrint) + QStringLiteral(" (*.png) | *.png | ") + GetText(TextId::SvgDrawings)
         + QStringLiteral(" (*.svg) | *.svg | ") + GetText(TextId::PdfDocuments) + QStringLiteral(" (*.pdf) | *.pdf");
     int intFilter = 0;
-    QString strFile = GetSaveFileName(parent, GetText(TextId::SaveImageAs), strFilter, &intFilter);
+    QString strFile = GetSaveFileName(parent, FileKind::Picture, GetText(TextId::SaveImageAs), strFilter, &intFilter);
     if (strFile.isEmpty())
         return {};
     type = static_cast<PictureFileType>(std::clamp(intFilter, 0, 3));

@@ -30,6 +30,7 @@ struct FileDialogRecord {
     bool blnSave = false;
     QString strTitle;
     QString strFilter;
+    QString strStartFolder; // the folder the dialog opened in
 };
 
 // Switches the scripted mode on or off; either way the queues, the logs and

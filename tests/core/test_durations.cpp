@@ -209,6 +209,29 @@ TEST(DurationReport, DurationsInWordsAndTheListSortedByTheChosenKey)
     o.intSortIndex = sortOrb;
     EXPECT_TRUE(ListDurations(records, columns, o).contains(QStringLiteral("lasts about 9 hours")));
     EXPECT_EQ(SortListItems(modePersonal1).value(0), QStringLiteral("natal planet"));
+
+    // A long course line under an aspect is broken to the list's width, its
+    // continuation indented further; no word is lost or split.
+    o.courseLine = [](const QString&) {
+        QStringList moments;
+        for (int i = 1; i <= 9; ++i)
+            moments << QStringLiteral("2018-0%1-05 14:3%1").arg(i);
+        return QStringLiteral("exact: ") + moments.join(QStringLiteral(", ")) + QStringLiteral(" (9 passes)");
+    };
+    const QStringList listed = ListDurations(records, columns, o).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    int intWidestAspect = 0, intWidestCourse = 0, intContinued = 0;
+    QString strCourseWords;
+    for (const QString& strLine : listed) {
+        const bool blnCourse = strLine.startsWith(QStringLiteral("        "));
+        (blnCourse ? intWidestCourse : intWidestAspect)
+            = std::max(blnCourse ? intWidestCourse : intWidestAspect, static_cast<int>(strLine.size()));
+        if (blnCourse)
+            strCourseWords += strLine.trimmed() + QLatin1Char(' ');
+        intContinued += strLine.startsWith(QStringLiteral("          ")) ? 1 : 0;
+    }
+    EXPECT_LE(intWidestCourse, intWidestAspect);
+    EXPECT_GE(intContinued, 3); // each of the three courses needs a second line
+    EXPECT_EQ(strCourseWords.count(QStringLiteral("2018-0")), 27);
     EXPECT_EQ(SortListItems(modePlanetary).value(0), QStringLiteral("first planet"));
 }
 

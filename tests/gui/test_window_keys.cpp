@@ -17,6 +17,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -171,6 +174,54 @@ TEST_F(WindowKeys, ACellAndATimeMapRowAreChosenWithArrowsAndOpenedWithEnter)
     const auto log = ui::TakeMessageLog();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].strTitle.isEmpty(), false);
+}
+
+} // namespace
+
+namespace {
+
+// Each kind of file dialog opens in the folder last used for that kind
+// (state files, pictures, calendars), also after the next start; a folder
+// gone meanwhile gives the documents folder.
+TEST_F(WindowKeys, FileDialogsStartInTheFolderLastUsedForTheirKind)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("states"));
+    QDir(dir.path()).mkpath(QStringLiteral("pictures"));
+    const QString strStates = dir.filePath(QStringLiteral("states")), strPictures = dir.filePath(QStringLiteral("pictures"));
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+    optPlanetary()->click();
+    ui::TakeFileDialogLog();
+    ui::QueueFileName(strStates + QStringLiteral("/client.qal"));
+    cmdSaveAs()->click(); // the table is shown: the state
+    cmdToggleGraphic()->click();
+    ui::QueueFileName(strPictures + QStringLiteral("/wheel.png"));
+    cmdSaveAs()->click(); // the wheel is shown: a picture
+    ui::TakeMessageLog();
+    ui::TakeFileDialogLog();
+
+    StartWindow(); // remembered for the next start
+    ui::QueueFileName(QString());
+    cmdLoadState()->click();
+    cmdToggleGraphic()->click();
+    ui::QueueFileName(QString());
+    cmdSaveAs()->click();
+    cmdToggleGraphic()->click();
+    cmdReport()->click();
+    ui::QueueFileName(QString());
+    test::Control<QPushButton>(form->DurationsWindow(), "cmdSaveCalendar")->click();
+    const auto dialogs = ui::TakeFileDialogLog();
+    ASSERT_EQ(dialogs.size(), 3);
+    EXPECT_EQ(dialogs[0].strStartFolder, strStates);
+    EXPECT_EQ(dialogs[1].strStartFolder, strPictures);
+    EXPECT_NE(dialogs[2].strStartFolder, strPictures); // calendars have their own
+    EXPECT_FALSE(dialogs[2].strStartFolder.isEmpty());
+
+    QDir(strStates).removeRecursively();
+    ui::QueueFileName(QString());
+    cmdLoadState()->click();
+    EXPECT_EQ(ui::TakeFileDialogLog().value(0).strStartFolder,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 } // namespace
