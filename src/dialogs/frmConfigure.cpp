@@ -7,6 +7,7 @@
 #include "drawing/Colors.h"
 #include "ui/ControlNames.h"
 #include "ui/Keys.h"
+#include "ui/ScreenFit.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
 #include "util/Twips.h"
@@ -20,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +39,7 @@ namespace {
 
 constexpr int kMinHeightTwips = 4700;
 constexpr int kMaxHeightTwips = 9660;
+constexpr int kFrameRoom = 40; // pixels of the screen left for a window frame
 
 void FillList(QComboBox* list, const QStringList& items)
 {
@@ -71,7 +74,16 @@ void frmConfigure::changeEvent(QEvent* event)
 
 void frmConfigure::CreateControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    // The settings scroll where the screen is too low for them; the buttons
+    // below them always stay in sight.
+    auto* outer = new QVBoxLayout(this);
+    scrSettings = ui::Named(new ui::WholeContentScrollArea(this), "scrSettings");
+    QScrollArea* scroll = scrSettings;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
     Label3 = ui::Named(new QLabel(this), "Label3");
@@ -236,7 +248,9 @@ void frmConfigure::CreateControls()
     buttons->addWidget(cmdCancel, 1, 0);
     buttons->addWidget(cmdHide, 1, 1);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    outer->addLayout(buttons);
     connect(cmdAccept, &QPushButton::clicked, this, [this] { cmdAccept_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
@@ -290,11 +304,27 @@ void frmConfigure::SetLanguageDependentText()
     cmdCancel->setText(GetText(TextId::Cancel));
     cmdReset->setText(GetText(TextId::ConfigReset));
     cmdHide->setText(GetText(TextId::ConfigHide));
+    FitToContent();
+}
+
+void frmConfigure::FitToContent()
+{
     // The width follows the captions; the height may change within limits.
-    adjustSize();
-    setFixedWidth(sizeHint().width());
-    setMinimumHeight(std::max(Px(kMinHeightTwips), sizeHint().height()));
-    setMaximumHeight(std::max(Px(kMaxHeightTwips), sizeHint().height()));
+    // The dialog stays within its screen (less room for a frame): where the
+    // screen is lower than the settings, they scroll.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ensurePolished(); // the captions measured in the fonts they are shown in
+    scrSettings->updateGeometry(); // its hint follows the new captions
+    layout()->activate();
+    const QSize hint = sizeHint();
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* display = screen())
+        room = display->availableGeometry().size() - QSize(kFrameRoom, kFrameRoom);
+    setFixedWidth(std::min(hint.width(), room.width()));
+    setMinimumHeight(std::min(std::max(Px(kMinHeightTwips), hint.height()), room.height()));
+    setMaximumHeight(std::max(Px(kMaxHeightTwips), hint.height()));
+    resize(width(), std::min(hint.height(), room.height()));
 }
 
 void frmConfigure::ShowSettings()
@@ -347,6 +377,8 @@ void frmConfigure::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     Form_Activate();
+    FitToContent(); // with every control it shows now
+    ui::FitOnScreen(this);
 }
 
 void frmConfigure::Form_Activate()

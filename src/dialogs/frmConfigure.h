@@ -13,6 +13,8 @@
 #include "settings/Configuration.h"
 
 #include <QDialog>
+
+class QScrollArea;
 #include <QLabel>
 
 #include <functional>
@@ -78,6 +80,9 @@ protected:
 
 private:
     // --- Controls ---
+    QScrollArea* scrSettings = nullptr; // the settings, scrolling on a low screen
+    // Sized to the settings shown, within the screen.
+    void FitToContent();
     QLabel* Label3 = nullptr;
     QLabel* lblAspectName[7] = {};
     QComboBox* cboOrb[intNumOrbLists] = {};

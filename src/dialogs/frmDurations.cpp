@@ -16,6 +16,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Focus.h"
 #include "ui/Keys.h"
+#include "ui/ScreenFit.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -132,6 +133,7 @@ void frmDurations::BringToFront()
     if (isMinimized())
         showNormal();
     show();
+    ui::FitOnScreen(this);
     raise();
     activateWindow();
 }

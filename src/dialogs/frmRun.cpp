@@ -3,6 +3,7 @@
 #include "astro/AstroTables.h"
 #include "text/Texts.h"
 #include "ui/ControlNames.h"
+#include "ui/ScreenFit.h"
 #include "ui/Focus.h"
 
 #include <QButtonGroup>
@@ -86,6 +87,7 @@ void frmRun::Form_Activate()
 {
     m_request.blnCancelled = false;
     move(m_place);
+    ui::FitOnScreen(this);
     setWindowTitle(GetText(TextId::Run));
     optRunUntilStopped->setText(GetText(TextId::RunUntilStopped));
     optRunUntilFinding->setText(GetText(TextId::RunUntilFinding));

@@ -10,6 +10,7 @@
 #include "text/Texts.h"
 #include "ui/ControlNames.h"
 #include "ui/Keys.h"
+#include "ui/ScreenFit.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureBox.h"
 #include "ui/PictureFiles.h"
@@ -130,6 +131,7 @@ void frmTimeMap::Show(const TimeMapContent& content)
     m_content = content;
     Retranslate();
     show();
+    ui::FitOnScreen(this);
     raise();
     Recompute();
 }

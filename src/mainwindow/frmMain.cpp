@@ -1,5 +1,7 @@
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/MainLayout.h"
+
 #include "astro/AstroTables.h"
 #include "drawing/Colors.h"
 #include "drawing/Fonts.h"
@@ -19,19 +21,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTimer>
 
 namespace qal {
 namespace {
 
 using ui::Named;
+using namespace layout;
 
-constexpr int kCellWidth = 990; // twips
-constexpr int kCellHeight = 540;
-constexpr int kLeft = 1200; // left edge of the table and the wheel
-constexpr int kToolTop = 1740; // the row of view, stepping and command buttons
-constexpr int kTableTop = 2400;
-constexpr int kReportWidth = 4500;
 constexpr int kMaxCells = 144;
 constexpr int kCellPadding = 6; // pixels beside a cell's widest text
 
@@ -76,8 +74,15 @@ frmMain::~frmMain()
 
 void frmMain::CreateControls()
 {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    // The controls stand on a canvas of the design's size or larger, in a
+    // scroll area: a smaller window scrolls (frmMainLayout.cpp).
+    scrMain = Named(new QScrollArea(this), "scrMain");
+    scrMain->setWidgetResizable(true);
+    scrMain->setFrameShape(QFrame::NoFrame);
+    auto* central = new QWidget;
+    m_canvas = central;
+    scrMain->setWidget(central);
+    setCentralWidget(scrMain);
     central->setFont(ControlFont());
 
     for (int k = 0; k < 3; ++k) {
@@ -201,70 +206,6 @@ void frmMain::CreateControls()
     InstallKeyHandling();
 }
 
-void frmMain::LayOutControls()
-{
-    // Date sets: one row each, below a row of column headings.
-    constexpr int kRowTop = 360, kRowStep = 405, kRowHeight = 345;
-    struct Column {
-        int intLeft, intWidth;
-    };
-    const Column label { 1500, 1650 }, year { 3210, 840 }, month { 4110, 1500 }, day { 5670, 720 }, hour { 6450, 1020 },
-        zone { 7530, 1560 }, clear { 9150, 900 };
-    for (int k = 0; k < 3; ++k) {
-        const int intTop = kRowTop + k * kRowStep;
-        const auto place = [&](QWidget* w, const Column& c) {
-            w->setGeometry(Px(c.intLeft), Px(intTop), Px(c.intWidth), Px(kRowHeight));
-        };
-        place(lblDateSet[k], label);
-        place(txbYearCE[k], year);
-        place(cboMonthCE[k], month);
-        place(cboDayCE[k], day);
-        place(cboHour[k], hour);
-        place(cboTimezone[k], zone);
-        place(cmdClear[k], clear);
-    }
-
-    // Chart modes in a column to the right of the date sets.
-    constexpr int kModeLeft = 10140, kModeWidth = 4200, kModeStep = 285;
-    QRadioButton* modes[] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
-    for (int i = 0; i < 6; ++i)
-        modes[i]->setGeometry(Px(kModeLeft), Px(120 + i * kModeStep), Px(kModeWidth), Px(kModeStep));
-    optDegrees->setGeometry(Px(14640), Px(120), Px(2880), Px(kModeStep));
-    optRadians->setGeometry(Px(14640), Px(120 + kModeStep), Px(2880), Px(kModeStep));
-    fraLanguage->setGeometry(Px(14640), Px(720), Px(2880), Px(930));
-    optEnglish->setGeometry(Px(180), Px(270), Px(2600), Px(kModeStep));
-    optGerman->setGeometry(Px(180), Px(270 + kModeStep), Px(2600), Px(kModeStep));
-
-    cmdCompute->setGeometry(Px(120), Px(kRowTop), Px(1320), Px(kRowHeight + kRowStep));
-    cmdNow->setGeometry(Px(120), Px(kRowTop + 2 * kRowStep), Px(1320), Px(kRowHeight));
-
-    // View, stepping and command buttons in a row above the table.
-    cmdToggleGraphic->setGeometry(Px(1200), Px(kToolTop), Px(1200), Px(kRowHeight));
-    cmdForwardBack[1]->setGeometry(Px(2760), Px(kToolTop), Px(1080), Px(kRowHeight));
-    cboForwardBack->setGeometry(Px(3900), Px(kToolTop), Px(1500), Px(kRowHeight));
-    cmdForwardBack[0]->setGeometry(Px(5460), Px(kToolTop), Px(1080), Px(kRowHeight));
-    cmdConfigure->setGeometry(Px(14640), Px(kToolTop), Px(2880), Px(kRowHeight));
-
-    cmdRun->setGeometry(Px(6660), Px(kToolTop), Px(1080), Px(kRowHeight));
-    cmdReport->setGeometry(Px(7860), Px(kToolTop), Px(1200), Px(kRowHeight));
-    lblClickonAspect->setGeometry(
-        Px(kLeft), Px(kToolTop + kRowHeight + 60), Px(11880), Px(kTableTop - kToolTop - kRowHeight - 60));
-
-    // Files and the program, below the table.
-    constexpr int kBottomTop = kTableTop + 12 * kCellHeight + 120;
-    cmdSave->setGeometry(Px(1200), Px(kBottomTop), Px(1200), Px(kRowHeight));
-    cmdRestore->setGeometry(Px(2520), Px(kBottomTop), Px(1800), Px(kRowHeight));
-    cmdSaveAs->setGeometry(Px(4440), Px(kBottomTop), Px(1800), Px(kRowHeight));
-    cmdLoadState->setGeometry(Px(6360), Px(kBottomTop), Px(1500), Px(kRowHeight));
-    lblNotice->setGeometry(Px(7980), Px(kBottomTop), Px(6540), Px(kRowHeight));
-    cmdHelp->setGeometry(Px(14640), Px(kBottomTop), Px(1380), Px(kRowHeight));
-    cmdQuit->setGeometry(Px(16140), Px(kBottomTop), Px(1380), Px(kRowHeight));
-
-    picTable->move(Px(kLeft), Px(kTableTop));
-    resize(Px(kLeft + 12 * kCellWidth + 120 + kReportWidth + 120), Px(kBottomTop + kRowHeight + 180));
-    EnableStepping(false);
-}
-
 void frmMain::GetRowCol(int intCell, int intNumCols)
 {
     CellRowCol(intCell, intNumCols, intRow, intCol);
@@ -288,12 +229,12 @@ void frmMain::RenderCell(int intCell)
     QString strShown = cell.strText;
     strShown.remove(QLatin1Char('\r'));
     if (cell.blnGlyph) {
-        label->setFont(GlyphFont(14));
+        label->setFont(GlyphFont(std::lround(14 * m_dblViewScale)));
         label->setText(platform::GlyphSymbols(strShown));
     } else {
         QFont font = label->font();
         font.setFamily(QStringLiteral("Arial"));
-        font.setPointSize(8);
+        font.setPointSizeF(std::round(8 * m_dblViewScale * 2) / 2); // the cells' text grows with them
         font.setBold(cell.blnBold);
         label->setFont(font);
         label->setText(strShown);
@@ -332,7 +273,7 @@ void frmMain::ShowTable()
     const AspectGrid& grid = m_shown.udtGrid;
     const int intCells = grid.CellCount();
     // Each column as wide as the design's cells, or as its widest text needs.
-    std::vector<int> columnWidth(static_cast<size_t>(grid.intCols), Px(kCellWidth));
+    std::vector<int> columnWidth(static_cast<size_t>(grid.intCols), ViewPx(kCellWidth));
     for (int i = 0; i < intCells; ++i) {
         RenderCell(i);
         GetRowCol(i, grid.intCols);
@@ -346,8 +287,8 @@ void frmMain::ShowTable()
         columnLeft[c + 1] = columnLeft[c] + columnWidth[c];
     for (int i = 0; i < intCells; ++i) {
         GetRowCol(i, grid.intCols);
-        txbCell[i]->setGeometry(columnLeft[static_cast<size_t>(intCol)], Px(intRow * kCellHeight),
-            columnWidth[static_cast<size_t>(intCol)] - 1, Px(kCellHeight) - 1);
+        txbCell[i]->setGeometry(columnLeft[static_cast<size_t>(intCol)], ViewPx(intRow * kCellHeight),
+            columnWidth[static_cast<size_t>(intCol)] - 1, ViewPx(kCellHeight) - 1);
     }
     // Cells beyond this grid are hidden, and remembered as hidden: a later,
     // larger grid shows them again even where their text is unchanged.
@@ -356,7 +297,7 @@ void frmMain::ShowTable()
         if (static_cast<size_t>(i) < m_cellsShown.size())
             m_cellsShown[static_cast<size_t>(i)].blnVisible = false;
     }
-    picTable->resize(columnLeft.back(), Px(grid.intRows * kCellHeight));
+    picTable->resize(columnLeft.back(), ViewPx(grid.intRows * kCellHeight));
     ShowReports();
     if (!WheelShown())
         picTable->show();
@@ -374,16 +315,6 @@ void frmMain::ShowReports()
     shown->show();
     hidden->hide();
     PlaceReports(WheelShown() ? static_cast<QWidget*>(picGraphic) : picTable);
-}
-
-void frmMain::PlaceReports(QWidget* beside)
-{
-    for (QPlainTextEdit* box : { txbReport, txbReport1 })
-        box->setGeometry(beside->x() + beside->width() + Px(120), beside->y(), Px(kReportWidth), beside->height());
-    // A table widened for its texts widens the window so that the reports stay in it.
-    const int intNeeded = txbReport->geometry().right() + Px(120);
-    if (width() < intNeeded)
-        resize(intNeeded, height());
 }
 
 } // namespace qal

@@ -29,6 +29,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 class QWidget;
 
@@ -154,6 +155,10 @@ public:
     frmDurations* DurationsWindow();
     frmTimeMap* TimeMapWindow();
 
+    // The canvas of the controls changed size: everything is placed anew.
+    void CanvasResized();
+    double ViewScale() const { return m_dblViewScale; }
+
     // --- What the window shows and where it stands ---
     bool IsLoaded() const { return m_flags.blnLoaded; } // start-up has finished
     bool Ended() const { return m_flags.blnEnded; } // the main window closed for good
@@ -210,6 +215,9 @@ private:
     QVector<QLabel*> txbCell;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
+    QScrollArea* scrMain = nullptr; // the canvas scrolls in a window smaller than the design
+    QWidget* m_canvas = nullptr;
+    double m_dblViewScale = 1; // the table, the wheel and the graph at this multiple of the design
 
     // Window state the program's design names.
     int intChartMode = modeNone; // the mode of the last computation that got past the dates
@@ -274,8 +282,16 @@ private:
     QString m_strLoadedFile; // the state file the notice label names, "" for none
     TransitGraphScale m_graphScale; // the scales of the transit graph shown
 
-    // Controls and layout (frmMain.cpp); the keys (frmMainKeys.cpp).
+    // Controls (frmMain.cpp); their places (frmMainLayout.cpp); the keys (frmMainKeys.cpp).
     void CreateControls();
+    void ArrangeControls();
+    // The view's scale for a canvas of that size: 1 at the design's size.
+    double ViewScaleFor(const QSize& canvas) const;
+    // Twips of the table, the wheel or the graph as pixels at the view's scale.
+    int ViewPx(int intTwips) const;
+    // The wheel, the graph or another view at the table's place, at the view's scale.
+    void PlaceView(QWidget* view, int intLeftTwips, int intWidthTwips, int intHeightTwips);
+    void PlaceWheel();
     void InstallKeyHandling();
     // Whether the date list changing now changes by a key of its own.
     bool DateListKeyChange() const;

@@ -2,6 +2,8 @@
 // window, in the interface language.
 #include "mainwindow/frmMain.h"
 
+#include "ui/ScreenFit.h"
+
 #include "dialogs/frmView.h"
 #include "text/Texts.h"
 #include "util/Twips.h"
@@ -33,6 +35,7 @@ void frmMain::cmdHelp_Click()
     viewer->setWindowTitle(cmdHelp->text());
     viewer->blnHideCopyButton = true;
     viewer->show();
+    ui::FitOnScreen(viewer);
     viewer->Form_Activate(); // an open viewer switches to the other language's manual
     viewer->raise();
     viewer->activateWindow();

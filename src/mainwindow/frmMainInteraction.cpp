@@ -4,6 +4,8 @@
 // the transit graph.
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/MainLayout.h"
+
 #include "aspects/Aspects.h"
 #include "chart/AspectQuestion.h"
 #include "chart/CurrentChart.h"
@@ -104,11 +106,10 @@ void frmMain::DrawTransitGraph(const CellAspect& aspect, const AspectAnswer& ans
     in.strTitle = answer.strGraphTitle;
     m_graphScale = in.scale;
 
-    picGraphic->setGeometry(Px(750), picTable->y(), Px(intGraphWidthTwips), Px(intGraphHeightTwips));
     picGraphic->SetPicture(PaintTransitGraph(in));
     picGraphic->show();
     picTable->hide();
-    PlaceReports(picGraphic);
+    PlaceView(picGraphic, layout::kGraphLeft, intGraphWidthTwips, intGraphHeightTwips);
     blnGraphShown = true;
     cmdToggleGraphic->setText(GetText(TextId::ShowTable));
     picGraphic->setToolTip(GetText(TextId::GraphTooltip));

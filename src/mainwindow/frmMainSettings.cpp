@@ -11,6 +11,7 @@
 #include "ui/Focus.h"
 #include "ui/ModalDialogs.h"
 #include "ui/QtTranslations.h"
+#include "ui/ScreenFit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -143,7 +144,6 @@ void frmMain::PlaceConfigureDialog()
         return;
     // Beside the main window, and the main window moved so that they meet.
     frmConfigure* dialog = ConfigureDialog();
-    dialog->adjustSize();
     const QRect mainFrame = frameGeometry();
     const QScreen* display = screen();
     const int intScreenRight
@@ -152,6 +152,7 @@ void frmMain::PlaceConfigureDialog()
     const int intLeft = std::min(mainFrame.right() + 1, intScreenRight - intDialogWidth);
     dialog->move(intLeft, mainFrame.top());
     move(std::max(0, intLeft - mainFrame.width()), mainFrame.top());
+    ui::FitOnScreen(dialog); // on a small screen it scrolls, its buttons in sight
 }
 
 void frmMain::cmdConfigure_Click()

@@ -12,6 +12,7 @@
 #include "text/Texts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTranslations.h"
+#include "ui/ScreenFit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,6 +135,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
             area.top() + std::max(0, (area.height() - height()) / 2));
     }
     show();
+    ui::FitOnScreen(this); // its frame too: a small screen's window scrolls
     Timer1->start();
 
     // 14. The configuration, once, over the window.

@@ -77,15 +77,12 @@ void frmMain::DrawWheel()
     LeaveTransitGraph();
     const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks };
     WheelDrawing drawing = qal::DrawWheel(inputs);
-    const bool blnOneRing = RuleOfMode(intChartMode).blnSingleChart;
-    const WheelGeometry g = blnOneRing ? OneRingGeometry() : TwoRingGeometry();
-    picGraphic->setGeometry(Px(1200), picTable->y(), Px(g.intWidth), Px(g.intHeight));
     picGraphic->SetPicture(std::move(drawing.picture));
+    PlaceWheel();
     cmdToggleGraphic->setText(GetText(TextId::ShowTable));
     picGraphic->setToolTip(WheelToolTip());
     picGraphic->show();
     picTable->hide();
-    PlaceReports(picGraphic);
     if (!drawing.blnComplete)
         ui::MsgBox(GetText(TextId::WheelNoRoom), ui::MsgIcon::Exclamation, ui::MsgButtons::Ok,
             GetText(TextId::ChartWheel), 1, this);
