@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window the window benchmarks share: made on first use, closed by
 // the benchmark main before the application object goes; and the tables the
 // core benchmarks need.

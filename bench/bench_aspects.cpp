@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Speed of the pattern searches and of the day-number conversions.
 #include "BenchSupport.h"
 #include "aspects/Aspects.h"

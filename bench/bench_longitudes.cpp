@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Speed of the longitude sources: the Pluto table load and the requests the
 // computation makes for every chart.
 #include "BenchSupport.h"

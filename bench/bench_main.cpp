@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Benchmark entry point: an offscreen application for the window benchmarks,
 // with the per-user folders in a temporary folder.
 #include "BenchSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Speed of the pictures an aspect asks for: the transit graph a double click
 // draws (the beginning and end searches, the curves and the drawing) and
 // saving the wheel as a PNG file (drawing anew, colour mapping, corner texts,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Speed of the long searches of qal-cli against the floor the ephemeris sets:
 // looking for patterns chart after chart (find, a run without its waits;
 // items per second are charts per second, the floor ten longitudes a chart),

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map: fifteen months of transits to a natal chart and a year of the
 // sky, computed and drawn as the window does; and a repaint of a drawn map
 // (what scrolling and pointing cost).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Speed of a whole computation through the main window, as the compute
 // button runs it (reading the dates, longitudes, aspects, patterns, reports
 // and showing the table), of drawing the wheels and of a step.

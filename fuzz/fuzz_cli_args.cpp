@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes qal-cli's command line: any arguments are read into options or
 // refused with a message, never both and never neither; good options hold
 // moments inside the calendar's range and sane steps and counts.

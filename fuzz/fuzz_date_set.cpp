@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes reading a date set and stepping it: any year text and list indices
 // give a moment or a documented code, and a step either moves the date set
 // to another readable one (or one the computation will refuse) or refuses.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes every function that takes a moment: any double, NaN and the
 // infinities included, gives a longitude of one turn or a negative code,
 // never NaN and never undefined behaviour.

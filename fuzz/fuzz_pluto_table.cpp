@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes the Pluto table loader. The input is spliced into a valid table of a
 // few years (its first two bytes choose where), so that both ways are
 // reached: a table refused with a short message, and a table accepted whole

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes the saved-state reader: a text is either accepted or refused with a
 // short message naming what is wrong and leaving everything as it was, and an
 // accepted state written out again reads back to the same state.

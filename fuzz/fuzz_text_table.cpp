@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Fuzzes the interface text loader with arbitrary file contents: every load
 // ends in a count or in one of the documented faults, with a message.
 #include "FuzzSupport.h"

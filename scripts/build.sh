@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QAL maintainers
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Configures and builds QAL into build/<config> (default: release).
 #   scripts/build.sh [release|asan]
 # release: g++, optimised, with line tables for stack traces (-g1 builds

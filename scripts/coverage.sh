@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QAL maintainers
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Line coverage of src/ by the whole test suite (clang's source-based
 # coverage): builds build/coverage, runs every test there offscreen in a
 # private home, and prints llvm-cov's report of src/ (the TOTAL line gives

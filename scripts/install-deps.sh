@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QAL maintainers
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs the Debian 12 packages QAL needs to build, run and test.
 # Fast when everything is already there: apt is only asked for what is missing.
 set -euo pipefail
@@ -8,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libswe-dev swe-basic-data libical-dev
   lintian desktop-file-utils appstream bash-completion man-db
+  debhelper dpkg-dev devscripts fakeroot xz-utils reuse
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth

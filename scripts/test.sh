@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QAL maintainers
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs what is missing, builds QAL and runs the whole test suite:
 # first the normal build with a short run of the benchmarks and the check of
 # its Debian package, then the same
@@ -17,6 +19,8 @@ export HOME="$sandbox/home" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sa
        XDG_CACHE_HOME="$sandbox/cache" XDG_RUNTIME_DIR="$sandbox/runtime" \
        QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 
+echo "== licences: every file says its licence (REUSE)"
+reuse lint > "$sandbox/reuse.txt" || { cat "$sandbox/reuse.txt"; exit 1; }
 echo "== release build"
 scripts/build.sh release
 echo "== release tests"
@@ -24,7 +28,7 @@ ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 echo "== benchmarks, briefly (they must run and exit cleanly)"
 build/release/qal-bench --benchmark_min_time=0.01 --benchmark_filter=-Century > "$sandbox/bench.txt"
 
-echo "== the Debian package (built, unpacked, run and checked)"
+echo "== the Debian source and binary packages (built by dpkg-buildpackage, unpacked, run, linted)"
 scripts/package-test.sh
 
 echo "== sanitizer build"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Writes the Pluto day table "pluto.slx": for every day from 1600-01-01 to
 // 2100-01-01, Pluto's geocentric apparent longitude at 0h UT from the
 // ephemeris, rounded to the nearest arc minute (a minute that rounds to 60

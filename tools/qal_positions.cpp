@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-positions: the longitudes QAL computes, for comparison with another
 // ephemeris. Reads Julian days (UT), one per line, from standard input and
 // prints "jd,body,lon_deg" for bodies 1 (Sun) to 10 (Moon) in tropical

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-render-icon SVG SIZE PNG: draws the program's icon at SIZE × SIZE
 // pixels for the icon theme's fixed sizes (run by the build).
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // QAL: creates the application and its main window, and finds the folders
 // they work with.
 #include "mainwindow/frmMain.h"
@@ -26,7 +28,7 @@ int main(int argc, char* argv[])
 {
     // Answered before any window: these need no display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
-        return std::printf("qal %s\n", qal::kQalVersion) < 0;
+        return std::printf("qal %s\n%s", qal::kQalVersion, qal::kQalLicenceLines) < 0;
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
         return std::fputs(kUsage, stdout) < 0;
     qal::platform::ReportFileSizeLimitAsWriteError();
@@ -34,6 +36,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QLatin1String(qal::kQalVersion));
     QApplication::setApplicationName(QStringLiteral("QAL"));
     QApplication::setOrganizationName(QStringLiteral("Brenvale"));
+    // The desktop's name for the program (its menu entry and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brenvale.qal"));
 
     qal::platform::AppFolders folders;
     folders.strProgramFolder = QApplication::applicationDirPath();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // When an aspect is exact, and when it comes within its orb and leaves it,
 // to the minute.
 //

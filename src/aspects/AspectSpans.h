@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // When an aspect began and when it ends, to the day.
 //
 // From the current moment the search probes the local midnights back to the

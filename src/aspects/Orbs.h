@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The orb table: how far from exact each aspect kind may be.
 //
 // Orbs are radians by aspect kind 1..7 and column: 0 the base orbs (single

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // When an aspect pattern formed and when it dissolves, to the minute.
 //
 // A pattern holds while every aspect among its bodies holds at the orbs it

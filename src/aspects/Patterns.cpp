@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include "aspects/Patterns.h"
 
 #include "aspects/Aspects.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Aspect patterns among the bodies of one chart.
 //
 // The searches look at bodies 1..intNumBodies of a PatternSky (the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Angles: radians throughout, with 2π and π as the program has always taken
 // them, and the one place where degrees and radians are converted and angles
 // are brought into one turn.

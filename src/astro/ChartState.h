@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The positions of a chart, and the module-wide chart state of the chart the
 // main window shows.
 //

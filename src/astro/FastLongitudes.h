@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // A longitude source as fast as a polynomial, for the searches that ask for
 // longitudes at nearby moments again and again (find, aspects, exact moments,
 // pattern spans, durations, the time map, runs).

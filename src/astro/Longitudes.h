@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Where the bodies stand: geocentric apparent ecliptic longitudes of date.
 //
 // Sun to Neptune come from the ephemeris, Pluto from its day table, the Moon

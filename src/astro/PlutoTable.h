@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Pluto's longitude from the day table "pluto.slx".
 //
 // One line per day from 1600-01-01 (day number 2305448): Pluto's geocentric

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The aspect calendar of a span: every aspect that comes within orb, becomes
 // exact or leaves its orb, to a fraction of a second, searched a piece of the
 // span at a time so that it can be written as it is found and takes the same

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // An aspect's stretch within orb in words and as calendar events, in the
 // interface language: "Saturn square to natal Uranus", one event for each
 // exact pass ("… (exact, pass 2 of 3)") and one for the stretch itself.

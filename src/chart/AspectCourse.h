@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The course of an aspect of the chart shown around its current moment: the
 // stretch within orb and its exact moments, to the minute, and their texts
 // for the durations window and the details of an aspect.

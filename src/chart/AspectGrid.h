@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The aspect table as a grid of text cells, independent of any widget.
 //
 // Cells are numbered row by row from 0: cell = row · columns + column. The

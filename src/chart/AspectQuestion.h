@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Asking about one aspect of the chart shown (a double click on a cell of
 // the table): which bodies and kind the cell stands for, when the aspect
 // began and ends, and the answer the window shows — a message, or in the

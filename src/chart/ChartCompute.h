@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Computing a chart: longitudes, the aspect table and the reports of one
 // chart mode at given moments, with a given configuration and orb table.
 //

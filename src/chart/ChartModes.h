@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The six chart modes: one table that says, for each mode, which date set
 // each chart slot is computed at, which orb column judges its aspects and its
 // bold face, whether its bodies move (so that aspects begin and end), and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Starting the core: every program (the window, qal-cli, the tools, the
 // benchmarks and the tests) readies the engine through this one function,
 // so the order of its steps lives in one place.

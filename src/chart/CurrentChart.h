@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The routines of the program's design that work on the shown chart and the
 // accepted configuration. Each is a thin forward: it hands the module-wide
 // state (the shown chart of astro/ChartState.h, the accepted orbs of

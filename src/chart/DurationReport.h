@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The texts of the durations window: the list of aspects with the days on
 // which they begin and end and how long they last (Planetary and Personal
 // modes), and the narrative summary with the aspect patterns (Natal and

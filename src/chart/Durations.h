@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The duration records of the aspects of a chart: one fixed-layout line per
 // aspect of the table, which the durations window sorts and shows.
 //

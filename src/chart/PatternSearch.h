@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Looking for the moments at which aspect patterns form, chart after chart,
 // as a run does but without waiting. Each chart costs its ten longitudes and
 // the searches its pattern kind needs; a new occurrence is then narrowed down

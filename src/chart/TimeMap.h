@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map of a chart: over a span of months or years one row per aspect
 // (a pair of bodies and a kind) with each stretch within orb and each exact
 // pass, and the dates across the top with ticks that suit the span. In the

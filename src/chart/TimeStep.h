@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Stepping the current moment by one interval on the list indices of a date
 // set, with the carries of the calendar.
 #pragma once

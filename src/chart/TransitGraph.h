@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The transit graph: how far a transiting body stands from the exact aspect
 // to a natal body, row by row through the days the transit lasts.
 //

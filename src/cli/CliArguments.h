@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The command line of qal-cli: commands, moments, zones and options, read
 // into one set of options or refused with a message that says why. Which
 // options there are, what follows each and which commands take it is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli aspects: every aspect that begins, becomes exact or ends in a
 // span, to the minute, with the passes of each stretch within orb, written a
 // month of the span at a time as text, CSV, JSON, JSON lines or a calendar.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli chart: the chart of a moment (or the transits of a moment to a
 // birth chart) with its aspect table, counts and patterns, computed by the
 // same function as the window's table and reports.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/CliCommands.h"
 
 #include "astro/AstroTables.h"
@@ -51,7 +53,8 @@ int RunCommand(const Options& o, Output& out, QString& err)
     if (o.command == Command::Help)
         return out.Write(HelpText(o.strHelpTopic)), intExitOk;
     if (o.command == Command::Version)
-        return out.Write(QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion))), intExitOk;
+        return out.Write(QStringLiteral("qal-cli %1\n").arg(QLatin1String(kQalVersion)) + QLatin1String(kQalLicenceLines)),
+               intExitOk;
     if (o.command == Command::Chart)
         return RunChart(o, out);
     if (o.command == Command::Aspects)

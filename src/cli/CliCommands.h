@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The commands of qal-cli on the core library: a chart with its aspect table
 // and reports, the aspect calendar of a span, and the moments a pattern
 // forms. The interface texts, the tables and the Pluto table must be loaded.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli find: the moments at which a pattern forms, to the minute, each
 // with the moments its occurrences formed and dissolve, written as found.
 #include "astro/FastLongitudes.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli's commands and options, declared once: the parser reads the
 // command line by this table, the help texts list its lines, and tests hold
 // the manual page and the bash completion to it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Writing qal-cli's results: where they go (written as they are found, so
 // that a long search streams), CSV lines that spreadsheet programs read as
 // they are, moments as ISO 8601, angles as decimal degrees, and the progress

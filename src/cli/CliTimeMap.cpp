@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli timemap: the time map of a span drawn without a window, as an SVG
 // or PDF drawing or a PNG image.
 #include "cli/CliCommands.h"

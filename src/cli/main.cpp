@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli: QAL's aspect engine on the command line (see cli/CliArguments.h).
 #include "chart/CoreStart.h"
 #include "cli/CliCommands.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Dates, time zones and Julian days.
 //
 // A moment is a Julian day in Universal Time (a whole number at noon). The

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time-zone list of a date set.
 //
 // Entry 0 is empty (offset 0); entries 1..47 run from "GMT-11:30" through

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The configuration dialog: orbs and colours of the aspect kinds, the bold
 // face rule, the orb proportions for transits and synastry, the midpoint
 // orb, the zodiac and four switches.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The durations window: every aspect of the table with the day it began,
 // the day it ends and how long it lasts, sorted as the user chooses
 // (Planetary and Personal modes); or a narrative summary of the aspects and

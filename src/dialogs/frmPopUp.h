@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The notice window: a short confirmation that disappears by itself after
 // the interval its caller gives, or when clicked. There is one; each notice
 // replaces the text, size, place and timer of the one before. It never takes

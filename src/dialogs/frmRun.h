@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The run dialog: run time forward until stopped, or until a chosen aspect
 // pattern is present (at least a chosen number of times), optionally
 // quickly. Loaded once and kept, so its choices stay between runs; only the

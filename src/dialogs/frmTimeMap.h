@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map window: the aspects of the chart shown over a span of months
 // or years, one row each, with their stretches within orb as bars and their
 // exact passes as marks (chart/TimeMap.h, drawing/TimeMapPicture.h). The

@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include "dialogs/frmView.h"
 
 #include "platform/Files.h"
 #include "text/Texts.h"
 #include "ui/Clipboard.h"
+#include "ui/ControlNames.h"
+#include "ui/MessageBoxes.h"
+#include "util/Version.h"
 #include "ui/Keys.h"
 #include "drawing/Fonts.h"
 #include "util/Twips.h"
@@ -50,6 +55,8 @@ frmView::frmView(QWidget* owner)
     txbText1->viewport()->installEventFilter(this);
     cmdCopyToClipboard = new QPushButton(this);
     cmdClose = new QPushButton(this);
+    cmdAbout = ui::Named(new QPushButton(this), "cmdAbout");
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, [this] { cmdCopyToClipboard_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     ui::CloseOnEscape(this, [this] { cmdClose_Click(); });
@@ -67,6 +74,9 @@ void frmView::Form_Activate()
     // Loaded once; again only after the close box or for another file (the
     // manual in the other language).
     cmdClose->setText(GetText(TextId::Close)); // in the interface language, as every other button
+    cmdAbout->setText(GetText(TextId::AboutQal));
+    cmdAbout->setVisible(blnShowAbout);
+    cmdAbout->resize(std::max(Px(kCopyWidth), cmdAbout->sizeHint().width()), Px(kButtonHeight));
     if (m_blnActivated && m_strLoadedFile == strFileName)
         return;
     txbText1->clear();
@@ -102,6 +112,7 @@ void frmView::Form_Resize()
     txbText1->setGeometry(Px(kMargin), Px(kMargin), intTextWidth, intTextHeight);
     const int intButtonTop = txbText1->geometry().bottom() + 1 + Px(kMargin);
     cmdCopyToClipboard->move(txbText1->x(), intButtonTop);
+    cmdAbout->move(txbText1->x(), intButtonTop); // the copy button's place: the manual has none
     cmdClose->setGeometry(
         txbText1->geometry().right() + 1 - Px(kCloseWidth), intButtonTop, Px(kCloseWidth), Px(kButtonHeight));
 }
@@ -140,6 +151,12 @@ void frmView::cmdCopyToClipboard_Click()
     ui::SetClipboardText(strText.replace(QLatin1Char('\n'), strCrLf));
     SetCopyCaption(false);
     cmdClose->setFocus();
+}
+
+void frmView::cmdAbout_Click()
+{
+    ui::MsgBox(GetTextWithMarkers(TextId::AboutQalText, QLatin1String(kQalVersion)), ui::MsgIcon::Information,
+        ui::MsgButtons::Ok, GetText(TextId::AboutQal), 1, this);
 }
 
 void frmView::cmdClose_Click()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The text viewer: shows a text file (the manual) to read, and copies all of
 // it or the selected part to the clipboard. There is one, shared; it loads its
 // file when first shown and again after it was closed with the close box.
@@ -28,18 +30,23 @@ public:
     // Set by the opener before showing.
     QString strFileName;
     bool blnHideCopyButton = false;
+    bool blnShowAbout = false; // the manual: its About box, where a reader looks for it
 
     void Form_Activate();
     void Form_Resize();
     void txbText1_MouseUp();
     void cmdCopyToClipboard_Click();
     void cmdClose_Click();
+    // The version, the copyright, the licence without warranty, where the
+    // source is and the credits, in the interface language.
+    void cmdAbout_Click();
     void Form_Unload();
     bool Activated() const { return m_blnActivated; }
 
     QPlainTextEdit* txbText1 = nullptr;
     QPushButton* cmdCopyToClipboard = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdAbout = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

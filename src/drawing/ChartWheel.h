@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Drawing the chart wheel: a black disc with twelve sign spokes, the body
 // glyphs near the rim placed so that none overlaps another, the aspects of
 // the aspect table as coloured lines between the glyphs, and the sign glyphs

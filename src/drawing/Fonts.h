@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The fonts the program names: the one the chart glyphs are drawn with and
 // the fixed-width one of lists and plain texts.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Converting a saved picture from one image format to another (the wheel and
 // the transit graph are written as a bitmap first, then converted to PNG).
 // Every image file is written whole or not at all: a failed write leaves an

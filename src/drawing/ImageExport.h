@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Saving pictures as images. The wheel is saved drawn without its side
 // texts, its colours turned for a white background when the configuration
 // asks, with the chart's description and the credit written into the corners

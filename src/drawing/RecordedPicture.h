@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // A picture the program draws: the chart wheel and the transit graph.
 //
 // Coordinates are twips (x to the right, y downward). Every drawing call is

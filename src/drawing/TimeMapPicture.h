@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Drawing the time map into a picture (chart/TimeMap.h has its rows and
 // ticks): the title, the dates across the top with their grid, one row per
 // aspect labelled with the bodies' glyphs and the kind's name, a bar in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Drawing the transit graph into a picture (chart/TransitGraph.h has its
 // scales): a black field, the grid with its date labels and the current
 // moment's row in white, the exact line, the distance labels, the curve of

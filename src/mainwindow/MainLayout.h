@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's design, in twips: where its parts stand at the design's
 // size. frmMainLayout.cpp places the controls from it; a larger window gives
 // its extra room to the table, the wheel and the graph (scaled alike) and to

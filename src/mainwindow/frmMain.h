@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window: three date sets, the chart modes, the aspect table, the
 // reports and the chart wheel. Its handlers are split over several files by
 // concern (frmMain.cpp: controls, layout, showing the table; the others

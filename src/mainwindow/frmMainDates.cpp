@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's date sets: filling their lists, reading them as moments,
 // "now", and the reactions to edits.
 #include "mainwindow/frmMain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's questions about time: when an aspect began and when it
 // ends, and the durations of all aspects of the table.
 #include "astro/FastLongitudes.h"

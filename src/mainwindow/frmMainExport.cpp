@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Saving the picture shown (the wheel or the transit graph) as a PNG image.
 #include "mainwindow/frmMain.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The manual: the help button opens it in the text viewer, inside the main
 // window, in the interface language.
 #include "mainwindow/frmMain.h"
@@ -34,6 +36,7 @@ void frmMain::cmdHelp_Click()
     viewer->strFileName = QDir(m_folders.strDataFolder).filePath(strFile);
     viewer->setWindowTitle(cmdHelp->text());
     viewer->blnHideCopyButton = true;
+    viewer->blnShowAbout = true;
     viewer->show();
     ui::FitOnScreen(viewer);
     viewer->Form_Activate(); // an open viewer switches to the other language's manual

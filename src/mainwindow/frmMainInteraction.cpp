@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Asking the chart about one aspect: a double click on a table cell tells
 // when the aspect began and ends (and draws the course of a personal
 // transit); a right click names a line of the wheel or reads off a point of

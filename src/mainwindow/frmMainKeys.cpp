@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window from the keyboard: Enter in a year field computes; the
 // date lists change with typing and arrow keys as any list does and hand the
 // focus on to Compute on Enter; a table cell is chosen with the arrow keys

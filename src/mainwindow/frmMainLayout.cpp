@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Where the main window's controls stand. At the design's size everything is
 // where the design puts it. A larger window moves the right-hand column right
 // and the bottom row down and gives the room between to the table, the wheel

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's runs: time steps forward by itself, until stopped or
 // until a chosen aspect pattern is present.
 #include "mainwindow/frmMain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's language switch, its captions, and the configuration
 // dialog and notice window it owns.
 #include "mainwindow/frmMain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Start-up of the main window: from nothing to the first computed chart.
 #include "mainwindow/frmMain.h"
 
@@ -14,7 +16,9 @@
 #include "ui/QtTranslations.h"
 #include "ui/ScreenFit.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QScreen>
@@ -60,6 +64,12 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
         ui::MsgBox(core.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
         return false;
     }
+    // The icon of the desktop's theme, or the one beside the program's data;
+    // every window of the program shows it.
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("example.brenvale.qal"),
+        QIcon(QDir(folders.strDataFolder).filePath(QStringLiteral("qal.svg"))));
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
     strUserStateFile = UserStateFilePath(folders.strUserDataFolder);
     CheckUserFiles();
     // 2, 3. The fonts are set with the controls; the wheel starts empty.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's saved state: the user's own state file and files saved
 // under a name, and quitting with the question whether to save.
 #include "mainwindow/frmMain.h"

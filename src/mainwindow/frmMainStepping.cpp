@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's time stepping: one step of the chosen interval forward
 // or back for the current moment, and the paced repetition of forward steps
 // while a run is on.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's housekeeping: every second the controls are kept in step
 // with the inputs. The tick never computes.
 #include "mainwindow/frmMain.h"

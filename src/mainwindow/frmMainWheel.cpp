@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window's chart wheel: switching between table and wheel, the
 // side texts and drawing the wheel of the current chart.
 #include "mainwindow/frmMain.h"

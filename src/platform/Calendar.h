@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The calendar: proleptic Gregorian day numbers, weekdays, thousands grouping
 // and the computer's time zone.
 //

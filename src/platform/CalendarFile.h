@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Calendar files (iCalendar, RFC 5545) written with libical: events at a
 // moment or over a stretch of time, in UTC, that calendar programs import.
 // A file is its opening lines, the events one after another and its closing

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The computer's clock and time zone.
 //
 // Everything that asks for "now" or for the computer's zone goes through

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The console a command-line program runs in: whether a stream is a
 // terminal, Ctrl-C as a request to stop, and a reader that went away (a
 // closed pipe) as a failed write instead of a signal that kills.

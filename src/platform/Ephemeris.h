@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The ephemeris: apparent geocentric ecliptic longitudes of date, computed by
 // the Swiss Ephemeris for a moment in Universal Time.
 //

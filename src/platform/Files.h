@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Files as the program reads and writes them. Reads are whole, and only of
 // ordinary files of a sensible size: a pipe, a device or a folder in place
 // of a data file is refused before it is opened, so it can neither block nor

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The chart glyphs: each glyph character of the body and sign tables stands
 // for one astrological symbol. This is the one place that maps them to the
 // Unicode symbols the glyph font draws.

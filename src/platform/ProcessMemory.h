@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // How much memory the program holds: its resident set, for the benchmarks'
 // memory targets.
 #pragma once

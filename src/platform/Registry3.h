@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The per-user store of a few string values (the registry on Windows).
 //
 // Values live under a key path such as "Software\Brenvale\QAL" of the

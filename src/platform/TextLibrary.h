@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The interface text library: reads the numbered interface texts of "qal.dat"
 // and hands out one text in one language.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The configuration record: every user setting that shapes the computation
 // and the display, with its defaults, ranges and list contents.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The folder each kind of file was last saved to or opened from, kept in the
 // per-user store beside the switches ("StateFolder", "PictureFolder",
 // "CalendarFolder"), so that the next file dialog of that kind starts there.

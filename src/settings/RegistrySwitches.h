@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The four per-user switches of the configuration, kept in the per-user store
 // under "Software\Brenvale\QAL" so that they hold before any saved state:
 // "TZDisp" (North American zone names), "Moon" (include the transiting

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Saved state files: the three date sets, the chart mode, the step interval
 // and the configuration, as 51 lines of text (CR LF line ends, UTF-8).
 //

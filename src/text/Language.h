@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The interface language: English or German, stored per user as "EN",
 // "DE" (or "ES") under the value "Language" of the program's key.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Names of the numbered interface texts of "qal.dat".
 //
 // The numbers are those of the text file; the code names every text it uses
@@ -268,7 +270,9 @@ namespace qal {
     X(WriteNoFolder, 463)                                                                                              \
     X(WriteFailed, 464)                                                                                                \
     X(OutputNotWritten, 465)                                                                                           \
-    X(CopySelectionToClipboard, 466)
+    X(CopySelectionToClipboard, 466)                                                                                   \
+    X(AboutQal, 467)                                                                                                   \
+    X(AboutQalText, 468)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Numbered interface texts in the current language.
 //
 // Every caption, message and label the user reads is fetched by number from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The file-save and file-open dialogs; tests answer them in advance
 // (ui/UiScript.h).
 #pragma once

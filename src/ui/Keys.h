@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Keys that work alike in every window: Escape closes a window as its close
 // button does, and Enter presses the button that has the focus.
 #pragma once

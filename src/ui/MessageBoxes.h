@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Message boxes. Every question and notice the program shows goes through
 // here; tests answer them in advance (ui/UiScript.h).
 #pragma once

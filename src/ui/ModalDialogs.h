@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Showing a window modally; tests answer it in advance (ui/UiScript.h).
 #pragma once
 

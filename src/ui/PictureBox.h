@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // A picture box: shows a picture (the wheel, the transit graph, the time
 // map), scaled to the widget, smoothly, and reports the mouse in the
 // picture's twips.

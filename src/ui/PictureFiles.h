@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Asking where to save a picture: the file dialog with the picture types (a
 // PNG image, one twice the size for print, an SVG or a PDF drawing); the
 // name's own extension chooses the type, otherwise the chosen type adds one.

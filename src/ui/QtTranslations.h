@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Qt's own texts (the buttons of message boxes: Yes, No, Cancel, OK; the
 // file dialogs) in the interface language, from Qt's translations of the
 // system (Debian: qt6-translations-l10n).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Keeping a window on the screen it opens on: no larger than the screen's
 // free area and moved inside it, frame included.
 #pragma once

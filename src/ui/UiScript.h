@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Answering the program's questions in advance, for tests.
 //
 // Every message box, file dialog, clipboard use and opened web address goes

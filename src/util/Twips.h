@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Screen sizes are given in twips: 15 twips to a device-independent pixel
 // (and 20 twips to a typographic point).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The aspect table's grids, the title with its orbs and the count texts.
 #include "TestSupport.h"
 #include "aspects/Aspects.h"

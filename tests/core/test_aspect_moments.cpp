@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Exact moments and stretches within orb, to the minute: against the Swiss
 // Ephemeris asked directly minute by minute, against published times, and
 // on constructed motions with stations.

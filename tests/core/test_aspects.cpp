@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The aspect test, the orb table and the applying/separating trend.
 #include "TestSupport.h"
 #include "aspects/Aspects.h"

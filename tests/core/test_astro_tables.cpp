@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The chart vocabulary and the angle and position texts.
 #include "TestSupport.h"
 #include "astro/AstroTables.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Computing a chart in each mode (the cells of the table, bold face and
 // colour, the reports, the title) and answering a double click on an aspect,
 // on the core alone.

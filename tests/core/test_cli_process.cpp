@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli as a process: a reader that stops early and Ctrl-C end it quietly,
 // with complete lines, and no progress line when standard error is not a
 // terminal; a time map drawn without a window.

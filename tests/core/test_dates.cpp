@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Reading date sets, date texts, the calendar and the computer's zone.
 #include "TestSupport.h"
 #include "chart/TimeStep.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // When aspects begin and end, the duration records and the texts of the
 // durations window. Reference skies are the Swiss Ephemeris' apparent
 // geocentric longitudes of date, asked directly.

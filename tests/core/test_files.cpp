@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Writing files: whole or not at all, only over ordinary files, with the real
 // cause of a failure, and leftovers of killed writes told from the user's
 // own files by their name alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The glyph characters map to the astrological symbols, as text, never emoji.
 #include "astro/AstroTables.h"
 #include "platform/GlyphMap.h"

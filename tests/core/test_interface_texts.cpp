@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Checks the shipped interface text file "qal.dat": every text the program
 // asks for is there in English, German and Spanish, the placeholders the
 // program fills in survive in every language, and the captions the program

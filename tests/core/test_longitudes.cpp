@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Body longitudes against published reference values, and the rules around them.
 #include "TestSupport.h"
 #include "astro/AstroTables.h"

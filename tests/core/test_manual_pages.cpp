@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The manual pages and the bash completion say what the programs' own help
 // and qal-cli's option table say: every command and option, find's patterns
 // and the exit statuses.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // When aspect patterns formed and dissolve: constructed skies with known
 // answers, and every pattern of a real sky checked at the edges of its span.
 #include "TestSupport.h"

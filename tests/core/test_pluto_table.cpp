@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The Pluto day table: its encoding, interpolation, range and accuracy.
 #include "TestSupport.h"
 #include "astro/AstroTables.h"

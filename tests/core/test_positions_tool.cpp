@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The qal-positions developer tool prints what GetLongitude computes.
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The per-user store, the four switches kept in it, and the stored language.
 // The store lives in the test run's temporary home and starts empty for
 // every test.

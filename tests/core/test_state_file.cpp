@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Saved state files: the 51-line format to the byte, reading with its
 // clamps and its end-of-file rule, faults that change nothing, and writing
 // that never destroys the previous file, not even on a full disk.

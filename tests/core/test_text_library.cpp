@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Loading the interface text file and expanding text markers.
 #include "astro/AstroTables.h"
 #include "platform/TextLibrary.h"

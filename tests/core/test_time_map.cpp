@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map's rows and date ticks: the rows are the aspect calendar's
 // stretches and passes, and the ticks suit the span in either language.
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The scales and curves of the transit graph, on constructed motions whose
 // answers are known.
 #include "TestSupport.h"

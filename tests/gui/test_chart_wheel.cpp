@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The chart wheel: glyph placement, aspect lines and what is printed, checked
 // on the recorded drawing and on the occupancy canvas.
 #include "TestSupport.h"

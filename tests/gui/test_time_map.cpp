@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map window, opened from the durations window: its bars where the
 // stretches are, what pointing and double-clicking show, its choices, and
 // saving it as a drawing.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window driven as a user drives it: start-up, the date sets and
 // the chart modes, computing and stepping, the language switch, the saved
 // state and quitting, and the housekeeping tick. What a computation puts in
@@ -77,6 +79,8 @@ protected:
 TEST_F(MainWindow, StartsWithThePlanetaryChartOfNowAndTheConfigurationOnce)
 {
     EXPECT_TRUE(form->isVisible() && form->IsLoaded() && Timer1()->isActive());
+    EXPECT_FALSE(form->windowIcon().isNull()); // the program's icon, from the theme or beside its data
+    EXPECT_FALSE(form->windowIcon().pixmap(48, 48).isNull());
     EXPECT_EQ(form->ChartMode(), modePlanetary);
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018); // the test clock: 5 March 2018, 13:30 UTC
     EXPECT_EQ(cboTimezone(0)->currentText(), QStringLiteral("GMT"));

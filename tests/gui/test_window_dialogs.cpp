@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The windows beside the main window, driven through their controls: the
 // configuration dialog, the run dialog and runs, the durations window, the
 // text viewer and the notices; and qal-cli giving the charts the window shows.
@@ -516,6 +518,23 @@ TEST_F(Dialogs, TheViewerShowsTheManualInTheInterfaceLanguageAndCopies)
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Hilfe"));
     EXPECT_TRUE(viewer->txbText1->toPlainText().contains(QStringLiteral("Transitgrafik")));
     EXPECT_EQ(viewer->cmdClose->text(), QStringLiteral("Schließen")); // every button in the interface language
+    // The manual's About box: the version, the copyright, the licence and
+    // that there is no warranty, where the source is, the credits.
+    for (const bool blnGerman : { false, true }) {
+        (blnGerman ? optGerman() : optEnglish())->click();
+        cmdHelp()->click();
+        ASSERT_TRUE(viewer->cmdAbout->isVisible());
+        viewer->cmdAbout->click();
+        const ui::MessageRecord about = ui::TakeMessageLog().value(0);
+        EXPECT_EQ(about.strTitle, blnGerman ? QStringLiteral("Über QAL") : QStringLiteral("About QAL"));
+        for (const QString& strPart : { QStringLiteral("QAL %1").arg(kQalVersion), QStringLiteral("AGPL-3.0-or-later"),
+                 QStringLiteral("Copyright © 2026 QAL maintainers"), QStringLiteral("/usr/share/doc/qal/"),
+                 QStringLiteral("qal-%1-source.tar.xz").arg(kQalVersion), QStringLiteral("Swiss Ephemeris"),
+                 QStringLiteral("Qt"), blnGerman ? QStringLiteral("OHNE JEDE GEWÄHRLEISTUNG")
+                                                 : QStringLiteral("NO WARRANTY") })
+            EXPECT_TRUE(about.strText.contains(strPart)) << strPart.toStdString() << " " << blnGerman;
+    }
+    EXPECT_EQ(test::TextsThatDoNotFit(viewer), QStringList());
     EXPECT_EQ(test::TextsThatDoNotFit(viewer), QStringList());
 
     // Any file: copied whole with CR LF; the close box makes the next showing read it anew.

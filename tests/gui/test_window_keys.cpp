@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The windows from the keyboard, with key presses as a person makes them:
 // Enter presses only the button with the focus, Escape closes and cancels,

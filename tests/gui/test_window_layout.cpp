@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The main window and its dialogs on screens of several sizes. This program
 // runs once per screen (tests/CMakeLists.txt): 800 × 600; 1920 × 1200 at

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Ordinary moves in the main window that once gave wrong results: a refused
 // date or step followed by a command on the chart shown, a mode between two

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The pictures of the main window: the wheel instead of the table, a double
 // click on an aspect (the message, the transit graph and what a right click
 // reads off it), and saving pictures as PNG, SVG and PDF files.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Test entry point: a Qt application object for the whole run (offscreen for
 // window tests), a fixed time zone and locale, and every per-user folder in
 // a temporary folder of the run, never the machine's own.

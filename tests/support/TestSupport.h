@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Shared helpers for the tests.
 //
 // The test main (TestMain.cpp) points every per-user folder at a temporary

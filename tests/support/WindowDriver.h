@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Driving the program's windows as a user does: their controls are found by
 // the names the design gives them (ui/ControlNames.h), control arrays by
 // their index, "txbYearCE(k)" as the design writes them. Shared by the window

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 QAL maintainers
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Driving the main window in tests: a loaded window, questions answered by
 // the test, and date sets filled as a user would.
 #pragma once
