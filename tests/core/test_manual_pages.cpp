@@ -47,6 +47,12 @@ TEST(ManualPages, EveryOptionCommandAndPatternOfTheHelp)
     for (const char* strWord : { ".B chart", ".B aspects", ".B find", ".B timemap", "grand-sextile", "stellium-3",
              "jsonl", ".B 130", ".B 2\n" })
         EXPECT_TRUE(strPage.contains(QString::fromLatin1(strWord))) << strWord;
+    // Both programs' --version names the licence.
+    for (const char* strProgram : { "qal", "qal-cli" }) {
+        const QString strVersion = Help(QString::fromLatin1(strProgram), { QStringLiteral("--version") });
+        EXPECT_TRUE(strVersion.contains(QStringLiteral("License AGPL-3.0-or-later"))) << strProgram;
+        EXPECT_TRUE(strVersion.contains(QStringLiteral("NO WARRANTY"))) << strProgram;
+    }
     for (const QString& strOption : { QStringLiteral("--help"), QStringLiteral("--version") }) {
         EXPECT_TRUE(Help(QStringLiteral("qal"), { QStringLiteral("--help") }).contains(strOption));
         EXPECT_TRUE(ManualPage("qal.1").contains(strOption));
