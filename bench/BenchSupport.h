@@ -22,5 +22,7 @@ void CloseWindow();
 
 // The ephemeris' data folder and the Pluto table, for the core benchmarks.
 void EnsureTables();
+// Ends the core's runtime the benchmarks started (before the program ends).
+void StopRuntime();
 
 } // namespace qal::bench

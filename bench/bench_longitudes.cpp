@@ -12,15 +12,23 @@
 
 using namespace qal;
 
+namespace {
+std::shared_ptr<qal::CoreRuntime> g_runtime; // from the first benchmark that needs it until StopRuntime
+}
+
 void qal::bench::EnsureTables()
 {
-    static bool blnDone = false;
-    if (blnDone)
+    if (g_runtime)
         return;
     const CoreStartResult start = StartCore(QStringLiteral(QAL_DATA_DIR));
     if (!start.ok())
         qFatal("cannot start the engine: %s", qPrintable(start.strMessage));
-    blnDone = true;
+    g_runtime = start.runtime;
+}
+
+void qal::bench::StopRuntime()
+{
+    g_runtime.reset();
 }
 
 namespace {

@@ -32,6 +32,7 @@ int main(int argc, char* argv[])
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
         qal::bench::CloseWindow(); // while the application object still exists
+        qal::bench::StopRuntime();
     }
     return intResult;
 }

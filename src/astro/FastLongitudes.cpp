@@ -7,6 +7,7 @@
 #include "astro/PlutoTable.h"
 #include "platform/Ephemeris.h"
 #include "util/SearchThreads.h"
+#include "util/WorkPool.h"
 
 #include <array>
 #include <chrono>
@@ -18,7 +19,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -27,7 +27,12 @@ namespace {
 
 // What is fitted: the longitudes without nutation (smooth over weeks) of the
 // bodies 1..10, and as body 0 the nutation in longitude that every apparent
-// longitude adds. Days a segment, nodes a segment.
+// longitude adds. Days a segment, nodes a segment: the fewest nodes that keep
+// each body within a few ten-thousandths of an arc second of the ephemeris
+// over its fastest-curving segments (Mercury's loops, the Moon's monthly
+// swing, the nutation's 18.6-year and half-monthly terms), found by trying;
+// the planets share the Sun's 32 days, so a planet's check near the Sun can
+// read the Sun's block of the same years.
 struct Fit {
     double dblDays;
     int intNodes;
@@ -237,31 +242,18 @@ private:
 };
 
 // The blocks made so far, the least recently used given up first when the
-// cache is full. The ephemeris keeps a state for each thread, so threads make
-// blocks side by side; a block being made by one is waited for by another.
-// When searches may use more than one thread, a thread of the cache makes
-// each body's next block in the direction it is read while the search reads
-// this one: a long search on one thread finds its blocks made.
-class Cache {
+// cache is full. Copies of the source on several threads share it, under its
+// lock. The ephemeris keeps a state for each thread, so threads make blocks
+// side by side; a block being made by one is waited for by another, which
+// meanwhile makes blocks that are queued. When searches may use more than
+// one thread, the work pool makes each body's next block in the direction it
+// is read while the search reads this one: a long search on one thread finds
+// its blocks made.
+//
+// No wait can close a circle: a planet's block waits at most for the Sun's
+// block of the same years, and the Sun's block waits for none.
+class Cache : public std::enable_shared_from_this<Cache> {
 public:
-    Cache()
-    {
-        // What making a block uses outlives the cache, whose destructor waits
-        // for the block its own thread is making.
-        platform::FromDataFiles(3, 2451545.0);
-        CosinesFor(intMostNodes);
-    }
-    ~Cache()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_blnStop = true;
-        }
-        m_wake.notify_all();
-        if (m_ahead.joinable())
-            m_ahead.join();
-    }
-
     std::shared_ptr<const Block> Get(int b, long long intIndex)
     {
         const Key key { b, intIndex };
@@ -331,23 +323,12 @@ private:
             return;
         Add(next);
         m_aheadQueue.push_back(next);
-        if (!m_ahead.joinable())
-            m_ahead = std::thread([this] { MakeAhead(); });
-        m_wake.notify_one();
-    }
-
-    // The cache's own thread: makes the queued blocks no search has begun.
-    void MakeAhead()
-    {
-        for (;;) {
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_blnStop || !m_aheadQueue.empty(); });
-                if (m_blnStop)
-                    return;
-            }
-            MakeQueued();
-        }
+        // Made by a worker of the pool (if the cache is still there then),
+        // or by a thread that waits for it meanwhile.
+        detail::Enqueue([weak = weak_from_this()] {
+            if (const std::shared_ptr<Cache> cache = weak.lock())
+                cache->MakeQueued();
+        });
     }
 
     // Makes the first queued block no thread has begun; false when there is none.
@@ -402,9 +383,6 @@ private:
     std::size_t m_intBytes = 0;
     std::array<long long, intMaxBodies + 1> m_lastIndex = MakeNoneArray();
     std::deque<Key> m_aheadQueue;
-    std::condition_variable m_wake;
-    bool m_blnStop = false;
-    std::thread m_ahead; // last: started after the rest is made
 
     static std::array<long long, intMaxBodies + 1> MakeNoneArray()
     {
@@ -414,10 +392,14 @@ private:
     }
 };
 
-Cache& TheCache()
+// The cache while the core runs; its one writer is Start/StopFastSourceCache.
+std::mutex g_cacheMutex;
+std::shared_ptr<Cache> g_cache;
+
+std::shared_ptr<Cache> CurrentCache()
 {
-    static Cache cache;
-    return cache;
+    const std::lock_guard<std::mutex> lock(g_cacheMutex);
+    return g_cache;
 }
 
 // One source's view of the cache: the block each body was last read from,
@@ -465,8 +447,12 @@ private:
         const long long intSegment = static_cast<long long>(dblSegments);
         const long long intBlock = intSegment / intSegmentsPerBlock;
         std::shared_ptr<const Block>& block = m_block[static_cast<size_t>(b)];
-        if (!block || block->intIndex != intBlock)
-            block = TheCache().Get(b, intBlock);
+        if (!block || block->intIndex != intBlock) {
+            const std::shared_ptr<Cache> cache = CurrentCache();
+            if (!cache)
+                return std::nan(""); // no cache while the core is not running: the ephemeris is asked
+            block = cache->Get(b, intBlock);
+        }
         const int s = static_cast<int>(intSegment - intBlock * intSegmentsPerBlock);
         int i = block->firstPiece[static_cast<size_t>(s)];
         const int intLast = block->firstPiece[static_cast<size_t>(s) + 1] - 1;
@@ -492,19 +478,38 @@ private:
 
 LongitudeSource FastSource(bool blnSidereal, bool blnPlutoFromTable)
 {
-    // Each copy of the source reads with a view of its own, so that threads
-    // that each take a copy do not share one.
+    // Each copy of the source reads with a view of its own (the blocks it
+    // last read), so that threads that each take a copy share nothing but
+    // the cache, which is locked.
     return [reader = Reader(blnSidereal, blnPlutoFromTable)](int b, double t) mutable { return reader(b, t); };
 }
 
 std::size_t FastSourceCacheBytes()
 {
-    return TheCache().Bytes();
+    const std::shared_ptr<Cache> cache = CurrentCache();
+    return cache ? cache->Bytes() : 0;
 }
 
 void ClearFastSource()
 {
-    TheCache().Clear();
+    if (const std::shared_ptr<Cache> cache = CurrentCache())
+        cache->Clear();
+}
+
+void StartFastSourceCache()
+{
+    // What making a block uses is readied before a thread may make one.
+    platform::FromDataFiles(3, 2451545.0);
+    CosinesFor(intMostNodes);
+    auto cache = std::make_shared<Cache>();
+    const std::lock_guard<std::mutex> lock(g_cacheMutex);
+    g_cache = std::move(cache);
+}
+
+void StopFastSourceCache()
+{
+    const std::lock_guard<std::mutex> lock(g_cacheMutex);
+    g_cache.reset(); // a thread still making a block keeps the cache until it is made
 }
 
 } // namespace qal

@@ -5,12 +5,10 @@
 #include "astro/AstroTables.h"
 #include "astro/ChartState.h"
 #include "astro/FastLongitudes.h"
-#include "util/SearchThreads.h"
+#include "util/WorkPool.h"
 
 #include <algorithm>
-#include <atomic>
 #include <limits>
-#include <thread>
 #include <utility>
 
 namespace qal {
@@ -37,7 +35,8 @@ AspectCalendar::AspectCalendar(const AspectCalendarQuery& query, LongitudeSource
 bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
 {
     piece = AspectCalendarPiece();
-    if (!(m_dblDone < m_query.dblUntil))
+    const auto stopRequested = [this] { return m_query.stopRequested && m_query.stopRequested(); };
+    if (m_blnStopped || !(m_dblDone < m_query.dblUntil) || (m_blnStopped = stopRequested()))
         return false;
     const double p0 = m_dblDone;
     const double p1 = std::min(m_query.dblUntil, p0 + (p0 == m_query.dblFrom ? kFirstPieceDays : kPieceDays));
@@ -53,10 +52,10 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
         }
     }
 
-    // The pairs shared out among the threads as each is free, each thread
-    // with a source of its own, each pair with its own events and stretches
-    // going on; put together in the pairs' order and sorted by moment keeping
-    // that order, the events are the same as one thread would find.
+    // The pairs shared out among the pool's threads as each is free, each
+    // pair with its own events and stretches going on; put together in the
+    // pairs' order and sorted by moment keeping that order, the events are
+    // the same as one thread would find.
     std::vector<AspectCalendarPiece> found(pairs.size());
     std::vector<OpenStretches> open(pairs.size());
     for (auto& [key, aspect] : m_open) {
@@ -64,20 +63,18 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
         if (at != pairs.end())
             open[static_cast<size_t>(at - pairs.begin())].emplace(key, aspect);
     }
-    std::atomic<size_t> intNext { 0 };
-    const auto search = [&](LongitudeSource source) {
-        for (size_t i = intNext++; i < pairs.size(); i = intNext++) {
-            for (int k = 1; k <= intNumAspectKinds; ++k)
-                SearchPair(source, open[i], pairs[i].first, pairs[i].second, k, p0, p1, blnLast, found[i]);
-        }
-    };
-    std::vector<std::thread> threads;
-    for (int i = 1; i < std::min<int>(SearchThreads(), static_cast<int>(pairs.size())); ++i)
-        threads.emplace_back(search, m_source);
-    search(m_source);
-    for (std::thread& thread : threads)
-        thread.join();
+    // Each pair on the work pool with a source of its own (copies share
+    // only the fast source's cache, which is locked).
+    ForEach(pairs.size(), [&](std::size_t i) {
+        if (stopRequested())
+            return;
+        const LongitudeSource source = m_source;
+        for (int k = 1; k <= intNumAspectKinds; ++k)
+            SearchPair(source, open[i], pairs[i].first, pairs[i].second, k, p0, p1, blnLast, found[i]);
+    });
 
+    if ((m_blnStopped = stopRequested()))
+        return false; // pairs were left out: the piece is not whole
     m_open.clear();
     for (size_t i = 0; i < pairs.size(); ++i) {
         m_open.merge(open[i]);

@@ -50,6 +50,10 @@ struct AspectCalendarQuery {
     bool blnSidereal = false;
     // Which pairs to follow (the first body natal for transits); all when empty.
     std::function<bool(int intFirstBody, int intSecondBody)> pairWanted;
+    // Asked before each pair (on the pool's threads, so it must be safe to
+    // call from any): once it says stop, the piece under way is dropped and
+    // the search ends (NextPiece gives false, Stopped() true).
+    std::function<bool()> stopRequested;
 };
 
 // What one piece of the span holds.
@@ -70,6 +74,8 @@ public:
 
     // Up to where the span has been searched (UT).
     double SearchedUntil() const { return m_dblDone; }
+    // Whether the search ended because it was asked to stop.
+    bool Stopped() const { return m_blnStopped; }
 
 private:
     using Key = std::tuple<int, int, int>; // first body, second body, kind
@@ -78,6 +84,7 @@ private:
         bool blnLast, AspectCalendarPiece& piece) const;
 
     AspectCalendarQuery m_query;
+    bool m_blnStopped = false;
     LongitudeSource m_source;
     double m_dblDone = 0;
     double m_dblNatal[intMaxBodies + 1] = {}; // the birth longitudes; negative: not available

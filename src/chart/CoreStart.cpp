@@ -3,12 +3,46 @@
 #include "chart/CoreStart.h"
 
 #include "astro/AstroTables.h"
+#include "astro/FastLongitudes.h"
 #include "astro/PlutoTable.h"
 #include "text/Texts.h"
+#include "util/WorkPool.h"
 
 #include <QDir>
 
+#include <mutex>
+
 namespace qal {
+namespace {
+
+// The running runtime, shared by every StartCore while one is kept.
+std::mutex g_runtimeMutex;
+std::weak_ptr<CoreRuntime> g_runtime;
+
+std::shared_ptr<CoreRuntime> Runtime()
+{
+    const std::lock_guard<std::mutex> lock(g_runtimeMutex);
+    std::shared_ptr<CoreRuntime> runtime = g_runtime.lock();
+    if (!runtime) {
+        runtime = std::make_shared<CoreRuntime>();
+        g_runtime = runtime;
+    }
+    return runtime;
+}
+
+} // namespace
+
+CoreRuntime::CoreRuntime()
+{
+    StartFastSourceCache();
+    StartWorkPool();
+}
+
+CoreRuntime::~CoreRuntime()
+{
+    StopWorkPool(); // no worker reads the cache after this
+    StopFastSourceCache();
+}
 
 CoreStartResult StartCore(const QString& strDataFiles)
 {
@@ -21,6 +55,8 @@ CoreStartResult StartCore(const QString& strDataFiles)
     }
     InitAstroTables(strDataFiles);
     SetInterfaceLanguage(intLangEnglish);
+    result.runtime = Runtime();
+    ClearFastSource(); // the blocks came from the ephemeris' files, which may be others now
     QString strError;
     if (!LoadPlutoTable(QDir(strDataFiles).filePath(QStringLiteral("pluto.slx")), strError)) {
         result.failedStep = CoreStartStep::PlutoTable;

@@ -7,14 +7,30 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace qal {
 
 enum class CoreStartStep { Done, InterfaceTexts, PlutoTable };
+
+// What the core runs while a program runs: the work pool (util/WorkPool.h)
+// and the fast source's cache (astro/FastLongitudes.h). StartCore makes it;
+// the program keeps it until it ends, and its end stops the pool's work
+// first and then drops the cache, in that order. There is one at a time: a
+// later StartCore shares the running one.
+class CoreRuntime {
+public:
+    CoreRuntime();
+    ~CoreRuntime();
+    CoreRuntime(const CoreRuntime&) = delete;
+    CoreRuntime& operator=(const CoreRuntime&) = delete;
+};
 
 struct CoreStartResult {
     CoreStartStep failedStep = CoreStartStep::Done; // the first step that failed
     QString strMessage; // what the user is told about it
     QString strDetail; // the reason alone (for the Pluto table: without the table's heading)
+    std::shared_ptr<CoreRuntime> runtime; // kept by the program until it ends
     bool ok() const { return failedStep == CoreStartStep::Done; }
 };
 
@@ -22,7 +38,9 @@ struct CoreStartResult {
 //    can be said: the start ends here when they fail);
 // 2. the astronomical tables, with strDataFiles handed to the ephemeris, and
 //    English as the interface language;
-// 3. the Pluto table "pluto.slx" of strDataFiles.
+// 3. the Pluto table "pluto.slx" of strDataFiles;
+// 4. the runtime (the work pool and the fast source's cache), emptied of
+//    what other ephemeris files gave.
 CoreStartResult StartCore(const QString& strDataFiles);
 
 } // namespace qal

@@ -3,13 +3,10 @@
 #include "chart/PatternSearch.h"
 
 #include "util/SearchThreads.h"
+#include "util/WorkPool.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
-#include <map>
-#include <mutex>
-#include <thread>
+#include <deque>
 
 namespace qal {
 namespace {
@@ -112,7 +109,7 @@ struct Run {
 // The charts i0 .. i1 − 1 of the query's grid (those past dblUntil left
 // out); the chart before i0 tells what was there already.
 Run SearchRun(const LongitudeSource& source, const OrbTable& udtOrbs, const PatternSearchQuery& query, long long i0,
-    long long i1, const std::atomic<bool>& blnStop)
+    long long i1, const JobControl& control)
 {
     const Step step(source, udtOrbs, query);
     Run run;
@@ -121,7 +118,7 @@ Run SearchRun(const LongitudeSource& source, const OrbTable& udtOrbs, const Patt
     if (i0 > 0)
         before = PatternKindBodies(step.SkyAt(tBefore), query.intKind);
     run.dblReached = tBefore;
-    for (long long i = i0; i < i1 && !(i % 256 == 0 && blnStop); ++i) {
+    for (long long i = i0; i < i1 && !(i % 256 == 0 && control.StopRequested()); ++i) {
         const double t = query.dblFrom + i * query.dblStep;
         if (t > query.dblUntil)
             break;
@@ -163,42 +160,27 @@ double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtO
     long long intRuns = 0;
     while (runStart(intRuns) < intGridCharts)
         ++intRuns;
-    const long long intAhead = 2 * SearchThreads();
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::map<long long, Run> done;
-    long long intNext = 0, intTold = 0;
-    std::atomic<bool> blnStop { false };
-    const auto work = [&](LongitudeSource mine) {
-        for (;;) {
-            long long r = 0;
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                changed.wait(lock, [&] { return blnStop || intNext >= intRuns || intNext < intTold + intAhead; });
-                if (blnStop || intNext >= intRuns)
-                    return;
-                r = intNext++;
-            }
-            Run run = SearchRun(mine, udtOrbs, query, runStart(r), runStart(r + 1), blnStop);
-            const std::lock_guard<std::mutex> lock(mutex);
-            done.emplace(r, std::move(run));
-            changed.notify_all();
+    // The next runs wait as jobs on the work pool, a few ahead of the one
+    // taken; the references they hold are to this function's own arguments,
+    // which outlive them: the jobs left when the search ends are asked to
+    // stop and waited for as the queue goes.
+    const std::size_t intAhead = 2 * static_cast<std::size_t>(SearchThreads());
+    std::deque<Job<Run>> ahead;
+    long long intQueued = 0;
+    const auto queueRuns = [&] {
+        for (; intQueued < intRuns && ahead.size() < intAhead; ++intQueued) {
+            const long long r = intQueued;
+            ahead.push_back(StartJob<Run>([&udtOrbs, &query, &runStart, source, r](JobControl& control) {
+                return SearchRun(source, udtOrbs, query, runStart(r), runStart(r + 1), control);
+            }));
         }
     };
-    std::vector<std::thread> threads;
-    for (int i = 0; i < SearchThreads(); ++i)
-        threads.emplace_back(work, source);
     double dblReached = query.dblFrom;
+    bool blnStop = false;
     for (long long r = 0; r < intRuns && !blnStop; ++r) {
-        Run run;
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            changed.wait(lock, [&] { return done.count(r) > 0; });
-            run = std::move(done[r]);
-            done.erase(r);
-            intTold = r + 1;
-            changed.notify_all();
-        }
+        queueRuns();
+        Run run = ahead.front().Take();
+        ahead.pop_front();
         intCharts += run.intCharts;
         dblReached = run.dblReached;
         for (const PatternFormation& formation : run.formations) {
@@ -211,13 +193,6 @@ double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtO
         if (!blnStop && watch.keepGoing && !watch.keepGoing(dblReached))
             blnStop = true;
     }
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        blnStop = true;
-        changed.notify_all();
-    }
-    for (std::thread& thread : threads)
-        thread.join();
     return dblReached;
 }
 

@@ -9,6 +9,7 @@
 #include "dates/DatePr2.h"
 #include "platform/Calendar.h"
 #include "settings/Configuration.h"
+#include "util/WorkPool.h"
 #include "text/Texts.h"
 
 #include <algorithm>
@@ -57,8 +58,8 @@ void TimeMapSpan(double dblNow, int intMonths, int intZoneMinutes, double& dblFr
     dblUntil = MomentMonthsLater(dblFrom, intMonths, intZoneMinutes);
 }
 
-std::vector<TimeMapRow> ComputeTimeMap(
-    const TimeMapRequest& request, const ConfigurationSettings& config, const OrbTable& udtOrbs)
+std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const ConfigurationSettings& config,
+    const OrbTable& udtOrbs, JobControl* control)
 {
     const DurationInputs& chart = request.chart;
     const bool blnPersonal = IsPersonalMode(chart.intMode);
@@ -86,10 +87,15 @@ std::vector<TimeMapRow> ComputeTimeMap(
         return true;
     };
 
+    if (control)
+        query.stopRequested = [control] { return control->StopRequested(); };
+
     std::map<std::tuple<int, int, int>, TimeMapRow> rows;
     AspectCalendar search(query, FastSource(chart.blnSidereal));
     AspectCalendarPiece piece;
     while (search.NextPiece(piece)) {
+        if (control)
+            control->SetProgress((search.SearchedUntil() - request.dblFrom) / (request.dblUntil - request.dblFrom));
         for (const auto& aspect : piece.stretches) {
             TimeMapRow& row = rows[{ aspect->intFirstBody, aspect->intSecondBody, aspect->intKind }];
             row.intFirstBody = aspect->intFirstBody;
@@ -100,6 +106,8 @@ std::vector<TimeMapRow> ComputeTimeMap(
             row.stretches.push_back(aspect->stretch);
         }
     }
+    if (search.Stopped())
+        return {};
     std::vector<TimeMapRow> result;
     for (auto& [key, row] : rows)
         result.push_back(std::move(row));

@@ -23,6 +23,7 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -37,6 +38,7 @@ class QWidget;
 
 namespace qal {
 
+class CoreRuntime;
 class PictureBox;
 struct CornerText;
 class frmConfigure;
@@ -279,6 +281,7 @@ private:
     frmTimeMap* m_frmTimeMap = nullptr;
     frmView* m_frmView = nullptr;
     platform::AppFolders m_folders;
+    std::shared_ptr<CoreRuntime> m_runtime;
     QObject* m_keyFilters[4] = {}; // the year fields' and the date lists' (frmMainKeys.cpp)
     std::function<bool()> m_dateListKeys; // whether a date list is handling a key
     QString m_strLoadedFile; // the state file the notice label names, "" for none

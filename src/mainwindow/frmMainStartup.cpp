@@ -60,6 +60,7 @@ bool frmMain::Form_Load(const platform::AppFolders& folders)
     // can be said), the tables with the ephemeris' data folder, the Pluto
     // table (its failure is told at its place below).
     const CoreStartResult core = StartCore(folders.strDataFolder);
+    m_runtime = core.runtime; // the work pool and the fast source's cache, while the window lives
     if (core.failedStep == CoreStartStep::InterfaceTexts) {
         ui::MsgBox(core.strMessage, ui::MsgIcon::Critical, ui::MsgButtons::Ok, QString(), 1, this);
         return false;

@@ -45,6 +45,6 @@ int main(int argc, char* argv[])
     TestApplication::setOrganizationName(QStringLiteral("Brenvale"));
     TestApplication::setApplicationName(QStringLiteral("QAL"));
     ::testing::InitGoogleTest(&argc, argv);
-    qal::test::PrepareTestRun();
+    const auto runtime = qal::test::PrepareTestRun(); // stopped before the application object goes
     return RUN_ALL_TESTS();
 }

@@ -160,13 +160,14 @@ class StateGuardListener : public ::testing::EmptyTestEventListener {
 
 } // namespace
 
-void PrepareTestRun()
+std::shared_ptr<CoreRuntime> PrepareTestRun()
 {
     const CoreStartResult start = StartCore(DataFolder());
     if (!start.ok())
         qFatal("The engine cannot start: %s", qPrintable(start.strMessage));
     ModuleStateGuard::SetBaseline();
     ::testing::UnitTest::GetInstance()->listeners().Append(new StateGuardListener);
+    return start.runtime;
 }
 
 } // namespace qal::test

@@ -12,12 +12,17 @@
 #include <QDateTime>
 #include <QString>
 
+#include <memory>
 #include <ostream>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& strText, std::ostream* os)
 {
     *os << '"' << strText.toStdString() << '"';
+}
+
+namespace qal {
+class CoreRuntime;
 }
 
 namespace qal::test {
@@ -75,7 +80,7 @@ private:
 };
 
 // Installs the per-test guard and prepares the process; called by the test
-// main before the tests run.
-void PrepareTestRun();
+// main before the tests run, which keeps the core's runtime until they end.
+std::shared_ptr<CoreRuntime> PrepareTestRun();
 
 } // namespace qal::test
