@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map: fifteen months of transits to a natal chart and a year of the
-// sky, computed and drawn as the window does; and a repaint of a drawn map
+// sky, computed and drawn as the window does; ten years of the sky with the
+// Moon computed on the work pool as the window has it done, and how soon such
+// a computation stops when cancelled half-way; and a repaint of a drawn map
 // (what scrolling and pointing cost).
 #include "BenchSupport.h"
 #include "chart/ChartModes.h"
@@ -10,10 +12,15 @@
 #include "settings/Configuration.h"
 #include "util/Twips.h"
 
+#include "util/WorkPool.h"
+
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <thread>
 
 using namespace qal;
 
@@ -23,13 +30,36 @@ constexpr double kDecember2026 = 2461381.0; // 6 December 2026, 12:00 UT
 constexpr double kJune1970 = 2440738.79; // 1 June 1970, 07:00 UT
 constexpr int intMapWidthTwips = 1400 * intTwipsPerPixel;
 
-TimeMapDrawing Compute(int intMode, int intMonths)
+TimeMapRequest Request(int intMode, int intMonths, bool blnMoon = false)
 {
     TimeMapRequest request;
     request.chart.intMode = intMode;
     request.chart.dblChartJD[0] = kDecember2026;
     request.chart.dblChartJD[1] = kJune1970;
+    request.blnMovingMoon = blnMoon;
     TimeMapSpan(kDecember2026, intMonths, 0, request.dblFrom, request.dblUntil);
+    return request;
+}
+
+// The map's rows computed as a job on the work pool, as the window has them
+// computed while its own thread only looks in now and then.
+Job<std::vector<TimeMapRow>> StartMapJob(const TimeMapRequest& request)
+{
+    return StartJob<std::vector<TimeMapRow>>([request](JobControl& control) {
+        const ConfigurationSettings config;
+        return ComputeTimeMap(request, config, OrbTableFor(config), WatchOf(control));
+    });
+}
+
+void WaitUntil(const std::function<bool()>& done)
+{
+    while (!done())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+TimeMapDrawing Compute(int intMode, int intMonths)
+{
+    const TimeMapRequest request = Request(intMode, intMonths);
     const ConfigurationSettings config;
     TimeMapDrawing drawing;
     drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
@@ -59,6 +89,35 @@ void BM_TimeMapOfTheSky(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TimeMapOfTheSky)->Unit(benchmark::kMillisecond);
+
+void BM_TimeMapTenYearsWithTheMoonOnThePool(benchmark::State& state)
+{
+    bench::EnsureTables();
+    std::size_t intRows = 0;
+    for (auto _ : state) {
+        Job<std::vector<TimeMapRow>> job = StartMapJob(Request(modePlanetary, 120, true));
+        WaitUntil([&] { return job.Ready(); });
+        intRows = job.Take().size();
+    }
+    state.counters["rows"] = static_cast<double>(intRows);
+    state.counters["workers"] = WorkPoolWorkers();
+}
+BENCHMARK(BM_TimeMapTenYearsWithTheMoonOnThePool)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// From the request to stop, made when a third is done, to the job's end.
+void BM_TimeMapCancelLatency(benchmark::State& state)
+{
+    bench::EnsureTables();
+    for (auto _ : state) {
+        Job<std::vector<TimeMapRow>> job = StartMapJob(Request(modePlanetary, 120, true));
+        WaitUntil([&] { return job.Ready() || job.Control().Progress() >= 1.0 / 3; });
+        const auto asked = std::chrono::steady_clock::now();
+        job.Control().RequestStop();
+        WaitUntil([&] { return job.Ready(); });
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count());
+    }
+}
+BENCHMARK(BM_TimeMapCancelLatency)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A repaint of the drawn map at its size, as a scroll or a tooltip asks.
 void BM_TimeMapRepaint(benchmark::State& state)

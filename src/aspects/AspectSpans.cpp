@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "aspects/AspectSpans.h"
+#include "platform/Calendar.h"
 
 #include "aspects/Aspects.h"
 #include "astro/Angles.h"
@@ -24,8 +25,7 @@ constexpr int kMaxProbes = 400000;
 double FirstMidnightWithout(const LongitudeSource& source, const OrbTable& udtOrbs, const AspectSpanQuery& q,
     double dblStartDay, int intDirection)
 {
-    const double dblZone = q.intTimezoneMinutes / 1440.0;
-    double t = dblStartDay - dblZone - 0.5; // local midnight, in UT
+    double t = platform::LocalMidnight(dblStartDay, q.intTimezoneMinutes);
     const double dblFastestApart
         = (q.dblFixedFirstLongitude ? 0 : MaxDailyMotion(q.intFirstBody)) + MaxDailyMotion(q.intSecondBody);
     const double dblOrbDegrees = RadToDeg(udtOrbs.dblOrb[q.intKind][q.intOrbColumn]);
@@ -36,7 +36,7 @@ double FirstMidnightWithout(const LongitudeSource& source, const OrbTable& udtOr
             return -1;
         const double dblExactness = AspectExactness(L1, L2, q.intKind, udtOrbs, q.intOrbColumn);
         if (dblExactness < 0)
-            return t + dblZone + 0.5;
+            return platform::LocalDayNumber(t, q.intTimezoneMinutes);
         const double dblDaysInside = dblExactness * dblOrbDegrees / dblFastestApart;
         t += intDirection * std::max(1.0, std::floor(dblDaysInside));
     }

@@ -11,9 +11,18 @@
 
 namespace qal {
 
-constexpr int intMaxBodies = 10;
-constexpr int intMoon = 10;
+// The bodies by number, as every table of the program counts them.
+constexpr int intSun = 1;
+constexpr int intMercury = 2;
+constexpr int intVenus = 3;
+constexpr int intMars = 4;
+constexpr int intJupiter = 5;
+constexpr int intSaturn = 6;
+constexpr int intUranus = 7;
+constexpr int intNeptune = 8;
 constexpr int intPluto = 9;
+constexpr int intMoon = 10;
+constexpr int intMaxBodies = 10;
 
 // Longitudes (radians; negative = not available) and retrograde flags of the
 // bodies 1..10 of up to two charts: slot 0 holds the single chart, or the

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "chart/AspectQuestion.h"
+#include "platform/Calendar.h"
 
 #include "aspects/AspectSpans.h"
 #include "astro/AstroTables.h"
@@ -155,10 +156,9 @@ AspectAnswer TransitGraphOfStretch(
 {
     const DurationInputs& in = question.chart;
     const LongitudeSource source = FastSource(in.blnSidereal);
-    const double dblZone = in.intTimezoneMinutes / 1440.0;
     AspectAnswer answer;
-    answer.dblStart = std::floor(stretch.dblBegin + 0.5 + dblZone);
-    answer.dblEnd = std::floor(stretch.dblEnd + 0.5 + dblZone);
+    answer.dblStart = platform::LocalDayNumber(stretch.dblBegin, in.intTimezoneMinutes);
+    answer.dblEnd = platform::LocalDayNumber(stretch.dblEnd, in.intTimezoneMinutes);
     const double dblMiddle = stretch.exact.empty() ? (stretch.dblBegin + stretch.dblEnd) / 2 : stretch.exact.front();
     const std::optional<double> dblNatal = FixedFirstLongitude(in, a.intP1, source);
     if (dblNatal)

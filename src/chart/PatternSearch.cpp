@@ -164,7 +164,8 @@ double FindPatternFormations(const LongitudeSource& source, const OrbTable& udtO
     // taken; the references they hold are to this function's own arguments,
     // which outlive them: the jobs left when the search ends are asked to
     // stop and waited for as the queue goes.
-    const std::size_t intAhead = 2 * static_cast<std::size_t>(SearchThreads());
+    // One thread asked for: one run at a time.
+    const std::size_t intAhead = SearchThreads() == 1 ? 1 : 2 * static_cast<std::size_t>(SearchThreads());
     std::deque<Job<Run>> ahead;
     long long intQueued = 0;
     const auto queueRuns = [&] {

@@ -21,7 +21,6 @@ namespace qal {
 namespace {
 
 constexpr double kMonthDays = 365.25 / 12;
-constexpr int intJupiter = 5;
 
 double FirstBeginning(const TimeMapRow& row)
 {
@@ -49,7 +48,7 @@ QString DayLabel(const platform::EuroDate& date)
 
 QString TimeMapDayLabel(double dblMoment, int intZoneMinutes)
 {
-    return DayLabel(DateOf(static_cast<int>(std::floor(dblMoment + 0.5 + intZoneMinutes / 1440.0))));
+    return DayLabel(DateOf(platform::LocalDayNumber(dblMoment, intZoneMinutes)));
 }
 
 void TimeMapSpan(double dblNow, int intMonths, int intZoneMinutes, double& dblFrom, double& dblUntil)
@@ -59,7 +58,7 @@ void TimeMapSpan(double dblNow, int intMonths, int intZoneMinutes, double& dblFr
 }
 
 std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const ConfigurationSettings& config,
-    const OrbTable& udtOrbs, JobControl* control)
+    const OrbTable& udtOrbs, const WorkWatch& watch)
 {
     const DurationInputs& chart = request.chart;
     const bool blnPersonal = IsPersonalMode(chart.intMode);
@@ -87,15 +86,13 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
         return true;
     };
 
-    if (control)
-        query.stopRequested = [control] { return control->StopRequested(); };
+    query.stopRequested = watch.stopRequested;
 
     std::map<std::tuple<int, int, int>, TimeMapRow> rows;
     AspectCalendar search(query, FastSource(chart.blnSidereal));
     AspectCalendarPiece piece;
     while (search.NextPiece(piece)) {
-        if (control)
-            control->SetProgress((search.SearchedUntil() - request.dblFrom) / (request.dblUntil - request.dblFrom));
+        watch.Progress((search.SearchedUntil() - request.dblFrom) / (request.dblUntil - request.dblFrom));
         for (const auto& aspect : piece.stretches) {
             TimeMapRow& row = rows[{ aspect->intFirstBody, aspect->intSecondBody, aspect->intKind }];
             row.intFirstBody = aspect->intFirstBody;
@@ -113,6 +110,14 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
         result.push_back(std::move(row));
     SortTimeMap(result, TimeMapOrder::FirstBeginning);
     return result;
+}
+
+QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes)
+{
+    const auto day = [&](double t) {
+        return JDNToDateText(platform::LocalDayNumber(t, intZoneMinutes), false, intCurrentLanguage);
+    };
+    return GetText(TextId::FromTo).replace(QStringLiteral("[from]"), day(dblFrom)).replace(QStringLiteral("[to]"), day(dblUntil));
 }
 
 AspectStretch StretchOfRow(const TimeMapRow& row, const OrbStretch& stretch)
@@ -145,9 +150,10 @@ void SortTimeMap(std::vector<TimeMapRow>& rows, TimeMapOrder order)
 
 std::vector<TimeTick> TimeMapTicks(double dblFrom, double dblUntil, int intZoneMinutes)
 {
-    const double dblZone = intZoneMinutes / 1440.0;
-    const int intFirstDay = static_cast<int>(std::ceil(dblFrom + 0.5 + dblZone));
-    const int intLastDay = static_cast<int>(std::floor(dblUntil + 0.5 + dblZone));
+    // The first midnight at or after the span's start, the last before its end.
+    const int intFirstDay = platform::LocalDayNumber(dblFrom, intZoneMinutes)
+        + (platform::LocalMidnight(platform::LocalDayNumber(dblFrom, intZoneMinutes), intZoneMinutes) < dblFrom ? 1 : 0);
+    const int intLastDay = platform::LocalDayNumber(dblUntil, intZoneMinutes);
     const double dblDays = dblUntil - dblFrom;
     std::vector<TimeTick> ticks;
     for (int n = intFirstDay; n <= intLastDay; ++n) {
@@ -172,7 +178,7 @@ std::vector<TimeTick> TimeMapTicks(double dblFrom, double dblUntil, int intZoneM
                 strLabel = QString::number(date.year);
         }
         if (blnTick)
-            ticks.push_back({ n - 0.5 - dblZone, strLabel });
+            ticks.push_back({ platform::LocalMidnight(n, intZoneMinutes), strLabel });
     }
     return ticks;
 }

@@ -10,6 +10,7 @@
 #include "aspects/AspectMoments.h"
 #include "aspects/Orbs.h"
 #include "chart/Durations.h"
+#include "util/WorkWatch.h"
 
 #include <QString>
 
@@ -18,7 +19,6 @@
 namespace qal {
 
 struct ConfigurationSettings;
-class JobControl;
 
 // The spans to choose from, in months, and the one shown first.
 inline constexpr int kTimeMapSpanMonths[] = { 1, 3, 6, 13, 24, 60, 120 };
@@ -50,11 +50,14 @@ struct TimeMapRow {
 // The rows of the chart's time map, in the order of their first beginning.
 // The configuration decides as on the wheel: kinds whose lines are off
 // (colour 0) and, when so switched, aspects of the inner planets are left out.
-// With a control (a job on the work pool), how far the span is searched is
-// reported, and a request to stop ends the search within a pair of bodies:
-// the rows are then empty and not to be used.
+// The watch hears how far the span is searched; a request to stop ends the
+// search within a pair of bodies, and the rows are then empty and not to be
+// used.
 std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const ConfigurationSettings& config,
-    const OrbTable& udtOrbs, JobControl* control = nullptr);
+    const OrbTable& udtOrbs, const WorkWatch& watch = {});
+
+// "March 5, 2018 to March 5, 2019": the span's first and last local days.
+QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes);
 
 // One stretch of a row as the calendar names and describes it.
 struct AspectStretch;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "chart/TransitGraph.h"
+#include "platform/Calendar.h"
 
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
@@ -15,9 +16,8 @@ namespace qal {
 TransitGraphScale MakeTransitGraphScale(double dblBeginningDay, double dblEndDay, double dblTransitOrb, int intTimezoneMinutes)
 {
     TransitGraphScale scale;
-    const double dblZone = intTimezoneMinutes / 1440.0;
-    scale.dblStart = std::floor(dblBeginningDay) - dblZone - 0.5;
-    const double dblEnd = std::floor(dblEndDay) + 1 - dblZone - 0.5;
+    scale.dblStart = platform::LocalMidnight(std::floor(dblBeginningDay), intTimezoneMinutes);
+    const double dblEnd = platform::LocalMidnight(std::floor(dblEndDay) + 1, intTimezoneMinutes);
     scale.dblTimePerRow = (dblEnd - scale.dblStart) / intGraphRows;
     scale.dblOrb = dblTransitOrb;
     scale.intTimezoneMinutes = intTimezoneMinutes;

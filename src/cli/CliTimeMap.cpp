@@ -8,8 +8,7 @@
 #include "chart/ChartCompute.h"
 #include "chart/ChartModes.h"
 #include "chart/TimeMap.h"
-#include "dates/DatePr2.h"
-#include "drawing/Colors.h"
+#include "util/WorkPool.h"
 #include "drawing/GraphicsConversion.h"
 #include "drawing/ImageExport.h"
 #include "drawing/TimeMapPicture.h"
@@ -28,21 +27,14 @@ namespace {
 constexpr double kUnixEpoch = 2440587.5; // 1970-01-01 00:00 UT
 
 // "QAL - Quick Aspect Lookup - Personal transits to natal chart 1  Orbs: …",
-// the birth, the zodiac and the span.
+// the birth and the zodiac.
 QString MapTitle(const Options& o, int intMode, const OrbTable& orbs, bool blnSidereal)
 {
-    const auto day = [&](double t) {
-        return JDNToDateText(
-            static_cast<int>(std::floor(t + 0.5 + o.intZoneMinutes / 1440.0)), false, intCurrentLanguage);
-    };
     QString strTitle = ChartTitle(intMode, orbs);
     if (o.udtNatal)
         strTitle += QStringLiteral("  ") + GetText(TextId::Birth) + QStringLiteral(": ")
             + IsoMoment(o.udtNatal->dblJD, o.udtNatal->intZoneMinutes).replace(QLatin1Char('T'), QLatin1Char(' '));
-    return strTitle + QStringLiteral("  ") + ZodiacText(blnSidereal, false) + QStringLiteral("  ")
-        + GetText(TextId::FromTo)
-              .replace(QStringLiteral("[from]"), day(o.udtMoment.dblJD))
-              .replace(QStringLiteral("[to]"), day(o.udtUntil->dblJD));
+    return strTitle + QStringLiteral("  ") + ZodiacText(blnSidereal, false);
 }
 
 } // namespace
@@ -64,19 +56,20 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
     request.blnSlowOnly = o.blnSlowOnly;
     err += RangeNote(o, request.dblFrom, request.dblUntil);
 
-    TimeMapDrawing drawing;
-    drawing.rows = ComputeTimeMap(request, config, orbs);
+    // Ctrl-C is heard within a pair of bodies; the progress line shows the years searched.
+    const double dblYears = (request.dblUntil - request.dblFrom) / 365.25;
+    WorkWatch watch;
+    watch.stopRequested = [&out] { return out.StopRequested(); };
+    watch.progress = [&](double dblDone) {
+        if (!o.blnQuiet)
+            out.Progress(dblDone * dblYears, dblYears, 0, "rows");
+    };
+    std::vector<TimeMapRow> rows = ComputeTimeMap(request, config, orbs, watch);
     if (out.StopRequested())
         return intExitStopped;
-    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, o.intZoneMinutes);
-    drawing.dblFrom = request.dblFrom;
-    drawing.dblUntil = request.dblUntil;
-    drawing.dblNow = kUnixEpoch + platform::ClockNowUtc().toMSecsSinceEpoch() / 86400000.0;
-    drawing.intZoneMinutes = o.intZoneMinutes;
-    drawing.blnWhiteBackground = o.blnWhite;
-    drawing.strTitle = MapTitle(o, request.chart.intMode, orbs, config.blnSidereal);
-    for (int k = 1; k <= intNumAspectKinds; ++k)
-        drawing.aspectColor[k] = ToQColor(config.dblAspectColor[k]);
+    const double dblNow = kUnixEpoch + platform::ClockNowUtc().toMSecsSinceEpoch() / 86400000.0;
+    const TimeMapDrawing drawing = MakeTimeMapDrawing(
+        request, std::move(rows), config, dblNow, MapTitle(o, request.chart.intMode, orbs, config.blnSidereal), o.blnWhite);
     const TimeMapLayout layout = LayOutTimeMap(drawing, o.intWidth * intTwipsPerPixel);
     const std::unique_ptr<RecordedPicture> picture = PaintTimeMap(drawing, layout);
 

@@ -25,7 +25,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolTip>
@@ -67,7 +69,15 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     auto* buttons = new QHBoxLayout;
     cmdSaveImage = ui::Named(new QPushButton(this), "cmdSaveImage");
     cmdClose = ui::Named(new QPushButton(this), "cmdClose");
+    prgCompute = ui::Named(new QProgressBar(this), "prgCompute");
+    prgCompute->setRange(0, 100);
+    cmdCancel = ui::Named(new QPushButton(this), "cmdCancel");
+    prgCompute->hide();
+    cmdCancel->hide();
     buttons->addWidget(cmdSaveImage);
+    buttons->addSpacing(16);
+    buttons->addWidget(prgCompute, 1);
+    buttons->addWidget(cmdCancel);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -77,6 +87,10 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     connect(cboSortBy, &QComboBox::currentIndexChanged, this, [this] { cboSortBy_Click(); });
     connect(chkMovingMoon, &QCheckBox::clicked, this, [this] { Recompute(); });
     connect(chkSlowOnly, &QCheckBox::clicked, this, [this] { Recompute(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    tmrJob = new QTimer(this);
+    tmrJob->setInterval(50);
+    connect(tmrJob, &QTimer::timeout, this, [this] { tmrJob_Timer(); });
     connect(cmdSaveImage, &QPushButton::clicked, this, [this] { cmdSaveImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { hide(); });
     picMap->SetOnMouseMove([this](int x, int y) { picMap_MouseMove(x, y); });
@@ -116,9 +130,11 @@ void frmTimeMap::Retranslate()
     chkSlowOnly->setText(GetText(TextId::SlowBodiesOnly));
     cmdSaveImage->setText(GetText(TextId::SaveImage));
     cmdClose->setText(GetText(TextId::Close));
+    cmdCancel->setText(GetText(TextId::Cancel));
     lblHint->setText(HintText());
-    if (!m_drawing.ticks.empty()) {
-        m_drawing.ticks = TimeMapTicks(m_drawing.dblFrom, m_drawing.dblUntil, m_content.chart.intTimezoneMinutes);
+    if (!m_drawing.ticks.empty()) { // the dates and the title in the language now
+        m_drawing = MakeTimeMapDrawing(m_shownRequest, std::move(m_drawing.rows), m_content.config,
+            m_content.chart.dblChartJD[0], m_content.strChartTitle, false);
         Redraw();
     }
 }
@@ -152,19 +168,10 @@ void frmTimeMap::cboSortBy_Click()
     Redraw();
 }
 
-QString frmTimeMap::SpanText() const
-{
-    const int z = m_content.chart.intTimezoneMinutes;
-    const auto day = [&](double t) {
-        return JDNToDateText(static_cast<int>(std::floor(t + 0.5 + z / 1440.0)), false, intCurrentLanguage);
-    };
-    return GetText(TextId::FromTo)
-        .replace(QStringLiteral("[from]"), day(m_drawing.dblFrom))
-        .replace(QStringLiteral("[to]"), day(m_drawing.dblUntil));
-}
-
 void frmTimeMap::Recompute()
 {
+    // The map of the span and switches chosen, computed on the work pool
+    // from values of its own; the map shown stays until it is done.
     const DurationInputs& chart = m_content.chart;
     TimeMapRequest request;
     request.chart = chart;
@@ -172,18 +179,54 @@ void frmTimeMap::Recompute()
         chart.intTimezoneMinutes, request.dblFrom, request.dblUntil);
     request.blnMovingMoon = chkMovingMoon->isChecked();
     request.blnSlowOnly = chkSlowOnly->isChecked();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_drawing.rows = ComputeTimeMap(request, m_content.config, m_content.orbs);
-    QApplication::restoreOverrideCursor();
-    SortTimeMap(m_drawing.rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
-    m_drawing.dblFrom = request.dblFrom;
-    m_drawing.dblUntil = request.dblUntil;
-    m_drawing.dblNow = chart.dblChartJD[0];
-    m_drawing.intZoneMinutes = chart.intTimezoneMinutes;
-    m_drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, chart.intTimezoneMinutes);
-    for (int k = 1; k <= intNumAspectKinds; ++k)
-        m_drawing.aspectColor[k] = ToQColor(m_content.config.dblAspectColor[k]);
+    m_jobRequest = request;
+    m_job = StartJob<std::vector<TimeMapRow>>(
+        [request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
+            return ComputeTimeMap(request, config, orbs, WatchOf(control));
+        });
+    prgCompute->setValue(0);
+    prgCompute->show();
+    cmdCancel->show();
+    tmrJob->start();
+    tmrJob_Timer(); // a job done at once (no pool) is shown at once
+}
+
+void frmTimeMap::tmrJob_Timer()
+{
+    if (!m_job.Valid()) {
+        tmrJob->stop();
+        return;
+    }
+    prgCompute->setValue(static_cast<int>(std::lround(m_job.Control().Progress() * 100)));
+    if (!m_job.Ready())
+        return;
+    std::vector<TimeMapRow> rows = m_job.Take();
+    EndComputation();
+    SortTimeMap(rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
+    m_shownRequest = m_jobRequest;
+    m_shown = { cboSpan->currentIndex(), chkMovingMoon->isChecked(), chkSlowOnly->isChecked() };
+    m_drawing = MakeTimeMapDrawing(
+        m_shownRequest, std::move(rows), m_content.config, m_content.chart.dblChartJD[0], m_content.strChartTitle, false);
     Redraw();
+}
+
+void frmTimeMap::cmdCancel_Click()
+{
+    m_job = {}; // asked to stop, and waited for: it stops within a pair of bodies
+    EndComputation();
+    // Nothing changes on screen: the choices go back to those of the map shown.
+    m_blnFilling = true;
+    cboSpan->setCurrentIndex(m_shown.intSpan);
+    chkMovingMoon->setChecked(m_shown.blnMoon);
+    chkSlowOnly->setChecked(m_shown.blnSlowOnly);
+    m_blnFilling = false;
+}
+
+void frmTimeMap::EndComputation()
+{
+    tmrJob->stop();
+    prgCompute->hide();
+    cmdCancel->hide();
 }
 
 void frmTimeMap::Redraw()
@@ -191,8 +234,6 @@ void frmTimeMap::Redraw()
     m_intChosenRow = m_intChosenStretch = -1; // rows computed or ordered anew
     picMap->SetChosenArea({});
     lblHint->setText(HintText());
-    m_drawing.strTitle = m_content.strChartTitle + QStringLiteral("   ") + SpanText();
-    m_drawing.blnWhiteBackground = false;
     const int intWidth = std::max(1, scrMap->viewport()->width() - 1) * intTwipsPerPixel;
     m_layout = LayOutTimeMap(m_drawing, intWidth);
     picMap->setFixedSize(m_layout.intWidth / intTwipsPerPixel, m_layout.intHeight / intTwipsPerPixel);

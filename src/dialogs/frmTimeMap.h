@@ -13,10 +13,13 @@
 #include "chart/AspectQuestion.h"
 #include "drawing/TimeMapPicture.h"
 #include "settings/Configuration.h"
+#include "util/WorkPool.h"
 
 #include <QWidget>
 
 class QCheckBox;
+class QProgressBar;
+class QTimer;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -50,6 +53,11 @@ public:
     void cboSortBy_Click();
     void cmdSaveImage_Click();
     void picMap_MouseMove(int x, int y);
+    // The computation under way: its progress shown, or cancelled (the map
+    // and its choices stay as they were).
+    void tmrJob_Timer();
+    void cmdCancel_Click();
+    bool Computing() const { return m_job.Valid(); }
     void picMap_DblClick(int x, int y);
     // Up and Down choose a row, Left and Right a stretch in it, Enter opens
     // it as a double click does.
@@ -84,8 +92,19 @@ private:
     PictureBox* picMap = nullptr;
     QPushButton* cmdSaveImage = nullptr;
     QPushButton* cmdClose = nullptr;
+    QProgressBar* prgCompute = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QTimer* tmrJob = nullptr;
 
     TimeMapContent m_content;
+    TimeMapRequest m_shownRequest; // what the map shown was computed for
+    struct Choices {
+        int intSpan = intDefaultTimeMapSpan;
+        bool blnMoon = false;
+        bool blnSlowOnly = false;
+    } m_shown; // the choices of the map shown
+    Job<std::vector<TimeMapRow>> m_job; // the map being computed, on the work pool
+    TimeMapRequest m_jobRequest;
     TimeMapDrawing m_drawing;
     TimeMapLayout m_layout;
     bool m_blnFilling = false; // the lists are being filled: their changes are not the user's
@@ -99,7 +118,7 @@ private:
 
     void Recompute();
     void Redraw();
-    QString SpanText() const;
+    void EndComputation();
     QString HintText() const;
     // The map drawn for saving: as shown, on white when the configuration asks.
     std::unique_ptr<RecordedPicture> PictureForSaving() const;

@@ -3,7 +3,9 @@
 #include "drawing/TimeMapPicture.h"
 
 #include "astro/AstroTables.h"
+#include "drawing/Colors.h"
 #include "drawing/ImageExport.h"
+#include "settings/Configuration.h"
 #include "util/Twips.h"
 
 #include <algorithm>
@@ -92,6 +94,24 @@ int TimeMapLayout::RowAt(int y) const
     if (y < intRowsTop || y >= intHeight - intMapMargin)
         return -1;
     return (y - intRowsTop) / intRowHeight;
+}
+
+TimeMapDrawing MakeTimeMapDrawing(const TimeMapRequest& request, std::vector<TimeMapRow> rows,
+    const ConfigurationSettings& config, double dblNow, const QString& strChartTitle, bool blnWhiteBackground)
+{
+    const int intZone = request.chart.intTimezoneMinutes;
+    TimeMapDrawing drawing;
+    drawing.rows = std::move(rows);
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, intZone);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    drawing.dblNow = dblNow;
+    drawing.intZoneMinutes = intZone;
+    drawing.blnWhiteBackground = blnWhiteBackground;
+    drawing.strTitle = strChartTitle + QStringLiteral("  ") + TimeMapSpanText(request.dblFrom, request.dblUntil, intZone);
+    for (int k = 1; k <= intNumAspectKinds; ++k)
+        drawing.aspectColor[k] = ToQColor(config.dblAspectColor[k]);
+    return drawing;
 }
 
 TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips)

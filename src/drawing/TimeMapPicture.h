@@ -48,6 +48,13 @@ struct TimeMapLayout {
     int RowAt(int y) const; // −1 above or below the rows
 };
 
+// The drawing of a time map computed for request: its rows, the dates of
+// its span in the chart's zone, the current moment, the colours of the
+// configuration's aspect kinds, and the title (the chart's title, then the
+// span); dark marks on white when asked.
+TimeMapDrawing MakeTimeMapDrawing(const TimeMapRequest& request, std::vector<TimeMapRow> rows,
+    const ConfigurationSettings& config, double dblNow, const QString& strChartTitle, bool blnWhiteBackground);
+
 TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips);
 
 std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, const TimeMapLayout& layout);

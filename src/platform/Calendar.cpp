@@ -100,4 +100,14 @@ int YearOfJulianDay(double dblJd)
     return udtDate.year;
 }
 
+int LocalDayNumber(double dblMoment, int intZoneMinutes)
+{
+    return static_cast<int>(std::floor(dblMoment + 0.5 + intZoneMinutes / 1440.0));
+}
+
+double LocalMidnight(double dblDay, int intZoneMinutes)
+{
+    return dblDay - 0.5 - intZoneMinutes / 1440.0;
+}
+
 } // namespace qal::platform

@@ -23,6 +23,14 @@ struct EuroDate {
 
 constexpr int kGregorian = 71;
 
+// The local day number of a moment (a Julian day in UT) in a zone of
+// intZoneMinutes east of Greenwich: the day that local clocks show.
+int LocalDayNumber(double dblMoment, int intZoneMinutes);
+
+// The moment (UT) of the local midnight that begins day number dblDay in
+// the zone.
+double LocalMidnight(double dblDay, int intZoneMinutes);
+
 // Day number of the record's year, month and day; sets its valid flag.
 int EuroDateToJdn(EuroDate& udtDate);
 

@@ -138,7 +138,10 @@ void ForEach(std::size_t intCount, const std::function<void(std::size_t)>& body)
 void StartWorkPool(int intWorkers)
 {
     StopWorkPool();
-    const int intCount = intWorkers > 0 ? intWorkers : std::max(1, SearchThreads() - 1);
+    // As many workers as cores: a job started from the window holds one
+    // while the window's thread only watches it, and the job's ForEach then
+    // finds the others free.
+    const int intCount = intWorkers > 0 ? intWorkers : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     auto pool = std::make_shared<Pool>(intCount);
     const std::lock_guard<std::mutex> lock(g_poolMutex);
     g_pool = std::move(pool);
@@ -177,17 +180,6 @@ bool Enqueue(std::function<void()> item)
     if (!pool)
         return false;
     pool->Push(std::move(item));
-    return true;
-}
-
-bool RunQueuedItem()
-{
-    std::function<void()> item;
-    if (const std::shared_ptr<Pool> pool = CurrentPool())
-        item = pool->Pop(); // the pool is let go before the item runs
-    if (!item)
-        return false;
-    item();
     return true;
 }
 

@@ -26,6 +26,8 @@
 #include <optional>
 #include <stop_token>
 
+#include "util/WorkWatch.h"
+
 namespace qal {
 
 // How a long task tells how far it has come (0..1), and learns whether it
@@ -43,6 +45,13 @@ private:
     std::stop_source m_stop;
 };
 
+// The watch of a job: its control's stop request and progress.
+inline WorkWatch WatchOf(JobControl& control)
+{
+    return { [&control] { return control.StopRequested(); },
+        [&control](double dblDone) { control.SetProgress(dblDone); } };
+}
+
 // Runs body(i) for every i in [0, intCount) on the pool's workers and the
 // calling thread, and returns when every call has ended; each i is called
 // once. A body that throws: the first exception is thrown here once all
@@ -51,8 +60,8 @@ private:
 void ForEach(std::size_t intCount, const std::function<void(std::size_t)>& body);
 
 // A task started on the pool that gives back a T: Ready() tells whether it
-// has ended, Take() waits for it (working on the pool's queue meanwhile)
-// and gives its result, or rethrows what it threw. Control() reports its
+// has ended, Take() gives its result (running the task itself when no
+// worker has begun it, else waiting for it), or rethrows what it threw. Control() reports its
 // progress and takes a request to stop; a task that honours it ends early
 // and its result is then not to be used. Destroying an unfinished Job asks
 // it to stop and waits for it.
@@ -92,12 +101,12 @@ private:
     void Abandon();
 };
 
-// Starts task on the pool (or, without a started pool, when it is taken).
+// Starts task on the pool (without a started pool: runs it at once).
 template <typename T> Job<T> StartJob(std::function<T(JobControl&)> task);
 
 // --- The pool's lifetime (the core's runtime) ---
-// Starts intWorkers worker threads (0: as many as SearchThreads() says, less
-// the calling thread); a started pool is stopped first.
+// Starts intWorkers worker threads (0: one per core); a started pool is
+// stopped first.
 void StartWorkPool(int intWorkers = 0);
 // Lets every worker finish its current item and joins them; queued items
 // then run on whoever waits for them.
@@ -109,8 +118,6 @@ namespace detail {
 // Queues an item for a worker; false without a started pool (the caller then
 // runs the work itself).
 bool Enqueue(std::function<void()> item);
-// Runs one queued item on the calling thread; false when the queue is empty.
-bool RunQueuedItem();
 } // namespace detail
 
 template <typename T> bool Job<T>::State::RunOnce()
@@ -134,8 +141,10 @@ template <typename T> T Job<T>::Take()
 {
     State& state = *m_state;
     if (!state.RunOnce()) {
-        // Begun by a worker: meanwhile this thread works on the queue.
-        while (!state.blnDone.load() && detail::RunQueuedItem()) { }
+        // Begun by a worker: waited for. Taking other queued work meanwhile
+        // would keep this thread busy past the moment its result is ready;
+        // and the wait cannot deadlock, as the task is running and whatever
+        // it waits for itself is running or run by it.
         std::unique_lock<std::mutex> lock(state.mutex);
         state.ended.wait(lock, [&] { return state.blnDone.load(); });
     }
@@ -165,10 +174,12 @@ template <typename T> Job<T> StartJob(std::function<T(JobControl&)> task)
     job.m_state = std::make_shared<typename Job<T>::State>();
     job.m_state->task = std::move(task);
     std::weak_ptr<typename Job<T>::State> weak = job.m_state;
-    detail::Enqueue([weak] {
+    const bool blnQueued = detail::Enqueue([weak] {
         if (const auto state = weak.lock())
             state->RunOnce();
     });
+    if (!blnQueued)
+        job.m_state->RunOnce(); // no pool: the work is done here and now
     return job;
 }
 

@@ -101,6 +101,37 @@ TEST(CliProcess, AReaderThatStopsEarlyOrCtrlCEndItQuietly)
     EXPECT_EQ(cli.readAllStandardError(), QByteArray());
 }
 
+// Ctrl-C typed on the terminal while a time map is computed (its progress
+// line shown): status 130 at once, and the file asked for is left as it was.
+TEST(CliProcess, CtrlCDuringATimeMapLeavesTheFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString strOutput = dir.filePath(QStringLiteral("map.svg"));
+    QFile old(strOutput);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the map of last year\n");
+    old.close();
+    // script(1) gives qal-cli a terminal; a Ctrl-C typed into it reaches
+    // qal-cli as the terminal sends it.
+    QProcess terminal;
+    terminal.start(QStringLiteral("script"),
+        { QStringLiteral("-qefc"),
+            QStringLiteral("\"%1\" timemap 2000-01-01 2020-01-01 --moon --output \"%2\"")
+                .arg(qal::test::DataFolder() + QStringLiteral("/qal-cli"), strOutput),
+            QStringLiteral("/dev/null") });
+    QByteArray shown;
+    while (!shown.contains(" of 20 years") && terminal.waitForReadyRead(120000))
+        shown += terminal.readAll();
+    if (!shown.contains(" of 20 years"))
+        GTEST_SKIP() << "the map was done before its progress was shown";
+    terminal.write("\x03");
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    EXPECT_EQ(terminal.exitCode(), 130);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the map of last year\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("map.svg") });
+}
+
 // Runs a shell line with qal-cli as "$0"; the status and standard error.
 std::pair<int, QByteArray> Shell(const QString& strLine, const QStringList& args = {})
 {

@@ -262,7 +262,7 @@ TEST(FastSource, WithinTheBoundAtTheSunWhereEarlierFitsMissed)
     const struct {
         int intBody;
         double dblDay;
-    } passes[] = { { 2, 2468825.13 }, { 7, 2442713.0 }, { 7, 2306297.0 } }; // 2 Mercury, 7 Uranus
+    } passes[] = { { intMercury, 2468825.13 }, { intUranus, 2442713.0 }, { intUranus, 2306297.0 } };
     for (const auto& pass : passes) {
         double dblWorst = 0;
         for (double t = pass.dblDay - 1; t < pass.dblDay + 1; t += 1.0 / 1440)

@@ -18,13 +18,16 @@
 #include "ui/UiScript.h"
 #include "util/Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QPainter>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 using namespace qal;
 
@@ -36,8 +39,7 @@ protected:
     {
         mode->click();
         cmdReport()->click();
-        test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
-        return form->TimeMapWindow();
+        return OpenTimeMap();
     }
     template <typename T> T* Map(const char* strName) { return test::Control<T>(form->TimeMapWindow(), strName); }
 };
@@ -88,8 +90,10 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
 
     // Another span, the Moon shown: the map is computed again.
     Map<QComboBox>("cboSpan")->setCurrentIndex(0);
+    test::WaitForTimeMap(window);
     EXPECT_NEAR(drawing.dblUntil, MomentMonthsLater(drawing.dblFrom, 1, 0), 1e-9);
     Map<QCheckBox>("chkMovingMoon")->click();
+    test::WaitForTimeMap(window);
     EXPECT_TRUE(std::any_of(
         drawing.rows.begin(), drawing.rows.end(), [](const TimeMapRow& row) { return row.intSecondBody == intMoon; }));
 
@@ -115,6 +119,49 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
     optNatal(0)->click();
     cmdReport()->click();
     EXPECT_FALSE(test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->isVisible());
+}
+
+// Ten years with the Moon are computed on the work pool while the window
+// answers; Cancel half-way leaves the map and its choices as they were.
+TEST_F(TimeMapWindow, ATenYearMapCancelledHalfWayChangesNothing)
+{
+    FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
+    frmTimeMap* window = Open(optPlanetary());
+    const TimeMapDrawing before = window->Drawing();
+    auto* progress = Map<QProgressBar>("prgCompute");
+    auto* cancel = Map<QPushButton>("cmdCancel");
+    EXPECT_FALSE(cancel->isVisible());
+
+    Map<QCheckBox>("chkMovingMoon")->click();
+    Map<QComboBox>("cboSpan")->setCurrentIndex(std::size(kTimeMapSpanMonths) - 1); // ten years
+    ASSERT_TRUE(window->Computing());
+    EXPECT_TRUE(cancel->isVisible());
+    int intAnswered = 0; // events the window handled while the map was computed
+    while (window->Computing() && progress->value() < 40) {
+        QTimer::singleShot(0, window, [&] { ++intAnswered; });
+        QApplication::processEvents();
+        window->tmrJob_Timer();
+    }
+    ASSERT_TRUE(window->Computing()) << "the map was done before it could be cancelled";
+    EXPECT_GT(intAnswered, 0);
+    cancel->click();
+
+    EXPECT_FALSE(window->Computing());
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_FALSE(Map<QCheckBox>("chkMovingMoon")->isChecked());
+    EXPECT_EQ(Map<QComboBox>("cboSpan")->currentIndex(), intDefaultTimeMapSpan);
+    const TimeMapDrawing& after = window->Drawing();
+    EXPECT_EQ(after.dblFrom, before.dblFrom);
+    EXPECT_EQ(after.dblUntil, before.dblUntil);
+    ASSERT_EQ(after.rows.size(), before.rows.size());
+    for (std::size_t i = 0; i < after.rows.size(); ++i)
+        EXPECT_EQ(after.rows[i].stretches.size(), before.rows[i].stretches.size());
+
+    // Asked again, the map is made whole.
+    Map<QComboBox>("cboSpan")->setCurrentIndex(4);
+    test::WaitForTimeMap(window);
+    EXPECT_NEAR(window->Drawing().dblUntil, MomentMonthsLater(window->Drawing().dblFrom, 24, 60), 1e-9);
 }
 
 } // namespace

@@ -102,8 +102,7 @@ TEST_F(WindowKeys, EscapeCancelsTheRunAndClosesTheReadingWindows)
 
     cmdReport()->click();
     frmDurations* durations = form->DurationsWindow();
-    test::Control<QPushButton>(durations, "cmdTimeMap")->click();
-    frmTimeMap* map = form->TimeMapWindow();
+    frmTimeMap* map = OpenTimeMap();
     cmdHelp()->click();
     frmView* viewer = form->ViewerWindow();
     for (QWidget* window : { static_cast<QWidget*>(viewer), static_cast<QWidget*>(map),
@@ -164,8 +163,7 @@ TEST_F(WindowKeys, ACellAndATimeMapRowAreChosenWithArrowsAndOpenedWithEnter)
     // On the time map: Down chooses the first row's stretch nearest the
     // moment, Enter opens its details.
     cmdReport()->click();
-    test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
-    frmTimeMap* map = form->TimeMapWindow();
+    frmTimeMap* map = OpenTimeMap();
     Activate(map);
     PictureBox* picture = test::Control<PictureBox>(map, "picMap");
     picture->setFocus();

@@ -105,8 +105,7 @@ TEST_F(WindowLayout, EveryControlCanBeReachedAndEveryDialogStandsOnTheScreen)
     cmdToggleGraphic()->click();
     cmdReport()->click();
     ExpectOnScreen(form->DurationsWindow());
-    test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
-    ExpectOnScreen(form->TimeMapWindow());
+    ExpectOnScreen(OpenTimeMap());
     cmdHelp()->click();
     ExpectOnScreen(form->ViewerWindow());
 }

@@ -64,7 +64,7 @@ TEST_F(WindowMoves, AfterARefusedDateOrStepTheCommandsWorkOnTheChartShown)
     EXPECT_EQ(form->DurationsWindow()->Content().inputs.dblChartJD[0], kMovesMarch2018);
     EXPECT_EQ(DurationsText(), strReport);
     EXPECT_EQ(CalendarEvents(dir), intEvents);
-    test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
+    OpenTimeMap();
     EXPECT_EQ(form->TimeMapWindow()->Chart().dblChartJD[0], kMovesMarch2018);
     EXPECT_FALSE(form->TimeMapWindow()->Drawing().rows.empty());
     form->TimeMapWindow()->hide();
@@ -100,7 +100,7 @@ TEST_F(WindowMoves, ReportShowsTheChartNowShownAndTheTimeMapFollows)
     FillDateSet(0, "2018", 3, 5, "14:30", "GMT+1:00");
     optPlanetary()->click();
     cmdReport()->click();
-    test::Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
+    OpenTimeMap();
     frmDurations* durations = form->DurationsWindow();
     EXPECT_EQ(durations->Content().inputs.dblChartJD[0], kMovesMarch2018);
 
@@ -108,6 +108,7 @@ TEST_F(WindowMoves, ReportShowsTheChartNowShownAndTheTimeMapFollows)
     cboForwardBack()->setCurrentIndex(1); // a day
     cmdForwardBack(0)->click();
     cmdReport()->click();
+    test::WaitForTimeMap(form->TimeMapWindow());
     EXPECT_EQ(durations->Content().inputs.dblChartJD[0], kMovesMarch2018 + 1);
     EXPECT_EQ(form->TimeMapWindow()->Chart().dblChartJD[0], kMovesMarch2018 + 1);
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "astro/AstroTables.h"
 #include "chart/AspectGrid.h"
+#include "dialogs/frmDurations.h"
 #include "ui/PictureBox.h"
 #include "platform/DataPaths.h"
 
@@ -42,6 +43,21 @@ void MainWindowTest::StartWindow()
 void MainWindowTest::TearDown()
 {
     form.reset();
+}
+
+frmTimeMap* WaitForTimeMap(frmTimeMap* map)
+{
+    while (map->Computing()) {
+        map->tmrJob_Timer();
+        QApplication::processEvents();
+    }
+    return map;
+}
+
+frmTimeMap* MainWindowTest::OpenTimeMap()
+{
+    Control<QPushButton>(form->DurationsWindow(), "cmdTimeMap")->click();
+    return WaitForTimeMap(form->TimeMapWindow());
 }
 
 QStringList TextsThatDoNotFit(const QWidget* window)

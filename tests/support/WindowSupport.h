@@ -6,6 +6,7 @@
 
 #include "WindowDriver.h"
 #include "mainwindow/frmMain.h"
+#include "dialogs/frmTimeMap.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,10 @@ struct AspectCell {
     int intColBody = 0;
 };
 
+// Drives the time map's timer (as its ticks would) until its computation is
+// over; returns map.
+frmTimeMap* WaitForTimeMap(frmTimeMap* map);
+
 // Every visible text of window (and its children) that is wider than its
 // widget: labels (a word-wrapped one by its longest word), buttons with their
 // indicator, each entry of a list, as "text (needs x, has y)".
@@ -47,6 +52,8 @@ protected:
     // In a Personal mode: the first transit of a body from intFirstBody on
     // (not the Moon) whose beginning and end are known (zone GMT+1:00).
     AspectCell FindTransitWithKnownSpan(int intFirstBody) const;
+    // Clicks Time map in the durations window and lets the map be computed.
+    frmTimeMap* OpenTimeMap();
 
     std::unique_ptr<frmMain> form;
 };
