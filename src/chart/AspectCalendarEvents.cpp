@@ -3,7 +3,6 @@
 #include "chart/AspectCalendarEvents.h"
 
 #include "astro/AstroTables.h"
-#include "astro/FastLongitudes.h"
 #include "chart/AspectCourse.h"
 #include "chart/ChartModes.h"
 #include "dates/TimeZones.h"
@@ -86,29 +85,17 @@ platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const Calendar
 }
 
 QString DurationsCalendarText(
-    const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs, const QDateTime& stamp)
+    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp)
 {
-    const bool blnPersonal = IsPersonalMode(in.intMode);
     CalendarSource from;
-    if (blnPersonal)
+    if (IsPersonalMode(in.intMode))
         from.dblNatalMoment = in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]];
     from.blnSidereal = in.blnSidereal;
     from.intZoneMinutes = in.intTimezoneMinutes;
     QString strText = platform::CalendarBegin(GetText(TextId::AppTitle));
-    for (const QString& strRecord : records) {
-        const DurationRecord record = ParseDurationRecord(strRecord);
-        const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, FastSource(in.blnSidereal));
-        if (!stretch)
-            continue;
-        AspectStretch aspect;
-        aspect.intFirstBody = record.intFirstBody;
-        aspect.intSecondBody = record.intSecondBody;
-        aspect.intKind = record.intKind;
-        aspect.blnNatal = blnPersonal;
-        aspect.dblOrb = udtOrbs.dblOrb[record.intKind][blnPersonal ? 1 : 0];
-        aspect.stretch = *stretch;
+    for (const AspectStretch& aspect : aspects) {
         strText += platform::CalendarEventText(StretchEvent(aspect, from), stamp);
-        for (int i = 1; i <= static_cast<int>(stretch->exact.size()); ++i)
+        for (int i = 1; i <= static_cast<int>(aspect.stretch.exact.size()); ++i)
             strText += platform::CalendarEventText(PassEvent(aspect, i, from), stamp);
     }
     return strText + platform::CalendarEnd();

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace qal {
 
@@ -41,10 +42,10 @@ platform::CalendarEvent PassEvent(const AspectStretch& aspect, int intPass, cons
 // edge that was not found is the nearest moment searched).
 platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const CalendarSource& from);
 
-// A calendar file of the aspects of the durations window's records (in a
-// Planetary or Personal chart): for each the passes and the stretch within
-// orb around the chart's moment; stamped with the moment it is made.
+// A calendar file of the aspects of the durations window (in a Planetary or
+// Personal chart, with their courses around the chart's moment): for each
+// the passes and the stretch within orb; stamped with the moment it is made.
 QString DurationsCalendarText(
-    const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs, const QDateTime& stamp);
+    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp);
 
 } // namespace qal

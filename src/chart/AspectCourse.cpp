@@ -8,8 +8,11 @@
 #include "chart/ChartModes.h"
 #include "dates/DatePr2.h"
 #include "text/Texts.h"
+#include "util/WorkPool.h"
 
 #include <algorithm>
+#include <atomic>
+#include <vector>
 
 namespace qal {
 namespace {
@@ -76,14 +79,66 @@ QString StretchText(const OrbStretch& stretch, int intZoneMinutes)
         .replace(QStringLiteral("[end]"), EdgeText(stretch.dblEnd, stretch.blnEndFound, intZoneMinutes));
 }
 
+QString CourseText(const OrbStretch& stretch, int intZoneMinutes, const QString& strSeparator)
+{
+    return ExactMomentsText(stretch, intZoneMinutes) + strSeparator + StretchText(stretch, intZoneMinutes);
+}
+
 QString CourseOfRecordText(
     const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator)
 {
     const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, FastSource(in.blnSidereal));
+    return stretch ? CourseText(*stretch, in.intTimezoneMinutes, strSeparator) : QString();
+}
+
+std::optional<AspectStretch> AspectStretchOfRecord(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const LongitudeSource& source)
+{
+    const std::optional<OrbStretch> stretch = CourseOfRecord(record, in, udtOrbs, source);
     if (!stretch)
-        return {};
-    return ExactMomentsText(*stretch, in.intTimezoneMinutes) + strSeparator
-        + StretchText(*stretch, in.intTimezoneMinutes);
+        return std::nullopt;
+    const bool blnPersonal = IsPersonalMode(in.intMode);
+    AspectStretch aspect;
+    aspect.intFirstBody = record.intFirstBody;
+    aspect.intSecondBody = record.intSecondBody;
+    aspect.intKind = record.intKind;
+    aspect.blnNatal = blnPersonal;
+    aspect.dblOrb = udtOrbs.dblOrb[record.intKind][blnPersonal ? 1 : 0];
+    aspect.stretch = *stretch;
+    return aspect;
+}
+
+DurationCourses WorkOutCourses(const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs,
+    const std::vector<PatternOccurrence>& patterns, double dblMidpointOrb, const WorkWatch& watch)
+{
+    // One item per record and per pattern; each fills its own slot.
+    const std::size_t intRecords = static_cast<std::size_t>(records.size());
+    const std::size_t intItems = intRecords + patterns.size();
+    std::vector<std::optional<AspectStretch>> aspects(intRecords);
+    std::vector<std::optional<PatternWithSpan>> spans(patterns.size());
+    std::atomic<std::size_t> intDone { 0 };
+    ForEach(intItems, [&](std::size_t i) {
+        if (watch.StopRequested())
+            return;
+        const LongitudeSource source = FastSource(in.blnSidereal);
+        if (i < intRecords)
+            aspects[i] = AspectStretchOfRecord(
+                ParseDurationRecord(records[static_cast<qsizetype>(i)]), in, udtOrbs, source);
+        else
+            spans[i - intRecords]
+                = PatternSpanOf(patterns[i - intRecords], source, udtOrbs, dblMidpointOrb, in.dblChartJD[0]);
+        watch.Progress(static_cast<double>(++intDone) / static_cast<double>(intItems));
+    });
+    DurationCourses courses;
+    for (std::size_t i = 0; i < intRecords; ++i) {
+        if (aspects[i])
+            courses.aspects.insert(records[static_cast<qsizetype>(i)], *aspects[i]);
+    }
+    for (std::optional<PatternWithSpan>& span : spans) {
+        if (span)
+            courses.patterns.push_back(std::move(*span));
+    }
+    return courses;
 }
 
 QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes)
@@ -94,16 +149,21 @@ QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, 
         + EdgeText(span.dblDissolves, span.blnDissolvesFound, intZoneMinutes);
 }
 
-QString PatternSpansText(
-    const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes)
+std::optional<PatternWithSpan> PatternSpanOf(const PatternOccurrence& pattern, const LongitudeSource& source,
+    const OrbTable& udtOrbs, double dblMidpointOrb, double t)
+{
+    const std::optional<PatternSpan> span
+        = PatternSpanAround(source, pattern, udtOrbs, dblMidpointOrb, t, kPatternReachDays);
+    if (!span)
+        return std::nullopt;
+    return PatternWithSpan { pattern.strLine, *span };
+}
+
+QString PatternSpansText(const std::vector<PatternWithSpan>& patterns, int intZoneMinutes)
 {
     QString strText;
-    for (const PatternOccurrence& occurrence : PatternOccurrences(sky, false)) {
-        const std::optional<PatternSpan> span
-            = PatternSpanAround(source, occurrence, udtOrbs, sky.dblMidpointOrb, t, kPatternReachDays);
-        if (span)
-            strText += PatternSpanLine(occurrence.strLine, *span, intZoneMinutes) + strCrLf;
-    }
+    for (const PatternWithSpan& pattern : patterns)
+        strText += PatternSpanLine(pattern.strLine, pattern.span, intZoneMinutes) + strCrLf;
     return strText;
 }
 

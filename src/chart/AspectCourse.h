@@ -9,11 +9,16 @@
 #include "aspects/Orbs.h"
 #include "aspects/PatternSpans.h"
 #include "aspects/Patterns.h"
+#include "chart/AspectCalendar.h"
 #include "chart/Durations.h"
+#include "util/WorkWatch.h"
+
+#include <QHash>
 
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace qal {
 
@@ -35,20 +40,50 @@ QString ExactMomentsText(const OrbStretch& stretch, int intZoneMinutes);
 // did not reach is "unknown".
 QString StretchText(const OrbStretch& stretch, int intZoneMinutes);
 
-// The course of the aspect of a record on the ephemeris: its ExactMomentsText
-// and StretchText joined by strSeparator, in the chart's zone; "" when it has
-// none (see CourseOfRecord).
+// The ExactMomentsText and StretchText of a stretch, joined by strSeparator.
+QString CourseText(const OrbStretch& stretch, int intZoneMinutes, const QString& strSeparator);
+
+// The course of the aspect of a record on the ephemeris as CourseText, in
+// the chart's zone; "" when it has none (see CourseOfRecord).
 QString CourseOfRecordText(
     const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const QString& strSeparator);
+
+// The aspect of a record with its course (see CourseOfRecord) and its orb;
+// none in the fixed modes.
+std::optional<AspectStretch> AspectStretchOfRecord(
+    const DurationRecord& record, const DurationInputs& in, const OrbTable& udtOrbs, const LongitudeSource& source);
 
 // "Grand trine: Ma-Ju-Sa (average orb 2°15'): formed 2018-02-27 10:12,
 // dissolves 2018-03-08 04:55"; an edge the search did not reach is "unknown".
 QString PatternSpanLine(const QString& strPatternLine, const PatternSpan& span, int intZoneMinutes);
 
-// The patterns of sky (found at moment t) with the moments they formed and
-// dissolve, one PatternSpanLine each ("\r\n" after each); "" when there is
-// none.
-QString PatternSpansText(
-    const PatternSky& sky, const LongitudeSource& source, const OrbTable& udtOrbs, double t, int intZoneMinutes);
+// A pattern of the sky (its line as the report gives it) with its span.
+struct PatternWithSpan {
+    QString strLine;
+    PatternSpan span;
+};
+
+// The span around moment t of a pattern found at t; none when the search
+// finds none.
+std::optional<PatternWithSpan> PatternSpanOf(const PatternOccurrence& pattern, const LongitudeSource& source,
+    const OrbTable& udtOrbs, double dblMidpointOrb, double t);
+
+// One PatternSpanLine each ("\r\n" after each); "" when there is none.
+QString PatternSpansText(const std::vector<PatternWithSpan>& patterns, int intZoneMinutes);
+
+// What the durations window lists under its aspects and saves as a calendar,
+// worked out once for the chart and orbs it shows.
+struct DurationCourses {
+    QHash<QString, AspectStretch> aspects; // by duration record; records without a course left out
+    std::vector<PatternWithSpan> patterns; // in the order given; those without a span left out
+};
+
+// Works out the course of every record and the span of every pattern (found
+// at the chart's moment with the midpoint orb given), several at once on the
+// work pool. Gives data only (no text is made off the window's thread).
+// When watch asks it to stop it ends early, and what it gives is then
+// incomplete.
+DurationCourses WorkOutCourses(const QStringList& records, const DurationInputs& in, const OrbTable& udtOrbs,
+    const std::vector<PatternOccurrence>& patterns, double dblMidpointOrb, const WorkWatch& watch);
 
 } // namespace qal

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "dialogs/frmDurations.h"
 
-#include "astro/FastLongitudes.h"
 #include "chart/AspectCalendarEvents.h"
 #include "chart/AspectCourse.h"
 #include "chart/CurrentChart.h"
@@ -17,6 +16,7 @@
 #include "ui/ControlNames.h"
 #include "ui/FileDialogs.h"
 #include "ui/Focus.h"
+#include "ui/JobProgress.h"
 #include "ui/Keys.h"
 #include "ui/ScreenFit.h"
 #include "ui/MessageBoxes.h"
@@ -30,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace qal {
 
@@ -79,6 +81,8 @@ frmDurations::frmDurations(QWidget* owner)
     buttons->addWidget(cmdSaveCalendar);
     cmdTimeMap = ui::Named(new QPushButton(this), "cmdTimeMap");
     buttons->addWidget(cmdTimeMap);
+    jobProgress = new ui::JobProgress(this);
+    buttons->addWidget(jobProgress, 1);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -91,6 +95,8 @@ frmDurations::frmDurations(QWidget* owner)
     connect(cmdSaveCalendar, &QPushButton::clicked, this, [this] { cmdSaveCalendar_Click(); });
     connect(cmdTimeMap, &QPushButton::clicked, this, [this] { cmdTimeMap_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(jobProgress, &ui::JobProgress::finished, this, [this] { CoursesWorkedOut(); });
+    connect(jobProgress, &ui::JobProgress::cancelled, this, [this] { CoursesCancelled(); });
     ui::CloseOnEscape(this, [this] { cmdClose_Click(); });
 }
 
@@ -121,10 +127,12 @@ QString frmDurations::Title() const
 
 void frmDurations::Report(const DurationsContent& content)
 {
+    jobProgress->StopWatching();
+    m_job = {}; // the courses of an earlier chart are not wanted
+    m_courses.reset();
+    m_strPendingCalendar.clear();
     m_content = content;
     lblTitle->setText(Title());
-    m_courseLines.clear();
-    m_strPatternSpans = QString();
     setWindowTitle(GetText(TextId::DurationsTitle));
     BringToFront();
     Form_Activate();
@@ -168,6 +176,7 @@ void frmDurations::Form_Activate()
     cmdTimeMap->setText(GetText(TextId::TimeMap));
     cmdTimeMap->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdClose->setText(GetText(TextId::Close));
+    jobProgress->Retranslate();
     const int intMode = m_content.inputs.intMode;
     // The list keeps its columns; a summary is prose and wraps at the window's width.
     txbOutput->setLineWrapMode(RuleOfMode(intMode).blnMoving ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
@@ -200,34 +209,60 @@ DurationListOptions frmDurations::ListOptions()
     o.intSortIndex = cboSortBy->currentIndex();
     o.blnShowDuration = chkShowDuration->isChecked();
     o.orbs = m_content.orbs;
-    if (chkExactMoments->isChecked())
-        o.courseLine = [this](const QString& strRecord) { return CourseLine(strRecord); };
+    if (chkExactMoments->isChecked() && m_courses) {
+        o.courseLine = [this](const QString& strRecord) {
+            const auto it = m_courses->aspects.constFind(strRecord);
+            return it == m_courses->aspects.constEnd()
+                ? QString()
+                : CourseText(it->stretch, m_content.inputs.intTimezoneMinutes, QStringLiteral("; "));
+        };
+    }
     return o;
 }
 
-QString frmDurations::CourseLine(const QString& strRecord)
+void frmDurations::WorkOutCourses()
 {
-    const auto it = m_courseLines.constFind(strRecord);
-    if (it != m_courseLines.constEnd())
-        return *it;
-    const QString strLine
-        = CourseOfRecordText(ParseDurationRecord(strRecord), m_content.inputs, m_content.orbs, QStringLiteral("; "));
-    m_courseLines.insert(strRecord, strLine);
-    return strLine;
+    if (m_courses || m_job.Valid())
+        return;
+    // The patterns of the sky are listed by the chart in the Planetary mode only.
+    const PatternSky sky = ContentPatternSky();
+    std::vector<PatternOccurrence> patterns;
+    if (m_content.inputs.intMode == modePlanetary)
+        patterns = PatternOccurrences(sky, false);
+    m_job = StartJob<DurationCourses>([records = m_content.strDurationRecord, in = m_content.inputs,
+                                          orbs = m_content.orbs, patterns, dblMidpointOrb = sky.dblMidpointOrb](
+                                          JobControl& control) {
+        return qal::WorkOutCourses(records, in, orbs, patterns, dblMidpointOrb, WatchOf(control));
+    });
+    jobProgress->Watch(m_job);
+}
+
+void frmDurations::CoursesWorkedOut()
+{
+    m_courses = m_job.Take();
+    if (chkExactMoments->isChecked())
+        ListDurations();
+    if (!m_strPendingCalendar.isEmpty())
+        WriteCalendar(std::exchange(m_strPendingCalendar, QString()));
+}
+
+void frmDurations::CoursesCancelled()
+{
+    m_job = {};
+    m_strPendingCalendar.clear();
+    // The list stays as it is, without the moments, and the switch says so
+    // (for this report only: the remembered choice is kept).
+    chkExactMoments->setChecked(false);
 }
 
 void frmDurations::ListDurations()
 {
+    if (chkExactMoments->isChecked())
+        WorkOutCourses(); // listed with the moments once they are known
     QString strText = qal::ListDurations(m_content.strDurationRecord, m_columns, ListOptions());
-    // The patterns of the sky, listed by the chart in the Planetary mode only.
-    if (chkExactMoments->isChecked() && m_content.inputs.intMode == modePlanetary) {
-        if (m_strPatternSpans.isNull()) {
-            const DurationInputs& in = m_content.inputs;
-            m_strPatternSpans = PatternSpansText(
-                ContentPatternSky(), FastSource(in.blnSidereal), m_content.orbs, in.dblChartJD[0], in.intTimezoneMinutes);
-        }
-        if (!m_strPatternSpans.isEmpty())
-            strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf + m_strPatternSpans;
+    if (chkExactMoments->isChecked() && m_courses && !m_courses->patterns.empty()) {
+        strText += strCrLf + GetText(TextId::AspectPatternsHeader) + strCrLf
+            + PatternSpansText(m_courses->patterns, m_content.inputs.intTimezoneMinutes);
     }
     txbOutput->setPlainText(strText.replace(strCrLf, QStringLiteral("\n")));
 }
@@ -271,7 +306,25 @@ void frmDurations::cmdSaveCalendar_Click()
         return;
     if (QFileInfo(strFile).suffix().isEmpty())
         strFile += QStringLiteral(".ics");
-    const QString strText = DurationsCalendarText(Records(), m_content.inputs, m_content.orbs, platform::ClockNowUtc());
+    if (m_courses) {
+        WriteCalendar(strFile);
+    } else {
+        m_strPendingCalendar = strFile; // written once the courses are known
+        WorkOutCourses();
+    }
+}
+
+void frmDurations::WriteCalendar(const QString& strFile)
+{
+    const QString strTitle = GetText(TextId::SaveAsCalendar).remove(QStringLiteral("..."));
+    // The aspects in the order listed.
+    std::vector<AspectStretch> aspects;
+    for (const QString& strRecord : Records()) {
+        const auto it = m_courses->aspects.constFind(strRecord);
+        if (it != m_courses->aspects.constEnd())
+            aspects.push_back(*it);
+    }
+    const QString strText = DurationsCalendarText(aspects, m_content.inputs, platform::ClockNowUtc());
     const QString strError = WriteFailureText(platform::ReplaceFile(strFile, strText.toUtf8()));
     if (strError.isEmpty()) {
         ui::MsgBox(GetText(TextId::CalendarSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,

@@ -8,17 +8,22 @@
 // on a time map.
 //
 // The window is handed what it shows as a value (DurationsContent) and
-// keeps its own copy of the records to sort.
+// keeps its own copy of the records to sort. The exact moments under the
+// aspects are worked out on the work pool (with a progress bar and Cancel)
+// from that value, and the calendar is saved from the same courses.
 #pragma once
 
 #include "aspects/Orbs.h"
 #include "astro/ChartState.h"
+#include "chart/AspectCourse.h"
 #include "chart/DurationReport.h"
 #include "chart/Durations.h"
 #include "settings/Configuration.h"
+#include "util/WorkPool.h"
 
-#include <QHash>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +34,9 @@ class QPushButton;
 namespace qal {
 
 struct PatternSky;
+namespace ui {
+class JobProgress;
+}
 
 // What the durations window shows, as values taken when it is filled: the
 // chart shown (its moments, positions and duration records, chart/Durations.h),
@@ -91,18 +99,27 @@ private:
     QPushButton* cmdTimeMap = nullptr; // the same
     QPushButton* cmdClose = nullptr;
 
+    ui::JobProgress* jobProgress = nullptr; // while the courses are worked out
+
     DurationsContent m_content;
     DurationColumns m_columns;
     bool m_blnFillingSortList = false;
-    QHash<QString, QString> m_courseLines; // record → its exact-moments line, worked out once per report
-    QString m_strPatternSpans; // null until worked out for the report
+    // The exact moments and stretches of the aspects and the patterns' spans
+    // of the content, worked out on the work pool when first wanted.
+    std::optional<DurationCourses> m_courses;
+    Job<DurationCourses> m_job;
+    QString m_strPendingCalendar; // the calendar file to write once the courses are known
 
     void FillSortList();
     void ListDurations();
     DurationListOptions ListOptions();
     QString Title() const;
     PatternSky ContentPatternSky() const;
-    QString CourseLine(const QString& strRecord);
+    // Starts working out the courses unless they are known or under way.
+    void WorkOutCourses();
+    void CoursesWorkedOut();
+    void CoursesCancelled();
+    void WriteCalendar(const QString& strFile);
 };
 
 } // namespace qal

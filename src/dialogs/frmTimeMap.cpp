@@ -11,6 +11,7 @@
 #include "drawing/ImageExport.h"
 #include "text/Texts.h"
 #include "ui/ControlNames.h"
+#include "ui/JobProgress.h"
 #include "ui/Keys.h"
 #include "ui/ScreenFit.h"
 #include "ui/MessageBoxes.h"
@@ -25,9 +26,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolTip>
@@ -69,15 +68,10 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     auto* buttons = new QHBoxLayout;
     cmdSaveImage = ui::Named(new QPushButton(this), "cmdSaveImage");
     cmdClose = ui::Named(new QPushButton(this), "cmdClose");
-    prgCompute = ui::Named(new QProgressBar(this), "prgCompute");
-    prgCompute->setRange(0, 100);
-    cmdCancel = ui::Named(new QPushButton(this), "cmdCancel");
-    prgCompute->hide();
-    cmdCancel->hide();
+    jobProgress = new ui::JobProgress(this);
     buttons->addWidget(cmdSaveImage);
     buttons->addSpacing(16);
-    buttons->addWidget(prgCompute, 1);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(jobProgress, 1);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -87,10 +81,8 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     connect(cboSortBy, &QComboBox::currentIndexChanged, this, [this] { cboSortBy_Click(); });
     connect(chkMovingMoon, &QCheckBox::clicked, this, [this] { Recompute(); });
     connect(chkSlowOnly, &QCheckBox::clicked, this, [this] { Recompute(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    tmrJob = new QTimer(this);
-    tmrJob->setInterval(50);
-    connect(tmrJob, &QTimer::timeout, this, [this] { tmrJob_Timer(); });
+    connect(jobProgress, &ui::JobProgress::finished, this, [this] { ShowComputedMap(); });
+    connect(jobProgress, &ui::JobProgress::cancelled, this, [this] { CancelComputation(); });
     connect(cmdSaveImage, &QPushButton::clicked, this, [this] { cmdSaveImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { hide(); });
     picMap->SetOnMouseMove([this](int x, int y) { picMap_MouseMove(x, y); });
@@ -130,7 +122,7 @@ void frmTimeMap::Retranslate()
     chkSlowOnly->setText(GetText(TextId::SlowBodiesOnly));
     cmdSaveImage->setText(GetText(TextId::SaveImage));
     cmdClose->setText(GetText(TextId::Close));
-    cmdCancel->setText(GetText(TextId::Cancel));
+    jobProgress->Retranslate();
     lblHint->setText(HintText());
     if (!m_drawing.ticks.empty()) { // the dates and the title in the language now
         m_drawing = MakeTimeMapDrawing(m_shownRequest, std::move(m_drawing.rows), m_content.config,
@@ -184,24 +176,12 @@ void frmTimeMap::Recompute()
         [request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
             return ComputeTimeMap(request, config, orbs, WatchOf(control));
         });
-    prgCompute->setValue(0);
-    prgCompute->show();
-    cmdCancel->show();
-    tmrJob->start();
-    tmrJob_Timer(); // a job done at once (no pool) is shown at once
+    jobProgress->Watch(m_job);
 }
 
-void frmTimeMap::tmrJob_Timer()
+void frmTimeMap::ShowComputedMap()
 {
-    if (!m_job.Valid()) {
-        tmrJob->stop();
-        return;
-    }
-    prgCompute->setValue(static_cast<int>(std::lround(m_job.Control().Progress() * 100)));
-    if (!m_job.Ready())
-        return;
     std::vector<TimeMapRow> rows = m_job.Take();
-    EndComputation();
     SortTimeMap(rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
     m_shownRequest = m_jobRequest;
     m_shown = { cboSpan->currentIndex(), chkMovingMoon->isChecked(), chkSlowOnly->isChecked() };
@@ -210,23 +190,15 @@ void frmTimeMap::tmrJob_Timer()
     Redraw();
 }
 
-void frmTimeMap::cmdCancel_Click()
+void frmTimeMap::CancelComputation()
 {
     m_job = {}; // asked to stop, and waited for: it stops within a pair of bodies
-    EndComputation();
     // Nothing changes on screen: the choices go back to those of the map shown.
     m_blnFilling = true;
     cboSpan->setCurrentIndex(m_shown.intSpan);
     chkMovingMoon->setChecked(m_shown.blnMoon);
     chkSlowOnly->setChecked(m_shown.blnSlowOnly);
     m_blnFilling = false;
-}
-
-void frmTimeMap::EndComputation()
-{
-    tmrJob->stop();
-    prgCompute->hide();
-    cmdCancel->hide();
 }
 
 void frmTimeMap::Redraw()

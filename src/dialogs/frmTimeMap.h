@@ -18,8 +18,6 @@
 #include <QWidget>
 
 class QCheckBox;
-class QProgressBar;
-class QTimer;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -28,6 +26,9 @@ class QScrollArea;
 namespace qal {
 
 class PictureBox;
+namespace ui {
+class JobProgress;
+}
 
 // What the time map shows: the chart of the durations window, its title,
 // and the configuration and orbs in force.
@@ -53,10 +54,7 @@ public:
     void cboSortBy_Click();
     void cmdSaveImage_Click();
     void picMap_MouseMove(int x, int y);
-    // The computation under way: its progress shown, or cancelled (the map
-    // and its choices stay as they were).
-    void tmrJob_Timer();
-    void cmdCancel_Click();
+    // A map being computed (its progress shown below the map).
     bool Computing() const { return m_job.Valid(); }
     void picMap_DblClick(int x, int y);
     // Up and Down choose a row, Left and Right a stretch in it, Enter opens
@@ -92,9 +90,7 @@ private:
     PictureBox* picMap = nullptr;
     QPushButton* cmdSaveImage = nullptr;
     QPushButton* cmdClose = nullptr;
-    QProgressBar* prgCompute = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QTimer* tmrJob = nullptr;
+    ui::JobProgress* jobProgress = nullptr;
 
     TimeMapContent m_content;
     TimeMapRequest m_shownRequest; // what the map shown was computed for
@@ -116,9 +112,13 @@ private:
     // Frames the chosen stretch, scrolls it into view and names it in the hint.
     void ShowChosen();
 
+    // The map of the choices made, computed on the work pool; the map shown
+    // stays until it is done (ShowComputedMap) or cancelled (the choices then
+    // go back to those of the map shown).
     void Recompute();
+    void ShowComputedMap();
+    void CancelComputation();
     void Redraw();
-    void EndComputation();
     QString HintText() const;
     // The map drawn for saving: as shown, on white when the configuration asks.
     std::unique_ptr<RecordedPicture> PictureForSaving() const;

@@ -14,6 +14,7 @@
 #include "drawing/ImageExport.h"
 #include "drawing/TimeMapPicture.h"
 #include "settings/Configuration.h"
+#include "ui/JobProgress.h"
 #include "ui/PictureBox.h"
 #include "ui/UiScript.h"
 #include "util/Twips.h"
@@ -140,7 +141,7 @@ TEST_F(TimeMapWindow, ATenYearMapCancelledHalfWayChangesNothing)
     while (window->Computing() && progress->value() < 40) {
         QTimer::singleShot(0, window, [&] { ++intAnswered; });
         QApplication::processEvents();
-        window->tmrJob_Timer();
+        window->findChild<ui::JobProgress*>()->Tick();
     }
     ASSERT_TRUE(window->Computing()) << "the map was done before it could be cancelled";
     EXPECT_GT(intAnswered, 0);

@@ -5,6 +5,7 @@
 // text viewer and the notices; and qal-cli giving the charts the window shows.
 #include "TestSupport.h"
 #include "WindowSupport.h"
+#include "chart/AspectCourse.h"
 #include "chart/ChartCompute.h"
 #include "chart/TimeStep.h"
 #include "dialogs/frmConfigure.h"
@@ -67,10 +68,13 @@ protected:
     }
     template <typename T> T* Run(const char* strName) { return Control<T>(form->RunDialog(), strName); }
     template <typename T> T* Durations(const char* strName) { return Control<T>(form->DurationsWindow(), strName); }
-    QStringList DurationLines()
+    // The durations window's text once the exact moments are worked out.
+    QString DurationsOutput()
     {
-        return Durations<QPlainTextEdit>("txbOutput")->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        test::WaitForJobs(form->DurationsWindow());
+        return Durations<QPlainTextEdit>("txbOutput")->toPlainText();
     }
+    QStringList DurationLines() { return DurationsOutput().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 
     // What the user does in the run dialog: a pattern kind (−1 none), at least a number, Run.
     void ChooseInRunDialog(int intPattern, int intAtLeast = 0)
@@ -435,12 +439,81 @@ TEST_F(Dialogs, TheDurationsOfAllCurrentAspectsSortedCopiedAndWithExactMoments)
     optEnglish()->click();
     GoToPattern(patGrandTrine, 1);
     cmdReport()->click();
-    const QStringList parts
-        = Durations<QPlainTextEdit>("txbOutput")->toPlainText().split(QStringLiteral("\n\nAspect patterns:\n"));
+    const QStringList parts = DurationsOutput().split(QStringLiteral("\n\nAspect patterns:\n"));
     ASSERT_EQ(parts.size(), 2);
     EXPECT_TRUE(parts[1].contains(
         QRegularExpression(QStringLiteral("Grand trine: .*: formed 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d, dissolves "
                                           "20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d"))));
+}
+
+// Stepped, and with other orbs, while the durations window is open: the
+// exact moments, the patterns' spans and the calendar it then gives keep to
+// the chart and orbs it was filled with; Cancel leaves its list as it was.
+TEST_F(Dialogs, TheDurationsWindowKeepsToTheChartAndOrbsItWasFilledWith)
+{
+    StoreExactMomentsSwitch(false);
+    GoToPattern(patGrandTrine, 1);
+    cmdReport()->click();
+    const DurationsContent filled = form->DurationsWindow()->Content();
+    const QString strWithoutMoments = DurationsOutput();
+
+    // Exact moments asked for and cancelled before they are known: the list
+    // stays as it was.
+    {
+        const test::WorkPoolHold busy;
+        Durations<QCheckBox>("chkExactMoments")->click();
+        Control<QPushButton>(form->DurationsWindow(), "cmdCancel")->click();
+    }
+    EXPECT_FALSE(Durations<QCheckBox>("chkExactMoments")->isChecked());
+    EXPECT_EQ(DurationsOutput(), strWithoutMoments);
+
+    cboForwardBack()->setCurrentIndex(1); // a day on
+    cmdForwardBack(0)->click();
+    ui::QueueModalAction([&] {
+        Choose(Configure<QComboBox>("cboOrb", intSetAllOrbList), 3);
+        ui::QueueMsgAnswer(ui::MsgAnswer::Yes);
+        Configure<QPushButton>("cmdSetAllNonzeroOrbsToConjunctionOrb")->click();
+        Configure<QPushButton>("cmdAccept")->click();
+        Configure<QPushButton>("cmdHide")->click();
+    });
+    cmdConfigure()->click();
+    ui::TakeMessageLog();
+    ASSERT_FALSE(form->ShownDurationInputs() == filled.inputs);
+    ASSERT_FALSE(udtOrbTable == filled.orbs);
+
+    // What the chart and orbs it was filled with give, and what the live ones would.
+    const auto courses = [&](const DurationInputs& in, const OrbTable& orbs) {
+        const PatternSky sky = MakePatternSky(
+            filled.positions.dblLongitude[0], filled.positions.intNumBodies, orbs, MidpointOrbRadians(udtConfig));
+        return WorkOutCourses(filled.strDurationRecord, in, orbs, PatternOccurrences(sky, false), sky.dblMidpointOrb, {});
+    };
+    const DurationCourses expected = courses(filled.inputs, filled.orbs);
+    const DurationCourses live = courses(form->ShownDurationInputs(), udtOrbTable);
+    ASSERT_FALSE(expected.patterns.empty());
+    Durations<QCheckBox>("chkExactMoments")->click();
+    const QString strText = DurationsOutput();
+    int intDiffering = 0;
+    for (const QString& strRecord : filled.strDurationRecord) {
+        const int z = filled.inputs.intTimezoneMinutes;
+        const QString strLine = CourseText(expected.aspects.value(strRecord).stretch, z, QStringLiteral("; "));
+        EXPECT_TRUE(strText.simplified().contains(strLine)) << strLine.toStdString(); // long lines wrap
+        intDiffering += strLine != CourseText(live.aspects.value(strRecord).stretch, z, QStringLiteral("; "));
+    }
+    EXPECT_GT(intDiffering, 0); // the live chart and orbs would have given other lines
+    EXPECT_TRUE(strText.endsWith(PatternSpansText(expected.patterns, filled.inputs.intTimezoneMinutes)
+                                     .replace(strCrLf, QStringLiteral("\n"))));
+
+    // The calendar: the same stretches and passes.
+    QTemporaryDir dir;
+    ui::QueueFileName(dir.filePath(QStringLiteral("sky.ics")));
+    Durations<QPushButton>("cmdSaveCalendar")->click();
+    ui::TakeMessageLog();
+    QFile calendar(dir.filePath(QStringLiteral("sky.ics")));
+    ASSERT_TRUE(calendar.open(QIODevice::ReadOnly));
+    int intPasses = 0;
+    for (const AspectStretch& aspect : expected.aspects)
+        intPasses += static_cast<int>(aspect.stretch.exact.size());
+    EXPECT_EQ(calendar.readAll().count("BEGIN:VEVENT"), expected.aspects.size() + intPasses);
 }
 
 TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
@@ -452,7 +525,7 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     optPersonal(0)->click();
     cmdReport()->click();
     const frmDurations* window = form->DurationsWindow();
-    const QString strText = Durations<QPlainTextEdit>("txbOutput")->toPlainText();
+    const QString strText = DurationsOutput();
     EXPECT_TRUE(strText.contains(QStringLiteral("n.Moon    1°29' (trine)         tr.Saturn"))) << strText.toStdString();
     for (const QString& line : strText.split(QLatin1Char('\n'))) {
         if (line.startsWith(QStringLiteral("        "))) {

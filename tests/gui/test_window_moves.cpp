@@ -36,6 +36,7 @@ protected:
         const QString strFile = dir.filePath(QStringLiteral("sky.ics"));
         ui::QueueFileName(strFile);
         test::Control<QPushButton>(form->DurationsWindow(), "cmdSaveCalendar")->click();
+        test::WaitForJobs(form->DurationsWindow()); // the courses, worked out for the calendar
         ui::TakeMessageLog();
         QFile file(strFile);
         return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count("BEGIN:VEVENT")) : -1;

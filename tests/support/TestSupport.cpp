@@ -12,6 +12,7 @@
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
+#include "util/WorkPool.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +24,11 @@
 #endif
 
 #include <algorithm>
+#include <condition_variable>
 #include <csignal>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #ifdef QAL_GUI_TESTS
 #include "ui/UiScript.h"
@@ -168,6 +172,46 @@ std::shared_ptr<CoreRuntime> PrepareTestRun()
     ModuleStateGuard::SetBaseline();
     ::testing::UnitTest::GetInstance()->listeners().Append(new StateGuardListener);
     return start.runtime;
+}
+
+} // namespace qal::test
+
+namespace qal::test {
+
+struct WorkPoolHold::Held {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int intBusy = 0;
+    bool blnReleased = false;
+    std::vector<Job<bool>> jobs;
+};
+
+WorkPoolHold::WorkPoolHold()
+    : m_held(std::make_unique<Held>())
+{
+    Held& held = *m_held;
+    for (int i = 0; i < WorkPoolWorkers(); ++i) {
+        held.jobs.push_back(StartJob<bool>([&held](JobControl&) {
+            std::unique_lock<std::mutex> lock(held.mutex);
+            ++held.intBusy;
+            held.changed.notify_all();
+            held.changed.wait(lock, [&] { return held.blnReleased; });
+            return true;
+        }));
+    }
+    // Every worker has taken its job.
+    std::unique_lock<std::mutex> lock(held.mutex);
+    held.changed.wait(lock, [&] { return held.intBusy == WorkPoolWorkers(); });
+}
+
+WorkPoolHold::~WorkPoolHold()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_held->mutex);
+        m_held->blnReleased = true;
+    }
+    m_held->changed.notify_all();
+    m_held->jobs.clear(); // waited for
 }
 
 } // namespace qal::test

@@ -63,6 +63,20 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// While it lives, every worker of the work pool is kept busy: jobs started
+// meanwhile wait in the queue, so that a test can cancel one before it begins.
+class WorkPoolHold {
+public:
+    WorkPoolHold();
+    ~WorkPoolHold();
+    WorkPoolHold(const WorkPoolHold&) = delete;
+    WorkPoolHold& operator=(const WorkPoolHold&) = delete;
+
+private:
+    struct Held;
+    std::unique_ptr<Held> m_held;
+};
+
 // Saves all module-wide state when made and puts it back when destroyed.
 class ModuleStateGuard {
 public:

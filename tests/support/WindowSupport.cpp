@@ -6,6 +6,7 @@
 #include "astro/AstroTables.h"
 #include "chart/AspectGrid.h"
 #include "dialogs/frmDurations.h"
+#include "ui/JobProgress.h"
 #include "ui/PictureBox.h"
 #include "platform/DataPaths.h"
 
@@ -45,12 +46,19 @@ void MainWindowTest::TearDown()
     form.reset();
 }
 
+void WaitForJobs(QWidget* window)
+{
+    for (ui::JobProgress* progress : window->findChildren<ui::JobProgress*>()) {
+        while (progress->Watching()) {
+            progress->Tick();
+            QApplication::processEvents();
+        }
+    }
+}
+
 frmTimeMap* WaitForTimeMap(frmTimeMap* map)
 {
-    while (map->Computing()) {
-        map->tmrJob_Timer();
-        QApplication::processEvents();
-    }
+    WaitForJobs(map);
     return map;
 }
 

@@ -28,8 +28,10 @@ struct AspectCell {
     int intColBody = 0;
 };
 
-// Drives the time map's timer (as its ticks would) until its computation is
-// over; returns map.
+// Drives the progress panels of window (as their timers' ticks would) until
+// the computations they watch are over.
+void WaitForJobs(QWidget* window);
+// The same for the time map; returns map.
 frmTimeMap* WaitForTimeMap(frmTimeMap* map);
 
 // Every visible text of window (and its children) that is wider than its
