@@ -60,6 +60,13 @@ void BM_TransitGraphOfADoubleClick(benchmark::State& state)
 BENCHMARK(BM_TransitGraphOfADoubleClick)->Unit(benchmark::kMillisecond);
 
 // Saving the one-ring wheel on a white background; argument 2: twice the size.
+void SetWhiteBackgroundForSaving(bool blnWhite)
+{
+    ConfigurationSettings config = udtConfig;
+    config.blnSaveGraphicWithWhiteBackground = blnWhite;
+    SetConfiguration(config);
+}
+
 void BM_SaveTheWheelAsPng(benchmark::State& state)
 {
     frmMain& form = Window();
@@ -67,7 +74,7 @@ void BM_SaveTheWheelAsPng(benchmark::State& state)
     form.cmdCompute_Click();
     if (!form.WheelShown())
         form.cmdToggleGraphic_Click();
-    udtConfig.blnSaveGraphicWithWhiteBackground = true;
+    SetWhiteBackgroundForSaving(true);
     QTemporaryDir dir;
     const QString strFile = dir.filePath(QStringLiteral("wheel.png"));
     for (auto _ : state) {
@@ -77,7 +84,7 @@ void BM_SaveTheWheelAsPng(benchmark::State& state)
         ui::TakeMessageLog();
         state.ResumeTiming();
     }
-    udtConfig.blnSaveGraphicWithWhiteBackground = false;
+    SetWhiteBackgroundForSaving(false);
     form.cmdToggleGraphic_Click();
 }
 BENCHMARK(BM_SaveTheWheelAsPng)->Arg(1)->Arg(2)->ArgNames({ "scale" })->Unit(benchmark::kMillisecond);

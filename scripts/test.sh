@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs what is missing, builds QAL and runs the whole test suite:
 # first the normal build with a short run of the benchmarks and the check of
-# its Debian package, then the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer with a few
-# seconds of each fuzz target. Tests run offscreen with their own HOME and
+# its Debian package, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer with a few seconds of each fuzz target, and the
+# core's and qal-cli's tests (where the work on several threads is) under
+# ThreadSanitizer. Tests run offscreen with their own HOME and
 # XDG folders, so a user's settings and files are never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,4 +44,9 @@ for target in text_table pluto_table date_set moments cli_args state_file; do
     "$sandbox/corpus/$target" "fuzz/corpus/$target" 2> "$sandbox/fuzz_$target.log" \
     || { tail -40 "$sandbox/fuzz_$target.log"; exit 1; }
 done
+echo "== thread sanitizer build (the core, qal-cli and their tests)"
+scripts/build.sh tsan
+echo "== thread sanitizer tests"
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+ctest --test-dir build/tsan --output-on-failure -j "$(nproc)"
 echo "== all tests passed"

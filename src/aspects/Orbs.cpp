@@ -9,15 +9,9 @@
 
 namespace qal {
 
-OrbTable udtOrbTable;
-double (&dblOrb)[8][3] = udtOrbTable.dblOrb;
-double& dblMaxOrb = udtOrbTable.dblMaxOrb;
-double& dblMinOrb = udtOrbTable.dblMinOrb;
-bool& blnAllOrbsEqual = udtOrbTable.blnAllOrbsEqual;
-double (&dblMaxOrbCol)[2] = udtOrbTable.dblMaxOrbCol;
-double (&dblMinOrbCol)[2] = udtOrbTable.dblMinOrbCol;
-
 namespace {
+
+OrbTable g_orbTable; // udtOrbTable's storage
 
 // Largest and smallest non-zero orb of one column; the smallest starts above any orb.
 void Extremes(const OrbTable& udtTable, int intColumn, double& dblMax, double& dblMin)
@@ -61,9 +55,11 @@ void ComputeOrbExtremes(OrbTable& udtTable)
         Extremes(udtTable, c, udtTable.dblMaxOrbCol[c - 1], udtTable.dblMinOrbCol[c - 1]);
 }
 
-void ComputeOrbExtremes()
+const OrbTable& udtOrbTable = g_orbTable;
+
+void SetOrbTable(const OrbTable& udtTable)
 {
-    ComputeOrbExtremes(udtOrbTable);
+    g_orbTable = udtTable;
 }
 
 } // namespace qal

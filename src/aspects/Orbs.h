@@ -34,17 +34,12 @@ int MoonAspectHours(const OrbTable& udtTable, int intKind, int intColumn);
 // Derives the extremes of a table from its orbs.
 void ComputeOrbExtremes(OrbTable& udtTable);
 
-// --- The accepted orbs the computation reads ---
-// Written only by the configuration's SetOrbTable (settings/Configuration.h).
-extern OrbTable udtOrbTable;
-extern double (&dblOrb)[8][3];
-extern double& dblMaxOrb;
-extern double& dblMinOrb;
-extern bool& blnAllOrbsEqual;
-extern double (&dblMaxOrbCol)[2];
-extern double (&dblMinOrbCol)[2];
 
-// Recomputes the extremes of the accepted orbs.
-void ComputeOrbExtremes();
+// --- The accepted orbs the computation reads ---
+// Read anywhere on the window's thread (work on the pool is handed a copy);
+// written only through SetOrbTable, which the main window calls when it
+// computes and when a state file is loaded.
+extern const OrbTable& udtOrbTable;
+void SetOrbTable(const OrbTable& udtTable);
 
 } // namespace qal

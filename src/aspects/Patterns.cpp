@@ -34,7 +34,11 @@ inline bool Asp(const PatternSky& sky, int b1, int b2, int k, double& dblSum)
     return true;
 }
 
-// Tests every aspect of a group before combining the results.
+// Whether every aspect of a group holds. Unlike &&, every Asp of the group
+// runs (a braced list evaluates all its elements, left to right). That
+// changes no result, as the deviations summed are used only when the whole
+// group holds; it keeps each group one expression, listed as the pattern's
+// definition lists its aspects.
 bool AllOf(std::initializer_list<bool> results)
 {
     bool blnAll = true;
@@ -501,11 +505,6 @@ PatternSky MakePatternSky(
         }
     }
     return sky;
-}
-
-bool IsAspectInSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation)
-{
-    return InSky(sky, b1, b2, k, dblDeviation);
 }
 
 QString FindGrandTrines(const PatternSky& sky, bool blnLongForm, int& intCount)

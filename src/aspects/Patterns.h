@@ -50,9 +50,6 @@ struct PatternSky {
 PatternSky MakePatternSky(
     const double (&L)[intMaxBodies + 1], int intBodiesInSky, const OrbTable& udtOrbs, double dblMidpointOrb);
 
-// Whether bodies b1 and b2 form kind k with the base orbs; the deviation is
-// handed back in any case (when both have a position).
-bool IsAspectInSky(const PatternSky& sky, int b1, int b2, int k, double& dblDeviation);
 
 QString FindGrandTrines(const PatternSky& sky, bool blnLongForm, int& intCount);
 QString FindKites(const PatternSky& sky, bool blnLongForm, int& intCount);

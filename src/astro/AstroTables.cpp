@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "astro/AstroTables.h"
 
+#include "astro/FastLongitudes.h"
 #include "platform/Ephemeris.h"
 #include "text/Texts.h"
 
@@ -9,17 +10,35 @@
 
 namespace qal {
 
-QString strBodyName[intMaxBodies + 1];
-QString strBodyAbbr[intMaxBodies + 1];
-QString strBodyGlyph[intMaxBodies + 2];
-QString strSignGlyph[intNumSigns];
-SignText udtSign[intNumSigns];
-AspectText udtAspectText[intNumAspectKinds + 1];
-QString strPatternName[intNumPatternKinds];
-double dblAspectAngle[intNumAspectKinds + 1];
-double dblColorPalette[12];
-bool blnInnerPlanet[intMaxBodies + 1];
-QString strDataFolder;
+namespace {
+
+// The tables' storage; written only by InitAstroTables and SetAstroNames.
+QString g_strBodyName[intMaxBodies + 1];
+QString g_strBodyAbbr[intMaxBodies + 1];
+QString g_strBodyGlyph[intMaxBodies + 2];
+QString g_strSignGlyph[intNumSigns];
+SignText g_udtSign[intNumSigns];
+AspectText g_udtAspectText[intNumAspectKinds + 1];
+QString g_strPatternName[intNumPatternKinds];
+double g_dblAspectAngle[intNumAspectKinds + 1];
+double g_dblColorPalette[12];
+bool g_blnInnerPlanet[intMaxBodies + 1];
+QString g_strDataFolder;
+
+} // namespace
+
+const QString (&strBodyName)[intMaxBodies + 1] = g_strBodyName;
+const QString (&strBodyAbbr)[intMaxBodies + 1] = g_strBodyAbbr;
+const QString (&strBodyGlyph)[intMaxBodies + 2] = g_strBodyGlyph;
+const QString (&strSignGlyph)[intNumSigns] = g_strSignGlyph;
+const SignText (&udtSign)[intNumSigns] = g_udtSign;
+const AspectText (&udtAspectText)[intNumAspectKinds + 1] = g_udtAspectText;
+const QString (&strPatternName)[intNumPatternKinds] = g_strPatternName;
+const double (&dblAspectAngle)[intNumAspectKinds + 1] = g_dblAspectAngle;
+const double (&dblColorPalette)[12] = g_dblColorPalette;
+const bool (&blnInnerPlanet)[intMaxBodies + 1] = g_blnInnerPlanet;
+const QString& strDataFolder = g_strDataFolder;
+
 
 namespace {
 
@@ -163,27 +182,31 @@ double DefaultAspectColor(int k)
 
 void InitAstroTables(const QString& strDataFiles)
 {
-    strDataFolder = strDataFiles;
-    if (!strDataFolder.endsWith(QLatin1Char('/')))
-        strDataFolder += QLatin1Char('/');
-    platform::SetDataFilesFolder(strDataFolder);
+    const QString strBefore = g_strDataFolder;
+    g_strDataFolder = strDataFiles;
+    if (!g_strDataFolder.endsWith(QLatin1Char('/')))
+        g_strDataFolder += QLatin1Char('/');
+    platform::SetDataFilesFolder(g_strDataFolder);
+    // The fast source's blocks came from the ephemeris' files, which are others now.
+    if (g_strDataFolder != strBefore)
+        ClearFastSource();
 
     for (int b = 0; b <= intMaxBodies; ++b)
-        blnInnerPlanet[b] = b >= 1 && b <= 4;
+        g_blnInnerPlanet[b] = b >= 1 && b <= 4;
     for (int b = 1; b <= intMaxBodies + 1; ++b)
-        strBodyGlyph[b] = QString(QLatin1Char(kBodyGlyphs[b]));
+        g_strBodyGlyph[b] = QString(QLatin1Char(kBodyGlyphs[b]));
     for (int s = 0; s < intNumSigns; ++s)
-        strSignGlyph[s] = QString(QLatin1Char(kSignGlyphs[s]));
+        g_strSignGlyph[s] = QString(QLatin1Char(kSignGlyphs[s]));
     for (int i = 0; i < 12; ++i)
-        dblColorPalette[i] = kPalette[i];
+        g_dblColorPalette[i] = kPalette[i];
     for (int k = 0; k <= intNumAspectKinds; ++k)
-        dblAspectAngle[k] = DegToRad(kAspectDegrees[k]);
+        g_dblAspectAngle[k] = DegToRad(kAspectDegrees[k]);
     SetAstroNames();
 }
 
 void SetInterfaceLanguage(int intLanguage)
 {
-    intCurrentLanguage = intLanguage;
+    StoreInterfaceLanguage(intLanguage);
     SetAstroNames();
 }
 
@@ -191,16 +214,16 @@ void SetAstroNames()
 {
     const bool blnGerman = IsGerman();
     if (!blnGerman)
-        strBodyName[0] = QStringLiteral("Earth");
+        g_strBodyName[0] = QStringLiteral("Earth");
     for (int b = 1; b <= intMaxBodies; ++b) {
-        strBodyName[b] = Pick(kBodyNames[b], blnGerman);
-        strBodyAbbr[b] = Pick(kBodyAbbrs[b], blnGerman);
+        g_strBodyName[b] = Pick(kBodyNames[b], blnGerman);
+        g_strBodyAbbr[b] = Pick(kBodyAbbrs[b], blnGerman);
     }
     for (int s = 0; s < intNumSigns; ++s)
-        udtSign[s] = { Pick(kSignAbbrs[s], blnGerman), Pick(kSignNames[s], blnGerman) };
+        g_udtSign[s] = { Pick(kSignAbbrs[s], blnGerman), Pick(kSignNames[s], blnGerman) };
     for (int k = 1; k <= intNumAspectKinds; ++k) {
         const AspectNames& n = kAspectNames[k];
-        AspectText& t = udtAspectText[k];
+        AspectText& t = g_udtAspectText[k];
         if (blnGerman) {
             t.Abbr = QString::fromUtf8(n.abbrDe);
             t.Name = t.Phrase = t.Adjective = QString::fromUtf8(n.nameDe);
@@ -215,7 +238,7 @@ void SetAstroNames()
         t.Label += QStringLiteral("°)");
     }
     for (int p = 0; p < intNumPatternKinds; ++p)
-        strPatternName[p] = Pick(kPatternNames[p], blnGerman);
+        g_strPatternName[p] = Pick(kPatternNames[p], blnGerman);
 }
 
 QString LongitudeToSignText(double dblAngle, bool blnWholeDegreeStyle)

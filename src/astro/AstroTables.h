@@ -45,17 +45,17 @@ struct AspectText {
 };
 
 // --- Vocabulary (language-dependent ones refilled by SetAstroNames) ---
-extern QString strBodyName[intMaxBodies + 1]; // 0 is "Earth" in English
-extern QString strBodyAbbr[intMaxBodies + 1];
-extern QString strBodyGlyph[intMaxBodies + 2]; // 1..11; 11 is the wheel's centre glyph
-extern QString strSignGlyph[intNumSigns];
-extern SignText udtSign[intNumSigns];
-extern AspectText udtAspectText[intNumAspectKinds + 1];
-extern QString strPatternName[intNumPatternKinds];
-extern double dblAspectAngle[intNumAspectKinds + 1]; // radians
-extern double dblColorPalette[12]; // colours the dialog cycles through
-extern bool blnInnerPlanet[intMaxBodies + 1]; // Sun to Mars
-extern QString strDataFolder; // folder of the data files, with a trailing "/"
+extern const QString (&strBodyName)[intMaxBodies + 1]; // 0 is "Earth" in English
+extern const QString (&strBodyAbbr)[intMaxBodies + 1];
+extern const QString (&strBodyGlyph)[intMaxBodies + 2]; // 1..11; 11 is the wheel's centre glyph
+extern const QString (&strSignGlyph)[intNumSigns];
+extern const SignText (&udtSign)[intNumSigns];
+extern const AspectText (&udtAspectText)[intNumAspectKinds + 1];
+extern const QString (&strPatternName)[intNumPatternKinds];
+extern const double (&dblAspectAngle)[intNumAspectKinds + 1]; // radians
+extern const double (&dblColorPalette)[12]; // colours the dialog cycles through
+extern const bool (&blnInnerPlanet)[intMaxBodies + 1]; // Sun to Mars
+extern const QString& strDataFolder; // folder of the data files, with a trailing "/"
 
 // Colour value with red in the low byte, green in the middle, blue in the high byte.
 constexpr double RGBColor(int r, int g, int b)

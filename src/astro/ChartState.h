@@ -34,11 +34,22 @@ struct ChartPositions {
 };
 
 // --- The chart the main window shows ---
-extern ChartPositions udtShownChart;
-extern double dblChartJD[3]; // moments (UT) of date sets 0..2; negative = invalid
-extern double (&dblLongitude)[2][intMaxBodies + 1]; // the shown chart's longitudes
-extern bool (&intRetrograde)[2][intMaxBodies + 1];
-extern int& intNumBodies;
-extern int intAspectCount[8]; // aspects of each kind 1..7 in the shown table
+// Read on the window's thread; written only through SetShownChart, which
+// the main window's PublishChart and PublishInvalidDate call
+// (chart/ChartCompute.h).
+struct ShownChartState {
+    ChartPositions positions;
+    double dblChartJD[3] = {}; // moments (UT) of date sets 0..2; negative = invalid
+    int intAspectCount[8] = {}; // aspects of each kind 1..7 in the shown table
+};
+extern const ChartPositions& udtShownChart;
+extern const double (&dblChartJD)[3];
+extern const double (&dblLongitude)[2][intMaxBodies + 1]; // the shown chart's longitudes
+extern const bool (&intRetrograde)[2][intMaxBodies + 1];
+extern const int& intNumBodies;
+extern const int (&intAspectCount)[8];
+void SetShownChart(const ShownChartState& state);
+// The state as it is now (to change a part of it).
+ShownChartState ShownChartNow();
 
 } // namespace qal

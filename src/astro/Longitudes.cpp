@@ -116,15 +116,15 @@ double MaxDailyMotion(int b)
 
 LongitudeSource MemoizedSource(LongitudeSource source)
 {
-    // One table per body, keyed by the moment's bits.
+    // One table per body, keyed by the moment's bits; held by the source
+    // itself, so that each copy remembers on its own.
     using Table = std::unordered_map<std::uint64_t, double>;
-    auto known = std::make_shared<std::array<Table, intMaxBodies + 1>>();
-    return [source = std::move(source), known](int b, double t) {
+    return [source = std::move(source), known = std::array<Table, intMaxBodies + 1>()](int b, double t) mutable {
         if (b < 0 || b > intMaxBodies)
             return source(b, t);
         std::uint64_t key = 0;
         std::memcpy(&key, &t, sizeof key);
-        Table& table = (*known)[static_cast<size_t>(b)];
+        Table& table = known[static_cast<size_t>(b)];
         const auto it = table.find(key);
         if (it != table.end())
             return it->second;

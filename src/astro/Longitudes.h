@@ -17,6 +17,11 @@ namespace qal {
 // Where a computation takes its longitudes from: body (1..10) and moment (UT)
 // in, radians or a negative code out. The ephemeris in either zodiac is one
 // source; tests hand in constructed skies.
+//
+// Across threads: a source is called on one thread at a time; work on
+// several threads gives each thread its own copy. Copies share nothing
+// unlocked: the ephemeris keeps its state for each thread, the fast source's
+// cache is locked, a memoized source's copies each remember on their own.
 using LongitudeSource = std::function<double(int intBody, double dblMoment)>;
 
 // Ephemeris planet number of a body: Sun 3, Mercury 1, Venus 2, Mars .. Neptune
@@ -37,7 +42,8 @@ LongitudeSource EphemerisSource(bool blnSidereal);
 LongitudeSource PreciseSource(bool blnSidereal);
 
 // The same longitudes, each body and moment computed once and then
-// remembered (for searches that ask the same moments many times).
+// remembered (for searches that ask the same moments many times); a copy
+// starts with what was remembered so far and goes on by itself.
 LongitudeSource MemoizedSource(LongitudeSource source);
 
 // Gregorian calendar year of a moment.

@@ -145,19 +145,24 @@ void ComputeChart(
 
 void PublishChart(const ChartRequest& request, const ChartResult& result)
 {
+    ShownChartState state = ShownChartNow();
     for (int k = 0; k < 3; ++k) {
         if (ModeUsesDateSet(request.intMode, k))
-            dblChartJD[k] = request.dblChartJD[k];
+            state.dblChartJD[k] = request.dblChartJD[k];
     }
-    udtShownChart = result.udtPositions;
+    state.positions = result.udtPositions;
     for (int k = 0; k < 8; ++k)
-        intAspectCount[k] = result.intAspectCount[k];
+        state.intAspectCount[k] = result.intAspectCount[k];
+    SetShownChart(state);
 }
 
 void PublishInvalidDate(int k, double dblCode)
 {
-    if (k >= 0 && k < 3)
-        dblChartJD[k] = dblCode;
+    if (k < 0 || k >= 3)
+        return;
+    ShownChartState state = ShownChartNow();
+    state.dblChartJD[k] = dblCode;
+    SetShownChart(state);
 }
 
 QString ModeName(int intMode)

@@ -56,7 +56,6 @@ CoreStartResult StartCore(const QString& strDataFiles)
     InitAstroTables(strDataFiles);
     SetInterfaceLanguage(intLangEnglish);
     result.runtime = Runtime();
-    ClearFastSource(); // the blocks came from the ephemeris' files, which may be others now
     QString strError;
     if (!LoadPlutoTable(QDir(strDataFiles).filePath(QStringLiteral("pluto.slx")), strError)) {
         result.failedStep = CoreStartStep::PlutoTable;

@@ -11,7 +11,16 @@
 
 namespace qal {
 
-int intComputerTzMinutes = 0;
+namespace {
+int g_intComputerTzMinutes = 0; // intComputerTzMinutes' storage
+} // namespace
+
+const int& intComputerTzMinutes = g_intComputerTzMinutes;
+
+void SetComputerTimeZoneMinutes(int intMinutes)
+{
+    g_intComputerTzMinutes = intMinutes;
+}
 
 namespace {
 
@@ -251,10 +260,9 @@ int GetComputerTimeZoneMinutes()
 
 void SetComputerTimeZone()
 {
-    intComputerTzMinutes = GetComputerTimeZoneMinutes();
+    const int intMinutes = GetComputerTimeZoneMinutes();
     // Lists without Nepal's +5:45 showed it as +5:30; a list with its own entry keeps it.
-    if (intComputerTzMinutes == 345 && TimezoneIndexOfMinutes(345) == 0)
-        intComputerTzMinutes = 330;
+    SetComputerTimeZoneMinutes(intMinutes == 345 && TimezoneIndexOfMinutes(345) == 0 ? 330 : intMinutes);
 }
 
 double GetComputerAJDate()

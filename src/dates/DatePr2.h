@@ -30,7 +30,10 @@ constexpr double dblDateTooLate = -4.0; // after 2799
 
 // The computer's UTC offset in minutes, east positive, as set at start-up
 // (UTC+5:45 is stored as UTC+5:30: the zone lists have half hours only).
-extern int intComputerTzMinutes;
+// Written by SetComputerTimeZone at start-up (tests set it through
+// SetComputerTimeZoneMinutes).
+extern const int& intComputerTzMinutes;
+void SetComputerTimeZoneMinutes(int intMinutes);
 
 // --- Lists of a date set ---
 QStringList MonthListItems(int intLanguage); // "", then the twelve full month names

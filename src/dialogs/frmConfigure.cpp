@@ -121,7 +121,7 @@ void frmConfigure::CreateControls()
             items << OrbListItemText(d);
         FillList(cboOrb[i], items);
         connect(cboOrb[i], &QComboBox::activated, this, [this, i](int intIndex) {
-            Edited([i, intIndex] { udtConfig.cboOrb[i] = intIndex; });
+            Edited([i, intIndex](ConfigurationSettings& config) { config.cboOrb[i] = intIndex; });
             cboOrb_Click(i);
         });
     }
@@ -149,14 +149,14 @@ void frmConfigure::CreateControls()
     bold->addStretch(1);
     layout->addLayout(bold);
     connect(chkUseBoldface, &QCheckBox::clicked, this, [this](bool blnChecked) {
-        Edited([blnChecked] { udtConfig.chkUseBoldface = blnChecked; });
+        Edited([blnChecked](ConfigurationSettings& config) { config.chkUseBoldface = blnChecked; });
         chkUseBoldface_Click();
     });
-    connect(opt1DegOfOrb, &QRadioButton::clicked, this, [this] { Edited([] { udtConfig.opt1DegOfOrb = true; }); });
+    connect(opt1DegOfOrb, &QRadioButton::clicked, this, [this] { Edited([](ConfigurationSettings& config) { config.opt1DegOfOrb = true; }); });
     connect(
-        optProportionOfOrb, &QRadioButton::clicked, this, [this] { Edited([] { udtConfig.opt1DegOfOrb = false; }); });
+        optProportionOfOrb, &QRadioButton::clicked, this, [this] { Edited([](ConfigurationSettings& config) { config.opt1DegOfOrb = false; }); });
     connect(cboBoldfaceFactor, &QComboBox::activated, this,
-        [this](int intIndex) { Edited([intIndex] { udtConfig.cboBoldfaceFactor = intIndex; }); });
+        [this](int intIndex) { Edited([intIndex](ConfigurationSettings& config) { config.cboBoldfaceFactor = intIndex; }); });
 
     // Orb proportions for personal transits and synastry.
     Label1 = ui::Named(new QLabel(this), "Label1");
@@ -169,7 +169,7 @@ void frmConfigure::CreateControls()
         cboPersonalOrbsProportion[c] = ui::Named(new QComboBox(this), "cboPersonalOrbsProportion", c);
         FillList(cboPersonalOrbsProportion[c], OrbProportionItems());
         connect(cboPersonalOrbsProportion[c], &QComboBox::activated, this,
-            [this, c](int intIndex) { Edited([c, intIndex] { udtConfig.cboPersonalOrbsProportion[c] = intIndex; }); });
+            [this, c](int intIndex) { Edited([c, intIndex](ConfigurationSettings& config) { config.cboPersonalOrbsProportion[c] = intIndex; }); });
     }
     proportions->addWidget(cboPersonalOrbsProportion[0]);
     proportions->addWidget(lblPersonalTransits);
@@ -185,8 +185,9 @@ void frmConfigure::CreateControls()
     cboOrbForMidpoints = ui::Named(new QComboBox(this), "cboOrbForMidpoints");
     FillList(cboOrbForMidpoints, MidpointOrbItems());
     connect(cboOrbForMidpoints, &QComboBox::activated, this, [this](int intIndex) {
-        udtConfig.cboOrbForMidpoints = intIndex;
-        if (parentWidget()->isVisible() && isVisible())
+        m_config.cboOrbForMidpoints = intIndex;
+        Publish();
+        if (m_blnOwnerStarted && isVisible())
             FocusAccept();
     });
     grid->addWidget(lblOrbForMidpoints, 0, 0);
@@ -208,11 +209,11 @@ void frmConfigure::CreateControls()
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     connect(optWesternAstrology, &QRadioButton::clicked, this,
-        [this] { Edited([] { udtConfig.optVedicAstrology = false; }); });
+        [this] { Edited([](ConfigurationSettings& config) { config.optVedicAstrology = false; }); });
     connect(optVedicAstrology, &QRadioButton::clicked, this,
-        [this] { Edited([] { udtConfig.optVedicAstrology = true; }); });
+        [this] { Edited([](ConfigurationSettings& config) { config.optVedicAstrology = true; }); });
     connect(chkKeepZodiac, &QCheckBox::clicked, this,
-        [this](bool blnChecked) { Edited([blnChecked] { udtConfig.chkKeepZodiac = blnChecked; }); });
+        [this](bool blnChecked) { Edited([blnChecked](ConfigurationSettings& config) { config.chkKeepZodiac = blnChecked; }); });
 
     // The switches.
     fraOptions = ui::Named(new QGroupBox(this), "fraOptions");
@@ -234,7 +235,7 @@ void frmConfigure::CreateControls()
     for (const auto& s : switches) {
         options->addWidget(s.box);
         connect(s.box, &QCheckBox::clicked, this, [this, field = s.field](bool blnChecked) {
-            Edited([field, blnChecked] { udtConfig.*field = blnChecked; });
+            Edited([field, blnChecked](ConfigurationSettings& config) { config.*field = blnChecked; });
         });
     }
     layout->addWidget(fraOptions);
@@ -265,13 +266,13 @@ void frmConfigure::Form_Load()
     // Tropical, keeping the zodiac; then the defaults (no question before
     // the main window has started); then the stored switches override four
     // of them.
-    udtConfig.optVedicAstrology = false;
-    udtConfig.chkKeepZodiac = true;
+    m_config.optVedicAstrology = false;
+    m_config.chkKeepZodiac = true;
     cmdReset_Click();
-    ApplyTZDispSwitch(udtConfig);
-    ApplyIncludeTransitingMoonSwitch(udtConfig);
-    ApplyInnerPlanetAspectSwitch(udtConfig);
-    ApplyWhiteBackgroundSwitch(udtConfig);
+    ApplyTZDispSwitch(m_config);
+    ApplyIncludeTransitingMoonSwitch(m_config);
+    ApplyInnerPlanetAspectSwitch(m_config);
+    ApplyWhiteBackgroundSwitch(m_config);
     m_state = DialogState();
     SetLanguageDependentText();
     ShowSettings();
@@ -331,7 +332,7 @@ void frmConfigure::FitToContent()
 
 void frmConfigure::ShowSettings()
 {
-    const ConfigurationSettings& c = udtConfig;
+    const ConfigurationSettings& c = m_config;
     for (int i = 0; i < intNumOrbLists; ++i)
         cboOrb[i]->setCurrentIndex(c.cboOrb[i]);
     chkUseBoldface->setChecked(c.chkUseBoldface);
@@ -359,15 +360,27 @@ void frmConfigure::ShowPendingColors()
     for (int i = 0; i < 7; ++i) {
         QPalette palette = lblAspectColor[i]->palette();
         palette.setColor(QPalette::Window, Qt::black);
-        palette.setColor(QPalette::WindowText, ToQColor(udtConfig.dblPendingColor[i + 1]));
+        palette.setColor(QPalette::WindowText, ToQColor(m_config.dblPendingColor[i + 1]));
         lblAspectColor[i]->setPalette(palette);
     }
 }
 
-void frmConfigure::Edited(const std::function<void()>& apply)
+void frmConfigure::Edited(const std::function<void(ConfigurationSettings&)>& apply)
 {
-    apply();
+    apply(m_config);
+    Publish();
     FocusAccept();
+}
+
+void frmConfigure::Publish()
+{
+    Q_EMIT configurationChanged(m_config);
+}
+
+void frmConfigure::ShowConfiguration(const ConfigurationSettings& config)
+{
+    m_config = config;
+    ShowSettings();
 }
 
 void frmConfigure::FocusAccept()
@@ -388,12 +401,13 @@ void frmConfigure::Form_Activate()
     if (isMinimized())
         showNormal();
     for (int i = 0; i < intNumOrbLists; ++i)
-        udtConfig.cboOrb[i] = udtConfig.intOrbIndex[i];
-    ShowSwitchesInForce(udtConfig); // a box ticked but never used shows what applies
-    m_state.snapshot = TakeSnapshot(udtConfig);
-    udtConfig.optVedicAstrology = udtConfig.blnSidereal;
+        m_config.cboOrb[i] = m_config.intOrbIndex[i];
+    ShowSwitchesInForce(m_config); // a box ticked but never used shows what applies
+    m_state.snapshot = TakeSnapshot(m_config);
+    m_config.optVedicAstrology = m_config.blnSidereal;
     for (int k = 1; k <= 7; ++k)
-        udtConfig.dblPendingColor[k] = udtConfig.dblAspectColor[k];
+        m_config.dblPendingColor[k] = m_config.dblAspectColor[k];
+    Publish();
     ShowSettings();
     blnAccept = false;
     cmdHide->setFocus();
@@ -402,7 +416,7 @@ void frmConfigure::Form_Activate()
 void frmConfigure::lblAspectColor_MouseUp(int intIndex, Qt::MouseButton button)
 {
     const int k = intIndex + 1;
-    double& dblPending = udtConfig.dblPendingColor[k];
+    double& dblPending = m_config.dblPendingColor[k];
     if (button == Qt::LeftButton) {
         dblPending = NextPaletteColor(dblPending);
     } else if (dblPending != 0) {
@@ -412,15 +426,17 @@ void frmConfigure::lblAspectColor_MouseUp(int intIndex, Qt::MouseButton button)
     } else {
         dblPending = m_state.dblLastColor[k];
     }
+    Publish();
     ShowPendingColors();
 }
 
 void frmConfigure::cboOrb_Click(int intIndex)
 {
-    if (parentWidget()->isVisible() && intIndex == intSetAllOrbList && udtConfig.cboOrb[intSetAllOrbList] == 0) {
+    if (m_blnOwnerStarted && intIndex == intSetAllOrbList && m_config.cboOrb[intSetAllOrbList] == 0) {
         ui::MsgBox(QStringLiteral("Cannot set all non-zero orbs to zero."), ui::MsgIcon::None, ui::MsgButtons::Ok,
             QStringLiteral("Set all"), 1, this);
-        udtConfig.cboOrb[intSetAllOrbList] = 1;
+        m_config.cboOrb[intSetAllOrbList] = 1;
+        Publish();
         ShowSettings();
         return;
     }
@@ -429,12 +445,13 @@ void frmConfigure::cboOrb_Click(int intIndex)
 
 void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
 {
-    const QString strOrb = OrbListItemText(udtConfig.cboOrb[intSetAllOrbList]);
+    const QString strOrb = OrbListItemText(m_config.cboOrb[intSetAllOrbList]);
     const QString strQuestion = GetText(TextId::SetAllOrbsQuestion).replace(QStringLiteral("NEW_ORB"), strOrb);
     if (ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNo, GetText(TextId::SetAllOrbsTitle), 1, this)
         != ui::MsgAnswer::Yes)
         return;
-    SetAllNonzeroOrbs(udtConfig);
+    SetAllNonzeroOrbs(m_config);
+    Publish();
     ShowSettings();
     cboPersonalOrbsProportion[0]->setFocus();
 }
@@ -443,24 +460,19 @@ void frmConfigure::chkUseBoldface_Click()
 {
     for (QWidget* w : { static_cast<QWidget*>(opt1DegOfOrb), static_cast<QWidget*>(optProportionOfOrb),
              static_cast<QWidget*>(cboBoldfaceFactor), static_cast<QWidget*>(lblOfOrb) })
-        w->setEnabled(udtConfig.chkUseBoldface);
+        w->setEnabled(m_config.chkUseBoldface);
     FocusAccept();
-}
-
-void frmConfigure::SetOrbs()
-{
-    SetOrbTable(udtConfig);
 }
 
 void frmConfigure::cmdAccept_Click()
 {
-    AcceptShownSettings(udtConfig); // colours, orbs and the four accepted switches
-    SetOrbs();
+    AcceptShownSettings(m_config); // colours, orbs and the four accepted switches
+    Publish();
     blnAccept = true;
     Q_EMIT settingsUsed();
     // The switches are kept for the next start; if the settings file cannot
     // be written they still apply now, and the user is told.
-    if (!StoreSwitches(udtConfig)) {
+    if (!StoreSwitches(m_config)) {
         ui::MsgBox(GetTextWithMarkers(TextId::SwitchesNotKept,
                        QDir::toNativeSeparators(platform::UserStoreFile(strSwitchesKeyPath))),
             ui::MsgIcon::Exclamation, ui::MsgButtons::Ok, cmdAccept->text(), 1, this);
@@ -469,7 +481,8 @@ void frmConfigure::cmdAccept_Click()
 
 void frmConfigure::cmdCancel_Click()
 {
-    RestoreSnapshot(udtConfig, m_state.snapshot);
+    RestoreSnapshot(m_config, m_state.snapshot);
+    Publish();
     ShowSettings();
     hide();
     Q_EMIT settingsCancelled();
@@ -493,7 +506,8 @@ void frmConfigure::cmdReset_Click()
             != ui::MsgAnswer::Yes)
             return;
     }
-    ResetToDefaults(udtConfig, intCurrentLanguage == intLangEnglish);
+    ResetToDefaults(m_config, intCurrentLanguage == intLangEnglish);
+    Publish();
     ShowSettings();
     if (m_blnOwnerStarted)
         cmdAccept_Click();

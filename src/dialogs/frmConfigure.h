@@ -4,12 +4,14 @@
 // face rule, the orb proportions for transits and synastry, the midpoint
 // orb, the zodiac and four switches.
 //
-// The dialog is a view of the configuration record (settings/Configuration.h):
-// every edit goes into the record's shown values at once, and ShowSettings
-// puts the record's values into the controls. "Use settings" accepts the
-// shown values and recomputes while the dialog stays open; "Cancel" puts
-// back what was shown when it opened; "Hide" just hides it. It is made once,
-// hidden, at start-up and kept.
+// The dialog edits a copy of the configuration record (settings/
+// Configuration.h) that the main window hands it (ShowConfiguration): every
+// edit goes into the copy's shown values at once and is reported
+// (configurationChanged), and the main window, the record's one writer,
+// applies it. "Use settings" accepts the shown values and recomputes while
+// the dialog stays open; "Cancel" puts back what was shown when it opened;
+// "Hide" just hides it. It is made once, hidden, at start-up and kept; made,
+// it holds the defaults with the stored switches.
 #pragma once
 
 #include "settings/Configuration.h"
@@ -53,13 +55,14 @@ public:
     void cmdCancel_Click();
     void cmdHide_Click();
     void cmdReset_Click();
-    void SetOrbs();
     bool blnAccept = false; // "Use settings" was pressed during this showing
 
     // Captions in the current language (the main window's language switch).
     void SetLanguageDependentText();
-    // Puts the configuration record's shown values into the controls.
-    void ShowSettings();
+    // Shows config (the record as it is now) in the controls, to be edited.
+    void ShowConfiguration(const ConfigurationSettings& config);
+    // The configuration as the dialog holds it.
+    const ConfigurationSettings& Configuration() const { return m_config; }
 
     // --- Event handlers ---
     void Form_Activate();
@@ -70,6 +73,8 @@ public:
     void chkUseBoldface_Click();
 
 Q_SIGNALS:
+    // The configuration was edited (its shown values, or accepted ones).
+    void configurationChanged(const qal::ConfigurationSettings& config);
     // "Use settings" accepted the shown settings: the chart is to be computed anew.
     void settingsUsed();
     // "Cancel" put back the settings of the dialog's opening.
@@ -124,14 +129,18 @@ private:
 
     DialogState m_state;
     bool m_blnOwnerStarted = false;
+    ConfigurationSettings m_config; // the copy edited
 
     void CreateControls();
     void Form_Load();
     void ShowPendingColors();
     void FocusAccept();
-    // A change the user made: applied to the shown settings, then the focus
-    // goes to "Use settings".
-    void Edited(const std::function<void()>& apply);
+    // A change the user made: applied to the shown settings and reported,
+    // then the focus goes to "Use settings".
+    void Edited(const std::function<void(ConfigurationSettings&)>& apply);
+    void Publish();
+    // Puts the copy's shown values into the controls.
+    void ShowSettings();
 };
 
 } // namespace qal

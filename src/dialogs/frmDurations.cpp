@@ -176,7 +176,7 @@ void frmDurations::Form_Activate()
     cmdTimeMap->setText(GetText(TextId::TimeMap));
     cmdTimeMap->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdClose->setText(GetText(TextId::Close));
-    jobProgress->Retranslate();
+    jobProgress->SetLanguageDependentText();
     const int intMode = m_content.inputs.intMode;
     // The list keeps its columns; a summary is prose and wraps at the window's width.
     txbOutput->setLineWrapMode(RuleOfMode(intMode).blnMoving ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);

@@ -90,11 +90,11 @@ frmTimeMap::frmTimeMap(QWidget* owner)
     picMap->onKeyPress = [this](int intKey) { return picMap_KeyPress(intKey); };
     picMap->setFocusPolicy(Qt::StrongFocus);
     ui::CloseOnEscape(this, [this] { hide(); });
-    Retranslate();
+    SetLanguageDependentText();
     cboSpan->setCurrentIndex(intDefaultTimeMapSpan);
 }
 
-void frmTimeMap::Retranslate()
+void frmTimeMap::SetLanguageDependentText()
 {
     m_blnFilling = true;
     const int intSpan = std::max(0, cboSpan->currentIndex());
@@ -122,7 +122,7 @@ void frmTimeMap::Retranslate()
     chkSlowOnly->setText(GetText(TextId::SlowBodiesOnly));
     cmdSaveImage->setText(GetText(TextId::SaveImage));
     cmdClose->setText(GetText(TextId::Close));
-    jobProgress->Retranslate();
+    jobProgress->SetLanguageDependentText();
     lblHint->setText(HintText());
     if (!m_drawing.ticks.empty()) { // the dates and the title in the language now
         m_drawing = MakeTimeMapDrawing(m_shownRequest, std::move(m_drawing.rows), m_content.config,
@@ -139,7 +139,7 @@ QString frmTimeMap::HintText() const
 void frmTimeMap::Show(const TimeMapContent& content)
 {
     m_content = content;
-    Retranslate();
+    SetLanguageDependentText();
     show();
     ui::FitOnScreen(this);
     raise();

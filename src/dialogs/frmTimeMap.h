@@ -48,7 +48,7 @@ public:
     // Shows the map of content over the span chosen (at first thirteen months).
     void Show(const TimeMapContent& content);
     // The texts again, in the interface language.
-    void Retranslate();
+    void SetLanguageDependentText();
 
     void cboSpan_Click();
     void cboSortBy_Click();

@@ -41,7 +41,6 @@ public:
     // source is and the credits, in the interface language.
     void cmdAbout_Click();
     void Form_Unload();
-    bool Activated() const { return m_blnActivated; }
 
     QPlainTextEdit* txbText1 = nullptr;
     QPushButton* cmdCopyToClipboard = nullptr;

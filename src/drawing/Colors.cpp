@@ -10,9 +10,4 @@ QColor ToQColor(double dblColor)
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
 }
 
-double FromQColor(const QColor& color)
-{
-    return color.red() + 256.0 * color.green() + 65536.0 * color.blue();
-}
-
 } // namespace qal

@@ -9,6 +9,5 @@
 namespace qal {
 
 QColor ToQColor(double dblColor);
-double FromQColor(const QColor& color);
 
 } // namespace qal

@@ -23,6 +23,15 @@ constexpr int intMapRowHeight = 390; // 26 pixels: a glyph box and room for a pa
 constexpr int intMapAxisHeight = 330;
 constexpr int intMapNearPixels = 4; // how near a point must be to a bar that it stands for it
 constexpr int intMapTitleLineHeight = 240;
+// Twips of the map's smaller pieces.
+constexpr int intMapLabelGap = 90; // between a row's glyph and its kind, and between date labels
+constexpr int intMapTickLength = 60; // an unlabelled date tick above the rows
+constexpr int intMapGridOverhang = 90; // a labelled tick and the now line reach this far above the rows
+constexpr int intMapDateIndent = 30; // a date label starts this far right of its tick
+constexpr int intMapMarkAbove = 45; // a pass mark stands out above its bar
+constexpr int intMapMarkBelow = 30; // and below it
+constexpr int intMapPassLabelTop = 15; // a pass's day, from the row's top
+constexpr int intMapPassLabelGap = 60; // between the days of two passes
 
 struct Palette {
     QColor background, stripe, text, grid, mark, now;
@@ -41,7 +50,7 @@ int LabelWidth(const TimeMapDrawing& drawing)
     for (const TimeMapRow& row : drawing.rows)
         intWidest = std::max(intWidest, RecordedPicture::TextWidth(udtAspectText[row.intKind].Name, kMapLabelPoints));
     // The moving body's glyph, the kind's name, the other body's glyph.
-    return intMapMargin + intGlyphBoxWidth + 90 + intWidest + 90 + intGlyphBoxWidth + intMapMargin;
+    return intMapMargin + intGlyphBoxWidth + intMapLabelGap + intWidest + intMapLabelGap + intGlyphBoxWidth + intMapMargin;
 }
 
 // The title broken into lines no wider than intWidth: between its parts
@@ -155,16 +164,17 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         const int x = layout.X(tick.dblMoment);
         // A labelled tick runs down through the rows, the others only mark the axis.
         if (tick.strLabel.isEmpty()) {
-            p.Line(x, layout.intRowsTop - 60, x, layout.intRowsTop, c.grid, 1);
+            p.Line(x, layout.intRowsTop - intMapTickLength, x, layout.intRowsTop, c.grid, 1);
             continue;
         }
-        p.Line(x, layout.intRowsTop - 90, x, intRowsBottom, c.grid, 1);
+        p.Line(x, layout.intRowsTop - intMapGridOverhang, x, intRowsBottom, c.grid, 1);
         const int intWidth = RecordedPicture::TextWidth(tick.strLabel, kMapLabelPoints);
+        const int intLeft = x + intMapDateIndent;
         // Only a whole label: the last one must end inside the picture's margin.
-        if (x + 30 <= intLabelEnd || x + 30 + intWidth > layout.intWidth - intMapMargin)
+        if (intLeft <= intLabelEnd || intLeft + intWidth > layout.intWidth - intMapMargin)
             continue;
-        p.Print(x + 30, intAxisTop + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
-        intLabelEnd = x + 30 + intWidth + 90;
+        p.Print(intLeft, intAxisTop + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
+        intLabelEnd = intLeft + intWidth + intMapLabelGap;
     }
 
     for (size_t i = 0; i < drawing.rows.size(); ++i) {
@@ -174,8 +184,8 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         const QString strKind = udtAspectText[row.intKind].Name;
         const int intGlyphY = y + (intMapRowHeight - intGlyphBoxHeight) / 2;
         p.PrintGlyph(intMapMargin, intGlyphY, strBodyGlyph[row.intSecondBody], c.text);
-        const int intKindX = intMapMargin + intGlyphBoxWidth + 90;
-        p.Print(intKindX, y + 90, strKind, false, kMapLabelPoints, c.text);
+        const int intKindX = intMapMargin + intGlyphBoxWidth + intMapLabelGap;
+        p.Print(intKindX, y + intMapLabelGap, strKind, false, kMapLabelPoints, c.text);
         p.PrintGlyph(
             layout.intBarsLeft - intMapMargin - intGlyphBoxWidth, intGlyphY, strBodyGlyph[row.intFirstBody], c.text);
 
@@ -216,7 +226,7 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
                     || (!marks.empty() && x - layout.X(marks.back()) < intTwipsPerPixel))
                     continue;
                 marks.push_back(t);
-                p.Line(x, intBarTop - 45, x, intBarTop + intBarHeight + 30, c.mark, 2);
+                p.Line(x, intBarTop - intMapMarkAbove, x, intBarTop + intBarHeight + intMapMarkBelow, c.mark, 2);
             }
         }
         int intPassLabelEnd = -1;
@@ -228,8 +238,8 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
             // row's glyphs on the left nor past the right edge.
             const int intLeft = std::clamp(x - intWidth / 2, layout.intBarsLeft, layout.intBarsRight - intWidth);
             if (intLeft > intPassLabelEnd) {
-                p.Print(intLeft, y + 15, strDay, false, kMapPassPoints, c.text);
-                intPassLabelEnd = intLeft + intWidth + 60;
+                p.Print(intLeft, y + intMapPassLabelTop, strDay, false, kMapPassPoints, c.text);
+                intPassLabelEnd = intLeft + intWidth + intMapPassLabelGap;
             }
         }
     }
@@ -237,7 +247,7 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
     // The current moment, across the rows.
     if (drawing.dblNow >= drawing.dblFrom && drawing.dblNow <= drawing.dblUntil) {
         const int x = layout.X(drawing.dblNow);
-        p.Line(x, layout.intRowsTop - 90, x, intRowsBottom, c.now, 2);
+        p.Line(x, layout.intRowsTop - intMapGridOverhang, x, intRowsBottom, c.now, 2);
     }
     return picture;
 }

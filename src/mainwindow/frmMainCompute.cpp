@@ -45,7 +45,8 @@ void frmMain::cmdCompute_Click()
     const int intMode = SelectedChartMode();
     if (intMode == modeNone)
         return;
-    ConfigureDialog()->SetOrbs();
+    ConfigureDialog();
+    SetOrbTable(udtConfig);
 
     // Read the moments the mode needs, in date-set order; the first invalid
     // one is reported and everything shown stays as it was.

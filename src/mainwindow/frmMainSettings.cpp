@@ -29,7 +29,10 @@ namespace qal {
 frmConfigure* frmMain::ConfigureDialog()
 {
     if (!m_frmConfigure) {
-        m_frmConfigure = new frmConfigure(this); // loads the defaults and the stored switches
+        m_frmConfigure = new frmConfigure(this); // holds the defaults and the stored switches
+        SetConfiguration(m_frmConfigure->Configuration());
+        connect(m_frmConfigure, &frmConfigure::configurationChanged, this,
+            [](const ConfigurationSettings& config) { SetConfiguration(config); });
         connect(m_frmConfigure, &frmConfigure::settingsUsed, this, [this] { SettingsUsed(); });
         connect(m_frmConfigure, &frmConfigure::settingsCancelled, this, [this] {
             if (m_frmConfigure->blnAccept) // used, then put back: the chart follows again
@@ -100,7 +103,7 @@ void frmMain::SetLanguageDependentText()
     }
     ConfigureDialog()->SetLanguageDependentText();
     if (m_frmTimeMap)
-        m_frmTimeMap->Retranslate();
+        m_frmTimeMap->SetLanguageDependentText();
 }
 
 void frmMain::SwitchLanguage(int intLanguage)

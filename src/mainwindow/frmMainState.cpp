@@ -67,8 +67,10 @@ QByteArray frmMain::CurrentStateText() const
 
 QString frmMain::SaveState(const QString& strFileName)
 {
-    const QByteArray text = StateFileText(GatherInputs(), udtConfig);
-    ConfigureDialog()->ShowSettings(); // the zodiac option now tells the zodiac in use
+    ConfigurationSettings config = udtConfig;
+    const QByteArray text = StateFileText(GatherInputs(), config);
+    SetConfiguration(config);
+    ConfigureDialog()->ShowConfiguration(config); // the zodiac option now tells the zodiac in use
     const QString strError = WriteStateFile(strFileName, text);
     if (!strError.isEmpty()) {
         // Name the file and say that nothing replaced it.
@@ -87,13 +89,17 @@ QString frmMain::LoadState(const QString& strFileName)
     QByteArray text;
     QString strError = ReadStateFile(strFileName, text);
     WindowInputs inputs = GatherInputs();
+    ConfigurationSettings config = udtConfig;
+    OrbTable orbs = udtOrbTable;
     if (strError.isEmpty())
-        strError = ReadStateText(text, inputs, udtConfig, udtOrbTable);
+        strError = ReadStateText(text, inputs, config, orbs);
     if (!strError.isEmpty())
         return strError;
+    SetConfiguration(config);
+    SetOrbTable(orbs);
     blnSuppressModeClick = true;
     ApplyInputs(inputs);
-    ConfigureDialog()->ShowSettings();
+    ConfigureDialog()->ShowConfiguration(udtConfig);
     if (intCurrentLanguage != intLangEnglish && intCurrentLanguage != intLangGerman) {
         SetInterfaceLanguage(ReadLanguageFromRegistry());
         SetLanguageDependentText();

@@ -21,7 +21,11 @@ void frmMain::Timer1_Timer()
 {
     // 1. The transiting Moon follows its box at once.
     ConfigureDialog();
-    udtConfig.blnIncludeTransitingMoon = udtConfig.chkIncludeTransitingMoon;
+    if (udtConfig.blnIncludeTransitingMoon != udtConfig.chkIncludeTransitingMoon) {
+        ConfigurationSettings config = udtConfig;
+        config.blnIncludeTransitingMoon = config.chkIncludeTransitingMoon;
+        SetConfiguration(config);
+    }
 
     // 2. Years hold digits only; a clear button shows where there is something to clear.
     for (int k = 0; k < 3; ++k) {

@@ -40,9 +40,4 @@ void SetTestClock(const QDateTime& utcNow, const QTimeZone& zone)
     g_testClock = FixedClock { utcNow.toUTC(), zone };
 }
 
-void UseSystemClock()
-{
-    g_testClock.reset();
-}
-
 } // namespace qal::platform

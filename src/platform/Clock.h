@@ -26,6 +26,5 @@ int ComputerUtcOffsetSeconds();
 
 // --- For tests: a fixed moment and zone instead of the system's ---
 void SetTestClock(const QDateTime& utcNow, const QTimeZone& zone);
-void UseSystemClock();
 
 } // namespace qal::platform

@@ -8,9 +8,9 @@
 
 namespace qal {
 
-ConfigurationSettings udtConfig;
-
 namespace {
+
+ConfigurationSettings g_config; // udtConfig's storage
 
 const int kDefaultOrbs[intNumOrbLists] = { 10, 9, 6, 7, 5, 4, 5, 1 };
 const int kBoldfaceFactors[] = { 2, 3, 4, 5, 6, 8, 10, 15, 20 };
@@ -42,11 +42,6 @@ ConfigurationSettings::ConfigurationSettings()
         dblPendingColor[k] = dblAspectColor[k] = DefaultAspectColor(k);
 }
 
-int DefaultOrbIndex(int i)
-{
-    return (i >= 0 && i < intNumOrbLists) ? kDefaultOrbs[i] : 0;
-}
-
 OrbTable OrbTableFor(const ConfigurationSettings& config)
 {
     int intDegrees[7];
@@ -56,9 +51,16 @@ OrbTable OrbTableFor(const ConfigurationSettings& config)
         OrbProportionItemData(config.cboPersonalOrbsProportion[1]));
 }
 
+const ConfigurationSettings& udtConfig = g_config;
+
+void SetConfiguration(const ConfigurationSettings& config)
+{
+    g_config = config;
+}
+
 void SetOrbTable(const ConfigurationSettings& config)
 {
-    udtOrbTable = OrbTableFor(config);
+    SetOrbTable(OrbTableFor(config));
 }
 
 double MidpointOrbRadians(const ConfigurationSettings& config)

@@ -52,19 +52,18 @@ struct ConfigurationSettings {
     bool operator==(const ConfigurationSettings&) const = default;
 };
 
-// The program's one configuration record. Written by the configuration
-// dialog, the saved state and the registry switches; read by everything else.
-extern ConfigurationSettings udtConfig;
-
-// Default orb in whole degrees of list i (0..6 aspect kinds, 7 the "set all" orb).
-int DefaultOrbIndex(int i);
+// The program's one configuration record, read anywhere on the window's
+// thread (work on the pool is handed a copy). Written only through
+// SetConfiguration, which the main window calls with what the configuration
+// dialog, a state file or its own housekeeping hand it.
+extern const ConfigurationSettings& udtConfig;
+void SetConfiguration(const ConfigurationSettings& config);
 
 // The orb table of a configuration: the accepted orbs (intOrbIndex) and the
 // proportions as the two lists show them.
 OrbTable OrbTableFor(const ConfigurationSettings& config);
 
-// Rebuilds the accepted orb table (aspects/Orbs.h) from config; the one
-// writer of that table.
+// Rebuilds the accepted orb table (aspects/Orbs.h) from config.
 void SetOrbTable(const ConfigurationSettings& config);
 
 // The midpoint orb of a configuration, radians.

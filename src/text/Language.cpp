@@ -7,19 +7,21 @@
 
 namespace qal {
 
-QString strRegistryKey;
-
 namespace {
+
+QString g_strRegistryKey; // strRegistryKey's storage
 
 const char* const kLanguageCodes[intLanguageCount] = { "EN", "DE", "ES" };
 
+} // namespace
+
+const QString& strRegistryKey = g_strRegistryKey;
+
 void BuildRegistryKey()
 {
-    strRegistryKey = GetText(TextId::RegistrySoftware) + QLatin1Char('\\') + GetText(TextId::MakerName)
+    g_strRegistryKey = GetText(TextId::RegistrySoftware) + QLatin1Char('\\') + GetText(TextId::MakerName)
         + QStringLiteral("\\QAL");
 }
-
-} // namespace
 
 QString LanguageCode(int intLanguage)
 {

@@ -12,9 +12,11 @@ namespace qal {
 QString LanguageCode(int intLanguage);
 
 // The program's key path, "Software\Brenvale\QAL": texts 273 and 310 and
-// the application title. Built by ReadLanguageFromRegistry and held for the
+// the application title. Built by BuildRegistryKey (which
+// ReadLanguageFromRegistry calls) from the texts loaded, and held for the
 // per-user store.
-extern QString strRegistryKey;
+extern const QString& strRegistryKey;
+void BuildRegistryKey();
 
 // The stored language: 0 English (also for a missing or unknown code),
 // 1 German, 2 Spanish.

@@ -6,7 +6,16 @@
 
 namespace qal {
 
-int intCurrentLanguage = intLangEnglish;
+namespace {
+int g_intLanguage = intLangEnglish; // intCurrentLanguage's storage
+} // namespace
+
+const int& intCurrentLanguage = g_intLanguage;
+
+void StoreInterfaceLanguage(int intLanguage)
+{
+    g_intLanguage = intLanguage;
+}
 
 TextLoadResult LoadProgramTexts(const QString& strFolder, const QString& strFileName)
 {

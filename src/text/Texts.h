@@ -19,7 +19,10 @@ constexpr int intLangSpanish = 2;
 constexpr int intLanguageCount = 3;
 
 // The language every text is fetched in (0 English, 1 German, 2 Spanish).
-extern int intCurrentLanguage;
+// Written only by SetInterfaceLanguage (astro/AstroTables.h), through
+// StoreInterfaceLanguage, on the window's thread; texts are made there only.
+extern const int& intCurrentLanguage;
+void StoreInterfaceLanguage(int intLanguage);
 
 inline bool IsGerman()
 {

@@ -33,11 +33,11 @@ JobProgress::JobProgress(QWidget* parent)
         StopWatching();
         Q_EMIT cancelled();
     });
-    Retranslate();
+    SetLanguageDependentText();
     hide();
 }
 
-void JobProgress::Retranslate()
+void JobProgress::SetLanguageDependentText()
 {
     cmdCancel->setText(GetText(TextId::Cancel));
 }

@@ -38,7 +38,7 @@ public:
     // ended (tests call it in place of waiting for the timer).
     void Tick();
     // Cancel in the interface language.
-    void Retranslate();
+    void SetLanguageDependentText();
 
 Q_SIGNALS:
     void finished();

@@ -12,7 +12,6 @@ struct ScriptState {
     QList<QPair<QString, int>> fileNames; // name, filter index
     QList<FileDialogRecord> fileDialogs;
     QString strClipboard;
-    QStringList addresses;
     QList<std::function<void()>> modalActions;
 };
 
@@ -55,11 +54,6 @@ QList<FileDialogRecord> TakeFileDialogLog()
     return std::exchange(State().fileDialogs, {});
 }
 
-QStringList TakeOpenedAddresses()
-{
-    return std::exchange(State().addresses, {});
-}
-
 namespace script {
 
 bool NextMsgAnswer(MsgAnswer& answer)
@@ -88,11 +82,6 @@ QString NextFileName(const FileDialogRecord& record, int* intFilterIndex)
 QString& Clipboard()
 {
     return State().strClipboard;
-}
-
-void LogAddress(const QString& strAddress)
-{
-    State().addresses.append(strAddress);
 }
 
 void QueueModalAction(std::function<void()> action)

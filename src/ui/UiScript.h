@@ -50,8 +50,6 @@ QList<MessageRecord> TakeMessageLog();
 void QueueFileName(const QString& strFileName, int intFilterIndex = 0);
 QList<FileDialogRecord> TakeFileDialogLog();
 
-// Web addresses asked to be opened.
-QStringList TakeOpenedAddresses();
 
 // --- Used by the modules of this folder ---
 namespace script {
@@ -59,7 +57,6 @@ bool NextMsgAnswer(MsgAnswer& answer);
 void LogMessage(const MessageRecord& record);
 QString NextFileName(const FileDialogRecord& record, int* intFilterIndex);
 QString& Clipboard();
-void LogAddress(const QString& strAddress);
 void QueueModalAction(std::function<void()> action);
 std::function<void()> NextModalAction();
 } // namespace script

@@ -103,20 +103,20 @@ TEST_F(AspectGridTest, TitleOrbNoteCountTextsAndBoldFace)
     EXPECT_EQ(cell.dblForeColor, udtConfig.dblAspectColor[3]);
     FormatAspectCell(udtConfig, udtOrbTable, 0, cell, 3, test::Rad(1.0));
     EXPECT_FALSE(cell.blnBold);
-    udtConfig.opt1DegOfOrb = false; // a quarter of the orb: 6°/4 = 1.5° for squares
+    test::ChangeConfig([](ConfigurationSettings& c) { c.opt1DegOfOrb = false; }); // a quarter of the orb: 6°/4 = 1.5° for squares
     FormatAspectCell(udtConfig, udtOrbTable, 0, cell, 3, test::Rad(1.4));
     EXPECT_TRUE(cell.blnBold);
     FormatAspectCell(udtConfig, udtOrbTable, 1, cell, 3, test::Rad(1.4)); // column 1: 2°/4
     EXPECT_FALSE(cell.blnBold);
-    udtConfig.chkUseBoldface = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.chkUseBoldface = false; });
     FormatAspectCell(udtConfig, udtOrbTable, 0, cell, 3, 0.0);
     EXPECT_FALSE(cell.blnBold);
 
-    udtConfig.cboPersonalOrbsProportion[1] = 1; // synastry: half
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboPersonalOrbsProportion[1] = 1; }); // synastry: half
     SetOrbTable(udtConfig);
     EXPECT_EQ(TitleWithOrbs(udtOrbTable, strT, true, true), QStringLiteral("T  Orbs: 2° to 5°"));
     for (int i = 0; i < 7; ++i)
-        udtConfig.intOrbIndex[i] = 8;
+        test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[i] = 8; });
     SetOrbTable(udtConfig);
     EXPECT_EQ(TitleWithOrbs(udtOrbTable, strT, false, false), QStringLiteral("T  Orb 8°"));
     EXPECT_EQ(TitleWithOrbs(udtOrbTable, strT, false, false, true), QStringLiteral("T  Orb 8°."));

@@ -21,7 +21,7 @@ protected:
     {
         int i = 0;
         for (int d : degrees)
-            udtConfig.intOrbIndex[i++] = d;
+            test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[i++] = d; });
         SetOrbTable(udtConfig);
     }
 };
@@ -49,8 +49,8 @@ TEST_F(Aspects, FirstKindWithinOrbWinsAndTheOrbIsStrict)
     EXPECT_EQ(FindAspect(Rad(359), Rad(1), udtOrbTable, 0, dblDev), 1);
     EXPECT_NEAR(dblDev, Rad(2), 1e-12);
     // A deviation exactly equal to the orb is not an aspect.
-    EXPECT_EQ(FindAspect(0.0, dblOrb[1][0], udtOrbTable, 0, dblDev), 0);
-    EXPECT_EQ(FindAspect(0.0, dblOrb[1][0] * 0.999999, udtOrbTable, 0, dblDev), 1);
+    EXPECT_EQ(FindAspect(0.0, udtOrbTable.dblOrb[1][0], udtOrbTable, 0, dblDev), 0);
+    EXPECT_EQ(FindAspect(0.0, udtOrbTable.dblOrb[1][0] * 0.999999, udtOrbTable, 0, dblDev), 1);
     // With conjunction and opposition orbs of 10°, 175° is an opposition.
     Orbs({ 10, 10, 6, 7, 5, 4, 5, 1 });
     EXPECT_EQ(FindAspect(Rad(0), Rad(175), udtOrbTable, 0, dblDev), 2);
@@ -62,41 +62,41 @@ TEST_F(Aspects, FirstKindWithinOrbWinsAndTheOrbIsStrict)
 
 TEST_F(Aspects, OrbTableColumnsAndExtremes)
 {
-    EXPECT_NEAR(dblOrb[1][0], Rad(10), 1e-12);
-    EXPECT_NEAR(dblOrb[1][1], Rad(10) / 3, 1e-12);
-    EXPECT_NEAR(dblOrb[6][2], Rad(4) / 3, 1e-12);
-    EXPECT_NEAR(dblMaxOrb, Rad(10), 1e-12);
-    EXPECT_NEAR(dblMinOrb, Rad(4), 1e-12);
-    EXPECT_FALSE(blnAllOrbsEqual);
-    EXPECT_NEAR(dblMaxOrbCol[0], Rad(10) / 3, 1e-12);
-    EXPECT_NEAR(dblMinOrbCol[1], Rad(4) / 3, 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[1][0], Rad(10), 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[1][1], Rad(10) / 3, 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[6][2], Rad(4) / 3, 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblMaxOrb, Rad(10), 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblMinOrb, Rad(4), 1e-12);
+    EXPECT_FALSE(udtOrbTable.blnAllOrbsEqual);
+    EXPECT_NEAR(udtOrbTable.dblMaxOrbCol[0], Rad(10) / 3, 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblMinOrbCol[1], Rad(4) / 3, 1e-12);
 
     // Proportions are read from the lists as they stand.
-    udtConfig.cboPersonalOrbsProportion[0] = 0; // 1
-    udtConfig.cboPersonalOrbsProportion[1] = 4; // 1/5
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboPersonalOrbsProportion[0] = 0; }); // 1
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboPersonalOrbsProportion[1] = 4; }); // 1/5
     SetOrbTable(udtConfig);
-    EXPECT_NEAR(dblOrb[1][1], Rad(10), 1e-12);
-    EXPECT_NEAR(dblOrb[1][2], Rad(2), 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[1][1], Rad(10), 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[1][2], Rad(2), 1e-12);
 
     Orbs({ 8, 8, 8, 8, 8, 8, 8, 1 });
-    EXPECT_TRUE(blnAllOrbsEqual);
+    EXPECT_TRUE(udtOrbTable.blnAllOrbsEqual);
     // A kind switched off never lowers the smallest orb and is never found.
     Orbs({ 8, 8, 8, 0, 8, 8, 8, 1 });
-    EXPECT_TRUE(blnAllOrbsEqual);
-    EXPECT_NEAR(dblMinOrb, Rad(8), 1e-12);
+    EXPECT_TRUE(udtOrbTable.blnAllOrbsEqual);
+    EXPECT_NEAR(udtOrbTable.dblMinOrb, Rad(8), 1e-12);
     double dblDev = 0;
     EXPECT_EQ(FindAspect(Rad(0), Rad(120), udtOrbTable, 0, dblDev), 0);
     // The accepted orbs count, not what the lists show.
-    udtConfig.cboOrb[0] = 2;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboOrb[0] = 2; });
     SetOrbTable(udtConfig);
-    EXPECT_NEAR(dblOrb[1][0], Rad(8), 1e-12);
+    EXPECT_NEAR(udtOrbTable.dblOrb[1][0], Rad(8), 1e-12);
     // Every kind off: the smallest orb keeps its start value of 20 radians,
     // so the two extremes differ (qal-cli's titles say "Orb 0°" instead).
     Orbs({ 0, 0, 0, 0, 0, 0, 0, 1 });
-    EXPECT_EQ(dblMaxOrb, 0);
-    EXPECT_EQ(dblMinOrb, 20);
-    EXPECT_EQ(dblMinOrbCol[0], 20);
-    EXPECT_FALSE(blnAllOrbsEqual);
+    EXPECT_EQ(udtOrbTable.dblMaxOrb, 0);
+    EXPECT_EQ(udtOrbTable.dblMinOrb, 20);
+    EXPECT_EQ(udtOrbTable.dblMinOrbCol[0], 20);
+    EXPECT_FALSE(udtOrbTable.blnAllOrbsEqual);
 }
 
 TEST_F(Aspects, DeviationExactnessAndTrend)

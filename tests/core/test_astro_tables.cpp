@@ -98,7 +98,7 @@ TEST_F(AstroTables, AnglesColoursInnerPlanetsAndTheZodiacName)
     EXPECT_TRUE(strDataFolder.endsWith(QLatin1Char('/')));
 
     const QString strTropical = ZodiacName(false);
-    udtConfig.blnSidereal = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = true; });
     const QString strSidereal = ZodiacName(false);
     EXPECT_FALSE(strTropical.isEmpty());
     EXPECT_NE(strTropical, strSidereal);

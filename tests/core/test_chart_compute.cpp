@@ -134,7 +134,7 @@ TEST(ChartCompute, PersonalTransitsWithAndWithoutTheTransitingMoon)
     EXPECT_TRUE(c.Cell(11, 11).startsWith(QStringLiteral("Con\r\n0°0'"))); // natal Moon, transiting Moon
     const int intWithMoon = GetTotalNumAspects(c.result.udtGrid);
 
-    udtConfig.blnIncludeTransitingMoon = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnIncludeTransitingMoon = false; });
     c = Compute(modePersonal1, kMarch2018, kMarch2018);
     EXPECT_EQ(c.result.udtPositions.intNumBodies, 9);
     for (int r = 0; r < 12; ++r)
@@ -147,11 +147,11 @@ TEST(ChartCompute, PersonalTransitsWithAndWithoutTheTransitingMoon)
 
 TEST(ChartCompute, SynastryUsesItsOwnOrbsJudgesBoldOnTheTransitOrbsAndShowsNoTrend)
 {
-    udtConfig.cboPersonalOrbsProportion[0] = 4; // personal transits: 1/5
-    udtConfig.cboPersonalOrbsProportion[1] = 0; // synastry: the full orbs
-    udtConfig.chkUseBoldface = true;
-    udtConfig.opt1DegOfOrb = false; // bold below a fraction of the orb
-    udtConfig.cboBoldfaceFactor = 0; // 1/2
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboPersonalOrbsProportion[0] = 4; }); // personal transits: 1/5
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboPersonalOrbsProportion[1] = 0; }); // synastry: the full orbs
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.chkUseBoldface = true; });
+    test::ChangeConfig([](ConfigurationSettings& c) { c.opt1DegOfOrb = false; }); // bold below a fraction of the orb
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboBoldfaceFactor = 0; }); // 1/2
     const Computed c = Compute(modeSynastry, 0, kMarch2018, kMarch2018);
     EXPECT_EQ(c.Cell(0, 1), GetText(75));
     EXPECT_EQ(c.Cell(1, 1), GetText(14));
@@ -300,7 +300,7 @@ TEST(AspectQuestion, APersonalTransitDrawsItsGraphUnlessAnEndIsUnknown)
     // Pluto's table ends with 2099: a transit of Pluto then has no known end,
     // so the days are told instead of drawn.
     for (int i = 0; i < intSetAllOrbList; ++i)
-        udtConfig.intOrbIndex[i] = 15;
+        test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[i] = 15; });
     const AskedChart late = Ask(modePersonal1, 2488068.0, kNatal1970, 0); // 30 December 2099
     const std::optional<CellAspect> pluto = late.Find([](const CellAspect& c) { return c.intP2 == intPluto; });
     ASSERT_TRUE(pluto.has_value());
@@ -320,6 +320,6 @@ TEST(AspectQuestion, FixedChartsCaptionsAndSwitchedOffKindsAskNothing)
     int intCell = -1;
     const std::optional<CellAspect> a = planetary.Find([](const CellAspect&) { return true; }, &intCell);
     ASSERT_TRUE(a.has_value());
-    udtConfig.dblAspectColor[a->intKind] = 0;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.dblAspectColor[a->intKind] = 0; });
     EXPECT_FALSE(AspectOfCell(planetary.chart.result.udtGrid, intCell, modePlanetary, udtConfig).has_value());
 }

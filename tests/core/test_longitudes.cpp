@@ -82,7 +82,7 @@ TEST_F(Longitudes, OutsideTheirRangeTheMoonAndPlutoGiveCodesAndNoBodyAPosition)
     EXPECT_EQ(LongitudeAt(10, -1e300, false), -99.0); // before the Moon's range
     EXPECT_EQ(LongitudeAt(9, 1e300, false), -100.0); // after Pluto's
     // Codes are never shifted into the sidereal zodiac.
-    udtConfig.blnSidereal = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = true; });
     EXPECT_EQ(GetLongitude(10, 2305447.4), -99.0);
     EXPECT_EQ(GetLongitude(9, 2488070.0), -100.0);
 
@@ -108,9 +108,9 @@ TEST_F(Longitudes, SiderealOffsetAngleRangeAndRetrogradeMotion)
     EXPECT_NEAR(SiderealOffset(2001) - SiderealOffset(2000), 243.8e-6, 1e-12);
     for (double t : { 2451545.0, 2451909.0 /* 31 Dec 2000 */, 2451911.0 /* 2 Jan 2001 */ }) {
         const double dblTropical = GetLongitude(4, t);
-        udtConfig.blnSidereal = true;
+        test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = true; });
         EXPECT_NEAR(GetLongitude(4, t), NormalizeAngle(dblTropical - SiderealOffset(YearOfJD(t))), 1e-12) << t;
-        udtConfig.blnSidereal = false;
+        test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = false; });
     }
     EXPECT_EQ(YearOfJD(2451910.49), 2000);
     EXPECT_EQ(YearOfJD(2451910.5), 2001);
@@ -187,10 +187,10 @@ TEST_F(Longitudes, TheEphemerisFilesWhereTheyReachTheAnalyticEphemerisElsewhere)
 namespace {
 
 // The sanitizers look for faults, not for accuracy: a few years will do there.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool blnSanitized = true;
 #elif defined(__has_feature)
-constexpr bool blnSanitized = __has_feature(address_sanitizer);
+constexpr bool blnSanitized = __has_feature(address_sanitizer) || __has_feature(thread_sanitizer);
 #else
 constexpr bool blnSanitized = false;
 #endif
@@ -299,6 +299,30 @@ TEST(FastSource, BlocksMadeAheadGiveTheSameValuesWhicheverWayTheyAreRead)
     ASSERT_EQ(alone.size(), ahead.size());
     for (size_t i = 0; i < alone.size(); ++i)
         ASSERT_EQ(alone[i], ahead[i]) << i;
+}
+
+// A memoized source asks its source once for each body and moment; a copy
+// keeps what was asked before it was made and then remembers on its own
+// (two threads may each hold one).
+TEST(MemoizedSource, AsksOnceAndItsCopiesRememberOnTheirOwn)
+{
+    int intAsked = 0;
+    const LongitudeSource memo = MemoizedSource([&intAsked](int b, double t) {
+        ++intAsked;
+        return b + t / 1e6;
+    });
+    EXPECT_EQ(memo(3, 10.5), 3 + 10.5 / 1e6);
+    EXPECT_EQ(memo(3, 10.5), 3 + 10.5 / 1e6);
+    EXPECT_EQ(intAsked, 1);
+    const LongitudeSource copy = memo;
+    copy(3, 10.5);
+    EXPECT_EQ(intAsked, 1); // remembered before the copy was made
+    copy(4, 10.5);
+    memo(4, 10.5);
+    EXPECT_EQ(intAsked, 3); // each asked for the new one itself
+    EXPECT_EQ(memo(-1, 0), -1); // outside the bodies: passed on, not kept
+    memo(-1, 0);
+    EXPECT_EQ(intAsked, 5);
 }
 
 } // namespace

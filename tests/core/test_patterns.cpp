@@ -60,7 +60,7 @@ TEST_F(Patterns, GrandTrineKiteAndAKindSwitchedOff)
     EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QStringLiteral("Grand trine: Su-Ju-Ur") + Orb("0°40'"));
 
     // An aspect kind with orb 0 finds nothing.
-    udtConfig.intOrbIndex[3] = 0; // trine switched off
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[3] = 0; }); // trine switched off
     SetOrbTable(udtConfig);
     EXPECT_EQ(FindGrandTrines(Sky(), false, intCount), QString());
     EXPECT_EQ(intCount, 0);
@@ -163,7 +163,7 @@ TEST_F(Patterns, MidpointsAreListedOnceAndNeverNameTheMoon)
     EXPECT_EQ(MidpointLine(Sky(), 6, 2, 3, false), QStringLiteral("Ve-Me-Sa"));
 
     // The orb comes from the configuration: 0.5° by default, 0.25° at index 1.
-    udtConfig.cboOrbForMidpoints = 1;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.cboOrbForMidpoints = 1; });
     FindMidpoints(Sky(), false, intCount);
     EXPECT_EQ(intCount, 1);
     m_L[2] = test::Rad(200.3);

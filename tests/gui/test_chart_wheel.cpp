@@ -156,13 +156,13 @@ TEST_F(ChartWheel, AspectLinesFollowTheTableAndTheOptions)
     EXPECT_EQ(lines[3].color, QColor(128, 128, 128));
 
     // A kind whose colour is 0 draws nothing although the table shows it.
-    udtConfig.dblAspectColor[4] = 0;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.dblAspectColor[4] = 0; });
     lines = AspectLines(Draw());
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].color, QColor(255, 0, 0));
 
     // Without inner-planet aspects no line touches the Sun.
-    udtConfig.blnShowInnerPlanetAspects = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnShowInnerPlanetAspects = false; });
     drawing = Draw();
     lines = AspectLines(drawing);
     ASSERT_EQ(lines.size(), 2u);
@@ -256,7 +256,7 @@ TEST_F(ChartWheel, TwoRingWheelWarnsWhenCrowdedAndPlacesTheSecondSetInside)
 
     // Without the transiting Moon it is placed but not printed, and no line
     // leaves it; the natal Moon stays.
-    udtConfig.blnIncludeTransitingMoon = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnIncludeTransitingMoon = false; });
     BuildTwoChartGrid(twoGrid, modePersonal1, true, QString());
     twoGrid.At(11, 11).strText = QStringLiteral("Con\r\n0°0'");
     drawing = Draw(modePersonal1, twoGrid);

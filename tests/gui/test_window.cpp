@@ -331,8 +331,8 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     FillDateSet(2, "1985", 1, 2, "06:00", "GMT");
     optNatal(1)->click();
     cboForwardBack()->setCurrentIndex(3);
-    udtConfig.intOrbIndex[0] = udtConfig.cboOrb[0] = 12;
-    udtConfig.blnSidereal = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[0] = c.cboOrb[0] = 12; });
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = true; });
     const QByteArray saved = form->CurrentStateText();
     const QString strFile = dir.filePath(QStringLiteral("chart")); // ".qal" is added
     ui::QueueFileName(strFile);
@@ -343,7 +343,7 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
     // Everything changed, then loaded back and computed.
     FillDateSet(2, "2000", 1, 1, "00:00", "GMT");
     optPlanetary()->click();
-    udtConfig = ConfigurationSettings();
+    SetConfiguration(ConfigurationSettings());
     ui::QueueFileName(strFile + QStringLiteral(".qal"));
     cmdLoadState()->click();
     EXPECT_EQ(form->CurrentStateText(), saved);
@@ -399,7 +399,7 @@ TEST_F(MainWindow, SaveAsLoadRestoreAndQuitting)
 TEST_F(MainWindow, ARefusedStateChangesNothingAndAnUnreadableOwnStateIsNeverLost)
 {
     ComputeMarch2018();
-    udtConfig.intOrbIndex[0] = 7;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[0] = 7; });
     cmdCompute()->click();
     QList<QByteArray> lines = form->CurrentStateText().split('\n');
     QTemporaryDir dir;
@@ -421,12 +421,12 @@ TEST_F(MainWindow, ARefusedStateChangesNothingAndAnUnreadableOwnStateIsNeverLost
 
     // The user's own state damaged: the sky of now from the defaults, said
     // once; the file stays, and is saved over only on the user's word.
-    udtConfig.blnSidereal = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSidereal = true; });
     cmdSave()->click();
     const QByteArray cut = UserStateBytes().split('\n').mid(0, 40).join('\n') + "\n25";
     WriteUserState(cut);
     ui::TakeMessageLog();
-    udtConfig = ConfigurationSettings();
+    SetConfiguration(ConfigurationSettings());
     StartWindow();
     EXPECT_DOUBLE_EQ(dblChartJD[0], kMarch2018);
     EXPECT_FALSE(udtConfig.blnSidereal);

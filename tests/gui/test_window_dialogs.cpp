@@ -262,7 +262,7 @@ TEST_F(Dialogs, SwitchesStayAsUsedThroughReopeningHidingAndARestart)
     form->ConfigureDialog()->show(); // the dialog shows what applies
     EXPECT_TRUE(Configure<QCheckBox>("chkSaveGraphicWithWhiteBackground")->isChecked());
     form->ConfigureDialog()->hide();
-    udtConfig = ConfigurationSettings();
+    SetConfiguration(ConfigurationSettings());
     StartWindow(); // the next start applies what was used
     EXPECT_FALSE(udtConfig.blnShowInnerPlanetAspects);
     EXPECT_TRUE(udtConfig.blnSaveGraphicWithWhiteBackground);
@@ -284,7 +284,7 @@ TEST_F(Dialogs, StoredSwitchesHoldAtTheNextStartAndTheDialogFitsInBothLanguages)
         platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("Moon"), QStringLiteral("0"));
     platform::WriteRegistryString(
         platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("IPAD"), QStringLiteral("x"));
-    udtConfig = ConfigurationSettings();
+    SetConfiguration(ConfigurationSettings());
     StartWindow();
     EXPECT_FALSE(Configure<QCheckBox>("chkIncludeTransitingMoon")->isChecked());
     EXPECT_FALSE(udtConfig.blnIncludeTransitingMoon);
@@ -566,7 +566,7 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
 
     // Without any aspect only a message.
     for (int i = 0; i < 7; ++i)
-        udtConfig.intOrbIndex[i] = 0;
+        test::ChangeConfig([&](ConfigurationSettings& c) { c.intOrbIndex[i] = 0; });
     optEnglish()->click();
     optPlanetary()->click();
     cmdReport()->click();

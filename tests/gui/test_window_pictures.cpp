@@ -262,7 +262,7 @@ TEST_F(Pictures, APersonalTransitIsDrawnAsAGraphThatReadsBack)
             + (m.captured(4).toInt() * 60 + m.captured(5).toInt() - 60) / 1440.0;
         const double dblRead = test::Rad(m.captured(6).toInt() + m.captured(7).toInt() / 60.0);
         const double dblTrue = std::fabs(SignedSeparation(source(cell.intColBody, dblMoment), dblExact));
-        EXPECT_NEAR(dblRead, dblTrue, 2 * dblOrb[cell.intKind][1] / intGraphOrbWidth + test::Rad(1 / 60.0)) << y;
+        EXPECT_NEAR(dblRead, dblTrue, 2 * udtOrbTable.dblOrb[cell.intKind][1] / intGraphOrbWidth + test::Rad(1 / 60.0)) << y;
         ++intChecked;
     }
     EXPECT_GT(intChecked, 5);
@@ -288,7 +288,7 @@ TEST_F(Pictures, ARightClickOnAWheelLineNamesItsKinds)
     const AspectCell cell = FindAspectCell([](const AspectCell&) { return true; });
     ASSERT_GE(cell.intIndex, 0);
     const int intOther = cell.intKind == 1 ? 2 : 1; // another kind in the same colour
-    udtConfig.dblAspectColor[intOther] = udtConfig.dblAspectColor[cell.intKind];
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.dblAspectColor[intOther] = c.dblAspectColor[cell.intKind]; });
     cmdCompute()->click();
     QPoint at;
     ASSERT_TRUE(FindPixel(ToQColor(udtConfig.dblAspectColor[cell.intKind]), at));
@@ -312,7 +312,7 @@ TEST_F(Pictures, ARightClickOnAWheelLineNamesItsKinds)
 TEST_F(Pictures, TheWheelSavedAsPngOnWhiteIsTheDrawnWheelMappedAndTwiceTheSizeIsDrawnAnew)
 {
     cmdToggleGraphic()->click();
-    udtConfig.blnSaveGraphicWithWhiteBackground = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSaveGraphicWithWhiteBackground = true; });
     ui::MessageRecord message = Save(Path("chart.png"));
     EXPECT_EQ(message.strText, GetText(TextId::ImageSaved) + strCrLf + Path("chart.png"));
     EXPECT_EQ(ui::TakeFileDialogLog().value(0).strTitle, GetText(TextId::SaveImageAs));
@@ -336,7 +336,7 @@ TEST_F(Pictures, TheWheelSavedAsPngOnWhiteIsTheDrawnWheelMappedAndTwiceTheSizeIs
     EXPECT_GT(intWritten, 200); // the corner texts, and no side text
     EXPECT_EQ(saved.pixel(1, 1), qRgb(224, 224, 224));
 
-    udtConfig.blnSaveGraphicWithWhiteBackground = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSaveGraphicWithWhiteBackground = false; });
     Save(Path("big.png"), 1);
     saved = QImage(Path("big.png")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), QSize(800, 800));
@@ -358,7 +358,7 @@ TEST_F(Pictures, TheWheelSavedAsPngOnWhiteIsTheDrawnWheelMappedAndTwiceTheSizeIs
 TEST_F(Pictures, DrawingsAsSvgAndPdfAndTheGraphAsShown)
 {
     cmdToggleGraphic()->click();
-    udtConfig.blnSaveGraphicWithWhiteBackground = true;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSaveGraphicWithWhiteBackground = true; });
     EXPECT_EQ(Save(Path("wheel"), 2).strText, GetText(TextId::ImageSaved) + strCrLf + Path("wheel.svg"));
     SvgContent svg = ReadSvg(Path("wheel.svg"));
     EXPECT_EQ(svg.strViewBox, QStringLiteral("0 0 6000 6000"));
@@ -370,7 +370,7 @@ TEST_F(Pictures, DrawingsAsSvgAndPdfAndTheGraphAsShown)
     EXPECT_FALSE(svg.blnHairlines); // lines as wide as on screen at any size, for print
     EXPECT_GE(svg.dblThinnestStroke, 15); // a pixel of the picture: 15 twips
     EXPECT_FALSE(svg.colours.contains(QStringLiteral("#ffff00")));
-    udtConfig.blnSaveGraphicWithWhiteBackground = false;
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSaveGraphicWithWhiteBackground = false; });
     Save(Path("plain.SVG"), 0); // a name's own extension wins over the filter
     EXPECT_TRUE(ReadSvg(Path("plain.SVG")).colours.contains(QStringLiteral("#000000")));
     // Two charts, in German: both dates and the zodiac in the corners.
@@ -386,7 +386,7 @@ TEST_F(Pictures, DrawingsAsSvgAndPdfAndTheGraphAsShown)
     }
     optEnglish()->click();
 
-    udtConfig.blnSaveGraphicWithWhiteBackground = true; // never applied to the graph
+    test::ChangeConfig([&](ConfigurationSettings& c) { c.blnSaveGraphicWithWhiteBackground = true; }); // never applied to the graph
     ShowTransitGraph();
     Save(Path("graph.png"));
     EXPECT_EQ(QImage(Path("graph.png")).convertToFormat(QImage::Format_RGB32),

@@ -11,7 +11,9 @@
 #include "platform/Registry3.h"
 #include "settings/Configuration.h"
 #include "settings/RegistrySwitches.h"
+#include "text/Language.h"
 #include "text/Texts.h"
+#include "util/SearchThreads.h"
 #include "util/WorkPool.h"
 
 #include <QDir>
@@ -40,9 +42,7 @@ struct ModuleStateGuard::Saved {
     int intLanguage;
     ConfigurationSettings config;
     OrbTable orbs;
-    ChartPositions chart;
-    double dblMoments[3];
-    int intCounts[8];
+    ShownChartState chart;
     int intTzMinutes;
     QString strDataFolder;
 };
@@ -62,6 +62,13 @@ void SetClock(const QDateTime& utcNow, const char* strZoneId)
     platform::SetTestClock(utcNow, QTimeZone(QByteArray(strZoneId)));
 }
 
+void ChangeConfig(const std::function<void(ConfigurationSettings&)>& edit)
+{
+    ConfigurationSettings config = udtConfig;
+    edit(config);
+    SetConfiguration(config);
+}
+
 double Rad(double dblDegrees)
 {
     return DegToRad(dblDegrees);
@@ -74,10 +81,8 @@ double RadDM(double dblDegrees, double dblMinutes)
 
 ModuleStateGuard::ModuleStateGuard()
     : m_saved(new Saved {
-        intCurrentLanguage, udtConfig, udtOrbTable, udtShownChart, {}, {}, intComputerTzMinutes, strDataFolder })
+        intCurrentLanguage, udtConfig, udtOrbTable, ShownChartNow(), intComputerTzMinutes, strDataFolder })
 {
-    std::copy(std::begin(dblChartJD), std::end(dblChartJD), m_saved->dblMoments);
-    std::copy(std::begin(intAspectCount), std::end(intAspectCount), m_saved->intCounts);
 }
 
 ModuleStateGuard::~ModuleStateGuard()
@@ -85,19 +90,22 @@ ModuleStateGuard::~ModuleStateGuard()
     // A test that loaded a broken text file leaves no texts behind.
     if (GetText(TextId::AppTitle).isEmpty())
         LoadProgramTexts(DataFolder(), QStringLiteral("qal.dat"));
+    BuildRegistryKey();
     SetInterfaceLanguage(m_saved->intLanguage);
-    udtConfig = m_saved->config;
-    udtOrbTable = m_saved->orbs;
-    udtShownChart = m_saved->chart;
-    std::copy(std::begin(m_saved->dblMoments), std::end(m_saved->dblMoments), dblChartJD);
-    std::copy(std::begin(m_saved->intCounts), std::end(m_saved->intCounts), intAspectCount);
-    intComputerTzMinutes = m_saved->intTzMinutes;
-    strDataFolder = m_saved->strDataFolder;
+    SetConfiguration(m_saved->config);
+    SetOrbTable(m_saved->orbs);
+    SetShownChart(m_saved->chart);
+    SetComputerTimeZoneMinutes(m_saved->intTzMinutes);
+    if (strDataFolder != m_saved->strDataFolder)
+        InitAstroTables(m_saved->strDataFolder); // and the fast source's blocks of the other files go
+    SetSearchThreads(0);
     platform::SetTestClock(DefaultTestNow(), QTimeZone::utc());
 #ifdef QAL_GUI_TESTS
     ui::UseScript(true);
 #endif
     delete m_saved;
+    QFile::remove(platform::UserStoreFile(strSwitchesKeyPath));
+    QDir(platform::UserApplicationDataFolder()).removeRecursively(); // the user's saved state
 }
 
 #ifdef Q_OS_UNIX
@@ -136,12 +144,12 @@ void ModuleStateGuard::SetBaseline()
     ClearUserStore(); // the per-user store lives in the run's temporary home and starts empty
     SetInterfaceLanguage(intLangEnglish);
     InitAstroTables(DataFolder());
-    udtConfig = ConfigurationSettings();
+    BuildRegistryKey();
+    SetConfiguration(ConfigurationSettings());
     SetOrbTable(udtConfig);
-    udtShownChart = ChartPositions();
-    std::fill(std::begin(dblChartJD), std::end(dblChartJD), 0.0);
-    std::fill(std::begin(intAspectCount), std::end(intAspectCount), 0);
-    intComputerTzMinutes = 0;
+    SetShownChart(ShownChartState());
+    SetComputerTimeZoneMinutes(0);
+    SetSearchThreads(0);
     platform::SetTestClock(DefaultTestNow(), QTimeZone::utc());
 #ifdef QAL_GUI_TESTS
     ui::UseScript(true);

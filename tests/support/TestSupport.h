@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -23,6 +24,7 @@ inline void PrintTo(const QString& strText, std::ostream* os)
 
 namespace qal {
 class CoreRuntime;
+struct ConfigurationSettings;
 }
 
 namespace qal::test {
@@ -40,6 +42,9 @@ void SetClock(const QDateTime& utcNow, const char* strZoneId);
 // Empties the per-user store (the settings file of the test run's home) and
 // removes the user's saved state.
 void ClearUserStore();
+
+// Changes the configuration record through its one writer: edit gets a copy.
+void ChangeConfig(const std::function<void(ConfigurationSettings&)>& edit);
 
 // Degrees to radians with the program's 2π.
 double Rad(double dblDegrees);
