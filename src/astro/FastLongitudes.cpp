@@ -404,9 +404,9 @@ std::shared_ptr<Cache> CurrentCache()
 
 // One source's view of the cache: the block each body was last read from,
 // and the nutation of the moment asked last (the bodies of a chart share it).
-class Reader {
+class CachedLongitudes {
 public:
-    Reader(bool blnSidereal, bool blnPlutoFromTable)
+    CachedLongitudes(bool blnSidereal, bool blnPlutoFromTable)
         : m_blnSidereal(blnSidereal)
         , m_blnPlutoFromTable(blnPlutoFromTable)
     {
@@ -481,7 +481,7 @@ LongitudeSource FastSource(bool blnSidereal, bool blnPlutoFromTable)
     // Each copy of the source reads with a view of its own (the blocks it
     // last read), so that threads that each take a copy share nothing but
     // the cache, which is locked.
-    return [reader = Reader(blnSidereal, blnPlutoFromTable)](int b, double t) mutable { return reader(b, t); };
+    return [reader = CachedLongitudes(blnSidereal, blnPlutoFromTable)](int b, double t) mutable { return reader(b, t); };
 }
 
 std::size_t FastSourceCacheBytes()
