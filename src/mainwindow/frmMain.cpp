@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "mainwindow/frmMain.h"
 
+#include "dialogs/frmDurations.h"
+#include "dialogs/frmTimeMap.h"
+
 #include "mainwindow/MainLayout.h"
 
 #include "astro/AstroTables.h"
@@ -68,6 +71,11 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain()
 {
+    // The windows whose work may still run on the pool go first: their jobs
+    // are asked to stop and waited for while the pool still runs (the
+    // runtime, a member, stops it before the other children go).
+    delete m_frmTimeMap;
+    delete m_frmDurations;
     // The fields lose their focus while the window's children are torn
     // down; by then nothing may reach this window any more.
     for (QObject* filter : m_keyFilters)
