@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkgconf clang libclang-rt-14-dev lld
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  libswe-dev swe-basic-data libical-dev
+  libswe-dev swe-basic-data libical-dev libgeonames-dev
   lintian desktop-file-utils appstream bash-completion man-db
   debhelper dpkg-dev devscripts fakeroot xz-utils reuse
   libgtest-dev googletest libbenchmark-dev

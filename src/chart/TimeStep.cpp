@@ -21,33 +21,61 @@ int NextMonth(DateSetInput& s, int y, bool blnForward)
 
 // Lowers the day while the date does not exist, but not below 28, so that a
 // date invalid for another reason is left for the computation to report.
-void ClampDay(DateSetInput& s, int intComputerTzIndex)
+void ClampDay(DateSetInput& s)
 {
     while (s.intDay > 28) {
         DateSetInput probe = s;
-        if (DateSetToMoment(probe, intComputerTzIndex) >= 0)
+        if (DateSetToDayValue(probe) >= 0)
             break;
         --s.intDay;
     }
 }
 
-void Forward(DateSetInput& s, int intInterval, int y, int intTzIndex)
+// Days in the date set's month, in its calendar.
+int MonthDays(const DateSetInput& s, int y)
 {
-    const int dim = DaysInMonth(s.intMonth, y);
+    return platform::MonthLength(s.intMonth, y, s.blnJulian ? platform::kJulian : platform::kGregorian);
+}
+
+// A clock time off the half hour moves by half an hour; true when it
+// crossed midnight (the day then follows as for the hour list's last entry).
+bool StepTypedClock(DateSetInput& s, bool blnForward)
+{
+    constexpr int kHalfHour = 1800, kDay = 86400;
+    s.intClockSeconds += blnForward ? kHalfHour : -kHalfHour;
+    if (s.intClockSeconds >= kDay) {
+        s.intClockSeconds -= kDay;
+        return true;
+    }
+    if (s.intClockSeconds < 0) {
+        s.intClockSeconds += kDay;
+        return true;
+    }
+    return false;
+}
+
+void Forward(DateSetInput& s, int intInterval, int y)
+{
+    const int dim = MonthDays(s, y);
     switch (intInterval) {
-    case stepHalfHour:
-        if (s.intHour + 1 <= 48) {
+    case stepHalfHour: {
+        bool blnNextDay = false;
+        if (s.intClockSeconds >= 0) {
+            blnNextDay = StepTypedClock(s, true);
+        } else if (s.intHour + 1 <= 48) {
             ++s.intHour;
         } else {
             s.intHour = 1;
-            if (s.intDay + 1 <= dim) {
-                ++s.intDay;
-            } else {
-                s.intMonth = NextMonth(s, y, true);
-                s.intDay = 1;
-            }
+            blnNextDay = true;
+        }
+        if (blnNextDay && s.intDay + 1 <= dim) {
+            ++s.intDay;
+        } else if (blnNextDay) {
+            s.intMonth = NextMonth(s, y, true);
+            s.intDay = 1;
         }
         break;
+    }
     case stepDay:
     case stepWeek: {
         const int d = s.intDay + (intInterval == stepDay ? 1 : 7);
@@ -61,32 +89,37 @@ void Forward(DateSetInput& s, int intInterval, int y, int intTzIndex)
     }
     case stepMonth:
         s.intMonth = NextMonth(s, y, true);
-        ClampDay(s, intTzIndex);
+        ClampDay(s);
         break;
     case stepYear:
         s.strYear = QString::number(y + 1);
-        ClampDay(s, intTzIndex);
+        ClampDay(s);
         break;
     default: break;
     }
 }
 
-void Back(DateSetInput& s, int intInterval, int y, int intTzIndex)
+void Back(DateSetInput& s, int intInterval, int y)
 {
     switch (intInterval) {
-    case stepHalfHour:
-        if (s.intHour - 1 >= 1) {
+    case stepHalfHour: {
+        bool blnDayBefore = false;
+        if (s.intClockSeconds >= 0) {
+            blnDayBefore = StepTypedClock(s, false);
+        } else if (s.intHour - 1 >= 1) {
             --s.intHour;
         } else {
             s.intHour = 48;
-            if (s.intDay - 1 >= 1) {
-                --s.intDay;
-            } else {
-                s.intMonth = NextMonth(s, y, false);
-                s.intDay = DaysInMonth(s.intMonth, y);
-            }
+            blnDayBefore = true;
+        }
+        if (blnDayBefore && s.intDay - 1 >= 1) {
+            --s.intDay;
+        } else if (blnDayBefore) {
+            s.intMonth = NextMonth(s, y, false);
+            s.intDay = MonthDays(s, s.strYear.toInt());
         }
         break;
+    }
     case stepDay:
     case stepWeek: {
         const int d = s.intDay - (intInterval == stepDay ? 1 : 7);
@@ -94,17 +127,17 @@ void Back(DateSetInput& s, int intInterval, int y, int intTzIndex)
             s.intDay = d;
         } else {
             s.intMonth = NextMonth(s, y, false);
-            s.intDay = DaysInMonth(s.intMonth, y) - (intInterval == stepDay ? 0 : -d);
+            s.intDay = MonthDays(s, s.strYear.toInt()) - (intInterval == stepDay ? 0 : -d);
         }
         break;
     }
     case stepMonth:
         s.intMonth = NextMonth(s, y, false);
-        ClampDay(s, intTzIndex);
+        ClampDay(s);
         break;
     case stepYear:
         s.strYear = QString::number(y - 1);
-        ClampDay(s, intTzIndex);
+        ClampDay(s);
         break;
     default: break;
     }
@@ -127,9 +160,9 @@ double StepDateSet(DateSetInput& udtSet, int intInterval, bool blnForward, int i
         return dblCode < 0 ? dblCode : dblDateTooLate;
     udtSet.strYear = udtRead.strYear;
     if (blnForward)
-        Forward(udtSet, intInterval, y, intComputerTzIndex);
+        Forward(udtSet, intInterval, y);
     else
-        Back(udtSet, intInterval, y, intComputerTzIndex);
+        Back(udtSet, intInterval, y);
     return 0;
 }
 

@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "text/Texts.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -58,7 +60,7 @@ double ReadDayNumber(DateSetInput& udtInput, int& intDayNumber)
     udtDate.year = static_cast<int>(y);
     udtDate.month = udtInput.intMonth;
     udtDate.day = udtInput.intDay;
-    udtDate.calendar = platform::kGregorian;
+    udtDate.calendar = udtInput.blnJulian ? platform::kJulian : platform::kGregorian;
     const int n = platform::EuroDateToJdn(udtDate);
     if (udtDate.valid == 0)
         return dblDateImpossible;
@@ -98,25 +100,105 @@ QStringList HourListItems()
     return items;
 }
 
+bool HasBirthData(const DateSetInput& udtInput)
+{
+    return udtInput.intClockSeconds >= 0 || udtInput.blnJulian || udtInput.place.HasZone()
+        || !udtInput.place.strName.isEmpty() || udtInput.place.blnHasCoordinates;
+}
+
+int ParseClockText(const QString& strText)
+{
+    static const QRegularExpression clock(QStringLiteral("^\\s*(\\d{1,2}):?(\\d{2})(?::(\\d{2}))?\\s*$"));
+    const QRegularExpressionMatch m = clock.match(strText);
+    if (!m.hasMatch())
+        return -1;
+    const int h = m.captured(1).toInt(), mi = m.captured(2).toInt(), s = m.hasCaptured(3) ? m.captured(3).toInt() : 0;
+    if (h > 23 || mi > 59 || s > 59)
+        return -1;
+    return h * 3600 + mi * 60 + s;
+}
+
+QString ClockText(int intSeconds)
+{
+    QString strText = TwoDigits(intSeconds / 3600) + QLatin1Char(':') + TwoDigits(intSeconds / 60 % 60);
+    if (intSeconds % 60 != 0)
+        strText += QLatin1Char(':') + TwoDigits(intSeconds % 60);
+    return strText;
+}
+
+QString DateSetClockText(const DateSetInput& udtInput)
+{
+    if (udtInput.intClockSeconds >= 0)
+        return ClockText(udtInput.intClockSeconds);
+    return udtInput.intHour >= 1 && udtInput.intHour < intHourListCount ? ClockText((udtInput.intHour - 1) * 1800)
+                                                                        : QString();
+}
+
+QString DateSetDateText(const DateSetReading& reading, const DateSetInput& udtInput, bool blnAbbreviated)
+{
+    if (!udtInput.blnJulian)
+        return JDNToDateText(reading.intDayNumber, blnAbbreviated, intCurrentLanguage);
+    return JDNToDateText(reading.intDayNumber, blnAbbreviated, intCurrentLanguage, platform::kJulian)
+        + QStringLiteral(" (") + GetText(TextId::JulianCalendarMark) + QLatin1Char(')');
+}
+
+DateSetReading ReadDateSet(DateSetInput& udtInput, int intComputerTzIndex, bool blnNorthAmerican)
+{
+    DateSetReading reading;
+    int n = 0;
+    const double dblCode = ReadDayNumber(udtInput, n);
+    if (dblCode < 0) {
+        reading.dblMoment = dblCode;
+        return reading;
+    }
+    if (udtInput.intClockSeconds == intClockUnreadable) {
+        reading.dblMoment = dblClockUnreadable;
+        return reading;
+    }
+    reading.intDayNumber = n;
+    reading.intClockSeconds
+        = udtInput.intClockSeconds >= 0 ? udtInput.intClockSeconds : (udtInput.intHour - 1) * 1800;
+    if (udtInput.place.HasZone()) {
+        constexpr long long kUnixDay = 2440588; // the day number of 1970-01-01
+        const long long intLocalSeconds = (n - kUnixDay) * 86400LL + reading.intClockSeconds;
+        reading.clock = ReadPlaceClock(udtInput.place, intLocalSeconds, udtInput.repeated);
+        switch (reading.clock.kind) {
+        case PlaceClock::Kind::UnknownZone: reading.dblMoment = dblZoneUnknown; return reading;
+        case PlaceClock::Kind::Skipped: reading.dblMoment = dblClockSkipped; return reading;
+        case PlaceClock::Kind::Twice: reading.dblMoment = dblClockTwice; return reading;
+        case PlaceClock::Kind::Known: break;
+        }
+        udtInput.intTimezone = intPlaceZoneIndex;
+        reading.intOffsetSeconds = reading.clock.intOffsetSeconds;
+        reading.strZoneText = ZoneEntryText(reading.clock.intOffsetSeconds, reading.clock.strAbbreviation);
+    } else {
+        if ((udtInput.intTimezone == 0 || udtInput.intTimezone >= intTimezoneListCount) && intComputerTzIndex > 0
+            && intComputerTzIndex < intTimezoneListCount)
+            udtInput.intTimezone = intComputerTzIndex;
+        if (udtInput.intTimezone >= intTimezoneListCount)
+            udtInput.intTimezone = 0;
+        reading.intOffsetSeconds = TimezoneItemValue(udtInput.intTimezone) * 60;
+        reading.strZoneText = TimezoneListItems(blnNorthAmerican).value(udtInput.intTimezone);
+    }
+    reading.dblMoment = n - 0.5 + (reading.intClockSeconds - reading.intOffsetSeconds) / 86400.0;
+    return reading;
+}
+
 double DateSetToDayValue(DateSetInput& udtInput)
 {
     int n = 0;
     const double dblCode = ReadDayNumber(udtInput, n);
     if (dblCode < 0)
         return dblCode;
-    return n + ((udtInput.intHour - 1) * 30) / 1440.0;
+    if (udtInput.intClockSeconds == intClockUnreadable)
+        return dblClockUnreadable;
+    const int intSeconds = udtInput.intClockSeconds >= 0 ? udtInput.intClockSeconds : (udtInput.intHour - 1) * 1800;
+    return n + intSeconds / 86400.0;
 }
 
 double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex)
 {
-    int n = 0;
-    const double dblCode = ReadDayNumber(udtInput, n);
-    if (dblCode < 0)
-        return dblCode;
-    if (udtInput.intTimezone == 0 && intComputerTzIndex > 0 && intComputerTzIndex < intTimezoneListCount)
-        udtInput.intTimezone = intComputerTzIndex;
-    const int z = TimezoneItemValue(udtInput.intTimezone);
-    return (n + ((udtInput.intHour - 1) * 30) / 1440.0) - z / 1440.0 - 0.5;
+    return ReadDateSet(udtInput, intComputerTzIndex).dblMoment;
 }
 
 QString MonthName(int m, bool blnAbbreviated, int intLanguage)
@@ -135,11 +217,11 @@ QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QStri
         + QStringLiteral(", ") + strTime + QStringLiteral(" (") + strZone + QLatin1Char(')');
 }
 
-QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage)
+QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage, int intCalendar)
 {
     const bool blnGerman = intLanguage == intLangGerman;
     EuroDate udtDate;
-    udtDate.calendar = platform::kGregorian;
+    udtDate.calendar = intCalendar;
     udtDate.dayNumber = n;
     platform::JdnToEuroDate(udtDate);
     QString strYear = QString::number(udtDate.year);

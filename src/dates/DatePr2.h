@@ -8,6 +8,7 @@
 // proleptic before 1582, in years 1 to 2799.
 #pragma once
 
+#include "dates/BirthPlace.h"
 #include "dates/TimeZones.h"
 #include "platform/Calendar.h"
 
@@ -27,6 +28,11 @@ constexpr double dblDateIncomplete = -1.0; // year empty, or month or day not ch
 constexpr double dblDateImpossible = -2.0; // such as 31 April
 constexpr double dblDateTooEarly = -3.0; // before year 1
 constexpr double dblDateTooLate = -4.0; // after 2799
+// Codes of the clock beyond the lists:
+constexpr double dblClockUnreadable = -5.0; // the time typed is no clock time
+constexpr double dblClockSkipped = -6.0; // the place's clocks jumped over that time that day
+constexpr double dblClockTwice = -7.0; // the place's clocks showed that time twice, and which is not said
+constexpr double dblZoneUnknown = -8.0; // the zone database has no such zone
 
 // The computer's UTC offset in minutes, east positive, as set at start-up
 // (UTC+5:45 is stored as UTC+5:30: the zone lists have half hours only).
@@ -42,6 +48,9 @@ QStringList HourListItems(); // "", "00:00", "00:30" .. "23:30"
 constexpr int intHourListCount = 49;
 constexpr int intNoonHourIndex = 25; // "12:00"
 
+constexpr int intClockFromList = -1; // DateSetInput::intClockSeconds: the hour list's entry counts
+constexpr int intClockUnreadable = -2; // DateSetInput::intClockSeconds: what was typed is no clock time
+
 // What one date set's inputs hold. Reading it cleans the year text and fills
 // in the defaults it used, so the window can show the values that counted.
 struct DateSetInput {
@@ -49,8 +58,41 @@ struct DateSetInput {
     int intMonth = 0; // list index 0..12
     int intDay = 0; // list index 0..31
     int intHour = 0; // list index 0..48
-    int intTimezone = 0; // list index 0..47
+    int intTimezone = 0; // list index 0..55; intPlaceZoneIndex while a place's clock counts
+    // Beyond the lists; with none of them a date set reads as the lists say.
+    int intClockSeconds = intClockFromList; // a clock time off the half hour, seconds after midnight
+    bool blnJulian = false; // the date is in the Julian calendar
+    DateSetPlace place; // with a zone: its clock that day gives the offset
+    RepeatedTime repeated = RepeatedTime::Ask; // a clock time the zone showed twice: which one
+    bool operator==(const DateSetInput&) const = default;
 };
+// Whether a date set holds anything the lists cannot say.
+bool HasBirthData(const DateSetInput& udtInput);
+
+// What reading a date set gave, besides its moment: the local clock and the
+// zone that counted.
+struct DateSetReading {
+    double dblMoment = dblDateIncomplete; // UT, or a negative code
+    int intDayNumber = 0; // of the local date (the same day in either calendar)
+    int intClockSeconds = 0; // after local midnight
+    int intOffsetSeconds = 0; // east of UTC
+    QString strZoneText; // as the zone list shows it: "GMT+1:00", "GMT+2:00 CEST"
+    PlaceClock clock; // with a place: how its clocks read (which jump, which offsets)
+};
+
+// Reads a date set as DateSetToMoment does; blnNorthAmerican names the zone
+// list's texts.
+DateSetReading ReadDateSet(DateSetInput& udtInput, int intComputerTzIndex, bool blnNorthAmerican = false);
+
+// A clock time typed as "08:13", "8:13", "0813" or "08:13:20": seconds after
+// midnight, or −1.
+int ParseClockText(const QString& strText);
+// "08:13", or "08:13:20" when the seconds are not 0.
+QString ClockText(int intSeconds);
+// The date set's clock time as its hour list shows it: the entry, or what was typed.
+QString DateSetClockText(const DateSetInput& udtInput);
+// The date set's date: "March 5, 2018", "March 3, 1700 (Julian)".
+QString DateSetDateText(const DateSetReading& reading, const DateSetInput& udtInput, bool blnAbbreviated);
 
 // Local day number + local clock time / 1440 minutes, or a negative code.
 // The year is cleaned and an empty hour becomes "12:00". (The main window's
@@ -64,7 +106,8 @@ double DateSetToDayValue(DateSetInput& udtInput);
 double DateSetToMoment(DateSetInput& udtInput, int intComputerTzIndex);
 
 // --- Texts ---
-QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage); // "March 5, 2018", "5.März 2018"
+// "March 5, 2018", "5.März 2018"; the date of that day in the calendar given.
+QString JDNToDateText(int n, bool blnAbbreviated, int intLanguage, int intCalendar = platform::kGregorian);
 // The day of a day value (day number + fraction) with a time and a zone text:
 // "March 5, 2018, 14:30 (GMT+1:00)", in the interface language.
 QString DateTimeZoneText(double dblDayValue, const QString& strTime, const QString& strZone, bool blnAbbreviated);

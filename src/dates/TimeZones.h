@@ -14,6 +14,9 @@
 namespace qal {
 
 constexpr int intTimezoneListCount = 56;
+// The zone list's own entry after the others, shown while a place's (or a
+// named zone's) clock gives a date set its offset.
+constexpr int intPlaceZoneIndex = intTimezoneListCount;
 constexpr int intGmtIndex = 24;
 
 // The zone texts; with blnNorthAmerican ten of the half-hour entries show

@@ -35,25 +35,51 @@ int GregorianMonthLength(int m, long long intYear)
     return m == 2 && IsGregorianLeapYear(intYear) ? 29 : kLengths[m - 1];
 }
 
+bool IsJulianLeapYear(long long intYear)
+{
+    return intYear % 4 == 0;
+}
+
+int MonthLength(int m, long long intYear, int intCalendar)
+{
+    if (intCalendar == kJulian && m == 2)
+        return IsJulianLeapYear(intYear) ? 29 : 28;
+    return GregorianMonthLength(m, intYear);
+}
+
 int EuroDateToJdn(EuroDate& udtDate)
 {
     const long long y = udtDate.year;
     const int m = udtDate.month;
     const int d = udtDate.day;
-    udtDate.valid
-        = (udtDate.calendar == kGregorian && m >= 1 && m <= 12 && d >= 1 && d <= GregorianMonthLength(m, y)) ? 1 : 0;
-    // Standard civil-to-day-number conversion (months counted from March).
+    const bool blnJulian = udtDate.calendar == kJulian;
+    udtDate.valid = ((udtDate.calendar == kGregorian || blnJulian) && m >= 1 && m <= 12 && d >= 1
+                        && d <= MonthLength(m, y, udtDate.calendar))
+        ? 1
+        : 0;
+    // Standard civil-to-day-number conversions (months counted from March).
     const long long a = FloorDiv(14 - std::clamp(m, 1, 12), 12);
     const long long y2 = y + 4800 - a;
     const long long m2 = std::clamp(m, 1, 12) + 12 * a - 3;
-    const long long n
-        = d + FloorDiv(153 * m2 + 2, 5) + 365 * y2 + FloorDiv(y2, 4) - FloorDiv(y2, 100) + FloorDiv(y2, 400) - 32045;
+    const long long n = blnJulian
+        ? d + FloorDiv(153 * m2 + 2, 5) + 365 * y2 + FloorDiv(y2, 4) - 32083
+        : d + FloorDiv(153 * m2 + 2, 5) + 365 * y2 + FloorDiv(y2, 4) - FloorDiv(y2, 100) + FloorDiv(y2, 400) - 32045;
     udtDate.dayNumber = static_cast<int>(std::clamp<long long>(n, INT_MIN, INT_MAX));
     return udtDate.dayNumber;
 }
 
 void JdnToEuroDate(EuroDate& udtDate)
 {
+    if (udtDate.calendar == kJulian) {
+        const long long c = static_cast<long long>(udtDate.dayNumber) + 32082;
+        const long long d = FloorDiv(4 * c + 3, 1461);
+        const long long e = c - FloorDiv(1461 * d, 4);
+        const long long m = FloorDiv(5 * e + 2, 153);
+        udtDate.day = static_cast<int>(e - FloorDiv(153 * m + 2, 5) + 1);
+        udtDate.month = static_cast<int>(m + 3 - 12 * FloorDiv(m, 10));
+        udtDate.year = static_cast<int>(d - 4800 + FloorDiv(m, 10));
+        return;
+    }
     const long long a = static_cast<long long>(udtDate.dayNumber) + 32044;
     const long long b = FloorDiv(4 * a + 3, 146097);
     const long long c = a - FloorDiv(146097 * b, 4);

@@ -21,7 +21,8 @@ struct EuroDate {
     int valid = 0; // written by EuroDateToJdn: 0 = impossible date
 };
 
-constexpr int kGregorian = 71;
+constexpr int kGregorian = 71; // "G"
+constexpr int kJulian = 74; // "J": the calendar before the Gregorian reform, as old records give dates
 
 // The local day number of a moment (a Julian day in UT) in a zone of
 // intZoneMinutes east of Greenwich: the day that local clocks show.
@@ -31,10 +32,12 @@ int LocalDayNumber(double dblMoment, int intZoneMinutes);
 // the zone.
 double LocalMidnight(double dblDay, int intZoneMinutes);
 
-// Day number of the record's year, month and day; sets its valid flag.
+// Day number of the record's year, month and day in its calendar (Gregorian
+// or Julian); sets its valid flag (0 also for another calendar).
 int EuroDateToJdn(EuroDate& udtDate);
 
-// Fills year, month and day from the record's day number.
+// Fills year, month and day from the record's day number, in its calendar
+// (Julian for kJulian, Gregorian otherwise).
 void JdnToEuroDate(EuroDate& udtDate);
 
 // Weekday of a day number: 0 Sunday .. 6 Saturday.
@@ -50,6 +53,12 @@ bool IsGregorianLeapYear(long long intYear);
 
 // Days in month m (1..12) of a Gregorian year.
 int GregorianMonthLength(int m, long long intYear);
+
+// Whether a year of the Julian calendar is a leap year (every fourth).
+bool IsJulianLeapYear(long long intYear);
+
+// Days in month m (1..12) of a year in the calendar (kGregorian or kJulian).
+int MonthLength(int m, long long intYear, int intCalendar);
 
 // The computer's offset from UTC in seconds, positive west of Greenwich, as
 // the clock gives it now (daylight saving included).

@@ -9,6 +9,11 @@
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
 namespace qal {
 namespace {
 
@@ -20,10 +25,8 @@ public:
     void Printed(const QString& strText) { Line(strText.toUtf8()); }
     void Written(bool blnValue) { Line(blnValue ? "#TRUE#" : "#FALSE#"); }
     void Written(int intValue) { Line(QByteArray::number(intValue)); }
-    QByteArray text;
-
-private:
     void Line(const QByteArray& line) { text += line + "\r\n"; }
+    QByteArray text;
 };
 
 // --- Reading ---
@@ -98,6 +101,117 @@ private:
     qsizetype m_intNext = 0;
 };
 
+// --- Birth data beyond the lists ---
+// After line 52 (the synastry proportion, which a reader of the 51 lines
+// takes as its optional last item and then stops), a marker line and one
+// line per item: "<date set> <name>=<value>".
+
+const QByteArray kBirthDataMarker = "#BIRTH DATA#";
+
+QString RepeatedName(RepeatedTime which)
+{
+    return which == RepeatedTime::Earlier ? QStringLiteral("earlier") : QStringLiteral("later");
+}
+
+// The zone list's entry of the offset a place's clock had for the date set
+// (the empty entry when there is none, or the date set cannot be read).
+int ListZoneNearest(const DateSetInput& set)
+{
+    DateSetInput read = set;
+    const DateSetReading reading = ReadDateSet(read, 0);
+    if (reading.dblMoment < 0 || reading.intOffsetSeconds % 60 != 0)
+        return 0;
+    return TimezoneIndexOfMinutes(reading.intOffsetSeconds / 60);
+}
+
+void WriteBirthData(StateWriter& out, const WindowInputs& inputs)
+{
+    out.Line(kBirthDataMarker);
+    for (int k = 0; k < 3; ++k) {
+        const DateSetInput& set = inputs.udtDateSet[k];
+        const auto item = [&](const char* strName, const QString& strValue) {
+            out.Line(QByteArray::number(k) + ' ' + strName + '=' + strValue.toUtf8());
+        };
+        if (set.intClockSeconds >= 0)
+            item("clock", ClockText(set.intClockSeconds));
+        if (set.blnJulian)
+            item("calendar", QStringLiteral("julian"));
+        const DateSetPlace& place = set.place;
+        if (place.HasZone())
+            item("zone", place.strZoneId);
+        if (!place.strName.isEmpty())
+            item("place", place.strName);
+        if (!place.strRegion.isEmpty())
+            item("region", place.strRegion);
+        if (!place.strCountry.isEmpty())
+            item("country", place.strCountry);
+        if (place.blnHasCoordinates) {
+            item("latitude", QString::number(place.dblLatitude, 'f', 6));
+            item("longitude", QString::number(place.dblLongitude, 'f', 6));
+        }
+        if (set.repeated != RepeatedTime::Ask)
+            item("repeated", RepeatedName(set.repeated));
+    }
+}
+
+double Degrees(StateReader& in, const QString& strValue, double dblLimit)
+{
+    bool blnOk = false;
+    const double dblValue = strValue.toDouble(&blnOk);
+    if (!blnOk || !(std::fabs(dblValue) <= dblLimit))
+        throw in.Fault(TextId::StateFaultBirthValue);
+    return dblValue;
+}
+
+void ReadBirthData(StateReader& in, WindowInputs& inputs)
+{
+    if (in.Text().toUtf8() != kBirthDataMarker)
+        throw in.Fault(TextId::StateFaultBirthItem);
+    static const QRegularExpression itemLine(QStringLiteral("^([0-2]) ([a-z]+)=(.*)$"));
+    bool blnLatitude[3] = {}, blnLongitude[3] = {};
+    while (!in.AtEnd()) {
+        const QRegularExpressionMatch m = itemLine.match(in.Text());
+        if (!m.hasMatch())
+            throw in.Fault(TextId::StateFaultBirthItem);
+        const int k = m.captured(1).toInt();
+        const QString strName = m.captured(2), strValue = m.captured(3);
+        DateSetInput& set = inputs.udtDateSet[k];
+        if (strName == QLatin1String("clock")) {
+            set.intClockSeconds = ParseClockText(strValue);
+            if (set.intClockSeconds < 0)
+                throw in.Fault(TextId::StateFaultBirthValue);
+        } else if (strName == QLatin1String("calendar")) {
+            if (strValue != QLatin1String("julian") && strValue != QLatin1String("gregorian"))
+                throw in.Fault(TextId::StateFaultBirthValue);
+            set.blnJulian = strValue == QLatin1String("julian");
+        } else if (strName == QLatin1String("zone")) {
+            if (strValue.isEmpty())
+                throw in.Fault(TextId::StateFaultBirthValue);
+            set.place.strZoneId = strValue; // a zone the computer lacks is named when the date set is read
+        } else if (strName == QLatin1String("place")) {
+            set.place.strName = strValue;
+        } else if (strName == QLatin1String("region")) {
+            set.place.strRegion = strValue;
+        } else if (strName == QLatin1String("country")) {
+            set.place.strCountry = strValue;
+        } else if (strName == QLatin1String("latitude")) {
+            set.place.dblLatitude = Degrees(in, strValue, 90);
+            blnLatitude[k] = true;
+        } else if (strName == QLatin1String("longitude")) {
+            set.place.dblLongitude = Degrees(in, strValue, 180);
+            blnLongitude[k] = true;
+        } else if (strName == QLatin1String("repeated")) {
+            if (strValue != RepeatedName(RepeatedTime::Earlier) && strValue != RepeatedName(RepeatedTime::Later))
+                throw in.Fault(TextId::StateFaultBirthValue);
+            set.repeated = strValue == RepeatedName(RepeatedTime::Earlier) ? RepeatedTime::Earlier : RepeatedTime::Later;
+        } else {
+            throw in.Fault(TextId::StateFaultBirthItem);
+        }
+    }
+    for (int k = 0; k < 3; ++k)
+        inputs.udtDateSet[k].place.blnHasCoordinates = blnLatitude[k] && blnLongitude[k];
+}
+
 void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config, OrbTable& orbs)
 {
     for (DateSetInput& set : inputs.udtDateSet) {
@@ -147,6 +261,8 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
         config.cboPersonalOrbsProportion[1] = config.cboPersonalOrbsProportion[0];
     else
         config.cboPersonalOrbsProportion[1] = in.Index(4, 1);
+    if (!in.AtEnd())
+        ReadBirthData(in, inputs);
 }
 
 } // namespace
@@ -158,8 +274,11 @@ QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& conf
         out.Printed(set.intMonth);
         out.Printed(set.intDay);
         out.Printed(set.strYear);
-        out.Printed(set.intHour);
-        out.Printed(set.intTimezone);
+        // Beyond the lists, lines 4 and 5 hold what the lists come nearest
+        // to for a reader of the 51 lines: the half hour before the clock
+        // time, the zone entry of the same offset.
+        out.Printed(set.intClockSeconds >= 0 ? set.intClockSeconds / 1800 + 1 : set.intHour);
+        out.Printed(set.place.HasZone() ? ListZoneNearest(set) : set.intTimezone);
     }
     for (bool blnMode : inputs.blnMode)
         out.Written(blnMode);
@@ -183,6 +302,10 @@ QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& conf
     out.Printed(config.cboOrbForMidpoints);
     out.Printed(config.cboPersonalOrbsProportion[1]);
     out.Printed(config.chkIncludeTransitingMoon ? 1 : 0);
+    if (std::any_of(std::begin(inputs.udtDateSet), std::end(inputs.udtDateSet), HasBirthData)) {
+        out.Printed(config.cboPersonalOrbsProportion[1]);
+        WriteBirthData(out, inputs);
+    }
     return out.text;
 }
 

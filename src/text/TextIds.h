@@ -272,7 +272,26 @@ namespace qal {
     X(OutputNotWritten, 465)                                                                                           \
     X(CopySelectionToClipboard, 466)                                                                                   \
     X(AboutQal, 467)                                                                                                   \
-    X(AboutQalText, 468)
+    X(AboutQalText, 468)                                                                                               \
+    X(JulianCalendarMark, 469)                                                                                         \
+    X(ClockUnreadable, 470)                                                                                            \
+    X(ClockSkipped, 471)                                                                                               \
+    X(ClockTwiceQuestion, 472)                                                                                         \
+    X(ZoneUnknown, 473)                                                                                                \
+    X(PlaceButton, 474)                                                                                                \
+    X(PlaceTitle, 475)                                                                                                 \
+    X(PlaceSearch, 476)                                                                                                \
+    X(PlaceCoordinates, 477)                                                                                           \
+    X(PlaceZone, 478)                                                                                                  \
+    X(PlaceName, 479)                                                                                                  \
+    X(PlaceJulian, 480)                                                                                                \
+    X(PlaceNone, 481)                                                                                                  \
+    X(PlaceNoMatch, 482)                                                                                               \
+    X(PlaceCoordinatesBad, 483)                                                                                        \
+    X(PlaceZoneMissing, 484)                                                                                           \
+    X(PlaceCredit, 485)                                                                                                \
+    X(StateFaultBirthItem, 486)                                                                                        \
+    X(StateFaultBirthValue, 487)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

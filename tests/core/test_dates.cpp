@@ -183,9 +183,12 @@ TEST(Dates, CalendarArithmeticAndRounding)
     }
     EuroDate udtDate { 1582, 10, 4, platform::kGregorian }; // proleptic: no gap
     EXPECT_EQ(platform::EuroDateToJdn(udtDate), 2299150); // 15 October is 2299161
-    udtDate.calendar = 'J';
+    udtDate.calendar = 'X';
     platform::EuroDateToJdn(udtDate);
-    EXPECT_EQ(udtDate.valid, 0); // only the Gregorian calendar is known
+    EXPECT_EQ(udtDate.valid, 0); // the Gregorian and the Julian calendar only
+    udtDate.calendar = 'J';
+    EXPECT_EQ(platform::EuroDateToJdn(udtDate), 2299160); // the day before 15 October 1582 (Gregorian)
+    EXPECT_NE(udtDate.valid, 0);
 
     EXPECT_EQ(CleanIntegerText(QStringLiteral("-500"), false, false), QStringLiteral("500"));
     EXPECT_EQ(CleanIntegerText(QStringLiteral("-500"), true, false), QStringLiteral("-500"));
@@ -249,13 +252,13 @@ TEST(Dates, SteppingCarriesThroughTheCalendar)
         { "2799", 12, 31, hour(12, 0), stepDay, true, "2800-1-1 25" }, // left for the computation to undo
     };
     for (const auto& c : cases) {
-        DateSetInput set { QString::fromLatin1(c.strYear), c.intMonth, c.intDay, c.intHour, 1 };
+        DateSetInput set = test::DateSet(QString::fromLatin1(c.strYear), c.intMonth, c.intDay, c.intHour, 1);
         EXPECT_EQ(StepDateSet(set, c.intInterval, c.blnForward, 0), 0) << c.strExpected;
         EXPECT_EQ(QStringLiteral("%1-%2-%3 %4").arg(set.strYear).arg(set.intMonth).arg(set.intDay).arg(set.intHour),
             QString::fromLatin1(c.strExpected));
     }
     // Nothing to step from: the code, and nothing changes.
-    DateSetInput empty { QString(), 1, 1, 1, 1 };
+    DateSetInput empty = test::DateSet(QString(), 1, 1, 1, 1);
     EXPECT_LT(StepDateSet(empty, stepDay, true, 0), 0);
     EXPECT_EQ(empty.intDay, 1);
 }

@@ -26,8 +26,8 @@ namespace {
 // configuration away from the defaults in every item the file holds.
 void Sample(WindowInputs& inputs, ConfigurationSettings& config)
 {
-    inputs.udtDateSet[0] = { QStringLiteral("2018"), 3, 5, 30, 26 };
-    inputs.udtDateSet[1] = { QStringLiteral("1990"), 6, 15, 17, 24 }; // the third stays empty
+    inputs.udtDateSet[0] = test::DateSet(QStringLiteral("2018"), 3, 5, 30, 26);
+    inputs.udtDateSet[1] = test::DateSet(QStringLiteral("1990"), 6, 15, 17, 24); // the third stays empty
     for (int i = 0; i < 6; ++i)
         inputs.blnMode[i] = i == 2;
     inputs.intForwardBack = 2;

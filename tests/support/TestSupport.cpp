@@ -62,6 +62,17 @@ void SetClock(const QDateTime& utcNow, const char* strZoneId)
     platform::SetTestClock(utcNow, QTimeZone(QByteArray(strZoneId)));
 }
 
+DateSetInput DateSet(const QString& strYear, int intMonth, int intDay, int intHour, int intTimezone)
+{
+    DateSetInput set;
+    set.strYear = strYear;
+    set.intMonth = intMonth;
+    set.intDay = intDay;
+    set.intHour = intHour;
+    set.intTimezone = intTimezone;
+    return set;
+}
+
 void ChangeConfig(const std::function<void(ConfigurationSettings&)>& edit)
 {
     ConfigurationSettings config = udtConfig;

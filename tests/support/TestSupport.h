@@ -25,6 +25,7 @@ inline void PrintTo(const QString& strText, std::ostream* os)
 namespace qal {
 class CoreRuntime;
 struct ConfigurationSettings;
+struct DateSetInput;
 }
 
 namespace qal::test {
@@ -42,6 +43,9 @@ void SetClock(const QDateTime& utcNow, const char* strZoneId);
 // Empties the per-user store (the settings file of the test run's home) and
 // removes the user's saved state.
 void ClearUserStore();
+
+// A date set of list indices only (year text, month, day, hour, zone).
+DateSetInput DateSet(const QString& strYear, int intMonth, int intDay, int intHour, int intTimezone);
 
 // Changes the configuration record through its one writer: edit gets a copy.
 void ChangeConfig(const std::function<void(ConfigurationSettings&)>& edit);
