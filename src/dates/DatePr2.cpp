@@ -3,6 +3,7 @@
 #include "dates/DatePr2.h"
 
 #include "platform/Clock.h"
+#include "platform/ZoneHistory.h"
 #include "text/Texts.h"
 
 #include <QRegularExpression>
@@ -180,8 +181,21 @@ DateSetReading ReadDateSet(DateSetInput& udtInput, int intComputerTzIndex, bool 
         reading.intOffsetSeconds = TimezoneItemValue(udtInput.intTimezone) * 60;
         reading.strZoneText = TimezoneListItems(blnNorthAmerican).value(udtInput.intTimezone);
     }
-    reading.dblMoment = n - 0.5 + (reading.intClockSeconds - reading.intOffsetSeconds) / 86400.0;
+    // Grouped as the list's reading always was, so that its moments stay the same to the last bit.
+    reading.dblMoment = (n + reading.intClockSeconds / 86400.0) - reading.intOffsetSeconds / 86400.0 - 0.5;
     return reading;
+}
+
+DateSetTexts TextsOfDateSet(DateSetInput udtInput, int intComputerTzIndex, bool blnNorthAmerican, bool blnAbbreviated)
+{
+    const DateSetReading reading = ReadDateSet(udtInput, intComputerTzIndex, blnNorthAmerican);
+    if (reading.intDayNumber == 0) // the date itself could not be read
+        return {};
+    DateSetTexts texts;
+    texts.strDate = DateSetDateText(reading, udtInput, blnAbbreviated);
+    texts.strClock = DateSetClockText(udtInput);
+    texts.strZone = reading.dblMoment >= 0 ? reading.strZoneText : udtInput.place.strZoneId;
+    return texts;
 }
 
 double DateSetToDayValue(DateSetInput& udtInput)
@@ -406,10 +420,11 @@ QString IsoLocalMomentText(double dblMoment, int intZoneMinutes, bool blnRoundTo
     return IsoDateText(date) + QLatin1Char(' ') + DayFractionToText(dblTime, false);
 }
 
-DateSetInput DateSetForNow(int intComputerTzIndex)
+namespace {
+
+// The list indices of a local day value rounded to the half hour.
+DateSetInput DateSetOfDayValue(double x)
 {
-    const bool blnInList = intComputerTzIndex > 0;
-    double x = GetComputerAJDate() + 0.5 + (blnInList ? intComputerTzMinutes : 0) / 1440.0;
     RoundToHalfHour(x);
     EuroDate udtDate;
     udtDate.calendar = platform::kGregorian;
@@ -421,7 +436,27 @@ DateSetInput DateSetForNow(int intComputerTzIndex)
     udtNow.intDay = udtDate.day;
     const QString strTime = DayFractionToText(x - std::floor(x), false);
     udtNow.intHour = strTime.left(2).toInt() * 2 + 1 + (strTime.right(2) == QLatin1String("30") ? 1 : 0);
+    return udtNow;
+}
+
+} // namespace
+
+DateSetInput DateSetForNow(int intComputerTzIndex)
+{
+    const bool blnInList = intComputerTzIndex > 0;
+    DateSetInput udtNow = DateSetOfDayValue(GetComputerAJDate() + 0.5 + (blnInList ? intComputerTzMinutes : 0) / 1440.0);
     udtNow.intTimezone = blnInList ? intComputerTzIndex : intGmtIndex;
+    return udtNow;
+}
+
+DateSetInput DateSetForNowIn(const QString& strZoneId)
+{
+    constexpr double kUnixDay = 2440588; // the day number of 1970-01-01
+    const long long intUtc = platform::ClockNowUtc().toSecsSinceEpoch();
+    const long long intLocal = intUtc + platform::ZoneOffsetAt(strZoneId, intUtc).intSeconds;
+    DateSetInput udtNow = DateSetOfDayValue(kUnixDay + intLocal / 86400.0);
+    udtNow.place.strZoneId = strZoneId;
+    udtNow.intTimezone = intPlaceZoneIndex;
     return udtNow;
 }
 

@@ -94,6 +94,14 @@ QString DateSetClockText(const DateSetInput& udtInput);
 // The date set's date: "March 5, 2018", "March 3, 1700 (Julian)".
 QString DateSetDateText(const DateSetReading& reading, const DateSetInput& udtInput, bool blnAbbreviated);
 
+// A date set as the reports and the wheel name it: its date, its clock time
+// and its zone ("GMT+1:00", "GMT+2:00 CEST"; a place's zone by its name when
+// its clock cannot be read). Empty when the date cannot be read.
+struct DateSetTexts {
+    QString strDate, strClock, strZone;
+};
+DateSetTexts TextsOfDateSet(DateSetInput udtInput, int intComputerTzIndex, bool blnNorthAmerican, bool blnAbbreviated);
+
 // Local day number + local clock time / 1440 minutes, or a negative code.
 // The year is cleaned and an empty hour becomes "12:00". (The main window's
 // InputDateToDayNumber reads its controls through this.)
@@ -150,5 +158,9 @@ double GetComputerAJDate();
 // is in no list entry (intComputerTzIndex 0), "now" is given in GMT instead,
 // so that the moment is still the right one.
 DateSetInput DateSetForNow(int intComputerTzIndex);
+
+// The same in a zone of the zone database, at its offset now; the date set
+// keeps the zone, so that its own entry shows it.
+DateSetInput DateSetForNowIn(const QString& strZoneId);
 
 } // namespace qal

@@ -18,7 +18,8 @@ constexpr int kReportWidth = 4500;
 constexpr int kReportGap = 120; // between the table or picture and the report
 constexpr int kTableRows = 12;
 constexpr int kTableColumns = 12;
-constexpr int kRightColumn = 14640; // the units, the language, Configure, Help
+constexpr int kRightColumn = 14865; // the units, the language, Configure
+constexpr int kHelpLeft = 14640; // Help, beside Quit
 constexpr int kRowHeight = 345;
 constexpr int kBottomTop = kTableTop + kTableRows * kCellHeight + 120; // the file and program buttons
 // The canvas at the design's size.

@@ -18,6 +18,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -102,9 +103,16 @@ void frmMain::CreateControls()
         cboMonthCE[k] = Named(new QComboBox(central), "cboMonthCE", k);
         cboDayCE[k] = Named(new QComboBox(central), "cboDayCE", k);
         cboHour[k] = Named(new QComboBox(central), "cboHour", k);
+        // A clock time off the half hour is typed into the hour list ("08:13").
+        cboHour[k]->setEditable(true);
+        cboHour[k]->setInsertPolicy(QComboBox::NoInsert);
+        cboHour[k]->completer()->setCompletionMode(QCompleter::InlineCompletion);
         cboTimezone[k] = Named(new QComboBox(central), "cboTimezone", k);
         cboTimezone[k]->setMaxVisibleItems(24);
         cmdClear[k] = Named(new QPushButton(central), "cmdClear", k);
+        cmdPlace[k] = Named(new QPushButton(central), "cmdPlace", k);
+        connect(cmdPlace[k], &QPushButton::clicked, this, [this, k] { cmdPlace_Click(k); });
+        connect(cboHour[k]->lineEdit(), &QLineEdit::textEdited, this, [this, k] { HourTextEdited(k); });
         connect(cboMonthCE[k], &QComboBox::activated, this, [this, k] { cboMonthCE_Click(k); });
         connect(cboDayCE[k], &QComboBox::activated, this, [this, k] { cboDayCE_Click(k); });
         connect(cboHour[k], &QComboBox::activated, this, [this, k] { cboHour_Click(k); });

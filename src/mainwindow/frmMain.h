@@ -43,6 +43,7 @@ class PictureBox;
 struct CornerText;
 class frmConfigure;
 class frmDurations;
+class frmPlace;
 class frmPopUp;
 class frmTimeMap;
 class frmView;
@@ -89,6 +90,10 @@ public:
     void cmdClear_Click(int k);
     void cmdNow_Click();
     void DateSetChanged(int k);
+    // The place, the clock it kept and the calendar of date set k, in the
+    // place dialog (dialogs/frmPlace.h).
+    void cmdPlace_Click(int k);
+    frmPlace* PlaceDialog();
 
     // --- The chart wheel (frmMainWheel.cpp) ---
     void cmdToggleGraphic_Click();
@@ -186,6 +191,7 @@ private:
     QComboBox* cboHour[3] = {};
     QComboBox* cboTimezone[3] = {};
     QPushButton* cmdClear[3] = {};
+    QPushButton* cmdPlace[3] = {}; // the place of the date set: its name, or "Place.."
     QLabel* lblDateSet[3] = {};
     QRadioButton* optPlanetary = nullptr;
     QRadioButton* optNatal[2] = {};
@@ -255,6 +261,14 @@ private:
         QString strComputedYear[3]; // year texts as last read by a computation
         DateSetInput udtSet[3]; // the date sets as the computation read them
     };
+    // Per date set, what its lists cannot hold: the place and the clock it
+    // kept, the calendar, and which of a clock time that happened twice.
+    struct DateSetExtras {
+        DateSetPlace place;
+        bool blnJulian = false;
+        RepeatedTime repeated = RepeatedTime::Ask;
+    };
+    DateSetExtras m_extras[3];
     // The window's own flags.
     struct WindowFlags {
         bool blnLoaded = false;
@@ -279,6 +293,7 @@ private:
     frmRun* m_frmRun = nullptr;
     frmDurations* m_frmDurations = nullptr;
     frmTimeMap* m_frmTimeMap = nullptr;
+    frmPlace* m_frmPlace = nullptr;
     frmView* m_frmView = nullptr;
     platform::AppFolders m_folders;
     std::shared_ptr<CoreRuntime> m_runtime;
@@ -336,6 +351,14 @@ private:
     double InputDateToDayNumber(int k);
     DateSetInput ReadDateSet(int k) const;
     void WriteDateSet(int k, const DateSetInput& udtInput);
+    // The place button's caption and the zone list's own entry of date set k.
+    void ShowDateSetPlace(int k);
+    // The clock time typed into or chosen in date set k's hour list.
+    void HourTextEdited(int k);
+    // A clock time that happened twice at the place: which was meant, asked; false when cancelled.
+    bool AskWhichRepeatedTime(int k);
+    // Why date set k's clock could not be read (codes −5 to −8), in the interface language.
+    QString ClockFaultText(int k, int intCode) const;
     void DateListClicked(int k, bool blnDayList);
     // The wheel (frmMainWheel.cpp).
     // The controls that depend on whether the table, the wheel or the

@@ -57,6 +57,15 @@ void frmMain::cmdCompute_Click()
         if (!ModeUsesDateSet(intMode, k))
             continue;
         request.dblChartJD[k] = InputDateToAJDate(k);
+        if (request.dblChartJD[k] == dblClockTwice && !m_flags.blnLanguageChange) {
+            // Which of the two is asked; the answer stays with the date set.
+            if (!AskWhichRepeatedTime(k)) {
+                PublishInvalidDate(k, dblClockTwice);
+                blnInvalidDateReported = true;
+                return;
+            }
+            request.dblChartJD[k] = InputDateToAJDate(k);
+        }
         if (request.dblChartJD[k] < 0) {
             RejectDateSet(k, request.dblChartJD[k]);
             return;
@@ -85,7 +94,9 @@ void frmMain::cmdCompute_Click()
     if (ModeUsesDateSet(intMode, 0)) {
         DateSetInput udtCurrent = m_shown.udtSet[0];
         m_shown.udtInputs.dblDayValue = DateSetToDayValue(udtCurrent);
-        m_shown.udtInputs.intTimezoneMinutes = TimezoneItemValue(udtCurrent.intTimezone);
+        // The zone of the moments the reports write: the offset the current moment was read with.
+        const DateSetReading reading = qal::ReadDateSet(udtCurrent, intComputerTzIndex);
+        m_shown.udtInputs.intTimezoneMinutes = static_cast<int>(std::lround(reading.intOffsetSeconds / 60.0));
     }
     m_shown.udtInputs.blnSidereal = udtConfig.blnSidereal;
 
@@ -106,6 +117,38 @@ void frmMain::RejectDateSet(int k, double dblCode)
         ReportInvalidDate(k);
 }
 
+QString frmMain::ClockFaultText(int k, int intCode) const
+{
+    DateSetInput udtInput = ReadDateSet(k);
+    const DateSetReading reading = qal::ReadDateSet(udtInput, intComputerTzIndex, udtConfig.blnDisplayNATZabbr);
+    const PlaceClock& clock = reading.clock;
+    switch (intCode) {
+    case static_cast<int>(dblClockUnreadable): return GetText(TextId::ClockUnreadable);
+    case static_cast<int>(dblClockSkipped):
+        return GetTextWithMarkers(TextId::ClockSkipped, ZoneEntryText(clock.intOffsets[0], clock.strAbbreviations[0]),
+            ZoneEntryText(clock.intOffsets[1], clock.strAbbreviations[1]));
+    case static_cast<int>(dblZoneUnknown): return GetTextWithMarkers(TextId::ZoneUnknown, udtInput.place.strZoneId);
+    default: return {};
+    }
+}
+
+bool frmMain::AskWhichRepeatedTime(int k)
+{
+    DateSetInput udtInput = ReadDateSet(k);
+    const DateSetReading reading = qal::ReadDateSet(udtInput, intComputerTzIndex, udtConfig.blnDisplayNATZabbr);
+    const PlaceClock& clock = reading.clock;
+    static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
+    const QString strQuestion = GetTextWithMarkers(TextId::ClockTwiceQuestion, DateSetClockText(udtInput),
+        ZoneEntryText(clock.intOffsets[0], clock.strAbbreviations[0]),
+        ZoneEntryText(clock.intOffsets[1], clock.strAbbreviations[1]));
+    const ui::MsgAnswer answer = ui::MsgBox(strQuestion, ui::MsgIcon::Question, ui::MsgButtons::YesNoCancel,
+        GetText(kDateSets[k]), 1, this);
+    if (answer == ui::MsgAnswer::Cancel)
+        return false;
+    m_extras[k].repeated = answer == ui::MsgAnswer::Yes ? RepeatedTime::Earlier : RepeatedTime::Later;
+    return true;
+}
+
 void frmMain::ReportInvalidDate(int k)
 {
     static const TextId kDateSets[3] = { TextId::DateSetCurrent, TextId::DateSetNatal1, TextId::DateSetNatal2 };
@@ -115,6 +158,8 @@ void frmMain::ReportInvalidDate(int k)
     QString strMessage = GetText(kDateSets[k]) + QLatin1Char(' ');
     if (c <= -1 && c >= -4)
         strMessage += GetText(kReasons[-c - 1]);
+    else
+        strMessage += ClockFaultText(k, c);
     ui::MsgBox(strMessage, ui::MsgIcon::Information, ui::MsgButtons::Ok, GetText(TextId::InvalidDate), 1, this);
     blnInvalidDateReported = true;
 }

@@ -4,10 +4,13 @@
 // "now", and the reactions to edits.
 #include "mainwindow/frmMain.h"
 
+#include "dialogs/frmPlace.h"
+#include "platform/ZoneHistory.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "ui/Focus.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModalDialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,12 +23,15 @@ namespace qal {
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices)
 {
     const QStringList items = TimezoneListItems(udtConfig.blnDisplayNATZabbr);
-    for (QComboBox* list : cboTimezone) {
+    for (int k = 0; k < 3; ++k) {
+        QComboBox* list = cboTimezone[k];
         const int intIndex = blnPreserveIndices ? list->currentIndex() : 0;
         list->clear();
         for (int i = 0; i < items.size(); ++i)
             list->addItem(items[i], TimezoneItemValue(i));
-        list->setCurrentIndex(intIndex);
+        list->setCurrentIndex(intIndex < list->count() ? intIndex : 0);
+        if (m_extras[k].place.HasZone())
+            ShowDateSetPlace(k); // its own entry after the others
     }
 }
 
@@ -68,6 +74,24 @@ DateSetInput frmMain::ReadDateSet(int k) const
     udtInput.intDay = std::max(0, cboDayCE[k]->currentIndex());
     udtInput.intHour = std::max(0, cboHour[k]->currentIndex());
     udtInput.intTimezone = std::max(0, cboTimezone[k]->currentIndex());
+    // The hour list is also typed into: an entry's text is that entry, any
+    // other text a clock time of its own (the half hour before it stays
+    // chosen), or no time at all.
+    const QString strHour = cboHour[k]->currentText().trimmed();
+    if (const int intEntry = cboHour[k]->findText(strHour); intEntry >= 0) {
+        udtInput.intHour = intEntry;
+    } else {
+        udtInput.intClockSeconds = ParseClockText(strHour);
+        if (udtInput.intClockSeconds < 0)
+            udtInput.intClockSeconds = intClockUnreadable;
+        else
+            udtInput.intHour = udtInput.intClockSeconds / 1800 + 1;
+    }
+    // The place's clock counts while its own entry is chosen in the zone list.
+    if (m_extras[k].place.HasZone() && udtInput.intTimezone == intPlaceZoneIndex)
+        udtInput.place = m_extras[k].place;
+    udtInput.blnJulian = m_extras[k].blnJulian;
+    udtInput.repeated = m_extras[k].repeated;
     return udtInput;
 }
 
@@ -78,8 +102,42 @@ void frmMain::WriteDateSet(int k, const DateSetInput& udtInput)
     cboMonthCE[k]->setCurrentIndex(udtInput.intMonth);
     cboDayCE[k]->setCurrentIndex(udtInput.intDay);
     cboHour[k]->setCurrentIndex(udtInput.intHour);
-    if (udtInput.intTimezone < cboTimezone[k]->count())
+    if (udtInput.intClockSeconds >= 0)
+        cboHour[k]->setEditText(ClockText(udtInput.intClockSeconds));
+    m_extras[k] = { udtInput.place, udtInput.blnJulian, udtInput.repeated };
+    ShowDateSetPlace(k);
+    if (!udtInput.place.HasZone() && udtInput.intTimezone < cboTimezone[k]->count())
         cboTimezone[k]->setCurrentIndex(udtInput.intTimezone);
+}
+
+void frmMain::ShowDateSetPlace(int k)
+{
+    const DateSetPlace& place = m_extras[k].place;
+    QString strCaption = place.strName.isEmpty() ? place.strZoneId.section(QLatin1Char('/'), -1) : place.strName;
+    strCaption.replace(QLatin1Char('_'), QLatin1Char(' '));
+    cmdPlace[k]->setText(strCaption.isEmpty() ? GetText(TextId::PlaceButton) : strCaption);
+    QString strTip = PlaceDescription(place);
+    if (m_extras[k].blnJulian)
+        strTip += (strTip.isEmpty() ? QString() : QStringLiteral(" · ")) + GetText(TextId::JulianCalendarMark);
+    cmdPlace[k]->setToolTip(strTip.isEmpty() ? GetText(TextId::PlaceTitle) : strTip);
+    // The zone list's own entry: the place's clock as the date set reads it.
+    QComboBox* zones = cboTimezone[k];
+    if (!place.HasZone()) {
+        if (zones->count() > intPlaceZoneIndex) {
+            if (zones->currentIndex() == intPlaceZoneIndex)
+                zones->setCurrentIndex(0);
+            zones->removeItem(intPlaceZoneIndex);
+        }
+        return;
+    }
+    DateSetInput udtInput = ReadDateSet(k);
+    udtInput.place = place; // read with the place's clock, whichever entry the list shows now
+    const DateSetReading reading = qal::ReadDateSet(udtInput, intComputerTzIndex, udtConfig.blnDisplayNATZabbr);
+    const QString strEntry = reading.dblMoment >= 0 ? reading.strZoneText : place.strZoneId;
+    if (zones->count() <= intPlaceZoneIndex)
+        zones->addItem(strEntry, 0);
+    zones->setItemText(intPlaceZoneIndex, strEntry);
+    zones->setCurrentIndex(intPlaceZoneIndex);
 }
 
 double frmMain::InputDateToDayNumber(int k)
@@ -103,12 +161,18 @@ QString frmMain::InputDateToString(int intI, bool blnAbbreviated)
     const double v = InputDateToDayNumber(intI);
     if (v < 0)
         return {};
-    return DateTimeZoneText(v, cboHour[intI]->currentText(), cboTimezone[intI]->currentText(), blnAbbreviated);
+    const DateSetTexts texts
+        = TextsOfDateSet(ReadDateSet(intI), intComputerTzIndex, udtConfig.blnDisplayNATZabbr, blnAbbreviated);
+    return texts.strDate + QStringLiteral(", ") + texts.strClock + QStringLiteral(" (")
+        + (texts.strZone.isEmpty() ? cboTimezone[intI]->currentText() : texts.strZone) + QLatin1Char(')');
 }
 
 void frmMain::SetDateToNow()
 {
-    WriteDateSet(0, DateSetForNow(intComputerTzIndex));
+    // In the computer's zone as the zone database names it, with its offset
+    // now; the nearest half hour of a zone that has no name there.
+    const QString strZone = platform::ComputerZoneId();
+    WriteDateSet(0, strZone.isEmpty() ? DateSetForNow(intComputerTzIndex) : DateSetForNowIn(strZone));
 }
 
 void frmMain::ShowWeekdayTip(int k)
@@ -157,7 +221,42 @@ void frmMain::cboHour_Click(int k)
 
 void frmMain::cboTimezone_Click(int k)
 {
+    // Another zone chosen from the list: its offset counts, not the place's clock.
+    if (m_extras[k].place.HasZone() && cboTimezone[k]->currentIndex() != intPlaceZoneIndex) {
+        const int intChosen = cboTimezone[k]->currentIndex();
+        m_extras[k].place = DateSetPlace();
+        m_extras[k].repeated = RepeatedTime::Ask;
+        ShowDateSetPlace(k);
+        cboTimezone[k]->setCurrentIndex(intChosen);
+    }
     DateListClicked(k, false);
+}
+
+void frmMain::HourTextEdited(int k)
+{
+    m_extras[k].repeated = RepeatedTime::Ask; // another clock time: the question is asked anew
+    DateSetChanged(k);
+}
+
+frmPlace* frmMain::PlaceDialog()
+{
+    if (!m_frmPlace)
+        m_frmPlace = new frmPlace(this);
+    return m_frmPlace;
+}
+
+void frmMain::cmdPlace_Click(int k)
+{
+    frmPlace* dialog = PlaceDialog();
+    dialog->Show({ m_extras[k].place, m_extras[k].blnJulian }, lblDateSet[k]->text());
+    ui::ShowModal(dialog);
+    if (!dialog->Accepted())
+        return;
+    const PlaceChoice& choice = dialog->Choice();
+    m_extras[k] = { choice.place, choice.blnJulian, RepeatedTime::Ask };
+    ShowDateSetPlace(k);
+    DateSetChanged(k);
+    ui::FocusIfUsable(cmdCompute);
 }
 
 void frmMain::txbYearCE_LostFocus(int k)
@@ -182,6 +281,8 @@ void frmMain::cmdClear_Click(int k)
         return;
     for (QComboBox* list : { cboMonthCE[k], cboDayCE[k], cboHour[k], cboTimezone[k] })
         list->setCurrentIndex(0);
+    m_extras[k] = DateSetExtras();
+    ShowDateSetPlace(k);
     txbYearCE[k]->clear();
     cboDayCE[k]->setToolTip(QString());
 }

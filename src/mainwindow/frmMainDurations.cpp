@@ -53,23 +53,17 @@ void frmMain::ShowTimeMap(const DurationsContent& content, const QString& strTit
 
 QString frmMain::ShownDateText(int k) const
 {
-    DateSetInput udtSet = m_shown.udtSet[k];
-    const double v = DateSetToDayValue(udtSet);
-    if (v < 0)
-        return {};
-    return DateTimeZoneText(
-        v, cboHour[k]->itemText(udtSet.intHour), cboTimezone[k]->itemText(udtSet.intTimezone), false);
+    const QStringList parts = ShownDateParts(k);
+    return parts.isEmpty() ? QString() : parts.join(QStringLiteral(", "));
 }
 
 QStringList frmMain::ShownDateParts(int k) const
 {
-    DateSetInput udtSet = m_shown.udtSet[k];
-    const double v = DateSetToDayValue(udtSet);
-    if (v < 0)
+    const DateSetTexts texts
+        = TextsOfDateSet(m_shown.udtSet[k], intComputerTzIndex, udtConfig.blnDisplayNATZabbr, false);
+    if (texts.strDate.isEmpty())
         return {};
-    return { JDNToDateText(static_cast<int>(std::floor(v)), false, intCurrentLanguage),
-        cboHour[k]->itemText(udtSet.intHour) + QStringLiteral(" (") + cboTimezone[k]->itemText(udtSet.intTimezone)
-            + QLatin1Char(')') };
+    return { texts.strDate, texts.strClock + QStringLiteral(" (") + texts.strZone + QLatin1Char(')') };
 }
 
 DurationInputs frmMain::ShownDurationInputs() const

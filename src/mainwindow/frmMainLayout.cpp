@@ -111,8 +111,10 @@ void frmMain::ArrangeControls()
     struct Column {
         int intLeft, intWidth;
     };
-    const Column label { 1500, 1650 }, year { 3210, 840 }, month { 4110, 1500 }, day { 5670, 720 }, hour { 6450, 1020 },
-        zone { 7530, 1560 }, clear { 9150, 900 };
+    // The zone list is wide enough for a place's own entry ("GMT+0:39:58
+    // LMT"); the place button ends the row.
+    const Column label { 1500, 1560 }, year { 3120, 840 }, month { 4020, 1440 }, day { 5520, 690 }, hour { 6270, 1020 },
+        zone { 7350, 2085 }, clear { 9495, 900 }, placeButton { 10455, 1020 };
     for (int k = 0; k < 3; ++k) {
         const int intTop = kRowTop + k * kRowStep;
         const auto place = [&](QWidget* w, const Column& c) { at(w, c.intLeft, intTop, c.intWidth, kRowHeight); };
@@ -123,11 +125,12 @@ void frmMain::ArrangeControls()
         place(cboHour[k], hour);
         place(cboTimezone[k], zone);
         place(cmdClear[k], clear);
+        place(cmdPlace[k], placeButton);
     }
 
     // Chart modes in a column to the right of the date sets; the units and
     // the language at the right edge.
-    constexpr int kModeLeft = 10140, kModeWidth = 4200, kModeStep = 285;
+    constexpr int kModeLeft = 11565, kModeWidth = 3270, kModeStep = 285;
     QRadioButton* modes[] = { optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry };
     for (int i = 0; i < 6; ++i)
         at(modes[i], kModeLeft, 120 + i * kModeStep, kModeWidth, kModeStep);
@@ -160,7 +163,7 @@ void frmMain::ArrangeControls()
     at(cmdSaveAs, 4440, kBottomTop, 1800, kRowHeight);
     at(cmdLoadState, 6360, kBottomTop, 1500, kRowHeight);
     at(lblNotice, 7980, kBottomTop, 6540, kRowHeight);
-    at(cmdHelp, kRightColumn, kBottomTop, 1380, kRowHeight);
+    at(cmdHelp, kHelpLeft, kBottomTop, 1380, kRowHeight);
     at(cmdQuit, 16140, kBottomTop, 1380, kRowHeight);
     for (QWidget* w : { cmdSave, cmdRestore, cmdSaveAs, cmdLoadState }) // the left ones move down only
         w->move(w->x(), w->y() + dy);

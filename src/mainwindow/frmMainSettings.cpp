@@ -6,6 +6,7 @@
 
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
+#include "dialogs/frmPlace.h"
 #include "dialogs/frmPopUp.h"
 #include "dialogs/frmTimeMap.h"
 #include "text/Language.h"
@@ -58,6 +59,7 @@ void frmMain::SetLanguageDependentText()
     for (int k = 0; k < 3; ++k) {
         lblDateSet[k]->setText(GetText(kDateSets[k]));
         cmdClear[k]->setText(GetText(TextId::Clear));
+        ShowDateSetPlace(k);
     }
     optPlanetary->setText(GetText(TextId::ModePlanetary));
     optNatal[0]->setText(GetText(TextId::ModeNatal1));
@@ -102,6 +104,8 @@ void frmMain::SetLanguageDependentText()
         m_legend.strSynastry[i] = GetText(synastry[i]);
     }
     ConfigureDialog()->SetLanguageDependentText();
+    if (m_frmPlace)
+        m_frmPlace->SetLanguageDependentText();
     if (m_frmTimeMap)
         m_frmTimeMap->SetLanguageDependentText();
 }

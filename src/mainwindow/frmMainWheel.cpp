@@ -32,12 +32,11 @@ WheelTextBlocks frmMain::PrepareTextBlocks() const
     // Date and time of a date set as the computation read it, short enough
     // for a corner of the wheel.
     const auto dateLines = [this](int k) {
-        DateSetInput udtInput = ReadDateSet(k);
-        const double v = DateSetToDayValue(udtInput);
-        if (v < 0)
+        const DateSetTexts texts
+            = TextsOfDateSet(ReadDateSet(k), intComputerTzIndex, udtConfig.blnDisplayNATZabbr, true);
+        if (texts.strDate.isEmpty())
             return QStringList { QString(), QString() };
-        return QStringList { JDNToDateText(static_cast<int>(std::floor(v)), true, intCurrentLanguage),
-            cboHour[k]->itemText(udtInput.intHour) + QLatin1Char(' ') + cboTimezone[k]->currentText() };
+        return QStringList { texts.strDate, texts.strClock + QLatin1Char(' ') + texts.strZone };
     };
     const int intMode = intChartMode;
     const ModeRule& rule = RuleOfMode(intMode);

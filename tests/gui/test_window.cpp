@@ -12,6 +12,7 @@
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmPopUp.h"
 #include "dialogs/frmRun.h"
+#include "dialogs/frmPlace.h"
 #include "dialogs/frmTimeMap.h"
 #include "platform/Clock.h"
 #include "platform/Registry3.h"
@@ -19,6 +20,7 @@
 #include "settings/RegistrySwitches.h"
 #include "text/Language.h"
 #include "text/Texts.h"
+#include "ui/ModalDialogs.h"
 #include "ui/UiScript.h"
 
 #include <QApplication>
@@ -29,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -574,7 +577,17 @@ TEST_F(MainWindow, HousekeepingKeepsTheControlsInStepWithTheInputs)
 
 TEST_F(MainWindow, NoTextOfAnyWindowIsCutInEitherLanguage)
 {
-    FillDateSet(1, "1970", 6, 1, "08:00", "GMT+1:00");
+    // Natal chart 1 in Ulm before standard time: the zone list's own entry is its longest.
+    FillDateSet(1, "1879", 3, 14, "11:30", "GMT+1:00");
+    ui::QueueModalAction([this] {
+        auto* search = test::Control<QLineEdit>(form->PlaceDialog(), "txtSearch");
+        search->setText(QStringLiteral("Ulm"));
+        form->PlaceDialog()->txtSearch_Change();
+        test::Control<QListWidget>(form->PlaceDialog(), "lstPlaces")->setCurrentRow(0);
+        form->PlaceDialog()->cmdOK_Click();
+    });
+    test::Control<QPushButton>(form.get(), "cmdPlace", 1)->click();
+    ASSERT_EQ(cboTimezone(1)->currentText(), QStringLiteral("GMT+0:39:58 LMT"));
     FillDateSet(2, "1985", 1, 2, "06:00", "GMT");
     for (QRadioButton* language : { optEnglish(), optGerman() }) {
         language->click();
@@ -588,7 +601,8 @@ TEST_F(MainWindow, NoTextOfAnyWindowIsCutInEitherLanguage)
             form->DurationsWindow()->hide();
         }
         for (QWidget* dialog : { static_cast<QWidget*>(form->ConfigureDialog()),
-                 static_cast<QWidget*>(form->RunDialog()), static_cast<QWidget*>(form->TimeMapWindow()) }) {
+                 static_cast<QWidget*>(form->RunDialog()), static_cast<QWidget*>(form->TimeMapWindow()),
+                 static_cast<QWidget*>(form->PlaceDialog()) }) {
             dialog->show();
             EXPECT_EQ(test::TextsThatDoNotFit(dialog), QStringList()) << dialog->windowTitle().toStdString();
             dialog->hide();

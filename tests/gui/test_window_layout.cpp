@@ -125,9 +125,10 @@ TEST_F(WindowLayout, AtTheDesignSizeEverythingStandsWhereTheDesignPutsIt)
     const struct {
         QWidget* control;
         QRect twips;
-    } places[] = { { cmdCompute(), { 120, 360, 1320, 750 } }, { txbYearCE(1), { 3210, 765, 840, 345 } },
-        { cboTimezone(2), { 7530, 1170, 1560, 345 } }, { optSynastry(), { 10140, 1545, 4200, 285 } },
-        { cmdConfigure(), { 14640, 1740, 2880, 345 } }, { cmdReport(), { 7860, 1740, 1200, 345 } },
+    } places[] = { { cmdCompute(), { 120, 360, 1320, 750 } }, { txbYearCE(1), { 3120, 765, 840, 345 } },
+        { cboTimezone(2), { 7350, 1170, 2085, 345 } }, { test::Control<QPushButton>(form.get(), "cmdPlace", 0), { 10455, 360, 1020, 345 } },
+        { optSynastry(), { 11565, 1545, 3270, 285 } },
+        { cmdConfigure(), { 14865, 1740, 2880, 345 } }, { cmdReport(), { 7860, 1740, 1200, 345 } },
         { cmdSave(), { 1200, 9000, 1200, 345 } }, { cmdQuit(), { 16140, 9000, 1380, 345 } } };
     for (const auto& place : places) {
         EXPECT_EQ(place.control->geometry(),
