@@ -38,7 +38,7 @@ echo "== sanitizer tests"
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build/asan --output-on-failure -j "$(nproc)"
 echo "== fuzz targets, a few seconds each"
-for target in text_table pluto_table date_set moments cli_args state_file; do
+for target in text_table pluto_table date_set moments cli_args state_file places; do
   mkdir -p "$sandbox/corpus/$target"
   build/asan/fuzz_$target -max_total_time=3 -timeout=10 -print_final_stats=0 \
     "$sandbox/corpus/$target" "fuzz/corpus/$target" 2> "$sandbox/fuzz_$target.log" \

@@ -4,7 +4,9 @@
 
 #include "aspects/Patterns.h"
 #include "dates/DatePr2.h"
+#include "dates/PlaceSearch.h"
 #include "dates/TimeZones.h"
+#include "platform/ZoneHistory.h"
 #include "platform/Calendar.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
@@ -29,16 +31,6 @@ QString Normalized(QString strName)
     return strName;
 }
 
-// The moment of a date, an optional time and a zone.
-Moment MomentOf(int y, int m, int d, int intMinuteOfDay, int intZoneMinutes)
-{
-    platform::EuroDate date;
-    date.year = y, date.month = m, date.day = d;
-    date.calendar = platform::kGregorian;
-    const int n = platform::EuroDateToJdn(date);
-    return { n - 0.5 + (intMinuteOfDay - intZoneMinutes) / 1440.0, intZoneMinutes };
-}
-
 // An argument in a message: its first few dozen characters, quoted.
 QString Quoted(const QString& strArgument)
 {
@@ -46,6 +38,100 @@ QString Quoted(const QString& strArgument)
     return QLatin1Char('"')
         + (strArgument.size() > kMost ? strArgument.left(kMost - 3) + QStringLiteral("...") : strArgument)
         + QLatin1Char('"');
+}
+
+// Where a moment's zone comes from: a ZONE argument after it, or an option.
+struct MomentZone {
+    bool blnFromOption = false; // --zone, --place: no ZONE argument follows
+    int intFixedMinutes = 0; // an offset, while place has no zone
+    QString strGiven; // the offset as given ("+01:00"), for the moment's texts
+    DateSetPlace place; // a zone of the database, and the place when one was given
+    std::optional<Coordinates> at; // --at: the place's coordinates, with a zone of the database
+};
+
+// How moments are read besides their zone.
+struct MomentRules {
+    bool blnJulian = false;
+    RepeatedTime which = RepeatedTime::Ask;
+    int intDefaultSeconds = 12 * 3600; // a date without a time: noon for a chart, midnight for a span
+};
+
+// A ZONE argument: an offset or a zone of the database.
+bool ReadZone(const QString& strZone, MomentZone& zone)
+{
+    if (ParseZone(strZone, zone.intFixedMinutes)) {
+        zone.strGiven = strZone.trimmed();
+        zone.place = DateSetPlace();
+        return true;
+    }
+    if (!platform::IsKnownZone(strZone.trimmed()))
+        return false;
+    zone.place = DateSetPlace();
+    zone.place.strZoneId = strZone.trimmed();
+    return true;
+}
+
+QString DateTimeGiven(int y, int m, int d, int intSeconds)
+{
+    platform::EuroDate date { y, m, d, platform::kGregorian, 0, 0 };
+    return IsoDateText(date) + QLatin1Char(' ') + ClockText(intSeconds);
+}
+
+// The moment of a local date and clock time in a zone; "" or why not.
+QString MomentAt(const QString& strWhat, int y, int m, int d, int intSeconds, const MomentZone& zone,
+    const MomentRules& rules, Moment& moment)
+{
+    moment = Moment();
+    moment.blnJulian = rules.blnJulian;
+    DateSetPlace place = zone.place;
+    if (zone.at) {
+        if (!place.HasZone())
+            return strWhat + QStringLiteral(": a place given by its coordinates needs a zone of the database "
+                                            "(for example Europe/Berlin) as its ZONE or with --zone.");
+        place.blnHasCoordinates = true;
+        place.dblLatitude = zone.at->dblLatitude;
+        place.dblLongitude = zone.at->dblLongitude;
+        if (place.strName.isEmpty())
+            place.strName = CoordinatesText(place.dblLatitude, place.dblLongitude);
+    }
+    if (!place.HasZone()) {
+        platform::EuroDate date { y, m, d, rules.blnJulian ? platform::kJulian : platform::kGregorian, 0, 0 };
+        const int n = platform::EuroDateToJdn(date);
+        moment.dblJD = n - 0.5 + (intSeconds - zone.intFixedMinutes * 60) / 86400.0;
+        moment.intZoneMinutes = zone.intFixedMinutes;
+        moment.intOffsetSeconds = zone.intFixedMinutes * 60;
+        moment.strZoneName = zone.strGiven.isEmpty() ? QStringLiteral("UTC") : zone.strGiven;
+        return {};
+    }
+    DateSetInput set;
+    set.strYear = QString::number(y);
+    set.intMonth = m, set.intDay = d;
+    set.intClockSeconds = intSeconds;
+    set.blnJulian = rules.blnJulian;
+    set.place = place;
+    set.repeated = rules.which;
+    const DateSetReading reading = ReadDateSet(set, 0);
+    const PlaceClock& clock = reading.clock;
+    const QString strAt = DateTimeGiven(y, m, d, intSeconds) + QStringLiteral(" in ") + place.strZoneId;
+    if (reading.dblMoment == dblClockSkipped)
+        return strWhat + QStringLiteral(": ") + strAt + QStringLiteral(" never happened: the clocks were put forward from ")
+            + ZoneEntryText(clock.intOffsets[0], clock.strAbbreviations[0]) + QStringLiteral(" to ")
+            + ZoneEntryText(clock.intOffsets[1], clock.strAbbreviations[1]) + QLatin1Char('.');
+    if (reading.dblMoment == dblClockTwice)
+        return strWhat + QStringLiteral(": ") + strAt + QStringLiteral(" happened twice: first at ")
+            + ZoneEntryText(clock.intOffsets[0], clock.strAbbreviations[0]) + QStringLiteral(", then at ")
+            + ZoneEntryText(clock.intOffsets[1], clock.strAbbreviations[1])
+            + QStringLiteral(". Say which with --earlier or --later.");
+    if (reading.dblMoment < 0)
+        return strWhat + QStringLiteral(": ") + DateTimeGiven(y, m, d, intSeconds)
+            + QStringLiteral(" is not a date of that calendar from 0001-01-01 to 2799-12-31.");
+    moment.dblJD = reading.dblMoment;
+    moment.intOffsetSeconds = reading.intOffsetSeconds;
+    moment.intZoneMinutes = static_cast<int>(std::lround(reading.intOffsetSeconds / 60.0));
+    moment.strZoneName = place.strZoneId;
+    moment.strAbbreviation = clock.strAbbreviation;
+    moment.place = place;
+    return {};
 }
 
 // Reads moments from a list of arguments, one after the other.
@@ -59,40 +145,43 @@ public:
     QString Peek() const { return AtEnd() ? QString() : m_args[m_i]; }
     QString Next() { return AtEnd() ? QString() : m_args[m_i++]; }
 
-    // DATE [TIME] ZONE, or DATE [TIME] when the zone comes from elsewhere
-    // (intZone not null).
-    QString ReadMoment(const QString& strWhat, Moment& moment, const int* intZone = nullptr)
+    // DATE [TIME] ZONE, or DATE [TIME] when the zone comes from an option.
+    QString ReadMoment(const QString& strWhat, Moment& moment, const MomentZone& given, const MomentRules& rules)
     {
         const qsizetype intFirst = m_i;
         const QString strDate = Next();
         int y = 0, m = 0, d = 0;
-        std::optional<int> intMinute;
+        std::optional<int> intSeconds;
         if (strDate.isEmpty() || strDate.startsWith(QStringLiteral("--")))
             return strWhat + QStringLiteral(": a date is missing (for example 1990-06-15).");
-        if (!ParseDate(strDate, y, m, d, intMinute))
+        if (!ParseDate(strDate, y, m, d, intSeconds, rules.blnJulian ? platform::kJulian : platform::kGregorian))
             return strWhat + QStringLiteral(": ") + Quoted(strDate)
                 + QStringLiteral(" is not a date from 0001-01-01 to 2799-12-31 (YYYY-MM-DD, optionally THH:MM).");
         int intTime = 0;
-        static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}$"));
-        if (!intMinute && !AtEnd() && timeLike.match(Peek()).hasMatch()) {
+        static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2})?$"));
+        if (!intSeconds && !AtEnd() && timeLike.match(Peek()).hasMatch()) {
             if (!ParseTime(Peek(), intTime))
                 return strWhat + QStringLiteral(": ") + Quoted(Peek())
-                    + QStringLiteral(" is not a time from 00:00 to 23:59.");
-            intMinute = intTime, Next();
+                    + QStringLiteral(" is not a time from 00:00 to 23:59:59.");
+            intSeconds = intTime, Next();
         }
-        int intZoneMinutes = intZone ? *intZone : 0;
-        if (!intZone) {
+        MomentZone zone = given;
+        if (!given.blnFromOption) {
             const QString strZone = Next();
             if (strZone.isEmpty() || strZone.startsWith(QStringLiteral("--")))
-                return strWhat + QStringLiteral(": a time zone is missing (for example +01:00 or UTC).");
-            if (!ParseZone(strZone, intZoneMinutes))
+                return strWhat
+                    + QStringLiteral(": a time zone is missing (for example +01:00, UTC or Europe/Berlin).");
+            if (!ReadZone(strZone, zone))
                 return strWhat + QStringLiteral(": ") + Quoted(strZone) + QStringLiteral(" is not a time zone.");
         }
-        moment = MomentOf(y, m, d, intMinute.value_or(intZone ? 0 : 12 * 60), intZoneMinutes);
+        const QString strError
+            = MomentAt(strWhat, y, m, d, intSeconds.value_or(rules.intDefaultSeconds), zone, rules, moment);
+        if (!strError.isEmpty())
+            return strError;
         m_strLastMoment = m_args.mid(intFirst, m_i - intFirst).join(QLatin1Char(' '));
         m_strLastForm = QStringLiteral("DATE")
-            + (intMinute && !strDate.contains(QLatin1Char('T')) ? QStringLiteral(" TIME") : QString())
-            + (intZone ? QString() : QStringLiteral(" ZONE"));
+            + (intSeconds && !strDate.contains(QLatin1Char('T')) ? QStringLiteral(" TIME") : QString())
+            + (given.blnFromOption ? QString() : QStringLiteral(" ZONE"));
         return {};
     }
 
@@ -144,7 +233,7 @@ struct GivenOption {
 // another option follows.
 QStringList ValuesOf(const OptionSpec& spec, const QStringList& args, qsizetype i)
 {
-    static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}$"));
+    static const QRegularExpression timeLike(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2})?$"));
     QStringList values;
     if (spec.value == OptionValue::None || i >= args.size())
         return values;
@@ -206,20 +295,33 @@ QString ReadLanguage(const QString& l, int& intLanguage)
     return {};
 }
 
-// The positional arguments of the command: its moments, and find's pattern.
-QString ReadPositional(const QStringList& positional, Options& o)
+// How the command's moments and the birth chart's are read, as the options say.
+struct MomentSetup {
+    MomentZone zone; // the command's own moments
+    MomentRules rules;
+    MomentZone natalZone;
+    MomentRules natalRules;
+};
+
+// The positional arguments of the command: its moments, find's pattern, places' query.
+QString ReadPositional(const QStringList& positional, Options& o, const MomentSetup& setup)
 {
     MomentReader in(positional);
     const QString strCommand = QLatin1String(SpecOf(o.command).strName);
     QString strError;
+    if (o.command == Command::Places) {
+        o.strPlacesQuery = positional.join(QLatin1Char(' ')).trimmed();
+        return o.strPlacesQuery.isEmpty() ? QStringLiteral("places: QUERY is missing (for example Ulm or \"Paris, France\").")
+                                          : QString();
+    }
     if (o.command == Command::Chart) {
-        strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment);
+        strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment, setup.zone, setup.rules);
         o.intZoneMinutes = o.udtMoment.intZoneMinutes;
     } else if (o.command == Command::Aspects || o.command == Command::TimeMap) {
-        strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, &o.intZoneMinutes);
+        strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, setup.zone, setup.rules);
         Moment until;
         if (strError.isEmpty())
-            strError = in.ReadMoment(strCommand + QStringLiteral(" TO"), until, &o.intZoneMinutes);
+            strError = in.ReadMoment(strCommand + QStringLiteral(" TO"), until, setup.zone, setup.rules);
         if (strError.isEmpty() && !(until.dblJD > o.udtMoment.dblJD))
             strError = strCommand + QStringLiteral(": TO must come after FROM.");
         if (strError.isEmpty() && o.command == Command::TimeMap && until.dblJD - o.udtMoment.dblJD > 20 * 365.25)
@@ -231,7 +333,7 @@ QString ReadPositional(const QStringList& positional, Options& o)
         if (o.intPattern < 0)
             return QStringLiteral("find: ") + Quoted(strPattern)
                 + QStringLiteral(" is not a pattern; qal-cli find --help lists them.");
-        strError = in.ReadMoment(QStringLiteral("find FROM"), o.udtMoment, &o.intZoneMinutes);
+        strError = in.ReadMoment(QStringLiteral("find FROM"), o.udtMoment, setup.zone, setup.rules);
     }
     if (!strError.isEmpty())
         return strError;
@@ -240,8 +342,73 @@ QString ReadPositional(const QStringList& positional, Options& o)
     return {};
 }
 
+// A place from the atlas for an option; "" or why not.
+QString PlaceFromAtlas(const QString& strOption, const QString& strQuery, MomentZone& zone)
+{
+    const std::vector<platform::AtlasCity> found = SearchPlaces(strQuery, 1);
+    if (found.empty())
+        return strOption + QStringLiteral(": no city of the atlas matches ") + Quoted(strQuery)
+            + QStringLiteral("; qal-cli places lists what it holds, and --at LAT,LON --zone ZONE gives any place.");
+    zone.blnFromOption = true;
+    zone.place = PlaceOfCity(found.front());
+    return {};
+}
+
+QString CoordinatesFor(const QString& strOption, const QString& strValue, MomentZone& zone)
+{
+    zone.at = ParseCoordinates(strValue);
+    return zone.at ? QString()
+                   : strOption + QStringLiteral(": ") + Quoted(strValue)
+            + QStringLiteral(" is not a latitude and a longitude (for example 48.40,9.99 or 48N24,9E59).");
+}
+
+// The options that say how moments are read, before the moments are.
+QString ReadMomentOptions(const std::vector<GivenOption>& options, Options& o, MomentSetup& setup)
+{
+    const auto given = [&](const char* strName) -> const GivenOption* { return Given(options, strName); };
+    if (given("--earlier") && given("--later"))
+        return QStringLiteral("--earlier and --later: give one of them.");
+    o.repeated = given("--earlier") ? RepeatedTime::Earlier : (given("--later") ? RepeatedTime::Later : RepeatedTime::Ask);
+    setup.rules.which = setup.natalRules.which = o.repeated;
+    setup.rules.blnJulian = given("--julian") != nullptr;
+    setup.natalRules.blnJulian = given("--natal-julian") != nullptr;
+    if (o.command != Command::Chart)
+        setup.rules.intDefaultSeconds = 0; // spans and searches start at midnight
+    if (const GivenOption* zone = given("--zone")) {
+        const QString strZone = zone->values.value(0);
+        if (given("--place"))
+            return QStringLiteral("--place gives the zone of its place; leave out --zone.");
+        if (!ReadZone(strZone, setup.zone))
+            return QStringLiteral("--zone: ") + Quoted(strZone) + QStringLiteral(" is not a time zone.");
+        setup.zone.blnFromOption = true;
+        o.intZoneMinutes = setup.zone.intFixedMinutes;
+        o.strZoneId = setup.zone.place.strZoneId;
+    } else if (o.command != Command::Chart) {
+        setup.zone.blnFromOption = true; // UTC
+    }
+    QString strError;
+    if (const GivenOption* place = given("--place"))
+        strError = PlaceFromAtlas(place->Name(), place->values.value(0), setup.zone);
+    if (const GivenOption* at = given("--at"); at && strError.isEmpty()) {
+        if (given("--place"))
+            return QStringLiteral("--place and --at: give one of them.");
+        strError = CoordinatesFor(at->Name(), at->values.value(0), setup.zone);
+    }
+    if (const GivenOption* place = given("--natal-place"); place && strError.isEmpty())
+        strError = PlaceFromAtlas(place->Name(), place->values.value(0), setup.natalZone);
+    if (const GivenOption* at = given("--natal-at"); at && strError.isEmpty()) {
+        if (given("--natal-place"))
+            return QStringLiteral("--natal-place and --natal-at: give one of them.");
+        strError = CoordinatesFor(at->Name(), at->values.value(0), setup.natalZone);
+    }
+    if (strError.isEmpty() && !given("--natal")
+        && (given("--natal-place") || given("--natal-at") || given("--natal-julian")))
+        return QStringLiteral("--natal-place, --natal-at and --natal-julian belong to --natal, which is missing.");
+    return strError;
+}
+
 // One option after the command, with its values, into the options.
-QString ApplyOption(const GivenOption& given, Options& o)
+QString ApplyOption(const GivenOption& given, Options& o, const MomentSetup& setup)
 {
     const QString strName = given.Name();
     const QString strValue = given.values.value(0);
@@ -277,7 +444,10 @@ QString ApplyOption(const GivenOption& given, Options& o)
     } else if (strName == QLatin1String("--natal")) {
         Moment natal;
         MomentReader in(given.values);
-        const QString strError = in.ReadMoment(QStringLiteral("--natal"), natal);
+        QString strError = in.ReadMoment(QStringLiteral("--natal"), natal, setup.natalZone, setup.natalRules);
+        if (strError.isEmpty() && !in.AtEnd())
+            strError = QStringLiteral("--natal: ") + Quoted(in.Peek())
+                + QStringLiteral(" was not expected; --natal-place gives the zone of its place.");
         if (!strError.isEmpty())
             return strError;
         o.udtNatal = natal;
@@ -309,7 +479,7 @@ QString ApplyOption(const GivenOption& given, Options& o)
     } else if (strName == QLatin1String("--until")) {
         Moment until;
         MomentReader in(given.values);
-        const QString strError = in.ReadMoment(QStringLiteral("--until"), until, &o.intZoneMinutes);
+        const QString strError = in.ReadMoment(QStringLiteral("--until"), until, setup.zone, setup.rules);
         if (!strError.isEmpty())
             return strError;
         if (!(until.dblJD > o.udtMoment.dblJD))
@@ -364,36 +534,41 @@ bool ParseZone(const QString& strZone, int& intMinutes)
     return false;
 }
 
-bool ParseDate(const QString& strDate, int& y, int& m, int& d, std::optional<int>& intMinuteOfDay)
+bool ParseDate(const QString& strDate, int& y, int& m, int& d, std::optional<int>& intSecondOfDay, int intCalendar)
 {
-    static const QRegularExpression date(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:T(\\d{1,2}:\\d{2}))?$"));
+    static const QRegularExpression date(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:T(\\d{1,2}:\\d{2}(?::\\d{2})?))?$"));
     const QRegularExpressionMatch match = date.match(strDate.trimmed());
     if (!match.hasMatch())
         return false;
     y = match.captured(1).toInt(), m = match.captured(2).toInt(), d = match.captured(3).toInt();
-    if (y < 1 || y > intMaxYear || m < 1 || m > 12 || d < 1 || d > platform::GregorianMonthLength(m, y))
+    if (y < 1 || y > intMaxYear || m < 1 || m > 12 || d < 1 || d > platform::MonthLength(m, y, intCalendar))
         return false;
-    intMinuteOfDay.reset();
+    intSecondOfDay.reset();
     if (!match.captured(4).isEmpty()) {
-        int intMinute = 0;
-        if (!ParseTime(match.captured(4), intMinute))
+        int intSeconds = 0;
+        if (!ParseTime(match.captured(4), intSeconds))
             return false;
-        intMinuteOfDay = intMinute;
+        intSecondOfDay = intSeconds;
     }
     return true;
 }
 
-bool ParseTime(const QString& strTime, int& intMinuteOfDay)
+bool ParseTime(const QString& strTime, int& intSecondOfDay)
 {
-    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
-    const QRegularExpressionMatch m = time.match(strTime.trimmed());
-    if (!m.hasMatch())
+    static const QRegularExpression time(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2})?$"));
+    if (!time.match(strTime.trimmed()).hasMatch())
         return false;
-    const int h = m.captured(1).toInt(), mm = m.captured(2).toInt();
-    if (h > 23 || mm > 59)
-        return false;
-    intMinuteOfDay = h * 60 + mm;
-    return true;
+    intSecondOfDay = ParseClockText(strTime);
+    return intSecondOfDay >= 0;
+}
+
+int ZoneMinutesAt(const Options& o, double t)
+{
+    if (o.strZoneId.isEmpty())
+        return o.intZoneMinutes;
+    const long long intUtcSeconds = std::llround((t - 2440587.5) * 86400);
+    return static_cast<int>(std::lround(platform::ZoneOffsetAt(o.strZoneId, intUtcSeconds).intSeconds / 60.0));
 }
 
 bool ParseStep(const QString& strStep, double& dblDays)
@@ -446,7 +621,7 @@ QString ParseCommandLine(const QStringList& args, Options& o)
                 return strError;
         } else {
             const OptionSpec* spec = FindOption(strOption);
-            return spec ? strOption + QStringLiteral(" comes after the command (chart, aspects, find or timemap).")
+            return spec ? strOption + QStringLiteral(" comes after the command (chart, aspects, find, timemap or places).")
                         : QStringLiteral("Unknown option ") + Quoted(args[i]) + QStringLiteral(".");
         }
     }
@@ -460,7 +635,7 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     const CommandSpec* command = FindCommand(args[i]);
     if (!command)
         return QStringLiteral("Unknown command ") + Quoted(args[i])
-            + QStringLiteral(". The commands are chart, aspects, find and timemap; qal-cli --help tells more.");
+            + QStringLiteral(". The commands are chart, aspects, find, timemap and places; qal-cli --help tells more.");
     const QStringList rest = args.mid(i + 1);
     if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
         o.command = Command::Help;
@@ -474,17 +649,19 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     QString strError = SplitArguments(o.command, rest, options, positional);
     if (!strError.isEmpty())
         return strError;
-    // The zone that moments without one are read in comes first, then the
-    // command's own moments, then the options in the order given.
-    if (const GivenOption* zone = Given(options, "--zone")) {
-        if (!ParseZone(zone->values.value(0), o.intZoneMinutes))
-            return QStringLiteral("--zone: ") + Quoted(zone->values.value(0)) + QStringLiteral(" is not a time zone.");
-    }
-    strError = ReadPositional(positional, o);
+    // How moments are read comes first (their zone, place and calendar),
+    // then the command's own moments, then the options in the order given.
+    MomentSetup setup;
+    strError = ReadMomentOptions(options, o, setup);
+    if (!strError.isEmpty())
+        return strError;
+    if (o.command == Command::Places)
+        o.intResults = 20;
+    strError = ReadPositional(positional, o, setup);
     if (!strError.isEmpty())
         return strError;
     for (const GivenOption& given : options) {
-        strError = ApplyOption(given, o);
+        strError = ApplyOption(given, o, setup);
         if (!strError.isEmpty())
             return strError;
     }

@@ -6,12 +6,16 @@
 // declared in CliOptionTable; options may stand anywhere after the command,
 // and --lang, --quiet, --help and --version before it too.
 //
-// Dates are ISO 8601, "1990-06-15" or "1990-06-15T12:00"; zones are "Z",
-// "UTC", offsets such as "+05:45" or "-3", or the zone list's own texts
-// ("GMT+1:00", "EST").
+// Dates are ISO 8601, "1990-06-15" or "1990-06-15T12:00"; times may carry
+// seconds; zones are "Z", "UTC", offsets such as "+05:45" or "-3", the zone
+// list's own texts ("GMT+1:00", "EST"), or zones of the database
+// ("Europe/Berlin"), whose clock at that local moment counts; a place from
+// the atlas or by its coordinates may stand for a zone.
 #pragma once
 
 #include "cli/CliOptionTable.h"
+#include "dates/BirthPlace.h"
+#include "platform/Calendar.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,7 +30,12 @@ enum class Format { Text, Csv, Json, Jsonl, Ics };
 // A moment given on the command line: UT and the zone it was given in.
 struct Moment {
     double dblJD = 0;
-    int intZoneMinutes = 0;
+    int intZoneMinutes = 0; // the offset it was read with, to the minute (for its texts)
+    int intOffsetSeconds = 0; // the same to the second (a place's mean time)
+    QString strZoneName; // "Europe/Berlin", or the offset as given ("+01:00", "UTC")
+    QString strAbbreviation; // "CEST", "LMT"; "" for an offset
+    DateSetPlace place; // with a zone of the database: that zone, and the place when one was given
+    bool blnJulian = false; // its date was given in the Julian calendar
 };
 
 struct Options {
@@ -36,6 +45,9 @@ struct Options {
     std::optional<Moment> udtNatal; // a birth chart: personal transits to it
     std::optional<Moment> udtUntil; // aspects: the end; find: --until
     int intZoneMinutes = 0; // the zone moments are written in
+    QString strZoneId; // that zone by its name in the database ("" for an offset): its offset at each moment
+    RepeatedTime repeated = RepeatedTime::Ask; // --earlier, --later
+    QString strPlacesQuery; // places: what to look for
     bool blnSidereal = false;
     std::optional<std::array<int, 7>> orbs; // whole degrees of the seven kinds
     Format format = Format::Text;
@@ -43,7 +55,7 @@ struct Options {
     int intPattern = -1; // find: the pattern kind
     int intAtLeast = 1; // find: how many occurrences at least
     double dblStepDays = 1; // find: the step between charts
-    int intResults = 1; // find: how many findings
+    int intResults = 1; // find: how many findings; places: how many cities (20 unless given)
     bool blnIcsStretches = false; // aspects as a calendar: the stretches within orb too
     bool blnQuiet = false; // no progress line
     // timemap: the picture file (its extension names the type: .svg, .pdf,
@@ -69,11 +81,17 @@ QString ArgumentsFromSystem(int argc, const char* const argv[], QStringList& arg
 // A zone as minutes east of UTC; false when the text names none.
 bool ParseZone(const QString& strZone, int& intMinutes);
 
-// A date "YYYY-MM-DD", optionally with "THH:MM", in years 1 to 2799.
-bool ParseDate(const QString& strDate, int& y, int& m, int& d, std::optional<int>& intMinuteOfDay);
+// A date "YYYY-MM-DD", optionally with "THH:MM[:SS]", in years 1 to 2799 of
+// the calendar given (the time as seconds of the day).
+bool ParseDate(const QString& strDate, int& y, int& m, int& d, std::optional<int>& intSecondOfDay,
+    int intCalendar = platform::kGregorian);
 
-// A time "HH:MM" (or "H:MM") as minutes of the day.
-bool ParseTime(const QString& strTime, int& intMinuteOfDay);
+// A time "HH:MM" (or "H:MM"), optionally with ":SS", as seconds of the day.
+bool ParseTime(const QString& strTime, int& intSecondOfDay);
+
+// The offset in minutes east of UTC of the zone moments are written in, at
+// moment t (a zone of the database changes it with summer time).
+int ZoneMinutesAt(const Options& o, double t);
 
 // A step such as "30m", "6h", "1d" or "7d", in days.
 bool ParseStep(const QString& strStep, double& dblDays);

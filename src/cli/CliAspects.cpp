@@ -56,7 +56,7 @@ QJsonObject EventObject(const AspectEvent& e, int z)
 QString EventLines(
     const Options& o, const AspectEvent& e, const CalendarSource& calendar, const QDateTime& stamp, bool& blnFirst)
 {
-    const int z = o.intZoneMinutes;
+    const int z = ZoneMinutesAt(o, e.dblMoment);
     const AspectStretch& a = *e.aspect;
     switch (o.format) {
     case Format::Csv:
@@ -90,8 +90,9 @@ QString AspectsHead(const Options& o)
             QStringLiteral("pass"), QStringLiteral("passes") });
     case Format::Json:
         return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("aspects") },
-                                   { QStringLiteral("from"), IsoMoment(o.udtMoment.dblJD, o.intZoneMinutes) },
-                                   { QStringLiteral("to"), IsoMoment(o.udtUntil->dblJD, o.intZoneMinutes) } },
+                                   { QStringLiteral("from"),
+                                       IsoMoment(o.udtMoment.dblJD, ZoneMinutesAt(o, o.udtMoment.dblJD)) },
+                                   { QStringLiteral("to"), IsoMoment(o.udtUntil->dblJD, ZoneMinutesAt(o, o.udtUntil->dblJD)) } },
             QStringLiteral("events"));
     case Format::Ics: return platform::CalendarBegin(GetText(TextId::AppTitle));
     default: return {};
@@ -118,7 +119,7 @@ int RunAspects(const Options& o, Output& out, QString& err)
     query.udtOrbs = OrbTableOf(config);
     query.blnSidereal = config.blnSidereal;
     err += RangeNote(o, query.dblFrom, query.dblUntil);
-    const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, o.intZoneMinutes };
+    const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, ZoneMinutesAt(o, query.dblFrom) };
     const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
 
     AspectCalendar search(query, FastSource(config.blnSidereal));

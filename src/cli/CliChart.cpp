@@ -20,6 +20,7 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <utility>
 
 namespace qal::cli {
 namespace {
@@ -64,12 +65,69 @@ QString TrendWord(int intTrend)
     return intTrend > 0 ? QStringLiteral("separating") : (intTrend < 0 ? QStringLiteral("applying") : QString());
 }
 
-// "March 5, 2018, 14:30 (UTC+01:00)"
+// The local day number and the clock time (seconds) of a moment at an offset.
+std::pair<int, int> LocalDayAndClock(double dblMoment, int intOffsetSeconds)
+{
+    const long long intSeconds = std::llround((dblMoment + 0.5) * 86400) + intOffsetSeconds;
+    const long long intDay = intSeconds >= 0 ? intSeconds / 86400 : -((-intSeconds + 86399) / 86400);
+    return { static_cast<int>(intDay), static_cast<int>(intSeconds - intDay * 86400) };
+}
+
+// "1879-03-14T10:50:02Z": the moment in UT to the second.
+QString UtText(double dblMoment)
+{
+    const auto [intDay, intClock] = LocalDayAndClock(dblMoment, 0);
+    platform::EuroDate date { 0, 0, 0, platform::kGregorian, intDay, 0 };
+    platform::JdnToEuroDate(date);
+    return IsoDateText(date) + QLatin1Char('T') + ClockText(intClock - intClock % 60) + QStringLiteral(":")
+        + QStringLiteral("%1").arg(intClock % 60, 2, 10, QLatin1Char('0')) + QLatin1Char('Z');
+}
+
+// "March 5, 2018, 14:30 (UTC+01:00)"; with a zone of the database its name,
+// its clock and the place: "March 14, 1879, 11:30 (Europe/Berlin, GMT+0:39:58
+// LMT, Ulm, Baden-Württemberg, Germany)"; a Julian date says so.
 QString MomentText(const Moment& m)
 {
-    return DateTimeZoneText(m.dblJD + 0.5 + m.intZoneMinutes / 1440.0,
-        IsoLocalMomentText(m.dblJD, m.intZoneMinutes).mid(11), QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes),
-        false);
+    if (!m.place.HasZone() && !m.blnJulian) {
+        return DateTimeZoneText(m.dblJD + 0.5 + m.intZoneMinutes / 1440.0,
+            IsoLocalMomentText(m.dblJD, m.intZoneMinutes).mid(11),
+            QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes), false);
+    }
+    const auto [intDay, intClock] = LocalDayAndClock(m.dblJD, m.intOffsetSeconds);
+    QString strDate = JDNToDateText(intDay, false, intCurrentLanguage, m.blnJulian ? platform::kJulian : platform::kGregorian);
+    if (m.blnJulian)
+        strDate += QStringLiteral(" (") + GetText(TextId::JulianCalendarMark) + QLatin1Char(')');
+    QStringList zone;
+    if (m.place.HasZone()) {
+        zone << m.place.strZoneId << ZoneEntryText(m.intOffsetSeconds, m.strAbbreviation);
+        for (const QString& strPart : { m.place.strName, m.place.strRegion, m.place.strCountry }) {
+            if (!strPart.isEmpty() && !zone.contains(strPart))
+                zone << strPart;
+        }
+    } else {
+        zone << QStringLiteral("UTC") + UtcOffsetText(m.intZoneMinutes);
+    }
+    return strDate + QStringLiteral(", ") + ClockText(intClock) + QStringLiteral(" (") + zone.join(QStringLiteral(", "))
+        + QLatin1Char(')');
+}
+
+// The date set of a chart as JSON: its moment in UT, its zone, its place and its calendar.
+void AddMomentFields(const Moment& m, QJsonObject& chart)
+{
+    chart[QStringLiteral("moment_ut")] = UtText(m.dblJD);
+    chart[QStringLiteral("zone")] = QJsonObject { { QStringLiteral("name"), m.strZoneName },
+        { QStringLiteral("abbreviation"), m.strAbbreviation }, { QStringLiteral("offset_seconds"), m.intOffsetSeconds } };
+    const DateSetPlace& place = m.place;
+    if (place.blnHasCoordinates || !place.strName.isEmpty()) {
+        QJsonObject at { { QStringLiteral("name"), place.strName }, { QStringLiteral("region"), place.strRegion },
+            { QStringLiteral("country"), place.strCountry } };
+        if (place.blnHasCoordinates) {
+            at[QStringLiteral("latitude")] = std::round(place.dblLatitude * 1e4) / 1e4;
+            at[QStringLiteral("longitude")] = std::round(place.dblLongitude * 1e4) / 1e4;
+        }
+        chart[QStringLiteral("place")] = at;
+    }
+    chart[QStringLiteral("calendar")] = m.blnJulian ? QStringLiteral("julian") : QStringLiteral("gregorian");
 }
 
 QString ReportText(const ComputedChart& c)
@@ -173,6 +231,7 @@ void WriteJson(const ComputedChart& c, bool blnOneLine, QString& out)
         chart[QStringLiteral("role")] = c.strRole[s];
         chart[QStringLiteral("moment")] = IsoMoment(c.moments[s].dblJD, c.moments[s].intZoneMinutes);
         chart[QStringLiteral("jd_ut")] = c.moments[s].dblJD;
+        AddMomentFields(c.moments[s], chart);
         chart[QStringLiteral("positions")] = positions;
         charts.append(chart);
     }

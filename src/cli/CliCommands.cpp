@@ -61,6 +61,8 @@ int RunCommand(const Options& o, Output& out, QString& err)
         return RunAspects(o, out, err);
     if (o.command == Command::TimeMap)
         return RunTimeMap(o, out, err);
+    if (o.command == Command::Places)
+        return RunPlaces(o, out, err);
     return RunFind(o, out, err);
 }
 

@@ -35,6 +35,7 @@ int RunChart(const Options& o, Output& out);
 int RunAspects(const Options& o, Output& out, QString& err);
 int RunFind(const Options& o, Output& out, QString& err);
 int RunTimeMap(const Options& o, Output& out, QString& err); // needs a QGuiApplication for its fonts
+int RunPlaces(const Options& o, Output& out, QString& err);
 
 // The configuration the options ask for: the default one with their orbs
 // and zodiac.

@@ -49,7 +49,7 @@ QJsonObject FindingObject(const PatternFormation& f, int z)
 // The lines of one finding in the format asked for.
 QString FindingLines(const Options& o, const PatternFormation& f, bool blnFirst)
 {
-    const int z = o.intZoneMinutes;
+    const int z = ZoneMinutesAt(o, f.dblMoment);
     QString strLines;
     switch (o.format) {
     case Format::Csv:
@@ -129,8 +129,8 @@ int RunFind(const Options& o, Output& out, QString& err)
         return intExitOk;
     const QString strNone = GetText(TextId::NoFormation)
                                 .replace(QStringLiteral("[pattern]"), strPatternName[o.intPattern])
-                                .replace(QStringLiteral("[from]"), IsoLocalMomentText(query.dblFrom, o.intZoneMinutes))
-                                .replace(QStringLiteral("[to]"), IsoLocalMomentText(query.dblUntil, o.intZoneMinutes))
+                                .replace(QStringLiteral("[from]"), IsoLocalMomentText(query.dblFrom, ZoneMinutesAt(o, query.dblFrom)))
+                                .replace(QStringLiteral("[to]"), IsoLocalMomentText(query.dblUntil, ZoneMinutesAt(o, query.dblUntil)))
         + QLatin1Char('\n');
     if (o.format == Format::Text)
         out.Write(strNone);

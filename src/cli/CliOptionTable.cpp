@@ -14,19 +14,41 @@ constexpr CommandSet kChart = CommandBit(Command::Chart);
 constexpr CommandSet kAspects = CommandBit(Command::Aspects);
 constexpr CommandSet kFind = CommandBit(Command::Find);
 constexpr CommandSet kTimeMap = CommandBit(Command::TimeMap);
+constexpr CommandSet kPlaces = CommandBit(Command::Places);
 
 constexpr std::array kOptions = {
     OptionSpec { "--natal", "DATE [TIME] ZONE", OptionValue::Moment, kChart | kAspects | kTimeMap, false,
-        "a birth chart: the personal transits to it, judged with the orbs for personal transits (a third)" },
-    OptionSpec { "--zone", "ZONE", OptionValue::Word, kAspects | kFind | kTimeMap, false,
-        "the zone FROM, TO and --until are read in and moments are written in (default UTC)" },
+        "a birth chart: the personal transits to it, judged with the orbs for personal transits (a third); "
+        "its ZONE may be left out when --natal-place gives it" },
+    OptionSpec { "--natal-place", "QUERY", OptionValue::Word, kChart | kAspects | kTimeMap, false,
+        "the birth chart's place from the atlas, as --place" },
+    OptionSpec { "--natal-at", "LAT,LON", OptionValue::Word, kChart | kAspects | kTimeMap, false,
+        "the birth chart's place by its coordinates, as --at, its ZONE a zone of the database" },
+    OptionSpec { "--natal-julian", "", OptionValue::None, kChart | kAspects | kTimeMap, false,
+        "the birth chart's date is in the Julian calendar" },
+    OptionSpec { "--zone", "ZONE", OptionValue::Word, kChart | kAspects | kFind | kTimeMap, false,
+        "the zone FROM, TO and --until are read in and moments are written in (default UTC); for chart, the "
+        "zone of DATE [TIME] in place of its ZONE" },
+    OptionSpec { "--place", "QUERY", OptionValue::Word, kChart, false,
+        "the place of the moment from the atlas (the largest city of that name; \"Paris, France\" or \"Paris FR\" "
+        "narrow it), in place of ZONE: the clock of that place that day, summer and war time included, and its own "
+        "mean time before standard time" },
+    OptionSpec { "--at", "LAT,LON", OptionValue::Word, kChart, false,
+        "a place the atlas lacks, by its latitude and longitude (48.40,9.99 or 48N24,9E59), its zone a zone of the "
+        "database given as ZONE or with --zone (Europe/Berlin)" },
+    OptionSpec { "--julian", "", OptionValue::None, kChart, false, "DATE is in the Julian calendar" },
+    OptionSpec { "--earlier", "", OptionValue::None, kEveryCommand, false,
+        "a clock time that happened twice in a zone (the hour repeated when summer time ended) is the first" },
+    OptionSpec { "--later", "", OptionValue::None, kEveryCommand, false,
+        "a clock time that happened twice in a zone is the second" },
     OptionSpec { "--until", "DATE", OptionValue::MomentInZone, kFind, false,
         "where to stop (default: 1000 years on, at the latest 2799-12-31)" },
     OptionSpec { "--at-least", "N", OptionValue::Word, kFind, false,
         "the moment the number of patterns of the kind rises to N (1 to 99; default 1)" },
     OptionSpec { "--step", "STEP", OptionValue::Word, kFind, false,
         "the time between two looks at the sky: 30m, 6h, 1d or 7d (default 1d)" },
-    OptionSpec { "--results", "N", OptionValue::Word, kFind, false, "that many findings (1 to 10000; default 1)" },
+    OptionSpec { "--results", "N", OptionValue::Word, kFind | kPlaces, false,
+        "that many findings or cities (1 to 10000; default 1 for find, 20 for places)" },
     OptionSpec { "--output", "FILE", OptionValue::Word, kTimeMap, false,
         "the picture: a name ending in .svg or .pdf (a drawing) or .png (an image)" },
     OptionSpec { "--width", "PIXELS", OptionValue::Word, kTimeMap, false,
@@ -34,7 +56,7 @@ constexpr std::array kOptions = {
     OptionSpec { "--moon", "", OptionValue::None, kTimeMap, false, "the moving Moon's rows too" },
     OptionSpec { "--slow-only", "", OptionValue::None, kTimeMap, false, "only Jupiter to Pluto moving" },
     OptionSpec { "--white", "", OptionValue::None, kTimeMap, false, "dark marks on white, for print" },
-    OptionSpec { "--format", "FORMAT", OptionValue::Word, kChart | kAspects | kFind, false,
+    OptionSpec { "--format", "FORMAT", OptionValue::Word, kChart | kAspects | kFind | kPlaces, false,
         "text (default), csv, json (one document), jsonl (one object a line, for streams) or, for aspects, ics "
         "(an iCalendar file: one event for each exact pass, with a UID that stays the same, so that a calendar "
         "importing a newer file updates its events)" },
@@ -45,18 +67,20 @@ constexpr std::array kOptions = {
     OptionSpec { "--orbs", "LIST", OptionValue::Word, kEveryCommand, false,
         "seven whole degrees 0..15 for conjunction, opposition, square, trine, sextile, semisextile, quincunx "
         "(0 switches a kind off), or one number for all; default 10,9,6,7,5,4,5" },
-    OptionSpec { "--lang", "LANG", OptionValue::Word, kEveryCommand, true,
+    OptionSpec { "--lang", "LANG", OptionValue::Word, kEveryCommand | kPlaces, true,
         "en (default) or de: the names and words of the output and the messages about it" },
     OptionSpec { "--quiet", "", OptionValue::None, kEveryCommand, true,
         "no progress line on a terminal during a long search" },
-    OptionSpec { "--help", "", OptionValue::None, kEveryCommand, true, "this help; -h is the same" },
+    OptionSpec { "--help", "", OptionValue::None, kEveryCommand | kPlaces, true, "this help; -h is the same" },
 };
 
 constexpr std::array kCommands = {
     CommandSpec { Command::Chart, "chart", "DATE [TIME] ZONE",
         "The positions, the aspect table, the aspect counts and the patterns of the sky at a moment (Planetary), "
         "or with --natal the personal transits of that moment to a birth chart, as QAL's window computes them. A "
-        "date without a time is taken at 12:00." },
+        "date without a time is taken at 12:00; a time may have seconds (11:30:20). ZONE is an offset (+01:00, "
+        "UTC) or a zone of the database (Europe/Berlin: its clock at that local moment); --place or --at with "
+        "--zone stand in its place." },
     CommandSpec { Command::Aspects, "aspects", "FROM TO",
         "Every aspect that begins, becomes exact or ends between FROM and TO (dates, optionally with a time, read "
         "in --zone), to the minute. Each stretch within orb is followed to its real beginning and end, also "
@@ -71,6 +95,9 @@ constexpr std::array kCommands = {
         "The time map of the span (at most twenty years) as a picture: one row for each aspect of the sky, or "
         "with --natal for each transit to that birth chart, a bar for each stretch within orb and a mark with its "
         "day at each exact pass, as the durations window's time map draws it." },
+    CommandSpec { Command::Places, "places", "QUERY",
+        "The cities of the atlas that QUERY names, the larger first, as --place finds them: name, region, country, "
+        "zone of the database, latitude, longitude and population. The atlas: GeoNames (geonames.org), CC BY 4.0." },
 };
 
 // The patterns' names on the command line, in the order of the pattern kinds.
@@ -186,10 +213,12 @@ QString OptionLines(Command command)
 
 const char* const kNotes
     = "Options may stand anywhere after the command; --lang and --quiet also before it. Dates are YYYY-MM-DD, "
-      "optionally with THH:MM; times HH:MM; zones Z, UTC, offsets such as +05:45 or -3, or the zone list's texts "
-      "such as GMT+1:00. Results are written as they are found; Ctrl-C stops after complete lines (status 130). "
-      "The Moon and Pluto are known from 1600 to 2099. Exit status: 0 done (also when a reader such as head stops "
-      "early), 1 nothing found (find), or the results or a picture not written, 2 bad input, 130 stopped by "
+      "optionally with THH:MM; times HH:MM or HH:MM:SS; zones Z, UTC, offsets such as +05:45 or -3, the zone "
+      "list's texts such as GMT+1:00, or zones of the database such as Europe/Berlin (their offset at that local "
+      "moment: a time the clocks skipped is refused, one they showed twice too unless --earlier or --later says "
+      "which). Results are written as they are found; Ctrl-C stops after complete lines (status 130). The Moon "
+      "and Pluto are known from 1600 to 2099. Exit status: 0 done (also when a reader such as head stops early), "
+      "1 nothing found (find, places), or the results or a picture not written, 2 bad input, 130 stopped by "
       "Ctrl-C.";
 
 } // namespace

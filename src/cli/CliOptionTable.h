@@ -12,7 +12,7 @@
 
 namespace qal::cli {
 
-enum class Command { Help, Version, Chart, Aspects, Find, TimeMap };
+enum class Command { Help, Version, Chart, Aspects, Find, TimeMap, Places };
 
 // A set of commands as bits (CommandBit).
 using CommandSet = unsigned;
@@ -20,6 +20,7 @@ constexpr CommandSet CommandBit(Command command)
 {
     return 1u << static_cast<unsigned>(command);
 }
+// The commands that compute (every command but places).
 constexpr CommandSet kEveryCommand
     = CommandBit(Command::Chart) | CommandBit(Command::Aspects) | CommandBit(Command::Find) | CommandBit(Command::TimeMap);
 
@@ -50,7 +51,7 @@ struct CommandSpec {
 // Every option, in the order the help lists them.
 std::span<const OptionSpec> OptionTable();
 
-// The commands that do something (chart, aspects, find, timemap).
+// The commands that do something (chart, aspects, find, timemap, places).
 std::span<const CommandSpec> CommandTable();
 
 // The option of that name (also "-h" for "--help"); null when there is none.

@@ -48,7 +48,7 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
     request.chart.dblChartJD[0] = o.udtMoment.dblJD;
     if (o.udtNatal)
         request.chart.dblChartJD[1] = o.udtNatal->dblJD;
-    request.chart.intTimezoneMinutes = o.intZoneMinutes;
+    request.chart.intTimezoneMinutes = ZoneMinutesAt(o, o.udtMoment.dblJD);
     request.chart.blnSidereal = config.blnSidereal;
     request.dblFrom = o.udtMoment.dblJD;
     request.dblUntil = o.udtUntil->dblJD;

@@ -91,13 +91,16 @@ TEST(CliArguments, MomentsZonesStepsAndPatterns)
         EXPECT_FALSE(ParseZone(QString::fromLatin1(bad), z)) << bad;
 
     int y = 0, m = 0, d = 0;
-    std::optional<int> intMinute;
-    EXPECT_TRUE(ParseDate(QStringLiteral("2000-02-29"), y, m, d, intMinute) && !intMinute);
-    EXPECT_TRUE(ParseDate(QStringLiteral("0001-01-01T00:00"), y, m, d, intMinute) && intMinute == 0);
-    EXPECT_TRUE(ParseDate(QStringLiteral("2799-12-31T23:59"), y, m, d, intMinute) && intMinute == 1439);
+    std::optional<int> intSecond;
+    EXPECT_TRUE(ParseDate(QStringLiteral("2000-02-29"), y, m, d, intSecond) && !intSecond);
+    EXPECT_TRUE(ParseDate(QStringLiteral("0001-01-01T00:00"), y, m, d, intSecond) && intSecond == 0);
+    EXPECT_TRUE(ParseDate(QStringLiteral("2799-12-31T23:59"), y, m, d, intSecond) && intSecond == 86340);
+    EXPECT_TRUE(ParseDate(QStringLiteral("1879-03-14T11:30:20"), y, m, d, intSecond) && intSecond == 41420);
     for (const char* bad : { "1900-02-29", "2800-01-01", "0000-12-31", "2018-13-01", "2018-3-5", "2018-03-05T24:00",
-             "2018-03-05 12:00", "20180305" })
-        EXPECT_FALSE(ParseDate(QString::fromLatin1(bad), y, m, d, intMinute)) << bad;
+             "2018-03-05 12:00", "20180305", "2018-03-05T12:00:60" })
+        EXPECT_FALSE(ParseDate(QString::fromLatin1(bad), y, m, d, intSecond)) << bad;
+    // The Julian calendar has its 29 February in 1900.
+    EXPECT_TRUE(ParseDate(QStringLiteral("1900-02-29"), y, m, d, intSecond, platform::kJulian));
 
     double dblDays = 0;
     EXPECT_TRUE(ParseStep(QStringLiteral("30m"), dblDays) && std::fabs(dblDays - 30 / 1440.0) < 1e-12);
@@ -472,6 +475,88 @@ TEST_F(Cli, CalendarFilesThatCalendarsReadAndUpdate)
     for (const ParsedEvent& e : wider)
         intStretches += e.strSummary.endsWith(QStringLiteral("(im Orbis)")) && e.blnHasEnd;
     EXPECT_GT(intStretches, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Birth data on the command line: a zone of the database at that local
+// moment, a place from the atlas or by its coordinates, seconds, the Julian
+// calendar, a skipped and a repeated clock time, and the places command.
+TEST_F(Cli, BirthDataAsAstrologersCiteIt)
+{
+    const auto chart = [&](const QString& strLine) {
+        const QJsonObject root = Json(strLine);
+        return root[QStringLiteral("charts")].toArray();
+    };
+    // Ulm, 14 March 1879, 11:30:20 by its own mean time (0:39:58 ahead of Greenwich).
+    QJsonObject ulm = chart(QStringLiteral("chart 1879-03-14 11:30:20 --place Ulm"))[0].toObject();
+    EXPECT_EQ(ulm[QStringLiteral("moment_ut")].toString(), QStringLiteral("1879-03-14T10:50:22Z"));
+    EXPECT_EQ(ulm[QStringLiteral("zone")].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(ulm[QStringLiteral("zone")].toObject()[QStringLiteral("abbreviation")].toString(), QStringLiteral("LMT"));
+    EXPECT_EQ(ulm[QStringLiteral("zone")].toObject()[QStringLiteral("offset_seconds")].toInt(), 2398);
+    EXPECT_EQ(ulm[QStringLiteral("place")].toObject()[QStringLiteral("country")].toString(), QStringLiteral("Germany"));
+    EXPECT_NEAR(ulm[QStringLiteral("place")].toObject()[QStringLiteral("longitude")].toDouble(), 9.9916, 1e-9);
+    EXPECT_EQ(ulm[QStringLiteral("calendar")].toString(), QStringLiteral("gregorian"));
+    // The same by its coordinates with its zone; a zone alone knows only Berlin's mean time.
+    EXPECT_EQ(chart(QStringLiteral("chart 1879-03-14 11:30:20 Europe/Berlin --at 48.3984,9.9916"))[0]
+                  .toObject()[QStringLiteral("moment_ut")].toString(),
+        QStringLiteral("1879-03-14T10:50:22Z"));
+    const QJsonObject berlin = chart(QStringLiteral("chart 1879-03-14 11:30:20 --zone Europe/Berlin"))[0].toObject();
+    EXPECT_EQ(berlin[QStringLiteral("moment_ut")].toString(), QStringLiteral("1879-03-14T10:36:52Z"));
+    EXPECT_FALSE(berlin.contains(QStringLiteral("place")));
+    // An offset keeps its old form; the birth chart's place and calendar of its own.
+    const QJsonArray two = chart(QStringLiteral(
+        "chart 2018-03-05 14:30 +01:00 --natal 1752-09-02 06:00 --natal-place London --natal-julian"));
+    EXPECT_EQ(two[0].toObject()[QStringLiteral("zone")].toObject()[QStringLiteral("name")].toString(), QStringLiteral("+01:00"));
+    EXPECT_FALSE(two[0].toObject().contains(QStringLiteral("place")));
+    EXPECT_EQ(two[1].toObject()[QStringLiteral("calendar")].toString(), QStringLiteral("julian"));
+    EXPECT_EQ(two[1].toObject()[QStringLiteral("moment_ut")].toString(), QStringLiteral("1752-09-13T06:00:30Z"));
+    ASSERT_EQ(Run(QStringLiteral("chart 1752-09-02 06:00 --place London --julian")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral("September 2, 1752 (Julian), 06:00 (Europe/London, GMT-0:00:30 LMT, London"))) << out.toStdString();
+    // War time in India.
+    EXPECT_EQ(chart(QStringLiteral("chart 1943-06-15 12:00 Asia/Kolkata"))[0].toObject()[QStringLiteral("moment_ut")].toString(),
+        QStringLiteral("1943-06-15T05:30:00Z"));
+
+    // Summer time began and ended in Berlin in 2021.
+    EXPECT_EQ(Run(QStringLiteral("chart 2021-03-28 02:30 Europe/Berlin")), intExitBadInput);
+    EXPECT_TRUE(err.contains(QStringLiteral("never happened: the clocks were put forward from GMT+1:00 CET to GMT+2:00 CEST")))
+        << err.toStdString();
+    EXPECT_EQ(Run(QStringLiteral("chart 2021-10-31 02:30 Europe/Berlin")), intExitBadInput);
+    EXPECT_TRUE(err.contains(QStringLiteral("first at GMT+2:00 CEST, then at GMT+1:00 CET. Say which with --earlier or --later.")))
+        << err.toStdString();
+    EXPECT_EQ(chart(QStringLiteral("chart 2021-10-31 02:30 Europe/Berlin --earlier"))[0]
+                  .toObject()[QStringLiteral("moment_ut")].toString(),
+        QStringLiteral("2021-10-31T00:30:00Z"));
+    EXPECT_EQ(chart(QStringLiteral("chart 2021-10-31 02:30 Europe/Berlin --later"))[0]
+                  .toObject()[QStringLiteral("moment_ut")].toString(),
+        QStringLiteral("2021-10-31T01:30:00Z"));
+
+    // Refusals that say why.
+    for (const char* strBad : { "chart 2018-03-05 12:00 --place Xqzzyv", "chart 2018-03-05 12:00 +01:00 --at 91,0",
+             "chart 2018-03-05 12:00 +01:00 --at 48.4,9.99", "chart 2018-03-05 12:00 --place Ulm --zone UTC",
+             "chart 2018-03-05 12:00 Mars/Olympus", "chart 2018-03-05 12:00 UTC --natal-place Ulm",
+             "chart 2018-03-05 12:00 UTC --earlier --later", "places" }) {
+        EXPECT_EQ(Run(QString::fromLatin1(strBad)), intExitBadInput) << strBad;
+        EXPECT_FALSE(err.isEmpty()) << strBad;
+    }
+
+    // A zone of the database for a span: each moment at its own offset.
+    ASSERT_EQ(Run(QStringLiteral("aspects 2021-03-01 2021-10-30 --zone Europe/Berlin --orbs 0,0,0,0,0,0,0 --format csv")),
+        intExitOk); // no aspects: the head line only
+    ASSERT_EQ(Run(QStringLiteral("find grand-trine 2021-06-01 --zone Europe/Berlin --format jsonl")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral("+02:00\""))) << out.toStdString(); // a summer moment in CEST
+
+    // The places the atlas holds.
+    ASSERT_EQ(Run(QStringLiteral("places Springfield, Illinois --format csv")), intExitOk);
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Springfield,Illinois,United States of America,America/Chicago,39.80")))
+        << lines[1].toStdString();
+    const QJsonObject places = Json(QStringLiteral("places Paris --results 2"));
+    EXPECT_EQ(places[QStringLiteral("places")].toArray().size(), 2);
+    EXPECT_EQ(Run(QStringLiteral("places Xqzzyv")), intExitFailure);
 }
 
 } // namespace

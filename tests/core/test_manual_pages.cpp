@@ -35,7 +35,7 @@ QString ManualPage(const char* strName)
 TEST(ManualPages, EveryOptionCommandAndPatternOfTheHelp)
 {
     QString strHelp = Help(QStringLiteral("qal-cli"), { QStringLiteral("--help") });
-    for (const char* strCommand : { "chart", "aspects", "find", "timemap" })
+    for (const char* strCommand : { "chart", "aspects", "find", "timemap", "places" })
         strHelp += Help(QStringLiteral("qal-cli"), { QString::fromLatin1(strCommand), QStringLiteral("--help") });
     const QString strPage = ManualPage("qal-cli.1");
     QSet<QString> options;
@@ -44,7 +44,7 @@ TEST(ManualPages, EveryOptionCommandAndPatternOfTheHelp)
     EXPECT_GT(options.size(), 15);
     for (const QString& strOption : options)
         EXPECT_TRUE(strPage.contains(strOption)) << strOption.toStdString();
-    for (const char* strWord : { ".B chart", ".B aspects", ".B find", ".B timemap", "grand-sextile", "stellium-3",
+    for (const char* strWord : { ".B chart", ".B aspects", ".B find", ".B timemap", ".B places", "grand-sextile", "stellium-3",
              "jsonl", ".B 130", ".B 2\n" })
         EXPECT_TRUE(strPage.contains(QString::fromLatin1(strWord))) << strWord;
     // Both programs' --version names the licence.
