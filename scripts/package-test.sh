@@ -30,6 +30,9 @@ for program in qal qal-cli; do
   grep -q "^License AGPL-3.0-or-later" <<< "$("$root/usr/bin/$program" --version)" || fail "$program --version: the licence"
 done
 grep -q "^Sun conjunct Neptune" <<< "$("$root/usr/bin/qal-cli" chart 2018-03-05 14:30 +01:00)" || fail "qal-cli chart"
+# The atlas and the zone database the package depends on.
+grep -q "^Ulm, Baden-Württemberg, Germany" <<< "$("$root/usr/bin/qal-cli" places Ulm)" || fail "qal-cli places"
+dpkg-deb -f "$deb" Depends | grep -q "libgeonames0" || fail "the atlas' library among the dependencies"
 head -1 "$root/usr/share/qal/qal_help.txt" | grep -qx "QAL $upstream User Manual" || fail "the manual's first line"
 
 # The files, and nothing else.
@@ -102,7 +105,7 @@ complete_line() {
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
            _qal_cli; echo "${COMPREPLY[*]}"' _ "$root/usr/share/bash-completion/completions/qal-cli" "$@"
 }
-[ "$(complete_line qal-cli '')" = "chart aspects find timemap --lang --quiet --help --version" ] \
+[ "$(complete_line qal-cli '')" = "chart aspects find timemap places --lang --quiet --help --version" ] \
   || fail "completion of the commands"
 [ "$(complete_line qal-cli find grand-)" = "grand-trine grand-cross grand-sextile" ] || fail "completion of the patterns"
 
