@@ -23,6 +23,11 @@ constexpr int intNeptune = 8;
 constexpr int intPluto = 9;
 constexpr int intMoon = 10;
 constexpr int intMaxBodies = 10;
+// The angles of a chart with a place, as points beyond the bodies: the
+// natal ones stand still for transits as natal bodies do.
+constexpr int intAscendant = 11;
+constexpr int intMidheaven = 12;
+constexpr int intMaxPoints = 12;
 
 // Longitudes (radians; negative = not available) and retrograde flags of the
 // bodies 1..10 of up to two charts: slot 0 holds the single chart, or the

@@ -29,6 +29,10 @@ AspectCalendar::AspectCalendar(const AspectCalendarQuery& query, LongitudeSource
     if (m_query.dblNatalMoment) {
         for (int b = 1; b <= intMaxBodies; ++b)
             m_dblNatal[b] = m_source(b, *m_query.dblNatalMoment);
+        m_dblNatal[intAscendant] = m_query.dblNatalAngle[0];
+        m_dblNatal[intMidheaven] = m_query.dblNatalAngle[1];
+    } else {
+        m_dblNatal[intAscendant] = m_dblNatal[intMidheaven] = -1;
     }
 }
 
@@ -43,7 +47,7 @@ bool AspectCalendar::NextPiece(AspectCalendarPiece& piece)
     const bool blnLast = p1 >= m_query.dblUntil;
     const bool blnNatal = m_query.dblNatalMoment.has_value();
     std::vector<std::pair<int, int>> pairs;
-    for (int a = 1; a <= intMaxBodies; ++a) {
+    for (int a = 1; a <= (blnNatal ? intMaxPoints : intMaxBodies); ++a) {
         if (blnNatal && m_dblNatal[a] < 0)
             continue;
         for (int b = blnNatal ? 1 : a + 1; b <= intMaxBodies; ++b) {

@@ -46,6 +46,9 @@ struct AspectCalendarQuery {
     double dblFrom = 0; // UT
     double dblUntil = 0;
     std::optional<double> dblNatalMoment; // transits to the birth chart of this moment
+    // And to its Ascendant and Midheaven (radians; negative: none), which
+    // stand still as its bodies do (first body intAscendant, intMidheaven).
+    double dblNatalAngle[2] = { -1, -1 };
     OrbTable udtOrbs; // the base orbs judge the sky, the personal ones transits
     bool blnSidereal = false;
     // Which pairs to follow (the first body natal for transits); all when empty.
@@ -87,7 +90,7 @@ private:
     bool m_blnStopped = false;
     LongitudeSource m_source;
     double m_dblDone = 0;
-    double m_dblNatal[intMaxBodies + 1] = {}; // the birth longitudes; negative: not available
+    double m_dblNatal[intMaxPoints + 1] = {}; // the birth longitudes and angles; negative: not available
     OpenStretches m_open; // going on past the piece searched
 };
 

@@ -3,6 +3,7 @@
 #include "chart/AspectCalendarEvents.h"
 
 #include "astro/AstroTables.h"
+#include "astro/ChartAngles.h"
 #include "chart/AspectCourse.h"
 #include "chart/ChartModes.h"
 #include "dates/TimeZones.h"
@@ -47,8 +48,8 @@ QString StretchDescription(const AspectStretch& aspect, int intZoneMinutes)
 QString AspectName(const AspectStretch& aspect)
 {
     const QString strFirst = aspect.blnNatal
-        ? GetText(TextId::NatalLower) + QLatin1Char(' ') + strBodyName[aspect.intFirstBody]
-        : strBodyName[aspect.intFirstBody];
+        ? GetText(TextId::NatalLower) + QLatin1Char(' ') + PointName(aspect.intFirstBody)
+        : PointName(aspect.intFirstBody);
     return strBodyName[aspect.intSecondBody] + QLatin1Char(' ') + udtAspectText[aspect.intKind].Phrase
         + QLatin1Char(' ') + strFirst;
 }

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "chart/AspectQuestion.h"
+
+#include "astro/ChartAngles.h"
 #include "platform/Calendar.h"
 
 #include "aspects/AspectSpans.h"
@@ -17,12 +19,13 @@
 namespace qal {
 namespace {
 
-// "natal Sun" — in German one word, "Radixsonne".
+// "natal Sun" — in German one word, "Radixsonne"; an angle as "natal
+// Ascendant", "Radix-Aszendent".
 QString NatalBodyName(int b)
 {
     if (IsGerman())
-        return GetText(TextId::NatalLower) + strBodyName[b].toLower();
-    return GetText(TextId::NatalLower) + QLatin1Char(' ') + strBodyName[b];
+        return GetText(TextId::NatalLower) + (IsAngle(b) ? QLatin1Char('-') + PointName(b) : PointName(b).toLower());
+    return GetText(TextId::NatalLower) + QLatin1Char(' ') + PointName(b);
 }
 
 // "With an orb of 8°00' this square begins on … and ends on …."

@@ -5,6 +5,7 @@
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
 #include "astro/Longitudes.h"
+#include "chart/ChartAngleAspects.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
@@ -141,6 +142,7 @@ void ComputeChart(
         }
         WriteTwoChartReport(result.udtReports, result.intAspectCount);
     }
+    AddChartAngles(request, config, udtOrbs, result);
 }
 
 void PublishChart(const ChartRequest& request, const ChartResult& result)

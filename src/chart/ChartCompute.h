@@ -10,17 +10,27 @@
 
 #include "aspects/Orbs.h"
 #include "astro/AstroTables.h"
+#include "astro/ChartAngles.h"
 #include "chart/AspectGrid.h"
 #include "chart/ChartReports.h"
+
+#include <optional>
 
 namespace qal {
 
 struct ConfigurationSettings;
 
+// A place's latitude and longitude, degrees north and east.
+struct ChartPlace {
+    double dblLatitude = 0;
+    double dblLongitude = 0;
+};
+
 struct ChartRequest {
     int intMode = modeNone;
     double dblChartJD[3] = {}; // moments (UT) of the date sets the mode uses
     bool blnRadians = false; // angles shown as radians with 4 decimals
+    std::optional<ChartPlace> place[3] = {}; // the date sets' places: the chart's angles and houses
 };
 
 // One aspect of the table: body of slot 0 (the sky, the transits or chart 1)
@@ -37,6 +47,10 @@ struct ChartAspect {
 struct ChartResult {
     ChartPositions udtPositions;
     std::vector<ChartAspect> aspects; // in the table's order
+    ChartAngles angles[2]; // of slots 0 and 1, where their date sets have a place
+    // Aspects of bodies to angles: intBody2 is intAscendant or intMidheaven
+    // of slot intSlot2 (see chart/ChartAngleAspects.h).
+    std::vector<ChartAspect> angleAspects;
     AspectGrid udtGrid;
     ChartReports udtReports;
     int intAspectCount[8] = {};

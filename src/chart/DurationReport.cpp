@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "chart/DurationReport.h"
 
+#include "astro/ChartAngles.h"
+
 #include "astro/AstroTables.h"
 #include "dates/DatePr2.h"
 #include "text/Texts.h"
@@ -108,7 +110,9 @@ QString FormatDurationLine(const DurationRecord& r, const DurationColumns& c, co
         + udtAspectText[r.intKind].Adjective + QLatin1Char(')');
     QString strNames;
     if (blnPersonal) {
-        strNames = Pad(GetText(TextId::NatalAbbreviation) + strBodyName[r.intFirstBody], c.w3 + 2) + QLatin1Char(' ')
+        // A natal angle by its abbreviation ("n.AC"), within the bodies' column.
+        const QString strFirst = IsAngle(r.intFirstBody) ? PointAbbr(r.intFirstBody) : strBodyName[r.intFirstBody];
+        strNames = Pad(GetText(TextId::NatalAbbreviation) + strFirst, c.w3 + 2) + QLatin1Char(' ')
             + Pad(strOrb, c.w2) + QLatin1Char(' ')
             + Pad(QStringLiteral("tr.") + strBodyName[r.intSecondBody], c.w1 + 3);
     } else {

@@ -6,6 +6,7 @@
 #include "aspects/Aspects.h"
 #include "astro/AstroTables.h"
 #include "astro/FastLongitudes.h"
+#include "astro/ChartAngles.h"
 
 #include <cmath>
 
@@ -24,12 +25,38 @@ double SlotMoment(const DurationInputs& in, int intSlot)
     return intSet < 0 ? 0 : in.dblChartJD[intSet];
 }
 
+// The record of an aspect of the first and second point: the fixed
+// layout, with the beginning and end days in the moving modes.
+QString Record(const DurationInputs& in, const OrbTable& udtOrbs, const LongitudeSource& source, int p1, int p2, int k,
+    double dblDeviation)
+{
+    const ModeRule& rule = RuleOfMode(in.intMode);
+    QString strRecord = Right(p1, 2) + Right(p2, 2) + Right(p1, 2) + Right(k, 2) + QLatin1Char(' ')
+        + QString::number(dblDeviation, 'f', 6).rightJustified(8, QLatin1Char(' '));
+    if (!rule.blnMoving) {
+        strRecord += QString(22, QLatin1Char('-'));
+    } else if (p2 == intMoon) {
+        strRecord += QString(22, QLatin1Char(' '));
+    } else {
+        const AspectSpanQuery query = SpanQueryOf(in, p1, p2, k, source);
+        const int intBegin = static_cast<int>(std::trunc(AspectBeginningDay(source, udtOrbs, query)));
+        const int intEnd = static_cast<int>(std::trunc(AspectEndDay(source, udtOrbs, query)));
+        if (intBegin < 0 || intEnd < 0)
+            strRecord += Right(-1, 8) + Right(-1, 8) + QString(6, QLatin1Char(' '));
+        else
+            strRecord += Right(intBegin, 8) + Right(intEnd, 8) + Right(AspectDurationDays(intBegin, intEnd), 6);
+    }
+    return strRecord;
+}
+
 } // namespace
 
 std::optional<double> FixedFirstLongitude(const DurationInputs& in, int intFirstBody, const LongitudeSource& source)
 {
     if (!IsPersonalMode(in.intMode))
         return std::nullopt;
+    if (IsAngle(intFirstBody))
+        return in.dblNatalAngle[intFirstBody == intAscendant ? 0 : 1];
     return source(intFirstBody, in.dblChartJD[RuleOfMode(in.intMode).intSlotDateSet[1]]);
 }
 
@@ -75,23 +102,22 @@ QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& in, co
             const double L1 = source(p1, SlotMoment(in, intSlot1));
             const double L2 = source(p2, SlotMoment(in, intSlot2));
             const double dblDeviation = std::fabs(ShorterArc(L1, L2) - dblAspectAngle[k]);
-            QString strRecord = Right(p1, 2) + Right(p2, 2) + Right(p1, 2) + Right(k, 2) + QLatin1Char(' ')
-                + QString::number(dblDeviation, 'f', 6).rightJustified(8, QLatin1Char(' '));
-            if (!rule.blnMoving) {
-                strRecord += QString(22, QLatin1Char('-'));
-            } else if (p2 == intMoon) {
-                strRecord += QString(22, QLatin1Char(' '));
-            } else {
-                const AspectSpanQuery query = SpanQueryOf(in, p1, p2, k, source);
-                const int intBegin = static_cast<int>(std::trunc(AspectBeginningDay(source, udtOrbs, query)));
-                const int intEnd = static_cast<int>(std::trunc(AspectEndDay(source, udtOrbs, query)));
-                if (intBegin < 0 || intEnd < 0)
-                    strRecord += Right(-1, 8) + Right(-1, 8) + QString(6, QLatin1Char(' '));
-                else
-                    strRecord += Right(intBegin, 8) + Right(intEnd, 8) + Right(AspectDurationDays(intBegin, intEnd), 6);
-            }
-            records << strRecord;
+            records << Record(in, udtOrbs, source, p1, p2, k, dblDeviation);
         }
+    }
+    return records;
+}
+
+QStringList AngleDurationRecords(
+    const std::vector<ChartAspect>& angleAspects, const DurationInputs& in, const OrbTable& udtOrbs)
+{
+    QStringList records;
+    if (!IsPersonalMode(in.intMode))
+        return records;
+    const LongitudeSource source = FastSource(in.blnSidereal, true);
+    for (const ChartAspect& a : angleAspects) {
+        if (a.intSlot1 == 0 && a.intSlot2 == 1 && in.dblNatalAngle[a.intBody2 == intAscendant ? 0 : 1] >= 0)
+            records << Record(in, udtOrbs, source, a.intBody2, a.intBody1, a.intKind, a.dblDeviation);
     }
     return records;
 }

@@ -17,6 +17,7 @@
 #include "aspects/AspectSpans.h"
 #include "aspects/Orbs.h"
 #include "chart/AspectGrid.h"
+#include "chart/ChartCompute.h"
 
 #include <QStringList>
 
@@ -31,12 +32,15 @@ struct DurationInputs {
     double dblDayValue = 0; // the current moment: local day number + local clock time
     int intTimezoneMinutes = 0; // the current moment's zone
     bool blnSidereal = false;
+    // Personal modes with a natal place: the natal Ascendant and Midheaven
+    // (radians), which stand still for the transits; negative: none.
+    double dblNatalAngle[2] = { -1, -1 };
     bool operator==(const DurationInputs&) const = default;
 };
 
 // In the Personal modes the first body of an aspect is natal and stands
-// still at its birth longitude (radians, of the natal chart's moment); none
-// in the other modes.
+// still at its birth longitude (radians, of the natal chart's moment), a
+// natal angle at its own; none in the other modes.
 std::optional<double> FixedFirstLongitude(const DurationInputs& in, int intFirstBody, const LongitudeSource& source);
 
 // The question when an aspect of the chart began and ends: the bodies in
@@ -53,6 +57,11 @@ void RecordBodies(int intMode, const CellBodies& bodies, int& intFirst, int& int
 
 // One record per aspect kind named in each cell of the grid.
 QStringList DurationRecords(const AspectGrid& grid, const DurationInputs& inputs, const OrbTable& udtOrbs);
+
+// In the Personal modes, one record per transit to a natal angle (the
+// chart's angle aspects; the first body intAscendant or intMidheaven).
+QStringList AngleDurationRecords(
+    const std::vector<ChartAspect>& angleAspects, const DurationInputs& inputs, const OrbTable& udtOrbs);
 
 // The fields of a record.
 struct DurationRecord {

@@ -65,8 +65,11 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
     AspectCalendarQuery query;
     query.dblFrom = request.dblFrom;
     query.dblUntil = request.dblUntil;
-    if (blnPersonal)
+    if (blnPersonal) {
         query.dblNatalMoment = chart.dblChartJD[RuleOfMode(chart.intMode).intSlotDateSet[1]];
+        query.dblNatalAngle[0] = chart.dblNatalAngle[0];
+        query.dblNatalAngle[1] = chart.dblNatalAngle[1];
+    }
     query.udtOrbs = udtOrbs;
     for (int k = 1; k <= intNumAspectKinds; ++k) {
         if (config.dblAspectColor[k] == 0) // a kind whose lines are off
@@ -74,7 +77,8 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
     }
     query.blnSidereal = chart.blnSidereal;
     query.pairWanted = [&](int a, int b) {
-        if (!config.blnShowInnerPlanetAspects && (blnInnerPlanet[a] || blnInnerPlanet[b]))
+        // (a natal angle is a point, not an inner planet)
+        if (!config.blnShowInnerPlanetAspects && ((a <= intMaxBodies && blnInnerPlanet[a]) || blnInnerPlanet[b]))
             return false;
         // The moving bodies: in a transit the second, in the sky both.
         const bool blnMovingMoon = b == intMoon || (!blnPersonal && a == intMoon);

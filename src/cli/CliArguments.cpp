@@ -4,6 +4,7 @@
 
 #include "aspects/Patterns.h"
 #include "dates/DatePr2.h"
+#include "astro/ChartAngles.h"
 #include "dates/PlaceSearch.h"
 #include "dates/TimeZones.h"
 #include "platform/ZoneHistory.h"
@@ -485,6 +486,12 @@ QString ApplyOption(const GivenOption& given, Options& o, const MomentSetup& set
         if (!(until.dblJD > o.udtMoment.dblJD))
             return QStringLiteral("--until must come after FROM.");
         o.udtUntil = until;
+    } else if (strName == QLatin1String("--houses")) {
+        o.intHouseSystem = strValue.size() == 1 ? HouseSystemOfLetter(strValue.at(0)) : -1;
+        if (o.intHouseSystem < 0)
+            return QStringLiteral("--houses: ") + Quoted(strValue)
+                + QStringLiteral(" is not P, K, E, W, O, R or C (Placidus, Koch, equal, whole sign, Porphyry, "
+                                 "Regiomontanus, Campanus).");
     } else if (strName == QLatin1String("--at-least")) {
         if (!count(1, 99, o.intAtLeast))
             return QStringLiteral("--at-least: give a number from 1 to 99.");

@@ -49,6 +49,7 @@ struct Options {
     RepeatedTime repeated = RepeatedTime::Ask; // --earlier, --later
     QString strPlacesQuery; // places: what to look for
     bool blnSidereal = false;
+    int intHouseSystem = 0; // astro/ChartAngles.h: 0 Placidus
     std::optional<std::array<int, 7>> orbs; // whole degrees of the seven kinds
     Format format = Format::Text;
     int intLanguage = 0; // intLangEnglish

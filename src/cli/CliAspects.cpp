@@ -6,6 +6,7 @@
 #include "astro/FastLongitudes.h"
 #include "cli/CliCommands.h"
 
+#include "astro/ChartAngles.h"
 #include "chart/AspectCalendar.h"
 #include "chart/AspectCalendarEvents.h"
 #include "dates/DatePr2.h"
@@ -44,7 +45,7 @@ QJsonObject EventObject(const AspectEvent& e, int z)
         { QStringLiteral("jd_ut"), e.dblMoment }, { QStringLiteral("event"), EventWord(e) },
         { QStringLiteral("body"), strBodyName[a.intSecondBody] },
         { QStringLiteral("aspect"), udtAspectText[a.intKind].Name },
-        { QStringLiteral("other"), strBodyName[a.intFirstBody] }, { QStringLiteral("natal"), a.blnNatal } };
+        { QStringLiteral("other"), PointName(a.intFirstBody) }, { QStringLiteral("natal"), a.blnNatal } };
     if (IsExact(e)) {
         event[QStringLiteral("pass")] = e.intPass;
         event[QStringLiteral("passes")] = Passes(e);
@@ -61,7 +62,7 @@ QString EventLines(
     switch (o.format) {
     case Format::Csv:
         return CsvLine({ IsoMoment(e.dblMoment, z), QString::number(e.dblMoment, 'f', 6), EventWord(e),
-            strBodyName[a.intSecondBody], udtAspectText[a.intKind].Name, strBodyName[a.intFirstBody],
+            strBodyName[a.intSecondBody], udtAspectText[a.intKind].Name, PointName(a.intFirstBody),
             a.blnNatal ? QStringLiteral("true") : QStringLiteral("false"),
             IsExact(e) ? QString::number(e.intPass) : QString(), IsExact(e) ? QString::number(Passes(e)) : QString() });
     case Format::Json: {
@@ -114,8 +115,14 @@ int RunAspects(const Options& o, Output& out, QString& err)
     AspectCalendarQuery query;
     query.dblFrom = o.udtMoment.dblJD;
     query.dblUntil = o.udtUntil->dblJD;
-    if (o.udtNatal)
+    if (o.udtNatal) {
         query.dblNatalMoment = o.udtNatal->dblJD;
+        const ChartAngles angles = NatalAngles(o, config); // with a place, the transits to its angles too
+        if (angles.blnKnown) {
+            query.dblNatalAngle[0] = angles.dblAscendant;
+            query.dblNatalAngle[1] = angles.dblMidheaven;
+        }
+    }
     query.udtOrbs = OrbTableOf(config);
     query.blnSidereal = config.blnSidereal;
     err += RangeNote(o, query.dblFrom, query.dblUntil);

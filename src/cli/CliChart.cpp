@@ -43,10 +43,18 @@ ComputedChart Compute(const Options& o)
     c.request.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
     c.request.dblChartJD[0] = o.udtMoment.dblJD;
     c.moments[0] = o.udtMoment;
+    // A moment with a place has its angles and houses.
+    const auto placeOf = [](const Moment& m) -> std::optional<ChartPlace> {
+        if (!m.place.blnHasCoordinates)
+            return std::nullopt;
+        return ChartPlace { m.place.dblLatitude, m.place.dblLongitude };
+    };
+    c.request.place[0] = placeOf(o.udtMoment);
     c.strRole[0] = QStringLiteral("sky");
     if (o.udtNatal) {
         c.request.dblChartJD[1] = o.udtNatal->dblJD;
         c.moments[1] = *o.udtNatal;
+        c.request.place[1] = placeOf(*o.udtNatal);
         c.intSlots = 2;
         c.strRole[0] = QStringLiteral("transits");
         c.strRole[1] = QStringLiteral("natal");
@@ -155,6 +163,17 @@ void WriteText(const ComputedChart& c, QString& out)
         }
         out += strLine.trimmed() + QLatin1Char('\n');
     }
+    for (int s = 0; s < c.intSlots; ++s) {
+        const ChartAngles& angles = c.result.angles[s];
+        if (!angles.blnKnown)
+            continue;
+        QStringList cusps;
+        for (int i = 1; i <= 12; ++i)
+            cusps << QString::number(i) + QLatin1Char(' ') + LongitudeToSignText(angles.dblCusp[i], false);
+        out += QLatin1Char('\n') + (c.intSlots == 1 ? QString() : roles[s] + QStringLiteral(": ")) + GetText(TextId::HouseSystemLabel)
+            + QStringLiteral(" (") + HouseSystemName(angles.intSystem) + QStringLiteral("): ") + cusps.join(QStringLiteral(", "))
+            + QLatin1Char('\n');
+    }
     out += QLatin1Char('\n');
     for (const ChartAspect& a : c.result.aspects) {
         const QString strFirst = c.intSlots == 1
@@ -188,10 +207,28 @@ void WriteCsv(const ComputedChart& c, QString& out)
                 IsoMoment(c.moments[s].dblJD, c.moments[s].intZoneMinutes) });
         }
     }
-    for (const ChartAspect& a : c.result.aspects) {
-        out += CsvLine({ QStringLiteral("aspect"), c.strRole[a.intSlot1], strBodyName[a.intBody1], QString(), QString(),
-            QString(), c.strRole[a.intSlot2], strBodyName[a.intBody2], udtAspectText[a.intKind].Name,
-            Degrees(a.dblDeviation), TrendWord(a.intTrend), DeviationText(a.dblDeviation, false) });
+    for (int s = 0; s < c.intSlots; ++s) {
+        const ChartAngles& angles = c.result.angles[s];
+        if (!angles.blnKnown)
+            continue;
+        for (const int intPoint : { intAscendant, intMidheaven }) {
+            const double L = angles.PointLongitude(intPoint);
+            out += CsvLine({ QStringLiteral("angle"), c.strRole[s], PointName(intPoint), Degrees(L),
+                LongitudeToSignText(L, false), QString(), QString(), QString(), QString(), QString(), QString(),
+                QString() });
+        }
+        for (int i = 1; i <= 12; ++i) {
+            out += CsvLine({ QStringLiteral("cusp"), c.strRole[s], QString::number(i), Degrees(angles.dblCusp[i]),
+                LongitudeToSignText(angles.dblCusp[i], false), QString(), QString(), QString(), QString(), QString(),
+                QString(), HouseSystemName(angles.intSystem) });
+        }
+    }
+    for (const std::vector<ChartAspect>* list : { &c.result.aspects, &c.result.angleAspects }) {
+        for (const ChartAspect& a : *list) {
+            out += CsvLine({ QStringLiteral("aspect"), c.strRole[a.intSlot1], strBodyName[a.intBody1], QString(),
+                QString(), QString(), c.strRole[a.intSlot2], PointName(a.intBody2), udtAspectText[a.intKind].Name,
+                Degrees(a.dblDeviation), TrendWord(a.intTrend), DeviationText(a.dblDeviation, false) });
+        }
     }
     for (int k = 1; k <= intNumAspectKinds; ++k) {
         out += CsvLine({ QStringLiteral("count"), QString(), QString(), QString(), QString(), QString(), QString(),
@@ -232,6 +269,17 @@ void WriteJson(const ComputedChart& c, bool blnOneLine, QString& out)
         chart[QStringLiteral("moment")] = IsoMoment(c.moments[s].dblJD, c.moments[s].intZoneMinutes);
         chart[QStringLiteral("jd_ut")] = c.moments[s].dblJD;
         AddMomentFields(c.moments[s], chart);
+        const ChartAngles& angles = c.result.angles[s];
+        if (angles.blnKnown) {
+            const auto degrees = [](double L) { return std::round(RadToDeg(L) * 1e4) / 1e4; };
+            chart[QStringLiteral("angles")] = QJsonObject { { QStringLiteral("ascendant"), degrees(angles.dblAscendant) },
+                { QStringLiteral("midheaven"), degrees(angles.dblMidheaven) } };
+            QJsonArray cusps;
+            for (int i = 1; i <= 12; ++i)
+                cusps.append(degrees(angles.dblCusp[i]));
+            chart[QStringLiteral("houses")] = QJsonObject { { QStringLiteral("system"), HouseSystemName(angles.intSystem) },
+                { QStringLiteral("system_held"), angles.blnSystemHeld }, { QStringLiteral("cusps"), cusps } };
+        }
         chart[QStringLiteral("positions")] = positions;
         charts.append(chart);
     }
@@ -251,6 +299,15 @@ void WriteJson(const ComputedChart& c, bool blnOneLine, QString& out)
         aspects.append(aspect);
     }
     root[QStringLiteral("aspects")] = aspects;
+    QJsonArray angleAspects;
+    for (const ChartAspect& a : c.result.angleAspects) {
+        angleAspects.append(QJsonObject { { QStringLiteral("chart"), c.strRole[a.intSlot1] },
+            { QStringLiteral("body"), strBodyName[a.intBody1] }, { QStringLiteral("angle_chart"), c.strRole[a.intSlot2] },
+            { QStringLiteral("angle"), PointName(a.intBody2) }, { QStringLiteral("aspect"), udtAspectText[a.intKind].Name },
+            { QStringLiteral("deviation"), std::round(RadToDeg(a.dblDeviation) * 1e4) / 1e4 },
+            { QStringLiteral("deviation_text"), DeviationText(a.dblDeviation, false) } });
+    }
+    root[QStringLiteral("angle_aspects")] = angleAspects;
     QJsonObject counts;
     int intTotal = 0;
     for (int k = 1; k <= intNumAspectKinds; ++k) {

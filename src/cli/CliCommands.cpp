@@ -18,6 +18,7 @@ ConfigurationSettings ConfigurationOf(const Options& o)
             config.cboOrb[k] = config.intOrbIndex[k] = (*o.orbs)[static_cast<size_t>(k)];
     }
     config.blnSidereal = config.optVedicAstrology = o.blnSidereal;
+    config.intHouseSystem = o.intHouseSystem;
     return config;
 }
 
@@ -31,6 +32,14 @@ OrbTable OrbTableOf(const ConfigurationSettings& config)
         orbs.blnAllOrbsEqual = true;
     }
     return orbs;
+}
+
+ChartAngles NatalAngles(const Options& o, const ConfigurationSettings& config)
+{
+    if (!o.udtNatal || !o.udtNatal->place.blnHasCoordinates)
+        return {};
+    return AnglesAt(o.udtNatal->dblJD, o.udtNatal->place.dblLatitude, o.udtNatal->place.dblLongitude,
+        config.intHouseSystem, config.blnSidereal);
 }
 
 QString RangeNote(const Options& o, double dblFrom, double dblUntil)

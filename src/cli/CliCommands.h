@@ -5,6 +5,7 @@
 // forms. The interface texts, the tables and the Pluto table must be loaded.
 #pragma once
 
+#include "astro/ChartAngles.h"
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 
@@ -43,6 +44,9 @@ ConfigurationSettings ConfigurationOf(const Options& o);
 
 // The orb table of that configuration, as qal-cli's titles name it.
 OrbTable OrbTableOf(const ConfigurationSettings& config);
+
+// The angles of the birth chart of --natal when it has a place; none otherwise.
+ChartAngles NatalAngles(const Options& o, const ConfigurationSettings& config);
 
 // A note for a span, or a birth chart, that leaves the years the Moon and
 // Pluto are known in; "" inside them.

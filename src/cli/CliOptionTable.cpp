@@ -37,6 +37,10 @@ constexpr std::array kOptions = {
         "a place the atlas lacks, by its latitude and longitude (48.40,9.99 or 48N24,9E59), its zone a zone of the "
         "database given as ZONE or with --zone (Europe/Berlin)" },
     OptionSpec { "--julian", "", OptionValue::None, kChart, false, "DATE is in the Julian calendar" },
+    OptionSpec { "--houses", "SYSTEM", OptionValue::Word, kChart | kAspects | kTimeMap, false,
+        "the house system of a chart with a place: P Placidus (default), K Koch, E equal, W whole sign, O "
+        "Porphyry, R Regiomontanus, C Campanus; within the polar circles Porphyry's houses stand in for Placidus' "
+        "and Koch's" },
     OptionSpec { "--earlier", "", OptionValue::None, kEveryCommand, false,
         "a clock time that happened twice in a zone (the hour repeated when summer time ended) is the first" },
     OptionSpec { "--later", "", OptionValue::None, kEveryCommand, false,

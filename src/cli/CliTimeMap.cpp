@@ -46,8 +46,14 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
     TimeMapRequest request;
     request.chart.intMode = o.udtNatal ? modePersonal1 : modePlanetary;
     request.chart.dblChartJD[0] = o.udtMoment.dblJD;
-    if (o.udtNatal)
+    if (o.udtNatal) {
         request.chart.dblChartJD[1] = o.udtNatal->dblJD;
+        const ChartAngles angles = NatalAngles(o, config); // with a place, rows for its angles too
+        if (angles.blnKnown) {
+            request.chart.dblNatalAngle[0] = angles.dblAscendant;
+            request.chart.dblNatalAngle[1] = angles.dblMidheaven;
+        }
+    }
     request.chart.intTimezoneMinutes = ZoneMinutesAt(o, o.udtMoment.dblJD);
     request.chart.blnSidereal = config.blnSidereal;
     request.dblFrom = o.udtMoment.dblJD;

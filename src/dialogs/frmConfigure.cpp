@@ -3,6 +3,7 @@
 #include "dialogs/frmConfigure.h"
 
 #include "astro/AstroTables.h"
+#include "astro/ChartAngles.h"
 #include "platform/Registry3.h"
 #include "settings/RegistrySwitches.h"
 #include "text/Texts.h"
@@ -206,6 +207,17 @@ void frmConfigure::CreateControls()
     grid->addWidget(lblZodiac, 1, 0);
     grid->addLayout(zodiac, 1, 1);
     grid->addWidget(chkKeepZodiac, 2, 1);
+    // The houses of a chart with a place.
+    lblHouseSystem = ui::Named(new QLabel(this), "lblHouseSystem");
+    cboHouseSystem = ui::Named(new QComboBox(this), "cboHouseSystem");
+    chkShowHouseCusps = ui::Named(new QCheckBox(this), "chkShowHouseCusps");
+    grid->addWidget(lblHouseSystem, 3, 0);
+    grid->addWidget(cboHouseSystem, 3, 1, Qt::AlignLeft);
+    grid->addWidget(chkShowHouseCusps, 4, 1);
+    connect(cboHouseSystem, &QComboBox::activated, this,
+        [this](int intIndex) { Edited([intIndex](ConfigurationSettings& config) { config.intHouseSystem = intIndex; }); });
+    connect(chkShowHouseCusps, &QCheckBox::clicked, this,
+        [this](bool blnChecked) { Edited([blnChecked](ConfigurationSettings& config) { config.blnShowHouseCusps = blnChecked; }); });
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     connect(optWesternAstrology, &QRadioButton::clicked, this,
@@ -273,6 +285,7 @@ void frmConfigure::Form_Load()
     ApplyIncludeTransitingMoonSwitch(m_config);
     ApplyInnerPlanetAspectSwitch(m_config);
     ApplyWhiteBackgroundSwitch(m_config);
+    ApplyHouseSettings(m_config);
     m_state = DialogState();
     SetLanguageDependentText();
     ShowSettings();
@@ -298,6 +311,13 @@ void frmConfigure::SetLanguageDependentText()
     optWesternAstrology->setText(GetText(TextId::ConfigTropical));
     optVedicAstrology->setText(GetText(TextId::ConfigSidereal));
     chkKeepZodiac->setText(GetText(TextId::ConfigKeepZodiac));
+    lblHouseSystem->setText(GetText(TextId::HouseSystemLabel));
+    chkShowHouseCusps->setText(GetText(TextId::ShowHouseCusps));
+    QStringList houses;
+    for (int i = 0; i < intNumHouseSystems; ++i)
+        houses << HouseSystemName(i);
+    FillList(cboHouseSystem, houses);
+    cboHouseSystem->setCurrentIndex(m_config.intHouseSystem);
     fraOptions->setTitle(GetText(TextId::ConfigOptions));
     chkIncludeTransitingMoon->setText(GetText(TextId::ConfigIncludeMoon));
     chkSuppressInnerPlanetAspectDisplay->setText(GetText(TextId::ConfigSuppressInner));
@@ -348,6 +368,8 @@ void frmConfigure::ShowSettings()
     optWesternAstrology->setChecked(!c.optVedicAstrology);
     optVedicAstrology->setChecked(c.optVedicAstrology);
     SetChecked(chkKeepZodiac, c.chkKeepZodiac);
+    cboHouseSystem->setCurrentIndex(c.intHouseSystem);
+    SetChecked(chkShowHouseCusps, c.blnShowHouseCusps);
     SetChecked(chkIncludeTransitingMoon, c.chkIncludeTransitingMoon);
     SetChecked(chkSuppressInnerPlanetAspectDisplay, c.chkSuppressInnerPlanetAspectDisplay);
     SetChecked(chkSaveGraphicWithWhiteBackground, c.chkSaveGraphicWithWhiteBackground);

@@ -110,6 +110,9 @@ private:
     QRadioButton* optWesternAstrology = nullptr;
     QRadioButton* optVedicAstrology = nullptr;
     QCheckBox* chkKeepZodiac = nullptr;
+    QLabel* lblHouseSystem = nullptr;
+    QComboBox* cboHouseSystem = nullptr; // the houses of a chart with a place
+    QCheckBox* chkShowHouseCusps = nullptr;
     QGroupBox* fraOptions = nullptr;
     QCheckBox* chkIncludeTransitingMoon = nullptr;
     QCheckBox* chkSuppressInnerPlanetAspectDisplay = nullptr;

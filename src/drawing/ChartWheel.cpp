@@ -36,21 +36,55 @@ QPoint OnCircle(const WheelGeometry& g, double dblAngle, double dblRadius)
     return { Round(g.cx + dblRadius * std::cos(dblAngle)), Round(g.cy - dblRadius * std::sin(dblAngle)) };
 }
 
-// Free when every sample of the glyph box is black (the disc) or the line
-// colour (the spokes); anything else drawn there, or the picture's edge,
-// makes it occupied.
+// Free when every sample of the glyph box is black (the disc) or the colour
+// of a line across it (the spokes, the axes, the cusps); anything else drawn
+// there (a glyph, an axis' label), or the picture's edge, makes it occupied.
 bool IsPlaceFree(const RecordedPicture& picture, const QPoint& centre, int intBoxBottom)
 {
-    const QRgb black = qRgb(0, 0, 0);
-    const QRgb line = WheelLineColor().rgb();
+    const QRgb free[] = { qRgb(0, 0, 0), WheelLineColor().rgb(), AxisColor().rgb(), CuspColor().rgb() };
     for (int dy = -kGlyphOffset; dy <= intBoxBottom; dy += kSampleStep) {
         for (int dx = -kGlyphOffset; dx <= 100; dx += kSampleStep) {
             QRgb c = 0;
-            if (!picture.PointRgb(centre.x() + dx, centre.y() + dy, c) || (c != black && c != line))
+            if (!picture.PointRgb(centre.x() + dx, centre.y() + dy, c) || std::find(std::begin(free), std::end(free), c) == std::end(free))
                 return false;
         }
     }
     return true;
+}
+
+// The houses of a chart with a place, under the glyphs: each cusp a thin
+// line from the sign ring to the rim with its house's number in the middle
+// of the house, the two axes across the disc with "AC" and "MC" at the rim.
+void DrawHouses(RecordedPicture& picture, const WheelGeometry& g, const ChartAngles& angles, bool blnCusps)
+{
+    constexpr int kCuspInner = kSignRingRadius + 250;
+    constexpr int kHouseNumberRadius = kSignRingRadius + 420;
+    constexpr double kLabelPoints = 7.5;
+    if (blnCusps) {
+        for (int i = 1; i <= 12; ++i) {
+            const QPoint from = OnCircle(g, angles.dblCusp[i], kCuspInner);
+            const QPoint to = OnCircle(g, angles.dblCusp[i], g.intDiscRadius);
+            picture.Line(from.x(), from.y(), to.x(), to.y(), CuspColor(), 1);
+            // The middle of house i, from its cusp to the next (the arc may pass 0°).
+            const double dblNext = angles.dblCusp[i % 12 + 1];
+            double dblArc = dblNext - angles.dblCusp[i];
+            if (dblArc < 0)
+                dblArc += dblTwoPi;
+            const QPoint at = OnCircle(g, angles.dblCusp[i] + dblArc / 2, kHouseNumberRadius);
+            picture.Print(at.x() - 60, at.y() - 80, QString::number(i), false, kLabelPoints, CuspColor());
+        }
+    }
+    for (const double dblAxis : { angles.dblAscendant, angles.dblMidheaven }) {
+        const QPoint from = OnCircle(g, dblAxis + dblPi, g.intDiscRadius);
+        const QPoint to = OnCircle(g, dblAxis, g.intDiscRadius);
+        picture.Line(from.x(), from.y(), to.x(), to.y(), AxisColor(), 2);
+    }
+    // The labels a shade lighter than the axes: glyphs keep off them.
+    const QColor label(224, 224, 224);
+    for (const int intPoint : { intAscendant, intMidheaven }) {
+        const QPoint at = OnCircle(g, angles.PointLongitude(intPoint), g.intDiscRadius - 170);
+        picture.Print(at.x() - 90, at.y() - 90, PointAbbr(intPoint), false, kLabelPoints, label);
+    }
 }
 
 void PrepareDisc(RecordedPicture& picture, const WheelGeometry& g)
@@ -293,6 +327,16 @@ QColor SecondSetColor(bool blnRetrograde)
     return blnRetrograde ? QColor(32, 32, 255) : QColor(32, 32, 32);
 }
 
+QColor AxisColor()
+{
+    return { 200, 200, 200 };
+}
+
+QColor CuspColor()
+{
+    return { 96, 112, 160 };
+}
+
 WheelDrawing DrawWheel(const WheelInputs& inputs)
 {
     const bool blnOneRing = RuleOfMode(inputs.intMode).blnSingleChart;
@@ -300,6 +344,8 @@ WheelDrawing DrawWheel(const WheelInputs& inputs)
     WheelDrawing drawing;
     drawing.picture = std::make_unique<RecordedPicture>(g.intWidth, g.intHeight, WheelBackground());
     PrepareDisc(*drawing.picture, g);
+    if (inputs.angles && inputs.angles->blnKnown)
+        DrawHouses(*drawing.picture, g, *inputs.angles, inputs.config.blnShowHouseCusps);
     WheelPainter painter(inputs, g, drawing);
     const int intLastA = blnOneRing ? inputs.positions.intNumBodies : intMaxBodies;
     if (!painter.PlaceSet(0, intLastA) || (!blnOneRing && !painter.PlaceSet(1, intMaxBodies))) {

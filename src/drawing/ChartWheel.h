@@ -10,6 +10,7 @@
 #pragma once
 
 #include "astro/ChartState.h"
+#include "astro/ChartAngles.h"
 #include "chart/AspectGrid.h"
 #include "drawing/RecordedPicture.h"
 
@@ -41,14 +42,17 @@ struct WheelTextBlocks {
 };
 
 // What a wheel is drawn from: the positions of the chart, its aspect table,
-// the configuration (colours, inner-planet and transiting-Moon switches), the
-// chart mode and the side texts.
+// the configuration (colours, inner-planet and transiting-Moon switches, the
+// house cusps' switch), the chart mode, the side texts and, for a chart with
+// a place, the angles and houses to draw (the one chart's; of two, the
+// natal chart's or chart 1's).
 struct WheelInputs {
     const ChartPositions& positions;
     const AspectGrid& grid;
     const ConfigurationSettings& config;
     int intMode;
     const WheelTextBlocks& blocks;
+    const ChartAngles* angles = nullptr;
 };
 
 struct WheelDrawing {
@@ -78,5 +82,7 @@ int TextRoom(const WheelGeometry& g, int x, int intTop, int intLineHeight);
 QColor WheelBackground(); // 224, 224, 224
 QColor WheelLineColor(); // 64, 64, 64: spokes and sign glyphs
 QColor SecondSetColor(bool blnRetrograde); // 32, 32, 255 retrograde, else 32, 32, 32
+QColor AxisColor(); // 200, 200, 200: the Ascendant–Descendant and Midheaven–Imum Coeli axes
+QColor CuspColor(); // 96, 112, 160: the house cusps and their numbers
 
 } // namespace qal

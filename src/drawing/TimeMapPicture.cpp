@@ -3,6 +3,7 @@
 #include "drawing/TimeMapPicture.h"
 
 #include "astro/AstroTables.h"
+#include "astro/ChartAngles.h"
 #include "drawing/Colors.h"
 #include "drawing/ImageExport.h"
 #include "settings/Configuration.h"
@@ -186,8 +187,11 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         p.PrintGlyph(intMapMargin, intGlyphY, strBodyGlyph[row.intSecondBody], c.text);
         const int intKindX = intMapMargin + intGlyphBoxWidth + intMapLabelGap;
         p.Print(intKindX, y + intMapLabelGap, strKind, false, kMapLabelPoints, c.text);
-        p.PrintGlyph(
-            layout.intBarsLeft - intMapMargin - intGlyphBoxWidth, intGlyphY, strBodyGlyph[row.intFirstBody], c.text);
+        const int intFirstX = layout.intBarsLeft - intMapMargin - intGlyphBoxWidth;
+        if (IsAngle(row.intFirstBody)) // a natal angle by its abbreviation, in the glyph's box
+            p.Print(intFirstX, y + intMapLabelGap, PointAbbr(row.intFirstBody), false, kMapLabelPoints, c.text);
+        else
+            p.PrintGlyph(intFirstX, intGlyphY, strBodyGlyph[row.intFirstBody], c.text);
 
         // The stretches, cut to the span, as a person sees them at this
         // width: stretches that meet or fall within one pixel make one bar.

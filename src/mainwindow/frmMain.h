@@ -260,6 +260,8 @@ private:
         WheelTextBlocks udtTextBlocks; // the side texts name the moments computed
         QString strComputedYear[3]; // year texts as last read by a computation
         DateSetInput udtSet[3]; // the date sets as the computation read them
+        ChartAngles udtAngles[2]; // of the slots whose date sets have a place
+        std::vector<ChartAspect> angleAspects; // the aspects to those angles
     };
     // Per date set, what its lists cannot hold: the place and the clock it
     // kept, the calendar, and which of a clock time that happened twice.

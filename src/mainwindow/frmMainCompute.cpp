@@ -57,6 +57,9 @@ void frmMain::cmdCompute_Click()
         if (!ModeUsesDateSet(intMode, k))
             continue;
         request.dblChartJD[k] = InputDateToAJDate(k);
+        const DateSetPlace place = ReadDateSet(k).place;
+        if (place.blnHasCoordinates) // the chart's angles and houses
+            request.place[k] = ChartPlace { place.dblLatitude, place.dblLongitude };
         if (request.dblChartJD[k] == dblClockTwice && !m_flags.blnLanguageChange) {
             // Which of the two is asked; the answer stays with the date set.
             if (!AskWhichRepeatedTime(k)) {
@@ -86,6 +89,9 @@ void frmMain::cmdCompute_Click()
     std::copy(std::begin(result.intPatternCount), std::end(result.intPatternCount), std::begin(intPatternCount));
     m_shown.udtGrid = std::move(result.udtGrid);
     m_shown.udtReports = std::move(result.udtReports);
+    m_shown.udtAngles[0] = result.angles[0];
+    m_shown.udtAngles[1] = result.angles[1];
+    m_shown.angleAspects = std::move(result.angleAspects);
     m_shown.udtTextBlocks = PrepareTextBlocks();
     m_shown.udtOrbs = udtOrbTable;
     m_shown.udtInputs = DurationInputs();
@@ -99,6 +105,10 @@ void frmMain::cmdCompute_Click()
         m_shown.udtInputs.intTimezoneMinutes = static_cast<int>(std::lround(reading.intOffsetSeconds / 60.0));
     }
     m_shown.udtInputs.blnSidereal = udtConfig.blnSidereal;
+    if (IsPersonalMode(intMode) && m_shown.udtAngles[1].blnKnown) { // the natal angles, still for the transits
+        m_shown.udtInputs.dblNatalAngle[0] = m_shown.udtAngles[1].dblAscendant;
+        m_shown.udtInputs.dblNatalAngle[1] = m_shown.udtAngles[1].dblMidheaven;
+    }
 
     setWindowTitle(ChartTitle(intMode, udtOrbTable));
     ShowTable();

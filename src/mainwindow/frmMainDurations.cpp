@@ -95,7 +95,8 @@ double frmMain::EndOfAspect(int intP1, int intP2, int intAspect, int intPersonal
 
 void frmMain::GetDurations()
 {
-    strDurationRecord = DurationRecords(m_shown.udtGrid, ShownDurationInputs(), m_shown.udtOrbs);
+    strDurationRecord = DurationRecords(m_shown.udtGrid, ShownDurationInputs(), m_shown.udtOrbs)
+        + AngleDurationRecords(m_shown.angleAspects, ShownDurationInputs(), m_shown.udtOrbs);
     intDurationCount = static_cast<int>(strDurationRecord.size());
 }
 

@@ -76,7 +76,9 @@ QString frmMain::WheelToolTip() const
 void frmMain::DrawWheel()
 {
     LeaveTransitGraph();
-    const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks };
+    // The angles of the one chart, or of the natal chart (chart 1 in synastry).
+    const ChartAngles& angles = m_shown.udtAngles[IsPersonalMode(intChartMode) ? 1 : 0];
+    const WheelInputs inputs { udtShownChart, m_shown.udtGrid, udtConfig, intChartMode, m_shown.udtTextBlocks, &angles };
     WheelDrawing drawing = qal::DrawWheel(inputs);
     picGraphic->SetPicture(std::move(drawing.picture));
     PlaceWheel();

@@ -214,4 +214,31 @@ double DeltaT(double dblJdUT)
     return swe_deltat(dblJdUT);
 }
 
+HouseCusps HousesAt(double dblJdUT, double dblLatitude, double dblLongitude, char chrSystem)
+{
+    HouseCusps houses;
+    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000) || !(std::fabs(dblLatitude) <= 90)
+        || !(std::fabs(dblLongitude) <= 180))
+        return houses;
+    Uncovered(); // this thread's state, ended with the thread
+    double cusps[13] = {}, ascmc[10] = {};
+    const int intResult = swe_houses_ex(dblJdUT, 0, dblLatitude, dblLongitude, chrSystem, cusps, ascmc);
+    // Within the polar circles Placidus and Koch say so and give Porphyry's houses.
+    houses.blnSystemHeld = intResult >= 0;
+    const auto radians = [](double dblDegrees) {
+        double dblRad = dblDegrees / 360.0 * kTwoPi;
+        while (dblRad < 0)
+            dblRad += kTwoPi;
+        while (dblRad >= kTwoPi)
+            dblRad -= kTwoPi;
+        return dblRad;
+    };
+    for (int i = 1; i <= 12; ++i)
+        houses.dblCusp[i] = radians(cusps[i]);
+    houses.dblAscendant = radians(ascmc[0]);
+    houses.dblMidheaven = radians(ascmc[1]);
+    houses.blnKnown = std::isfinite(ascmc[0]) && std::isfinite(ascmc[1]);
+    return houses;
+}
+
 } // namespace qal::platform

@@ -43,4 +43,20 @@ bool FromDataFiles(int intPlanet, double dblJdUT);
 // with values given in Terrestrial Time.
 double DeltaT(double dblJdUT);
 
+// The houses of a place at a moment (UT): the twelve cusps and the
+// Ascendant and the Midheaven, radians of tropical ecliptic longitude of
+// date, in the house system of that letter ('P' Placidus, 'K' Koch, 'E'
+// equal, 'W' whole sign, 'O' Porphyry, 'R' Regiomontanus, 'C' Campanus).
+// Where the system has no houses (Placidus and Koch within the polar
+// circles) the cusps are Porphyry's and blnSystemHeld is false; blnKnown is
+// false for a moment or place out of range.
+struct HouseCusps {
+    double dblCusp[13] = {}; // 1..12
+    double dblAscendant = 0;
+    double dblMidheaven = 0;
+    bool blnSystemHeld = true;
+    bool blnKnown = false;
+};
+HouseCusps HousesAt(double dblJdUT, double dblLatitude, double dblLongitude, char chrSystem);
+
 } // namespace qal::platform

@@ -48,6 +48,10 @@ struct ConfigurationSettings {
     bool blnSaveGraphicWithWhiteBackground = false;
     bool blnDisplayNATZabbr = true; // the zone lists name the North American zones
 
+    // --- The houses of a chart with a place (taken at once, not pending) ---
+    int intHouseSystem = 0; // chart/Angles.h: 0 Placidus
+    bool blnShowHouseCusps = true; // the wheel draws the cusps
+
     ConfigurationSettings();
     bool operator==(const ConfigurationSettings&) const = default;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "settings/RegistrySwitches.h"
 
+#include "astro/ChartAngles.h"
 #include "dates/DatePr2.h"
 #include "platform/Registry3.h"
 #include "settings/Configuration.h"
@@ -96,10 +97,29 @@ bool StoreWhiteBackgroundSwitch(const ConfigurationSettings& config)
     return Write("SGWWB", Digit(config.chkSaveGraphicWithWhiteBackground));
 }
 
+void ApplyHouseSettings(ConfigurationSettings& config)
+{
+    QString strLetter;
+    const QString strStatus = platform::ReadRegistryString(
+        platform::HkeyCurrentUser, strSwitchesKeyPath, QStringLiteral("Houses"), strLetter);
+    const int intSystem = strStatus.startsWith(QLatin1Char('0')) && strLetter.size() == 1
+        ? HouseSystemOfLetter(strLetter.at(0))
+        : -1;
+    config.intHouseSystem = std::max(0, intSystem);
+    config.blnShowHouseCusps = ReadSwitch("HouseCusps", QStringLiteral("1"), QStringLiteral("1"));
+    StoreHouseSettings(config);
+}
+
+bool StoreHouseSettings(const ConfigurationSettings& config)
+{
+    const bool blnSystem = Write("Houses", QString(QLatin1Char(HouseSystemLetter(config.intHouseSystem))));
+    return Write("HouseCusps", Digit(config.blnShowHouseCusps)) && blnSystem;
+}
+
 bool StoreSwitches(const ConfigurationSettings& config)
 {
     const bool blnStored[] = { StoreTZDispSwitch(config), StoreIncludeTransitingMoonSwitch(config),
-        StoreInnerPlanetAspectSwitch(config), StoreWhiteBackgroundSwitch(config) };
+        StoreInnerPlanetAspectSwitch(config), StoreWhiteBackgroundSwitch(config), StoreHouseSettings(config) };
     return std::all_of(std::begin(blnStored), std::end(blnStored), [](bool b) { return b; });
 }
 

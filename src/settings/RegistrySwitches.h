@@ -31,7 +31,12 @@ bool StoreInnerPlanetAspectSwitch(const ConfigurationSettings& config);
 void ApplyWhiteBackgroundSwitch(ConfigurationSettings& config);
 bool StoreWhiteBackgroundSwitch(const ConfigurationSettings& config);
 
-// Stores the four switches as the boxes show them ("Use settings"); false
+// The house system ("Houses": its letter, Placidus unless another is
+// stored) and whether the wheel draws the cusps ("HouseCusps").
+void ApplyHouseSettings(ConfigurationSettings& config);
+bool StoreHouseSettings(const ConfigurationSettings& config);
+
+// Stores the four switches as the boxes show them ("Use settings"), and the houses; false
 // when the store could not keep them all (the settings file cannot be written).
 bool StoreSwitches(const ConfigurationSettings& config);
 

@@ -6,6 +6,7 @@
 #include "astro/AstroTables.h"
 #include "platform/Files.h"
 #include "text/FileMessages.h"
+#include "astro/ChartAngles.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 
@@ -104,7 +105,7 @@ private:
 // --- Birth data beyond the lists ---
 // After line 52 (the synastry proportion, which a reader of the 51 lines
 // takes as its optional last item and then stops), a marker line and one
-// line per item: "<date set> <name>=<value>".
+// line per item: "<date set> <name>=<value>", the configuration's houses as "c".
 
 const QByteArray kBirthDataMarker = "#BIRTH DATA#";
 
@@ -124,9 +125,12 @@ int ListZoneNearest(const DateSetInput& set)
     return TimezoneIndexOfMinutes(reading.intOffsetSeconds / 60);
 }
 
-void WriteBirthData(StateWriter& out, const WindowInputs& inputs)
+void WriteBirthData(StateWriter& out, const WindowInputs& inputs, const ConfigurationSettings& config)
 {
     out.Line(kBirthDataMarker);
+    // The houses of the charts with a place, as the configuration has them.
+    out.Line(QByteArray("c houses=") + HouseSystemLetter(config.intHouseSystem));
+    out.Line(QByteArray("c cusps=") + (config.blnShowHouseCusps ? "1" : "0"));
     for (int k = 0; k < 3; ++k) {
         const DateSetInput& set = inputs.udtDateSet[k];
         const auto item = [&](const char* strName, const QString& strValue) {
@@ -163,18 +167,27 @@ double Degrees(StateReader& in, const QString& strValue, double dblLimit)
     return dblValue;
 }
 
-void ReadBirthData(StateReader& in, WindowInputs& inputs)
+void ReadBirthData(StateReader& in, WindowInputs& inputs, ConfigurationSettings& config)
 {
     if (in.Text().toUtf8() != kBirthDataMarker)
         throw in.Fault(TextId::StateFaultBirthItem);
-    static const QRegularExpression itemLine(QStringLiteral("^([0-2]) ([a-z]+)=(.*)$"));
+    static const QRegularExpression itemLine(QStringLiteral("^([0-2c]) ([a-z]+)=(.*)$"));
     bool blnLatitude[3] = {}, blnLongitude[3] = {};
     while (!in.AtEnd()) {
         const QRegularExpressionMatch m = itemLine.match(in.Text());
         if (!m.hasMatch())
             throw in.Fault(TextId::StateFaultBirthItem);
-        const int k = m.captured(1).toInt();
         const QString strName = m.captured(2), strValue = m.captured(3);
+        if (m.captured(1) == QLatin1String("c")) { // the configuration's houses
+            if (strName == QLatin1String("houses") && strValue.size() == 1 && HouseSystemOfLetter(strValue.at(0)) >= 0)
+                config.intHouseSystem = HouseSystemOfLetter(strValue.at(0));
+            else if (strName == QLatin1String("cusps") && (strValue == QLatin1String("0") || strValue == QLatin1String("1")))
+                config.blnShowHouseCusps = strValue == QLatin1String("1");
+            else
+                throw in.Fault(TextId::StateFaultBirthValue);
+            continue;
+        }
+        const int k = m.captured(1).toInt();
         DateSetInput& set = inputs.udtDateSet[k];
         if (strName == QLatin1String("clock")) {
             set.intClockSeconds = ParseClockText(strValue);
@@ -262,7 +275,7 @@ void ReadItems(StateReader& in, WindowInputs& inputs, ConfigurationSettings& con
     else
         config.cboPersonalOrbsProportion[1] = in.Index(4, 1);
     if (!in.AtEnd())
-        ReadBirthData(in, inputs);
+        ReadBirthData(in, inputs, config);
 }
 
 } // namespace
@@ -302,9 +315,11 @@ QByteArray StateFileText(const WindowInputs& inputs, ConfigurationSettings& conf
     out.Printed(config.cboOrbForMidpoints);
     out.Printed(config.cboPersonalOrbsProportion[1]);
     out.Printed(config.chkIncludeTransitingMoon ? 1 : 0);
-    if (std::any_of(std::begin(inputs.udtDateSet), std::end(inputs.udtDateSet), HasBirthData)) {
+    const ConfigurationSettings defaults;
+    if (std::any_of(std::begin(inputs.udtDateSet), std::end(inputs.udtDateSet), HasBirthData)
+        || config.intHouseSystem != defaults.intHouseSystem || config.blnShowHouseCusps != defaults.blnShowHouseCusps) {
         out.Printed(config.cboPersonalOrbsProportion[1]);
-        WriteBirthData(out, inputs);
+        WriteBirthData(out, inputs, config);
     }
     return out.text;
 }

@@ -291,7 +291,21 @@ namespace qal {
     X(PlaceZoneMissing, 484)                                                                                           \
     X(PlaceCredit, 485)                                                                                                \
     X(StateFaultBirthItem, 486)                                                                                        \
-    X(StateFaultBirthValue, 487)
+    X(StateFaultBirthValue, 487)                                                                                       \
+    X(Ascendant, 488)                                                                                                  \
+    X(Midheaven, 489)                                                                                                  \
+    X(AnglesHeader, 490)                                                                                               \
+    X(AspectsToAngles, 491)                                                                                            \
+    X(HouseSystemLabel, 492)                                                                                           \
+    X(HousePlacidus, 493)                                                                                              \
+    X(HouseKoch, 494)                                                                                                  \
+    X(HouseEqual, 495)                                                                                                 \
+    X(HouseWholeSign, 496)                                                                                             \
+    X(HousePorphyry, 497)                                                                                              \
+    X(HouseRegiomontanus, 498)                                                                                         \
+    X(HouseCampanus, 499)                                                                                              \
+    X(ShowHouseCusps, 500)                                                                                             \
+    X(HousesPolarFallback, 501)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

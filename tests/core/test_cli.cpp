@@ -560,3 +560,38 @@ TEST_F(Cli, BirthDataAsAstrologersCiteIt)
 }
 
 } // namespace
+
+namespace {
+
+// The angles and houses of a chart with a place, the aspects to them, and
+// the transits to a natal chart's angles in the calendar.
+TEST_F(Cli, AnglesAndHousesOfAChartWithAPlace)
+{
+    const QJsonObject root = Json(QStringLiteral("chart 1879-03-14 11:30 --place Ulm --houses K"));
+    const QJsonObject chart = root[QStringLiteral("charts")].toArray()[0].toObject();
+    const QJsonObject angles = chart[QStringLiteral("angles")].toObject();
+    EXPECT_NEAR(angles[QStringLiteral("ascendant")].toDouble(), 101.6449, 1e-3);
+    EXPECT_NEAR(angles[QStringLiteral("midheaven")].toDouble(), 342.8398, 1e-3);
+    const QJsonObject houses = chart[QStringLiteral("houses")].toObject();
+    EXPECT_EQ(houses[QStringLiteral("system")].toString(), QStringLiteral("Koch"));
+    EXPECT_EQ(houses[QStringLiteral("cusps")].toArray().size(), 12);
+    EXPECT_FALSE(root[QStringLiteral("angle_aspects")].toArray().isEmpty());
+    // Without a place: no angles.
+    EXPECT_FALSE(Json(QStringLiteral("chart 1879-03-14 11:30 +01:00"))[QStringLiteral("charts")]
+                     .toArray()[0].toObject().contains(QStringLiteral("angles")));
+    // Far north: Porphyry stands in, and says so.
+    const QJsonObject polar = Json(QStringLiteral("chart 2020-01-01 12:00 Europe/Oslo --at 78.22,15.63"))[QStringLiteral("charts")]
+                                  .toArray()[0].toObject()[QStringLiteral("houses")].toObject();
+    EXPECT_FALSE(polar[QStringLiteral("system_held")].toBool());
+    EXPECT_EQ(Run(QStringLiteral("chart 2020-01-01 12:00 UTC --houses X")), intExitBadInput);
+
+    // Transits to the natal angles in the calendar, to the minute.
+    ASSERT_EQ(Run(QStringLiteral("aspects 2020-01-01 2020-02-01 --natal 1879-03-14 11:30 --natal-place Ulm --orbs 0,0,6,0,0,0,0 --format csv")),
+        intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral(",Square,Ascendant,true,"))) << out.left(500).toStdString();
+    ASSERT_EQ(Run(QStringLiteral("aspects 2020-01-01 2020-02-01 --natal 1879-03-14 11:30 +01:00 --orbs 0,0,6,0,0,0,0 --format csv")),
+        intExitOk);
+    EXPECT_FALSE(out.contains(QStringLiteral("Ascendant"))); // no place, no angles
+}
+
+} // namespace
