@@ -211,9 +211,12 @@ void frmConfigure::CreateControls()
     lblHouseSystem = ui::Named(new QLabel(this), "lblHouseSystem");
     cboHouseSystem = ui::Named(new QComboBox(this), "cboHouseSystem");
     chkShowHouseCusps = ui::Named(new QCheckBox(this), "chkShowHouseCusps");
+    auto* houses = new QHBoxLayout; // one row, so the dialog keeps its height
+    houses->addWidget(cboHouseSystem);
+    houses->addWidget(chkShowHouseCusps);
+    houses->addStretch(1);
     grid->addWidget(lblHouseSystem, 3, 0);
-    grid->addWidget(cboHouseSystem, 3, 1, Qt::AlignLeft);
-    grid->addWidget(chkShowHouseCusps, 4, 1);
+    grid->addLayout(houses, 3, 1);
     connect(cboHouseSystem, &QComboBox::activated, this,
         [this](int intIndex) { Edited([intIndex](ConfigurationSettings& config) { config.intHouseSystem = intIndex; }); });
     connect(chkShowHouseCusps, &QCheckBox::clicked, this,
