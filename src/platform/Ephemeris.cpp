@@ -116,7 +116,7 @@ UncoveredSpans& Uncovered()
     return spans;
 }
 
-double LongitudeOf(int intSweBody, double dblJdUT, int intExtraFlags = 0)
+double LongitudeOf(int intSweBody, double dblJdUT, int intExtraFlags = 0, double* dblSpeed = nullptr)
 {
     if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000))
         return -1.0;
@@ -134,6 +134,8 @@ double LongitudeOf(int intSweBody, double dblJdUT, int intExtraFlags = 0)
         if (swe_calc_ut(dblJdUT, intSweBody, SEFLG_MOSEPH | intExtraFlags, xx, serr) < 0)
             return -1.0;
     }
+    if (dblSpeed)
+        *dblSpeed = xx[3] / 360.0 * kTwoPi;
     double dblRad = xx[0] / 360.0 * kTwoPi;
     while (dblRad < 0)
         dblRad += kTwoPi;
@@ -202,6 +204,49 @@ bool FromDataFiles(int intPlanet, double dblJdUT)
     char serr[AS_MAXCH] = {};
     const int intFlags = swe_calc_ut(dblJdUT, kSweBody[intPlanet], SEFLG_SWIEPH, xx, serr);
     return intFlags >= 0 && (intFlags & SEFLG_SWIEPH);
+}
+
+double LongitudeSpeed(int intPlanet, double dblJdUT)
+{
+    double dblSpeed = std::nan("");
+    if (intPlanet < 1 || intPlanet > 10 || LongitudeOf(kSweBody[intPlanet], dblJdUT, SEFLG_SPEED, &dblSpeed) < 0)
+        return std::nan("");
+    return dblSpeed;
+}
+
+Eclipse NextEclipse(bool blnSolar, double dblJdUT)
+{
+    Eclipse eclipse;
+    if (!(std::fabs(dblJdUT - 2451545.0) < kMaxDaysFromJ2000 - 1000))
+        return eclipse;
+    Uncovered(); // this thread's state, ended with the thread
+    double tret[10] = {};
+    char serr[AS_MAXCH] = {};
+    const int intType = blnSolar ? swe_sol_eclipse_when_glob(dblJdUT, SEFLG_SWIEPH, 0, tret, 0, serr)
+                                 : swe_lun_eclipse_when(dblJdUT, SEFLG_SWIEPH, 0, tret, 0, serr);
+    if (intType <= 0 || !(tret[0] > dblJdUT))
+        return eclipse;
+    eclipse.blnFound = true;
+    eclipse.dblMaximum = tret[0];
+    // The whole eclipse: the Moon's shadow on the Earth from its first touch to
+    // its last, or the Moon in the Earth's penumbra.
+    eclipse.dblBegin = blnSolar ? tret[2] : tret[6];
+    eclipse.dblEnd = blnSolar ? tret[3] : tret[7];
+    if (!(eclipse.dblBegin > 0 && eclipse.dblBegin <= eclipse.dblMaximum))
+        eclipse.dblBegin = eclipse.dblMaximum;
+    if (!(eclipse.dblEnd >= eclipse.dblMaximum))
+        eclipse.dblEnd = eclipse.dblMaximum;
+    if (intType & SE_ECL_ANNULAR_TOTAL)
+        eclipse.type = EclipseType::Hybrid;
+    else if (intType & SE_ECL_TOTAL)
+        eclipse.type = EclipseType::Total;
+    else if (intType & SE_ECL_ANNULAR)
+        eclipse.type = EclipseType::Annular;
+    else if (intType & SE_ECL_PARTIAL)
+        eclipse.type = EclipseType::Partial;
+    else
+        eclipse.type = EclipseType::Penumbral;
+    return eclipse;
 }
 
 double MoonPosition(double dblDaysSinceJ2000)

@@ -23,6 +23,24 @@ void SetDataFilesFolder(QString& strFolder);
 // calendar year of the moment, is accepted for the caller's convenience only.
 double PlanetApparentLongitude(int intPlanet, double dblJdUT, int intYear = 0);
 
+// The speed of the apparent longitude of date of a planet (1..9 as above,
+// 10 the Moon) at a moment (UT), radians a day, as the ephemeris computes
+// it with the position; NaN on failure.
+double LongitudeSpeed(int intPlanet, double dblJdUT);
+
+// The next solar or lunar eclipse after a moment (UT), anywhere on the
+// Earth: the moment of greatest eclipse, its whole course (the Moon's shadow
+// on the Earth, or the Moon in the Earth's penumbra) and its kind.
+enum class EclipseType { Total, Annular, Hybrid, Partial, Penumbral };
+struct Eclipse {
+    bool blnFound = false;
+    double dblMaximum = 0; // UT
+    double dblBegin = 0;
+    double dblEnd = 0;
+    EclipseType type = EclipseType::Partial;
+};
+Eclipse NextEclipse(bool blnSolar, double dblJdUT);
+
 // The Moon's apparent geocentric longitude of date, radians, at the moment
 // 2451545.0 + dblDaysSinceJ2000 (UT); negative on failure.
 double MoonPosition(double dblDaysSinceJ2000);
