@@ -105,7 +105,7 @@ complete_line() {
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
            _qal_cli; echo "${COMPREPLY[*]}"' _ "$root/usr/share/bash-completion/completions/qal-cli" "$@"
 }
-[ "$(complete_line qal-cli '')" = "chart aspects find timemap places --lang --quiet --help --version" ] \
+[ "$(complete_line qal-cli '')" = "chart aspects events find timemap places --lang --quiet --help --version" ] \
   || fail "completion of the commands"
 [ "$(complete_line qal-cli find grand-)" = "grand-trine grand-cross grand-sextile" ] || fail "completion of the patterns"
 

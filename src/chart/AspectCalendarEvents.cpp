@@ -21,12 +21,20 @@ namespace {
 QString Uid(const AspectStretch& aspect, const CalendarSource& from, const char* strWhat, double dblMoment)
 {
     const long long intDay = static_cast<long long>(std::floor(dblMoment + 0.5));
-    QString strKey = QStringLiteral("%1-%2-%3-%4-%5")
-                         .arg(QString::fromLatin1(strWhat))
-                         .arg(aspect.intFirstBody)
-                         .arg(aspect.intSecondBody)
-                         .arg(aspect.intKind)
-                         .arg(intDay);
+    return CalendarUid(QStringLiteral("%1-%2-%3-%4-%5")
+                           .arg(QString::fromLatin1(strWhat))
+                           .arg(aspect.intFirstBody)
+                           .arg(aspect.intSecondBody)
+                           .arg(aspect.intKind)
+                           .arg(intDay),
+        from);
+}
+
+} // namespace
+
+QString CalendarUid(const QString& strWhat, const CalendarSource& from)
+{
+    QString strKey = strWhat;
     if (from.dblNatalMoment)
         strKey += QStringLiteral("-natal-%1").arg(std::llround(*from.dblNatalMoment * 1440));
     if (from.blnSidereal)
@@ -34,8 +42,6 @@ QString Uid(const AspectStretch& aspect, const CalendarSource& from, const char*
     const QByteArray hash = QCryptographicHash::hash(strKey.toUtf8(), QCryptographicHash::Sha1).toHex().left(24);
     return QString::fromLatin1(hash) + QStringLiteral("@qal");
 }
-
-} // namespace
 
 QString StretchDescription(const AspectStretch& aspect, int intZoneMinutes)
 {

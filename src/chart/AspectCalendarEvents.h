@@ -25,6 +25,11 @@ struct CalendarSource {
     int intZoneMinutes = 0; // the zone of the moments in the descriptions
 };
 
+// A UID that depends only on what the event is (strWhat) and on the chart
+// and zodiac of the calendar, never on the span searched: a calendar that
+// imports a newer file updates its events.
+QString CalendarUid(const QString& strWhat, const CalendarSource& from);
+
 // "Saturn square to Uranus", "Saturn square to natal Uranus".
 QString AspectName(const AspectStretch& aspect);
 

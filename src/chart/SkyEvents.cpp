@@ -366,6 +366,7 @@ void SkyEventSearch::AddVoidMoon(double p0, double p1, std::vector<SkyEvent>& ev
         if (!blnFound)
             continue;
         stretch.intBody = intMoon;
+        stretch.intSignEntered = SignEntered(ingress);
         const double dblBegin = stretch.dblSpanBegin;
         if (dblBegin >= p0 && dblBegin < p1) {
             SkyEvent begins = stretch;
@@ -380,7 +381,7 @@ void SkyEventSearch::AddVoidMoon(double p0, double p1, std::vector<SkyEvent>& ev
             ends.dblMoment = ingress.dblMoment;
             ends.kind = SkyEventKind::VoidEnds;
             ends.dblLongitude = ingress.dblTarget;
-            ends.intSign = SignEntered(ingress);
+            ends.intSign = stretch.intSignEntered;
             events.push_back(ends);
         }
     }

@@ -59,9 +59,11 @@ struct SkyEvent {
     // aspect to its ingress.
     double dblSpanBegin = 0;
     double dblSpanEnd = 0;
-    // The void Moon's last aspect: the body and the kind (1..5).
+    // The void Moon's last aspect: the body and the kind (1..5); the sign it
+    // enters at its end.
     int intAspectBody = 0;
     int intAspectKind = 0;
+    int intSignEntered = 0;
 };
 
 struct SkyEventQuery {

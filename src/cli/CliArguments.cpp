@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/CliArguments.h"
 
+#include "chart/SkyEventTexts.h"
+
 #include "aspects/Patterns.h"
 #include "dates/DatePr2.h"
 #include "astro/ChartAngles.h"
@@ -318,7 +320,7 @@ QString ReadPositional(const QStringList& positional, Options& o, const MomentSe
     if (o.command == Command::Chart) {
         strError = in.ReadMoment(QStringLiteral("chart"), o.udtMoment, setup.zone, setup.rules);
         o.intZoneMinutes = o.udtMoment.intZoneMinutes;
-    } else if (o.command == Command::Aspects || o.command == Command::TimeMap) {
+    } else if (o.command == Command::Aspects || o.command == Command::Events || o.command == Command::TimeMap) {
         strError = in.ReadMoment(strCommand + QStringLiteral(" FROM"), o.udtMoment, setup.zone, setup.rules);
         Moment until;
         if (strError.isEmpty())
@@ -424,6 +426,12 @@ QString ApplyOption(const GivenOption& given, Options& o, const MomentSetup& set
         o.blnQuiet = true;
     } else if (strName == QLatin1String("--ics-stretches")) {
         o.blnIcsStretches = true;
+    } else if (strName == QLatin1String("--with-events")) {
+        o.blnWithEvents = true;
+    } else if (strName == QLatin1String("--kinds")) {
+        if (!SkyEventSetFromWords(strValue, o.intSkyEvents))
+            return QStringLiteral("--kinds: ") + Quoted(strValue)
+                + QStringLiteral(" is not a list of ingress, station, lunation, eclipse, void and return.");
     } else if (strName == QLatin1String("--moon")) {
         o.blnMovingMoon = true;
     } else if (strName == QLatin1String("--slow-only")) {
@@ -475,8 +483,8 @@ QString ApplyOption(const GivenOption& given, Options& o, const MomentSetup& set
             return QStringLiteral("--format: ") + Quoted(strValue)
                 + QStringLiteral(" is not text, csv, json, jsonl or ics.");
         o.format = known->second;
-        if (o.format == Format::Ics && o.command != Command::Aspects)
-            return QStringLiteral("--format ics: calendar files come from qal-cli aspects.");
+        if (o.format == Format::Ics && o.command != Command::Aspects && o.command != Command::Events)
+            return QStringLiteral("--format ics: calendar files come from qal-cli aspects and qal-cli events.");
     } else if (strName == QLatin1String("--until")) {
         Moment until;
         MomentReader in(given.values);
@@ -628,7 +636,7 @@ QString ParseCommandLine(const QStringList& args, Options& o)
                 return strError;
         } else {
             const OptionSpec* spec = FindOption(strOption);
-            return spec ? strOption + QStringLiteral(" comes after the command (chart, aspects, find, timemap or places).")
+            return spec ? strOption + QStringLiteral(" comes after the command (chart, aspects, events, find, timemap or places).")
                         : QStringLiteral("Unknown option ") + Quoted(args[i]) + QStringLiteral(".");
         }
     }
@@ -642,7 +650,7 @@ QString ParseCommandLine(const QStringList& args, Options& o)
     const CommandSpec* command = FindCommand(args[i]);
     if (!command)
         return QStringLiteral("Unknown command ") + Quoted(args[i])
-            + QStringLiteral(". The commands are chart, aspects, find, timemap and places; qal-cli --help tells more.");
+            + QStringLiteral(". The commands are chart, aspects, events, find, timemap and places; qal-cli --help tells more.");
     const QStringList rest = args.mid(i + 1);
     if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
         o.command = Command::Help;
@@ -672,6 +680,8 @@ QString ParseCommandLine(const QStringList& args, Options& o)
         if (!strError.isEmpty())
             return strError;
     }
+    if (o.command == Command::Events && (o.intSkyEvents & kReturns) && !o.udtNatal && Given(options, "--kinds"))
+        return QStringLiteral("--kinds return: the returns are those to a birth chart; give it with --natal.");
     if (o.blnIcsStretches && o.format != Format::Ics)
         return QStringLiteral("--ics-stretches: only with --format ics.");
     if (o.command == Command::TimeMap && o.strOutput.isEmpty())

@@ -43,7 +43,7 @@ struct Options {
     QString strHelpTopic; // the command whose help was asked for ("" general)
     Moment udtMoment; // chart: its moment; aspects and find: the start
     std::optional<Moment> udtNatal; // a birth chart: personal transits to it
-    std::optional<Moment> udtUntil; // aspects: the end; find: --until
+    std::optional<Moment> udtUntil; // aspects, events, timemap: the end; find: --until
     int intZoneMinutes = 0; // the zone moments are written in
     QString strZoneId; // that zone by its name in the database ("" for an offset): its offset at each moment
     RepeatedTime repeated = RepeatedTime::Ask; // --earlier, --later
@@ -58,6 +58,8 @@ struct Options {
     double dblStepDays = 1; // find: the step between charts
     int intResults = 1; // find: how many findings; places: how many cities (20 unless given)
     bool blnIcsStretches = false; // aspects as a calendar: the stretches within orb too
+    bool blnWithEvents = false; // aspects: the sky's events among them
+    unsigned intSkyEvents = ~0u; // events: the kinds asked for (chart/SkyEvents.h)
     bool blnQuiet = false; // no progress line
     // timemap: the picture file (its extension names the type: .svg, .pdf,
     // .png), its width, the Moon's rows, only Jupiter to Pluto moving, white.

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli aspects: every aspect that begins, becomes exact or ends in a
 // span, to the minute, with the passes of each stretch within orb, written a
-// month of the span at a time as text, CSV, JSON, JSON lines or a calendar.
+// month of the span at a time as text, CSV, JSON, JSON lines or a calendar;
+// with --with-events the sky's own events among them, in time order.
 #include "astro/FastLongitudes.h"
 #include "cli/CliCommands.h"
+#include "cli/CliSkyEvents.h"
 
 #include "astro/ChartAngles.h"
 #include "chart/AspectCalendar.h"
@@ -16,6 +18,7 @@
 
 #include <QJsonObject>
 
+#include <deque>
 #include <utility>
 
 namespace qal::cli {
@@ -53,6 +56,15 @@ QJsonObject EventObject(const AspectEvent& e, int z)
     return event;
 }
 
+// The CSV columns: those of the aspects, and with the sky's events theirs.
+QStringList AspectColumns(const Options& o)
+{
+    QStringList columns { QStringLiteral("moment"), QStringLiteral("jd_ut"), QStringLiteral("event"),
+        QStringLiteral("body"), QStringLiteral("aspect"), QStringLiteral("other"), QStringLiteral("natal"),
+        QStringLiteral("pass"), QStringLiteral("passes") };
+    return o.blnWithEvents ? columns + SkyEventColumns() : columns;
+}
+
 // The lines of one event in the format asked for.
 QString EventLines(
     const Options& o, const AspectEvent& e, const CalendarSource& calendar, const QDateTime& stamp, bool& blnFirst)
@@ -60,11 +72,7 @@ QString EventLines(
     const int z = ZoneMinutesAt(o, e.dblMoment);
     const AspectStretch& a = *e.aspect;
     switch (o.format) {
-    case Format::Csv:
-        return CsvLine({ IsoMoment(e.dblMoment, z), QString::number(e.dblMoment, 'f', 6), EventWord(e),
-            strBodyName[a.intSecondBody], udtAspectText[a.intKind].Name, PointName(a.intFirstBody),
-            a.blnNatal ? QStringLiteral("true") : QStringLiteral("false"),
-            IsExact(e) ? QString::number(e.intPass) : QString(), IsExact(e) ? QString::number(Passes(e)) : QString() });
+    case Format::Csv: return CsvRecord(EventObject(e, z), AspectColumns(o));
     case Format::Json: {
         const bool blnFirstItem = std::exchange(blnFirst, false);
         return JsonListItem(EventObject(e, z), blnFirstItem);
@@ -85,10 +93,7 @@ QString EventLines(
 QString AspectsHead(const Options& o)
 {
     switch (o.format) {
-    case Format::Csv:
-        return CsvLine({ QStringLiteral("moment"), QStringLiteral("jd_ut"), QStringLiteral("event"),
-            QStringLiteral("body"), QStringLiteral("aspect"), QStringLiteral("other"), QStringLiteral("natal"),
-            QStringLiteral("pass"), QStringLiteral("passes") });
+    case Format::Csv: return CsvLine(AspectColumns(o));
     case Format::Json:
         return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("aspects") },
                                    { QStringLiteral("from"),
@@ -106,6 +111,45 @@ QString AspectsTail(const Options& o)
         return JsonListClosing();
     return o.format == Format::Ics ? platform::CalendarEnd() : QString();
 }
+
+// The sky's events found as far as the aspects have been, kept until the
+// aspects' search has passed them so that both are written in time order.
+class SkyEventsAlongside {
+public:
+    SkyEventsAlongside(const Options& o, const CalendarSource& calendar, const QDateTime& stamp)
+        : m_o(o)
+        , m_calendar(calendar)
+        , m_stamp(stamp)
+        , m_search(SkyEventQueryOf(o, kAllSkyEvents), FastSource(o.blnSidereal))
+        , m_columns(AspectColumns(o))
+    {
+    }
+
+    // The lines of the events before dblUntil, searched on to there.
+    QString LinesBefore(double dblUntil, bool& blnFirst, long long& intEvents)
+    {
+        std::vector<SkyEvent> piece;
+        while (m_search.SearchedUntil() < dblUntil && m_search.NextPiece(piece))
+            m_pending.insert(m_pending.end(), piece.begin(), piece.end());
+        QString strLines;
+        while (!m_pending.empty() && m_pending.front().dblMoment < dblUntil) {
+            const SkyEvent& e = m_pending.front();
+            strLines += SkyEventLines(m_o, e, IsoMoment(e.dblMoment, ZoneMinutesAt(m_o, e.dblMoment)), m_columns,
+                m_calendar, m_stamp, blnFirst);
+            m_pending.pop_front();
+            ++intEvents;
+        }
+        return strLines;
+    }
+
+private:
+    const Options& m_o;
+    const CalendarSource& m_calendar;
+    const QDateTime& m_stamp;
+    SkyEventSearch m_search;
+    QStringList m_columns;
+    std::deque<SkyEvent> m_pending;
+};
 
 } // namespace
 
@@ -135,6 +179,9 @@ int RunAspects(const Options& o, Output& out, QString& err)
     bool blnFirst = true;
     if (!out.Write(AspectsHead(o)))
         return intExitOk;
+    std::optional<SkyEventsAlongside> sky;
+    if (o.blnWithEvents)
+        sky.emplace(o, calendar, stamp);
     AspectCalendarPiece piece;
     while (search.NextPiece(piece)) {
         QString strLines;
@@ -142,8 +189,13 @@ int RunAspects(const Options& o, Output& out, QString& err)
             for (const auto& aspect : piece.stretches)
                 strLines += platform::CalendarEventText(StretchEvent(*aspect, calendar), stamp);
         }
-        for (const AspectEvent& e : piece.events)
+        for (const AspectEvent& e : piece.events) {
+            if (sky)
+                strLines += sky->LinesBefore(e.dblMoment, blnFirst, intEvents);
             strLines += EventLines(o, e, calendar, stamp, blnFirst);
+        }
+        if (sky)
+            strLines += sky->LinesBefore(search.SearchedUntil(), blnFirst, intEvents);
         intEvents += static_cast<long long>(piece.events.size());
         if (!out.Write(strLines))
             return intExitOk; // nobody reads on

@@ -68,6 +68,8 @@ int RunCommand(const Options& o, Output& out, QString& err)
         return RunChart(o, out);
     if (o.command == Command::Aspects)
         return RunAspects(o, out, err);
+    if (o.command == Command::Events)
+        return RunEvents(o, out, err);
     if (o.command == Command::TimeMap)
         return RunTimeMap(o, out, err);
     if (o.command == Command::Places)

@@ -34,6 +34,7 @@ int RunCli(const QStringList& args, QString& strOut, QString& err);
 // The commands, on parsed options; each returns the exit status.
 int RunChart(const Options& o, Output& out);
 int RunAspects(const Options& o, Output& out, QString& err);
+int RunEvents(const Options& o, Output& out, QString& err);
 int RunFind(const Options& o, Output& out, QString& err);
 int RunTimeMap(const Options& o, Output& out, QString& err); // needs a QGuiApplication for its fonts
 int RunPlaces(const Options& o, Output& out, QString& err);

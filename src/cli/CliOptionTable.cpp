@@ -15,18 +15,19 @@ constexpr CommandSet kAspects = CommandBit(Command::Aspects);
 constexpr CommandSet kFind = CommandBit(Command::Find);
 constexpr CommandSet kTimeMap = CommandBit(Command::TimeMap);
 constexpr CommandSet kPlaces = CommandBit(Command::Places);
+constexpr CommandSet kEvents = CommandBit(Command::Events);
 
 constexpr std::array kOptions = {
-    OptionSpec { "--natal", "DATE [TIME] ZONE", OptionValue::Moment, kChart | kAspects | kTimeMap, false,
-        "a birth chart: the personal transits to it, judged with the orbs for personal transits (a third); "
-        "its ZONE may be left out when --natal-place gives it" },
-    OptionSpec { "--natal-place", "QUERY", OptionValue::Word, kChart | kAspects | kTimeMap, false,
+    OptionSpec { "--natal", "DATE [TIME] ZONE", OptionValue::Moment, kChart | kAspects | kEvents | kTimeMap, false,
+        "a birth chart: the personal transits to it, judged with the orbs for personal transits (a third), and "
+        "for events its solar and lunar returns; its ZONE may be left out when --natal-place gives it" },
+    OptionSpec { "--natal-place", "QUERY", OptionValue::Word, kChart | kAspects | kEvents | kTimeMap, false,
         "the birth chart's place from the atlas, as --place" },
-    OptionSpec { "--natal-at", "LAT,LON", OptionValue::Word, kChart | kAspects | kTimeMap, false,
+    OptionSpec { "--natal-at", "LAT,LON", OptionValue::Word, kChart | kAspects | kEvents | kTimeMap, false,
         "the birth chart's place by its coordinates, as --at, its ZONE a zone of the database" },
-    OptionSpec { "--natal-julian", "", OptionValue::None, kChart | kAspects | kTimeMap, false,
+    OptionSpec { "--natal-julian", "", OptionValue::None, kChart | kAspects | kEvents | kTimeMap, false,
         "the birth chart's date is in the Julian calendar" },
-    OptionSpec { "--zone", "ZONE", OptionValue::Word, kChart | kAspects | kFind | kTimeMap, false,
+    OptionSpec { "--zone", "ZONE", OptionValue::Word, kChart | kAspects | kEvents | kFind | kTimeMap, false,
         "the zone FROM, TO and --until are read in and moments are written in (default UTC); for chart, the "
         "zone of DATE [TIME] in place of its ZONE" },
     OptionSpec { "--place", "QUERY", OptionValue::Word, kChart, false,
@@ -60,15 +61,21 @@ constexpr std::array kOptions = {
     OptionSpec { "--moon", "", OptionValue::None, kTimeMap, false, "the moving Moon's rows too" },
     OptionSpec { "--slow-only", "", OptionValue::None, kTimeMap, false, "only Jupiter to Pluto moving" },
     OptionSpec { "--white", "", OptionValue::None, kTimeMap, false, "dark marks on white, for print" },
-    OptionSpec { "--format", "FORMAT", OptionValue::Word, kChart | kAspects | kFind | kPlaces, false,
-        "text (default), csv, json (one document), jsonl (one object a line, for streams) or, for aspects, ics "
-        "(an iCalendar file: one event for each exact pass, with a UID that stays the same, so that a calendar "
-        "importing a newer file updates its events)" },
+    OptionSpec { "--format", "FORMAT", OptionValue::Word, kChart | kAspects | kEvents | kFind | kPlaces, false,
+        "text (default), csv, json (one document), jsonl (one object a line, for streams) or, for aspects and "
+        "events, ics (an iCalendar file: one event for each exact pass, eclipse, void Moon and the other events, "
+        "with a UID that stays the same, so that a calendar importing a newer file updates its events)" },
     OptionSpec { "--ics-stretches", "", OptionValue::None, kAspects, false,
         "with --format ics: one event for each stretch within orb as well, from its beginning to its end" },
+    OptionSpec { "--with-events", "", OptionValue::None, kAspects, false,
+        "the sky's events among the aspects, in time order: ingresses, stations, lunations, eclipses, the void "
+        "Moon, and with --natal the returns" },
+    OptionSpec { "--kinds", "LIST", OptionValue::Word, kEvents, false,
+        "which events, separated by commas: ingress, station, lunation, eclipse, void, return (default: all; "
+        "return needs --natal)" },
     OptionSpec { "--sidereal", "", OptionValue::None, kEveryCommand, false,
         "the sidereal zodiac (default: tropical)" },
-    OptionSpec { "--orbs", "LIST", OptionValue::Word, kEveryCommand, false,
+    OptionSpec { "--orbs", "LIST", OptionValue::Word, kEveryCommand & ~kEvents, false,
         "seven whole degrees 0..15 for conjunction, opposition, square, trine, sextile, semisextile, quincunx "
         "(0 switches a kind off), or one number for all; default 10,9,6,7,5,4,5" },
     OptionSpec { "--lang", "LANG", OptionValue::Word, kEveryCommand | kPlaces, true,
@@ -90,6 +97,12 @@ constexpr std::array kCommands = {
         "in --zone), to the minute. Each stretch within orb is followed to its real beginning and end, also "
         "beyond the span: \"pass 2 of 3\" is its second of three exact passes. With --natal: the transits to that "
         "birth chart." },
+    CommandSpec { Command::Events, "events", "FROM TO",
+        "The sky's own events between FROM and TO, to the minute: each body entering a sign (also back into one by "
+        "retrograde motion), Mercury to Pluto standing still to turn retrograde (SR) or direct (SD), the new and "
+        "full moons and the quarters, the solar and lunar eclipses at greatest eclipse with their kind, the Moon "
+        "void of course from its last major aspect to the Sun .. Pluto until it leaves its sign, and with --natal "
+        "the solar and lunar returns. The signs are those of the zodiac asked for." },
     CommandSpec { Command::Find, "find", "PATTERN FROM",
         "The moments after FROM at which PATTERN forms: a pattern of that kind that was not there before comes "
         "into being (with --at-least N: the number of them rises to N), to the minute, with the moments it formed "

@@ -12,7 +12,7 @@
 
 namespace qal::cli {
 
-enum class Command { Help, Version, Chart, Aspects, Find, TimeMap, Places };
+enum class Command { Help, Version, Chart, Aspects, Find, TimeMap, Places, Events };
 
 // A set of commands as bits (CommandBit).
 using CommandSet = unsigned;
@@ -22,7 +22,8 @@ constexpr CommandSet CommandBit(Command command)
 }
 // The commands that compute (every command but places).
 constexpr CommandSet kEveryCommand
-    = CommandBit(Command::Chart) | CommandBit(Command::Aspects) | CommandBit(Command::Find) | CommandBit(Command::TimeMap);
+    = CommandBit(Command::Chart) | CommandBit(Command::Aspects) | CommandBit(Command::Find) | CommandBit(Command::TimeMap)
+    | CommandBit(Command::Events);
 
 // What follows an option on the command line.
 enum class OptionValue {
@@ -51,7 +52,7 @@ struct CommandSpec {
 // Every option, in the order the help lists them.
 std::span<const OptionSpec> OptionTable();
 
-// The commands that do something (chart, aspects, find, timemap, places).
+// The commands that do something (chart, aspects, events, find, timemap, places).
 std::span<const CommandSpec> CommandTable();
 
 // The option of that name (also "-h" for "--help"); null when there is none.

@@ -305,7 +305,30 @@ namespace qal {
     X(HouseRegiomontanus, 498)                                                                                         \
     X(HouseCampanus, 499)                                                                                              \
     X(ShowHouseCusps, 500)                                                                                             \
-    X(HousesPolarFallback, 501)
+    X(HousesPolarFallback, 501)                                                                                        \
+    X(Enters, 502)                                                                                                     \
+    X(RetrogradeWord, 503)                                                                                             \
+    X(StationsRetrograde, 504)                                                                                         \
+    X(StationsDirect, 505)                                                                                             \
+    X(NewMoon, 506)                                                                                                    \
+    X(FirstQuarter, 507)                                                                                               \
+    X(FullMoon, 508)                                                                                                   \
+    X(LastQuarter, 509)                                                                                                \
+    X(SolarEclipse, 510)                                                                                               \
+    X(LunarEclipse, 511)                                                                                               \
+    X(EclipseTotal, 512)                                                                                               \
+    X(EclipseAnnular, 513)                                                                                             \
+    X(EclipseHybrid, 514)                                                                                              \
+    X(EclipsePartial, 515)                                                                                             \
+    X(EclipsePenumbral, 516)                                                                                           \
+    X(VoidMoon, 517)                                                                                                   \
+    X(VoidMoonBegins, 518)                                                                                             \
+    X(VoidMoonEnds, 519)                                                                                               \
+    X(SolarReturn, 520)                                                                                                \
+    X(LunarReturn, 521)                                                                                                \
+    X(WithSkyEvents, 522)                                                                                              \
+    X(EventInSign, 523)                                                                                                \
+    X(GreatestEclipse, 524)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,
