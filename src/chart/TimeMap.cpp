@@ -116,6 +116,18 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
     return result;
 }
 
+std::vector<SkyEvent> ComputeTimeMapEvents(const TimeMapRequest& request, const WorkWatch& watch)
+{
+    SkyEventQuery query;
+    query.dblFrom = request.dblFrom;
+    query.dblUntil = request.dblUntil;
+    query.kinds = kStations | kIngresses | kEclipses;
+    query.intIngressBodies = (1u << intJupiter) | (1u << intSaturn) | (1u << intUranus) | (1u << intNeptune) | (1u << intPluto);
+    query.blnSidereal = request.chart.blnSidereal;
+    query.stopRequested = watch.stopRequested;
+    return SkyEventsBetween(query, FastSource(request.chart.blnSidereal));
+}
+
 QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes)
 {
     const auto day = [&](double t) {

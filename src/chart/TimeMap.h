@@ -10,6 +10,7 @@
 #include "aspects/AspectMoments.h"
 #include "aspects/Orbs.h"
 #include "chart/Durations.h"
+#include "chart/SkyEvents.h"
 #include "util/WorkWatch.h"
 
 #include <QString>
@@ -55,6 +56,18 @@ struct TimeMapRow {
 // used.
 std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const ConfigurationSettings& config,
     const OrbTable& udtOrbs, const WorkWatch& watch = {});
+
+// The sky's events of the strip above the rows: the stations of Mercury to
+// Pluto, the ingresses of Jupiter to Pluto and the eclipses, in the chart's
+// zodiac. A request to stop ends the search between pieces of the span (the
+// events are then not to be used).
+std::vector<SkyEvent> ComputeTimeMapEvents(const TimeMapRequest& request, const WorkWatch& watch = {});
+
+// What the time map shows: its rows and the events of its strip.
+struct TimeMapComputed {
+    std::vector<TimeMapRow> rows;
+    std::vector<SkyEvent> skyEvents;
+};
 
 // "March 5, 2018 to March 5, 2019": the span's first and last local days.
 QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes);

@@ -70,12 +70,14 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
         if (!o.blnQuiet)
             out.Progress(dblDone * dblYears, dblYears, 0, "rows");
     };
-    std::vector<TimeMapRow> rows = ComputeTimeMap(request, config, orbs, watch);
+    TimeMapComputed map;
+    map.rows = ComputeTimeMap(request, config, orbs, watch);
+    map.skyEvents = ComputeTimeMapEvents(request, watch);
     if (out.StopRequested())
         return intExitStopped;
     const double dblNow = kUnixEpoch + platform::ClockNowUtc().toMSecsSinceEpoch() / 86400000.0;
     const TimeMapDrawing drawing = MakeTimeMapDrawing(
-        request, std::move(rows), config, dblNow, MapTitle(o, request.chart.intMode, orbs, config.blnSidereal), o.blnWhite);
+        request, std::move(map), config, dblNow, MapTitle(o, request.chart.intMode, orbs, config.blnSidereal), o.blnWhite);
     const TimeMapLayout layout = LayOutTimeMap(drawing, o.intWidth * intTwipsPerPixel);
     const std::unique_ptr<RecordedPicture> picture = PaintTimeMap(drawing, layout);
 

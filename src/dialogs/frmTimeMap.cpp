@@ -125,7 +125,7 @@ void frmTimeMap::SetLanguageDependentText()
     jobProgress->SetLanguageDependentText();
     lblHint->setText(HintText());
     if (!m_drawing.ticks.empty()) { // the dates and the title in the language now
-        m_drawing = MakeTimeMapDrawing(m_shownRequest, std::move(m_drawing.rows), m_content.config,
+        m_drawing = MakeTimeMapDrawing(m_shownRequest, { std::move(m_drawing.rows), std::move(m_drawing.skyEvents) }, m_content.config,
             m_content.chart.dblChartJD[0], m_content.strChartTitle, false);
         Redraw();
     }
@@ -172,21 +172,23 @@ void frmTimeMap::Recompute()
     request.blnMovingMoon = chkMovingMoon->isChecked();
     request.blnSlowOnly = chkSlowOnly->isChecked();
     m_jobRequest = request;
-    m_job = StartJob<std::vector<TimeMapRow>>(
-        [request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
-            return ComputeTimeMap(request, config, orbs, WatchOf(control));
-        });
+    m_job = StartJob<TimeMapComputed>([request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
+        TimeMapComputed map;
+        map.rows = ComputeTimeMap(request, config, orbs, WatchOf(control));
+        map.skyEvents = ComputeTimeMapEvents(request, WatchOf(control));
+        return map;
+    });
     jobProgress->Watch(m_job);
 }
 
 void frmTimeMap::ShowComputedMap()
 {
-    std::vector<TimeMapRow> rows = m_job.Take();
-    SortTimeMap(rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
+    TimeMapComputed map = m_job.Take();
+    SortTimeMap(map.rows, static_cast<TimeMapOrder>(std::max(0, cboSortBy->currentIndex())));
     m_shownRequest = m_jobRequest;
     m_shown = { cboSpan->currentIndex(), chkMovingMoon->isChecked(), chkSlowOnly->isChecked() };
     m_drawing = MakeTimeMapDrawing(
-        m_shownRequest, std::move(rows), m_content.config, m_content.chart.dblChartJD[0], m_content.strChartTitle, false);
+        m_shownRequest, std::move(map), m_content.config, m_content.chart.dblChartJD[0], m_content.strChartTitle, false);
     Redraw();
 }
 

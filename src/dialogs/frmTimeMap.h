@@ -99,7 +99,7 @@ private:
         bool blnMoon = false;
         bool blnSlowOnly = false;
     } m_shown; // the choices of the map shown
-    Job<std::vector<TimeMapRow>> m_job; // the map being computed, on the work pool
+    Job<TimeMapComputed> m_job; // the map being computed, on the work pool
     TimeMapRequest m_jobRequest;
     TimeMapDrawing m_drawing;
     TimeMapLayout m_layout;

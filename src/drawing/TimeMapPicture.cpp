@@ -33,6 +33,10 @@ constexpr int intMapMarkAbove = 45; // a pass mark stands out above its bar
 constexpr int intMapMarkBelow = 30; // and below it
 constexpr int intMapPassLabelTop = 15; // a pass's day, from the row's top
 constexpr int intMapPassLabelGap = 60; // between the days of two passes
+constexpr int intStripLanes = 2; // lines of event labels in the strip
+constexpr int intStripLaneHeight = intGlyphBoxHeight;
+constexpr int intStripGap = 60; // above and below the lanes
+constexpr int intEclipseRadius = 75;
 
 struct Palette {
     QColor background, stripe, text, grid, mark, now;
@@ -86,6 +90,70 @@ QStringList TitleLines(const QString& strTitle, int intWidth)
     return lines;
 }
 
+// What an event's label shows after its glyph box: a station's SR or SD, an
+// ingress's sign (as a glyph), an eclipse's sign.
+struct StripLabel {
+    QString strBodyGlyph; // "" for an eclipse: a disc stands there
+    QString strText; // small text after it
+    QString strSignGlyph;
+    int Width() const
+    {
+        return intGlyphBoxWidth + (strText.isEmpty() ? 0 : RecordedPicture::TextWidth(strText, kMapPassPoints))
+            + (strSignGlyph.isEmpty() ? 0 : intGlyphBoxWidth);
+    }
+};
+
+StripLabel LabelOf(const SkyEvent& e)
+{
+    switch (e.kind) {
+    case SkyEventKind::Station:
+        return { strBodyGlyph[e.intBody], e.blnRetrograde ? QStringLiteral("SR") : QStringLiteral("SD"), {} };
+    case SkyEventKind::Ingress:
+        return { strBodyGlyph[e.intBody], e.blnRetrograde ? QStringLiteral("\u2190") : QStringLiteral("\u2192"),
+            strSignGlyph[e.intSign] };
+    default: return { {}, {}, strSignGlyph[e.intSign] };
+    }
+}
+
+// The strip: a tick at each event, and its label in the first lane that is
+// free there (an event where every lane is taken keeps its tick).
+void PaintStrip(RecordedPicture& p, const TimeMapDrawing& drawing, const TimeMapLayout& layout, const Palette& c)
+{
+    if (layout.intStripHeight == 0)
+        return;
+    const int intBottom = layout.intStripTop + layout.intStripHeight;
+    p.Line(layout.intBarsLeft, intBottom - intStripGap / 2, layout.intBarsRight, intBottom - intStripGap / 2, c.grid, 1);
+    int intLaneEnd[intStripLanes];
+    std::fill(std::begin(intLaneEnd), std::end(intLaneEnd), -1);
+    for (const SkyEvent& e : drawing.skyEvents) {
+        const int x = layout.X(e.dblMoment);
+        if (x < layout.intBarsLeft || x > layout.intBarsRight)
+            continue;
+        p.Line(x, layout.intStripTop + intStripGap, x, intBottom - intStripGap / 2, c.grid, 1);
+        const StripLabel label = LabelOf(e);
+        const int intLeft = std::min(x + intMapDateIndent, layout.intBarsRight - label.Width());
+        const auto lane = std::find_if(std::begin(intLaneEnd), std::end(intLaneEnd), [&](int intEnd) { return intEnd < intLeft; });
+        if (lane == std::end(intLaneEnd))
+            continue;
+        const int y = layout.intStripTop + intStripGap + static_cast<int>(lane - std::begin(intLaneEnd)) * intStripLaneHeight;
+        const QColor color = e.blnRetrograde ? c.now : c.text;
+        if (label.strBodyGlyph.isEmpty()) {
+            const QColor fill = e.intBody == intSun ? c.background : QColor(170, 60, 40);
+            p.Disc(intLeft + intGlyphBoxWidth / 2, y + intGlyphBoxHeight / 2, intEclipseRadius, fill, c.text);
+        } else {
+            p.PrintGlyph(intLeft, y, label.strBodyGlyph, color);
+        }
+        int intNext = intLeft + intGlyphBoxWidth;
+        if (!label.strText.isEmpty()) {
+            p.Print(intNext, y + intMapLabelGap, label.strText, false, kMapPassPoints, color);
+            intNext += RecordedPicture::TextWidth(label.strText, kMapPassPoints);
+        }
+        if (!label.strSignGlyph.isEmpty())
+            p.PrintGlyph(intNext, y, label.strSignGlyph, c.text);
+        *lane = intLeft + label.Width() + intMapPassLabelGap;
+    }
+}
+
 } // namespace
 
 int TimeMapLayout::X(double dblMoment) const
@@ -106,12 +174,13 @@ int TimeMapLayout::RowAt(int y) const
     return (y - intRowsTop) / intRowHeight;
 }
 
-TimeMapDrawing MakeTimeMapDrawing(const TimeMapRequest& request, std::vector<TimeMapRow> rows,
+TimeMapDrawing MakeTimeMapDrawing(const TimeMapRequest& request, TimeMapComputed computed,
     const ConfigurationSettings& config, double dblNow, const QString& strChartTitle, bool blnWhiteBackground)
 {
     const int intZone = request.chart.intTimezoneMinutes;
     TimeMapDrawing drawing;
-    drawing.rows = std::move(rows);
+    drawing.rows = std::move(computed.rows);
+    drawing.skyEvents = std::move(computed.skyEvents);
     drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, intZone);
     drawing.dblFrom = request.dblFrom;
     drawing.dblUntil = request.dblUntil;
@@ -135,7 +204,9 @@ TimeMapLayout LayOutTimeMap(const TimeMapDrawing& drawing, int intWidthTwips)
     // The title whole, on as many lines as it needs; the dates below it.
     layout.titleLines = TitleLines(drawing.strTitle, layout.intWidth - 2 * intMapMargin);
     const int intExtraTitleLines = std::max<int>(0, static_cast<int>(layout.titleLines.size()) - 1);
-    layout.intRowsTop = intMapMargin + 2 * intMapAxisHeight + intExtraTitleLines * intMapTitleLineHeight;
+    layout.intStripTop = intMapMargin + 2 * intMapAxisHeight + intExtraTitleLines * intMapTitleLineHeight;
+    layout.intStripHeight = drawing.skyEvents.empty() ? 0 : intStripLanes * intStripLaneHeight + 2 * intStripGap;
+    layout.intRowsTop = layout.intStripTop + layout.intStripHeight;
     layout.intRowHeight = intMapRowHeight;
     layout.intHeight
         = layout.intRowsTop + std::max<int>(1, static_cast<int>(drawing.rows.size())) * intMapRowHeight + intMapMargin;
@@ -152,7 +223,7 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
     for (int i = 0; i < static_cast<int>(layout.titleLines.size()); ++i)
         p.Print(intMapMargin, intMapMargin / 2 + i * intMapTitleLineHeight, layout.titleLines[i], false, kMapTitlePoints,
             c.text);
-    const int intAxisTop = layout.intRowsTop - 2 * intMapAxisHeight; // the dates' line, below the title
+    const int intAxisTop = layout.intStripTop - 2 * intMapAxisHeight; // the dates' line, below the title
 
     // Stripes on every other row, under everything else.
     for (size_t i = 1; i < drawing.rows.size(); i += 2)
@@ -165,10 +236,10 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         const int x = layout.X(tick.dblMoment);
         // A labelled tick runs down through the rows, the others only mark the axis.
         if (tick.strLabel.isEmpty()) {
-            p.Line(x, layout.intRowsTop - intMapTickLength, x, layout.intRowsTop, c.grid, 1);
+            p.Line(x, layout.intStripTop - intMapTickLength, x, layout.intStripTop, c.grid, 1);
             continue;
         }
-        p.Line(x, layout.intRowsTop - intMapGridOverhang, x, intRowsBottom, c.grid, 1);
+        p.Line(x, layout.intStripTop - intMapGridOverhang, x, intRowsBottom, c.grid, 1);
         const int intWidth = RecordedPicture::TextWidth(tick.strLabel, kMapLabelPoints);
         const int intLeft = x + intMapDateIndent;
         // Only a whole label: the last one must end inside the picture's margin.
@@ -177,6 +248,8 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
         p.Print(intLeft, intAxisTop + intMapAxisHeight, tick.strLabel, false, kMapLabelPoints, c.text);
         intLabelEnd = intLeft + intWidth + intMapLabelGap;
     }
+
+    PaintStrip(p, drawing, layout, c);
 
     for (size_t i = 0; i < drawing.rows.size(); ++i) {
         const TimeMapRow& row = drawing.rows[i];
@@ -251,7 +324,7 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
     // The current moment, across the rows.
     if (drawing.dblNow >= drawing.dblFrom && drawing.dblNow <= drawing.dblUntil) {
         const int x = layout.X(drawing.dblNow);
-        p.Line(x, layout.intRowsTop - intMapGridOverhang, x, intRowsBottom, c.now, 2);
+        p.Line(x, layout.intStripTop - intMapGridOverhang, x, intRowsBottom, c.now, 2);
     }
     return picture;
 }

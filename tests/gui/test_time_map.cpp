@@ -57,6 +57,8 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
     ASSERT_FALSE(drawing.rows.empty());
     for (const TimeMapRow& row : drawing.rows)
         EXPECT_TRUE(row.blnNatal && row.intSecondBody != intMoon);
+    EXPECT_FALSE(drawing.skyEvents.empty()); // the strip's, computed with the rows
+    EXPECT_EQ(layout.intRowsTop, layout.intStripTop + layout.intStripHeight);
 
     // A stretch wholly inside the span: its bar's pixels begin and end where its moments fall.
     int intRow = -1;
@@ -210,6 +212,58 @@ TEST(TimeMapFiles, TitleDatesAndDaysStandWholeInTheirPlaces)
     }
     EXPECT_GT(intDays, 5);
     EXPECT_EQ(ExactMomentsText(OrbStretch {}, 0), QStringLiteral("never exact during this stretch within orb"));
+}
+
+// The strip of the sky's events between the dates and the rows: a tick at
+// each station, slow ingress and eclipse, labels (SR, SD, the signs) within
+// the bars' area, and the rows moved down below it.
+TEST(TimeMapFiles, TheSkysEventsStandInTheirStripAboveTheRows)
+{
+    TimeMapRequest request;
+    request.chart.intMode = modePlanetary;
+    request.dblFrom = 2460310.5; // 1 January 2024
+    request.dblUntil = 2460676.5; // 1 January 2025
+    TimeMapDrawing drawing;
+    drawing.skyEvents = ComputeTimeMapEvents(request);
+    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
+    drawing.dblFrom = request.dblFrom;
+    drawing.dblUntil = request.dblUntil;
+    TimeMapDrawing without = drawing;
+    without.skyEvents.clear();
+    const TimeMapLayout plain = LayOutTimeMap(without, 1400 * intTwipsPerPixel);
+    const TimeMapLayout layout = LayOutTimeMap(drawing, 1400 * intTwipsPerPixel);
+    EXPECT_EQ(plain.intStripHeight, 0);
+    ASSERT_GT(layout.intStripHeight, 0);
+    EXPECT_EQ(layout.intRowsTop, plain.intRowsTop + layout.intStripHeight);
+
+    int intStations = 0, intEclipses = 0, intSlowIngresses = 0;
+    for (const SkyEvent& e : drawing.skyEvents) {
+        intStations += e.kind == SkyEventKind::Station;
+        intEclipses += e.kind == SkyEventKind::Eclipse;
+        intSlowIngresses += e.kind == SkyEventKind::Ingress;
+        if (e.kind == SkyEventKind::Ingress) {
+            EXPECT_GE(e.intBody, intJupiter);
+        }
+    }
+    EXPECT_EQ(intEclipses, 4); // 2024: two solar, two lunar
+    EXPECT_GE(intStations, 15);
+    // Pluto into Aquarius, Jupiter into Gemini, Pluto back into Capricorn and into Aquarius again.
+    EXPECT_EQ(intSlowIngresses, 4);
+    const auto picture = PaintTimeMap(drawing, layout);
+    int intTicks = 0, intMarks = 0;
+    for (const PictureOp& op : picture->Ops()) {
+        const bool blnInStrip = op.y1 >= layout.intStripTop && op.y1 < layout.intRowsTop;
+        if (op.kind == PictureOp::Kind::Line && blnInStrip && op.x1 == op.x2 && op.y1 > layout.intStripTop)
+            ++intTicks;
+        if (op.kind == PictureOp::Kind::Text && blnInStrip && (op.strText == QLatin1String("SR") || op.strText == QLatin1String("SD")))
+            ++intMarks;
+        if (blnInStrip && op.kind != PictureOp::Kind::Line) {
+            EXPECT_GE(op.x1, layout.intBarsLeft);
+            EXPECT_LE(op.x1, layout.intBarsRight);
+        }
+    }
+    EXPECT_EQ(intTicks, static_cast<int>(drawing.skyEvents.size()));
+    EXPECT_GT(intMarks, intStations / 2); // most stations labelled; where the lanes are full only their ticks
 }
 
 // Ten years of the sky with the Moon's rows: thousands of stretches shorter
