@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "chart/AspectCalendarEvents.h"
 
+#include "astro/FastLongitudes.h"
+#include "chart/SkyEventTexts.h"
+
 #include "astro/AstroTables.h"
 #include "astro/ChartAngles.h"
 #include "chart/AspectCourse.h"
@@ -11,6 +14,7 @@
 
 #include <QCryptographicHash>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qal {
@@ -92,7 +96,7 @@ platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const Calendar
 }
 
 QString DurationsCalendarText(
-    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp)
+    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp, bool blnSkyEvents)
 {
     CalendarSource from;
     if (IsPersonalMode(in.intMode))
@@ -104,6 +108,23 @@ QString DurationsCalendarText(
         strText += platform::CalendarEventText(StretchEvent(aspect, from), stamp);
         for (int i = 1; i <= static_cast<int>(aspect.stretch.exact.size()); ++i)
             strText += platform::CalendarEventText(PassEvent(aspect, i, from), stamp);
+    }
+    if (blnSkyEvents && !aspects.empty()) {
+        const double dblChart = in.dblChartJD[0];
+        SkyEventQuery query;
+        query.dblFrom = dblChart, query.dblUntil = dblChart;
+        for (const AspectStretch& aspect : aspects) {
+            query.dblFrom = std::min(query.dblFrom, aspect.stretch.dblBegin);
+            query.dblUntil = std::max(query.dblUntil, aspect.stretch.dblEnd);
+        }
+        query.dblFrom = std::max(query.dblFrom, dblChart - 366);
+        query.dblUntil = std::min(query.dblUntil, dblChart + 366);
+        query.blnSidereal = in.blnSidereal;
+        query.dblNatalMoment = from.dblNatalMoment;
+        for (const SkyEvent& e : SkyEventsBetween(query, FastSource(in.blnSidereal))) {
+            if (const auto event = SkyCalendarEvent(e, from, query.dblFrom))
+                strText += platform::CalendarEventText(*event, stamp);
+        }
     }
     return strText + platform::CalendarEnd();
 }

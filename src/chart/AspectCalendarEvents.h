@@ -50,7 +50,10 @@ platform::CalendarEvent StretchEvent(const AspectStretch& aspect, const Calendar
 // A calendar file of the aspects of the durations window (in a Planetary or
 // Personal chart, with their courses around the chart's moment): for each
 // the passes and the stretch within orb; stamped with the moment it is made.
+// With blnSkyEvents the sky's events too (in a Personal chart with the
+// returns), from the first beginning to the last end of the aspects, at
+// most a year either side of the chart's moment.
 QString DurationsCalendarText(
-    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp);
+    const std::vector<AspectStretch>& aspects, const DurationInputs& in, const QDateTime& stamp, bool blnSkyEvents = false);
 
 } // namespace qal

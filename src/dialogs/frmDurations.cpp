@@ -79,6 +79,8 @@ frmDurations::frmDurations(QWidget* owner)
     cmdClose = ui::Named(new QPushButton(this), "cmdClose");
     buttons->addWidget(cmdCopy);
     buttons->addWidget(cmdSaveCalendar);
+    chkSkyEvents = ui::Named(new QCheckBox(this), "chkSkyEvents");
+    buttons->addWidget(chkSkyEvents);
     cmdTimeMap = ui::Named(new QPushButton(this), "cmdTimeMap");
     buttons->addWidget(cmdTimeMap);
     jobProgress = new ui::JobProgress(this);
@@ -173,6 +175,8 @@ void frmDurations::Form_Activate()
     cmdCopy->setText(GetText(TextId::CopyToClipboard));
     cmdSaveCalendar->setText(GetText(TextId::SaveAsCalendar));
     cmdSaveCalendar->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
+    chkSkyEvents->setText(GetText(TextId::WithSkyEvents));
+    chkSkyEvents->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdTimeMap->setText(GetText(TextId::TimeMap));
     cmdTimeMap->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdClose->setText(GetText(TextId::Close));
@@ -324,7 +328,8 @@ void frmDurations::WriteCalendar(const QString& strFile)
         if (it != m_courses->aspects.constEnd())
             aspects.push_back(*it);
     }
-    const QString strText = DurationsCalendarText(aspects, m_content.inputs, platform::ClockNowUtc());
+    const QString strText
+        = DurationsCalendarText(aspects, m_content.inputs, platform::ClockNowUtc(), chkSkyEvents->isChecked());
     const QString strError = WriteFailureText(platform::ReplaceFile(strFile, strText.toUtf8()));
     if (strError.isEmpty()) {
         ui::MsgBox(GetText(TextId::CalendarSaved) + strCrLf + strFile, ui::MsgIcon::Information, ui::MsgButtons::Ok,

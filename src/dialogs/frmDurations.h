@@ -96,6 +96,7 @@ private:
     QPlainTextEdit* txbOutput = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdSaveCalendar = nullptr; // Planetary and Personal modes
+    QCheckBox* chkSkyEvents = nullptr; // the calendar with the sky's events
     QPushButton* cmdTimeMap = nullptr; // the same
     QPushButton* cmdClose = nullptr;
 

@@ -545,6 +545,22 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     EXPECT_GT(strCalendar.count(QStringLiteral("BEGIN:VEVENT")), window->Records().size());
     EXPECT_TRUE(strCalendar.contains(QStringLiteral("SUMMARY:Saturn trine to natal Moon (within orb)")))
         << strCalendar.left(2000).toStdString();
+    // With the sky's events: the same aspects, and the lunations, the void
+    // Moon, the returns to this birth chart and the rest among them.
+    QCheckBox* sky = Durations<QCheckBox>("chkSkyEvents");
+    ASSERT_TRUE(sky->isVisible());
+    sky->click();
+    ui::QueueFileName(dir.filePath(QStringLiteral("with-sky.ics")));
+    Durations<QPushButton>("cmdSaveCalendar")->click();
+    ui::TakeMessageLog();
+    QFile withSky(dir.filePath(QStringLiteral("with-sky.ics")));
+    ASSERT_TRUE(withSky.open(QIODevice::ReadOnly));
+    const QString strWithSky = QString::fromUtf8(withSky.readAll());
+    for (const char* strSummary : { "SUMMARY:Saturn trine to natal Moon (within orb)", "SUMMARY:Moon void of course",
+             "SUMMARY:Full moon in ", "SUMMARY:Lunar return", "SUMMARY:Solar return", " stations retrograde" })
+        EXPECT_TRUE(strWithSky.contains(QLatin1String(strSummary))) << strSummary;
+    EXPECT_GT(strWithSky.count(QStringLiteral("BEGIN:VEVENT")), strCalendar.count(QStringLiteral("BEGIN:VEVENT")) + 100);
+    sky->click();
     const QString strMissing = dir.filePath(QStringLiteral("missing/transits.ics"));
     ui::QueueFileName(strMissing);
     Durations<QPushButton>("cmdSaveCalendar")->click();
