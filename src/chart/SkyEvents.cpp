@@ -221,15 +221,18 @@ std::vector<SkyEvent> StationsOf(const LongitudeSource& source, int b, double t0
     return stations;
 }
 
-std::optional<double> NextReturn(const LongitudeSource& source, int b, double dblLongitude, double t)
+std::optional<double> ReturnMoment(
+    const LongitudeSource& source, int b, double dblLongitude, double t, bool blnForward)
 {
-    const AngleCourse course = LongitudeCourse(source, b);
-    const std::vector<Passage> found = Passages(course, { NormalizeAngle(dblLongitude) }, Samples(t, t + 550, 1.0));
-    for (const Passage& p : found) {
-        if (p.dblMoment > t && !p.blnBackward)
-            return p.dblMoment;
-    }
-    return std::nullopt;
+    constexpr double kMinute = 1.0 / 1440, kSearchDays = 550;
+    const double dblDays = b == intMoon ? 30 : kSearchDays; // a month holds a lunar return
+    const double t0 = blnForward ? t + kMinute : t - dblDays, t1 = blnForward ? t + dblDays : t - kMinute;
+    std::vector<Passage> found
+        = Passages(LongitudeCourse(source, b), { NormalizeAngle(dblLongitude) }, Samples(t0, t1, 1.0));
+    std::erase_if(found, [](const Passage& p) { return p.blnBackward; });
+    if (found.empty())
+        return std::nullopt;
+    return blnForward ? found.front().dblMoment : found.back().dblMoment;
 }
 
 SkyEventSearch::SkyEventSearch(const SkyEventQuery& query, LongitudeSource source)

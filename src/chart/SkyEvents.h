@@ -117,9 +117,11 @@ std::vector<SkyEvent> SkyEventsBetween(const SkyEventQuery& query, const Longitu
 // ephemeris' speed in longitude, in time order.
 std::vector<SkyEvent> StationsOf(const LongitudeSource& source, int b, double t0, double t1);
 
-// The first moment after t at which body b (the Sun or the Moon) stands at
-// dblLongitude again, searched up to a year and a half on; none when its
-// longitude is not known there.
-std::optional<double> NextReturn(const LongitudeSource& source, int b, double dblLongitude, double t);
+// The first moment after t (or the last before it) at which body b (the
+// Sun or the Moon) stands at dblLongitude, a minute or more from t and
+// searched up to a year and a half away; none when its longitude is not
+// known there.
+std::optional<double> ReturnMoment(
+    const LongitudeSource& source, int b, double dblLongitude, double t, bool blnForward);
 
 } // namespace qal

@@ -441,6 +441,31 @@ DateSetInput DateSetOfDayValue(double x)
 
 } // namespace
 
+DateSetInput DateSetAtMoment(const DateSetInput& udtLike, double dblMoment)
+{
+    constexpr double kUnixDay = 2440588; // the day number of 1970-01-01
+    const long long intUtc = std::llround((dblMoment - kUnixDay + 0.5) * 1440) * 60;
+    const auto offsetAt = [&](long long t) {
+        return udtLike.place.HasZone() ? platform::ZoneOffsetAt(udtLike.place.strZoneId, t).intSeconds
+                                       : TimezoneItemValue(udtLike.intTimezone) * 60;
+    };
+    const long long intLocal = intUtc + offsetAt(intUtc);
+    const long long intDay = static_cast<long long>(std::floor(intLocal / 86400.0));
+    const int intSecondOfDay = static_cast<int>(intLocal - intDay * 86400);
+    DateSetInput udtSet = DateSetOfDayValue(kUnixDay + static_cast<double>(intDay));
+    udtSet.intHour = intSecondOfDay / 1800 + 1;
+    udtSet.intClockSeconds = intSecondOfDay % 1800 == 0 ? intClockFromList : intSecondOfDay;
+    udtSet.intTimezone = udtLike.intTimezone;
+    udtSet.place = udtLike.place;
+    // Before the clocks go back the first of the hour shown twice, after it the second.
+    constexpr long long intTwoHours = 7200;
+    if (offsetAt(intUtc) > offsetAt(intUtc + intTwoHours))
+        udtSet.repeated = RepeatedTime::Earlier;
+    else if (offsetAt(intUtc) < offsetAt(intUtc - intTwoHours))
+        udtSet.repeated = RepeatedTime::Later;
+    return udtSet;
+}
+
 DateSetInput DateSetForNow(int intComputerTzIndex)
 {
     const bool blnInList = intComputerTzIndex > 0;

@@ -163,4 +163,10 @@ DateSetInput DateSetForNow(int intComputerTzIndex);
 // keeps the zone, so that its own entry shows it.
 DateSetInput DateSetForNowIn(const QString& strZoneId);
 
+// The date set moved to a moment (UT), to the minute: its place and zone
+// kept, the local date (Gregorian) and clock time of that zone at that
+// moment (its place's clock then, summer time included, or its list
+// entry's offset), and which of a clock time shown twice it is.
+DateSetInput DateSetAtMoment(const DateSetInput& udtLike, double dblMoment);
+
 } // namespace qal

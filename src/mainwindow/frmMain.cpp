@@ -175,6 +175,7 @@ void frmMain::CreateControls()
         cmdForwardBack[i] = Named(new QPushButton(central), "cmdForwardBack", i);
         connect(cmdForwardBack[i], &QPushButton::clicked, this, [this, i] { cmdForwardBack_Click(i); });
     }
+    SetUpReturnsMenu(central);
     // The commands on files and the program, along the bottom.
     const std::pair<QPushButton**, const char*> commands[] = { { &cmdSave, "cmdSave" }, { &cmdRestore, "cmdRestore" },
         { &cmdSaveAs, "cmdSaveAs" }, { &cmdLoadState, "cmdLoadState" }, { &cmdHelp, "cmdHelp" },

@@ -29,6 +29,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -100,6 +101,11 @@ public:
 
     // --- Time stepping (frmMainStepping.cpp) ---
     void cmdForwardBack_Click(int intIndex);
+    // The current date set taken to the transiting Sun's or Moon's return
+    // to its place in the Personal mode's natal chart, the next or the one before.
+    void ReturnChart(int intBody, bool blnForward);
+    void SetUpReturnsMenu(QWidget* parent);
+    void SetReturnsText();
     void cboForwardBack_Click();
     void Timer2_Timer();
 
@@ -220,6 +226,8 @@ private:
     PictureBox* picGraphic = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdForwardBack[2] = {};
+    QPushButton* cmdReturns = nullptr; // Personal modes: its menu takes the current moment to a return
+    QMenu* mnuReturns = nullptr;
     QComboBox* cboForwardBack = nullptr;
     QTimer* Timer2 = nullptr;
     QVector<QLabel*> txbCell;

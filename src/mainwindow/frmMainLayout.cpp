@@ -155,6 +155,7 @@ void frmMain::ArrangeControls()
     cmdConfigure->move(cmdConfigure->x() + dx, cmdConfigure->y());
     at(cmdRun, 6660, kToolTop, 1080, kRowHeight);
     at(cmdReport, 7860, kToolTop, 1200, kRowHeight);
+    at(cmdReturns, 9180, kToolTop, 1500, kRowHeight);
     at(lblClickonAspect, kLeft, kToolTop + kRowHeight + 60, 11880, kTableTop - kToolTop - kRowHeight - 60);
 
     // Files and the program, below the table.

@@ -80,6 +80,7 @@ void frmMain::SetLanguageDependentText()
     cmdLoadState->setText(GetText(TextId::LoadState));
     cmdForwardBack[0]->setText(GetText(TextId::Forward) + QStringLiteral(" \u25B6"));
     cmdForwardBack[1]->setText(QStringLiteral("\u25C0 ") + GetText(TextId::Back));
+    SetReturnsText();
     cmdToggleGraphic->setText(GetText(WheelShown() ? TextId::ShowTable : TextId::ShowWheel));
     optDegrees->setText(GetText(TextId::Degrees));
     optRadians->setText(GetText(TextId::Radians));

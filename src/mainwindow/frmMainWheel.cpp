@@ -4,6 +4,7 @@
 // side texts and drawing the wheel of the current chart.
 #include "mainwindow/frmMain.h"
 
+#include "chart/ChartModes.h"
 #include "chart/CurrentChart.h"
 #include "dialogs/frmConfigure.h"
 #include "ui/PictureBox.h"
@@ -133,6 +134,7 @@ void frmMain::RefreshViewControls()
         lblNotice->show();
         cmdRun->hide();
     }
+    cmdReturns->setVisible(IsPersonalMode(SelectedChartMode()));
     // The save button saves the picture shown, or the state beside the table.
     cmdSaveAs->setText(GetText(WheelShown() ? TextId::SaveImage : TextId::SaveAs));
     RefreshHint();

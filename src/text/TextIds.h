@@ -328,7 +328,13 @@ namespace qal {
     X(LunarReturn, 521)                                                                                                \
     X(WithSkyEvents, 522)                                                                                              \
     X(EventInSign, 523)                                                                                                \
-    X(GreatestEclipse, 524)
+    X(GreatestEclipse, 524)                                                                                            \
+    X(Returns, 525)                                                                                                    \
+    X(NextSolarReturn, 526)                                                                                            \
+    X(PreviousSolarReturn, 527)                                                                                        \
+    X(NextLunarReturn, 528)                                                                                            \
+    X(PreviousLunarReturn, 529)                                                                                        \
+    X(NoReturnFound, 530)
 
 enum class TextId : int {
 #define QAL_TEXT_ID_ENUM(name, number) name = number,

@@ -277,9 +277,20 @@ TEST(SkyEvents, ReturnsToTheNatalSunAndMoonAndPiecesThatAddUpToTheWhole)
     for (const SkyEvent& e : events)
         ExpectPassage([&](double t) { return Direct(e.intBody, t); }, Direct(e.intBody, natal), e.dblMoment, false,
             "return");
-    const auto next = NextReturn(FastSource(false), intSun, Direct(intSun, natal), t0);
+    const double dblSolar = OfBody(events, intSun)[0].dblMoment;
+    const auto next = ReturnMoment(FastSource(false), intSun, Direct(intSun, natal), t0, true);
     ASSERT_TRUE(next);
-    EXPECT_NEAR(*next, OfBody(events, intSun)[0].dblMoment, kSecond);
+    EXPECT_NEAR(*next, dblSolar, kSecond);
+    // From the return itself: the one before (a year earlier) and the one after.
+    const auto before = ReturnMoment(FastSource(false), intSun, Direct(intSun, natal), dblSolar, false);
+    const auto after = ReturnMoment(FastSource(false), intSun, Direct(intSun, natal), dblSolar, true);
+    ASSERT_TRUE(before && after);
+    EXPECT_NEAR(dblSolar - *before, 365.25, 0.1);
+    EXPECT_NEAR(*after - dblSolar, 365.25, 0.1);
+    const auto previousLunar
+        = ReturnMoment(FastSource(false), qal::intMoon, Direct(qal::intMoon, natal), lunar[1].dblMoment, false);
+    ASSERT_TRUE(previousLunar);
+    EXPECT_NEAR(*previousLunar, lunar[0].dblMoment, kSecond);
 
     // A span searched in two parts gives what it gives whole.
     const double middle = Jd(2021, 3, 17, 5.5);

@@ -7,8 +7,12 @@
 #include "WindowSupport.h"
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmTimeMap.h"
+#include "astro/Angles.h"
+#include "astro/ChartState.h"
+#include "text/Texts.h"
 #include "ui/UiScript.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -119,6 +123,58 @@ TEST_F(WindowMoves, ReportShowsTheChartNowShownAndTheTimeMapFollows)
     EXPECT_FALSE(durations->isMinimized());
     EXPECT_TRUE(durations->isVisible());
     EXPECT_EQ(durations->Content().inputs.dblChartJD[0], kMovesMarch2018 + 1);
+}
+
+// Returns: in a Personal mode the Returns button's menu takes the current
+// moment to the transiting Sun's or Moon's return to its natal place, to the
+// minute, in the current date set's zone; the chart computed there has the
+// body back where it stood at birth.
+TEST_F(WindowMoves, ReturnsTakeTheCurrentMomentToTheSunsAndTheMoonsReturn)
+{
+    FillDateSet(0, "2021", 3, 1, "12:00", "GMT+1:00");
+    FillDateSet(1, "1970", 6, 15, "08:00", "GMT+1:00");
+    QPushButton* returns = test::Control<QPushButton>(form.get(), "cmdReturns");
+    optPlanetary()->click();
+    EXPECT_FALSE(returns->isVisible());
+    optPersonal(0)->click();
+    ASSERT_TRUE(returns->isVisible());
+    const auto choose = [&](const char* strAction) {
+        QAction* action = form->findChild<QAction*>(QLatin1String(strAction));
+        ASSERT_NE(action, nullptr) << strAction;
+        action->trigger();
+    };
+    const auto apart = [](int b) { return std::fabs(std::remainder(dblLongitude[0][b] - dblLongitude[1][b], dblTwoPi)); };
+
+    choose("mnuNextSolarReturn");
+    const double dblSolar = form->ShownDurationInputs().dblChartJD[0];
+    EXPECT_EQ(txbYearCE(0)->text(), QStringLiteral("2021"));
+    EXPECT_EQ(cboMonthCE(0)->currentIndex(), 6);
+    EXPECT_NEAR(dblSolar, 2459380.5, 1.0); // 15 June 2021
+    EXPECT_LT(apart(intSun), 5.0 / 3600 * dblPi / 180); // within the Sun's minute: 2.5″
+    EXPECT_TRUE(cboHour(0)->currentText().contains(QLatin1Char(':')));
+
+    choose("mnuNextLunarReturn");
+    const double dblLunar = form->ShownDurationInputs().dblChartJD[0];
+    EXPECT_GT(dblLunar, dblSolar);
+    EXPECT_LT(dblLunar - dblSolar, 27.6);
+    EXPECT_LT(apart(intMoon), 40.0 / 3600 * dblPi / 180); // within the Moon's minute: 33″
+    choose("mnuNextLunarReturn");
+    EXPECT_NEAR(form->ShownDurationInputs().dblChartJD[0] - dblLunar, 27.3, 0.4);
+    choose("mnuPreviousLunarReturn");
+    EXPECT_NEAR(form->ShownDurationInputs().dblChartJD[0], dblLunar, 1.0 / 1440);
+    choose("mnuPreviousSolarReturn");
+    EXPECT_NEAR(form->ShownDurationInputs().dblChartJD[0], dblSolar, 1.0 / 1440);
+    choose("mnuPreviousSolarReturn");
+    EXPECT_NEAR(form->ShownDurationInputs().dblChartJD[0], dblSolar - 365.25, 0.1);
+
+    // A birth chart before the Moon is known: said so, nothing moves.
+    FillDateSet(1, "1500", 6, 15, "08:00", "GMT+1:00");
+    const double dblBefore = form->ShownDurationInputs().dblChartJD[0];
+    choose("mnuNextLunarReturn");
+    const auto messages = ui::TakeMessageLog();
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.back().strText, GetText(TextId::NoReturnFound));
+    EXPECT_EQ(form->ShownDurationInputs().dblChartJD[0], dblBefore);
 }
 
 } // namespace
