@@ -48,10 +48,16 @@ QString RangeNote(const Options& o, double dblFrom, double dblUntil)
     QString strNote;
     if (!known(dblFrom) || !known(dblUntil))
         strNote = QStringLiteral("qal-cli: note: the Moon and Pluto are known from 1600-01-01 to 2099-12-31 only; "
-                                 "outside these years their aspects and patterns are missing.\n");
+                                 "outside these years %1 missing.\n")
+                      .arg(o.command == Command::Events
+                              ? QStringLiteral("the Moon's events (its ingresses, the lunations, the eclipses, the "
+                                               "void Moon, the lunar returns) and Pluto's are")
+                              : QStringLiteral("their aspects and patterns are"));
     if (o.udtNatal && !known(o.udtNatal->dblJD))
         strNote += QStringLiteral("qal-cli: note: the birth chart lies outside 1600-01-01 to 2099-12-31, where the "
-                                  "Moon and Pluto are known; the transits to its Moon and Pluto are missing.\n");
+                                  "Moon and Pluto are known; %1 missing.\n")
+                       .arg(o.command == Command::Events ? QStringLiteral("its lunar returns are")
+                                                         : QStringLiteral("the transits to its Moon and Pluto are"));
     return strNote;
 }
 

@@ -198,6 +198,12 @@ TEST_F(CliSkyEvents, AspectsWithTheSkysEventsInTimeOrderAndBadInput)
     EXPECT_EQ(out.count(QLatin1Char('\n')), static_cast<qsizetype>(merged.size()) + 1);
     EXPECT_TRUE(out.contains(QStringLiteral(",eclipse,Sun,")));
 
+    // Before 1600 the planets' events stand, and a note names what is missing.
+    ASSERT_EQ(Run(QStringLiteral("events 1599-11-01 1600-01-02 --kinds station,lunation")), intExitOk);
+    EXPECT_TRUE(out.contains(QStringLiteral("Jupiter stations retrograde"))) << out.toStdString();
+    EXPECT_FALSE(out.contains(QStringLiteral("moon in")));
+    EXPECT_TRUE(err.contains(QStringLiteral("the Moon's events"))) << err.toStdString();
+
     for (const char* strBad : { "events 2024-04-01 2024-04-20 --kinds ingress,comet", "events 2024-04-01 2024-04-20 --kinds return",
              "events 2024-04-01 2024-04-20 --orbs 5", "events 2024-04-01 2024-04-20 --with-events",
              "events 2024-04-20 2024-04-01", "events 2024-04-01" }) {
