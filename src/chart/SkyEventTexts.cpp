@@ -7,6 +7,7 @@
 #include "dates/TimeZones.h"
 #include "text/Texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qal {

@@ -342,7 +342,8 @@ void SkyEventSearch::AddEclipses(double p0, double p1, std::vector<SkyEvent>& ev
             SkyEvent eclipse = next.event;
             eclipse.dblLongitude = m_source(eclipse.intBody, eclipse.dblMoment);
             eclipse.intSign = SignOf(eclipse.dblLongitude);
-            if (eclipse.dblMoment >= p0 && eclipse.dblLongitude >= 0)
+            // An eclipse counts where the Moon is known, as every event of the Moon.
+            if (eclipse.dblMoment >= p0 && eclipse.dblLongitude >= 0 && m_source(intMoon, eclipse.dblMoment) >= 0)
                 events.push_back(eclipse);
             search(eclipse.dblMoment + 1);
         }

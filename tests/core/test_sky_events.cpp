@@ -12,6 +12,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <thread>
 
 namespace qal {
 namespace {
@@ -303,6 +304,23 @@ TEST(SkyEvents, ReturnsToTheNatalSunAndMoonAndPiecesThatAddUpToTheWhole)
         EXPECT_NEAR(whole[i].dblMoment, parts[i].dblMoment, kSecond);
         EXPECT_EQ(whole[i].kind, parts[i].kind);
         EXPECT_EQ(whole[i].intBody, parts[i].intBody);
+    }
+}
+
+// The time map's job searches on the work pool while the window may write a
+// calendar with the same events: two threads at once find the same.
+TEST(SkyEvents, TwoThreadsAtOnceFindTheSame)
+{
+    const double t0 = Jd(2024, 3, 1), t1 = Jd(2024, 5, 1);
+    std::vector<SkyEvent> found[2];
+    std::thread other([&] { found[1] = EventsOf(kAllSkyEvents, t0, t1, Jd(1970, 6, 15, 7)); });
+    found[0] = EventsOf(kAllSkyEvents, t0, t1, Jd(1970, 6, 15, 7));
+    other.join();
+    ASSERT_EQ(found[0].size(), found[1].size());
+    ASSERT_FALSE(found[0].empty());
+    for (size_t i = 0; i < found[0].size(); ++i) {
+        EXPECT_EQ(found[0][i].dblMoment, found[1][i].dblMoment);
+        EXPECT_EQ(found[0][i].kind, found[1][i].kind);
     }
 }
 
