@@ -111,7 +111,8 @@ constexpr std::array kCommands = {
     CommandSpec { Command::TimeMap, "timemap", "FROM TO",
         "The time map of the span (at most twenty years) as a picture: one row for each aspect of the sky, or "
         "with --natal for each transit to that birth chart, a bar for each stretch within orb and a mark with its "
-        "day at each exact pass, as the durations window's time map draws it." },
+        "day at each exact pass, and above the rows a strip of the sky's events (the stations of Mercury to Pluto, "
+        "the ingresses of Jupiter to Pluto, the eclipses), as the durations window's time map draws it." },
     CommandSpec { Command::Places, "places", "QUERY",
         "The cities of the atlas that QUERY names, the larger first, as --place finds them: name, region, country, "
         "zone of the database, latitude, longitude and population. The atlas: GeoNames (geonames.org), CC BY 4.0." },
