@@ -4,6 +4,7 @@
 
 #include "astro/AstroTables.h"
 #include "chart/AspectCalendarEvents.h"
+#include "chart/SkyEventTexts.h"
 #include "chart/ChartModes.h"
 #include "dates/DatePr2.h"
 #include "drawing/Colors.h"
@@ -223,6 +224,12 @@ void frmTimeMap::resizeEvent(QResizeEvent* event)
 
 QString frmTimeMap::PointedText(int x, int y) const
 {
+    // An event of the strip: its local moment and what happens, a line each.
+    QStringList events;
+    for (const SkyEvent* e : SkyEventsAt(m_drawing, m_layout, x, y))
+        events << LocalMomentText(e->dblMoment, m_content.chart.intTimezoneMinutes) + QStringLiteral("  ") + SkyEventName(*e);
+    if (!events.isEmpty())
+        return events.join(QLatin1Char('\n'));
     int intRow = -1;
     const OrbStretch* stretch = StretchAt(m_drawing, m_layout, x, y, intRow);
     if (!stretch)

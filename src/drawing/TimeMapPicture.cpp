@@ -347,4 +347,16 @@ const OrbStretch* StretchAt(const TimeMapDrawing& drawing, const TimeMapLayout& 
     return nearest;
 }
 
+std::vector<const SkyEvent*> SkyEventsAt(const TimeMapDrawing& drawing, const TimeMapLayout& layout, int x, int y)
+{
+    std::vector<const SkyEvent*> found;
+    if (y < layout.intStripTop || y >= layout.intStripTop + layout.intStripHeight)
+        return found;
+    for (const SkyEvent& e : drawing.skyEvents) {
+        if (std::abs(layout.X(e.dblMoment) - x) <= intMapNearPixels * intTwipsPerPixel)
+            found.push_back(&e);
+    }
+    return found;
+}
+
 } // namespace qal

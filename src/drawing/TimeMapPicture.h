@@ -68,4 +68,8 @@ std::unique_ptr<RecordedPicture> PaintTimeMap(const TimeMapDrawing& drawing, con
 // few pixels; null when there is none. intRow receives the row.
 const OrbStretch* StretchAt(const TimeMapDrawing& drawing, const TimeMapLayout& layout, int x, int y, int& intRow);
 
+// The strip's events whose ticks stand within a few pixels of (x, y), in
+// time order; none outside the strip.
+std::vector<const SkyEvent*> SkyEventsAt(const TimeMapDrawing& drawing, const TimeMapLayout& layout, int x, int y);
+
 } // namespace qal

@@ -7,6 +7,7 @@
 #include "WindowSupport.h"
 #include "chart/AspectCalendarEvents.h"
 #include "chart/AspectCourse.h"
+#include "chart/SkyEventTexts.h"
 #include "dates/DatePr2.h"
 #include "dialogs/frmDurations.h"
 #include "dialogs/frmTimeMap.h"
@@ -87,7 +88,14 @@ TEST_F(TimeMapWindow, BarsWhereTheStretchesArePointingDoubleClickingAndSaving)
     const QString strPointed = window->PointedText(xMiddle, yRow);
     EXPECT_TRUE(strPointed.startsWith(AspectName(StretchOfRow(drawing.rows[intRow], *inside))));
     EXPECT_TRUE(strPointed.contains(QStringLiteral("within orb from"))) << strPointed.toStdString();
-    EXPECT_TRUE(window->PointedText(xMiddle, layout.intRowsTop - 30).isEmpty());
+    EXPECT_TRUE(window->PointedText(xMiddle, layout.intStripTop - 30).isEmpty());
+    // Pointing at a tick of the strip names the sky's event there, with its moment.
+    const SkyEvent& station = *std::find_if(drawing.skyEvents.begin(), drawing.skyEvents.end(),
+        [](const SkyEvent& e) { return e.kind == SkyEventKind::Station; });
+    const QString strEvent
+        = window->PointedText(layout.X(station.dblMoment), layout.intStripTop + layout.intStripHeight / 2);
+    EXPECT_TRUE(strEvent.contains(SkyEventName(station))) << strEvent.toStdString();
+    EXPECT_TRUE(strEvent.contains(LocalMomentText(station.dblMoment, drawing.intZoneMinutes))) << strEvent.toStdString();
     window->picMap_DblClick(xMiddle, yRow);
     EXPECT_TRUE(form->GraphShown());
 
