@@ -336,6 +336,10 @@ void SkyEventSearch::AddEclipses(double p0, double p1, std::vector<SkyEvent>& ev
             next.event.dblSpanBegin = found.dblBegin;
             next.event.dblSpanEnd = found.dblEnd;
         };
+        if (m_source(intMoon, p0) < 0 && m_source(intMoon, p1) < 0) {
+            next.blnSearched = false; // no eclipse counts here: search again where the Moon is known
+            continue;
+        }
         if (!next.blnSearched)
             search(p0 - 1.0 / 1440);
         while (next.blnFound && next.event.dblMoment < p1) {
