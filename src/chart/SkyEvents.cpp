@@ -18,6 +18,10 @@ constexpr double kRootGrid = 1.0 / (1 << 20); // days: a bisection ends within a
 constexpr double kSignAngle = dblPi / 6;
 constexpr double kVoidLookAhead = 4; // days: a void stretch that ends in the next piece may begin in this one
 constexpr int intMostVoidSigns = 3; // signs looked back for the Moon's last aspect
+// Each piece looks this far beyond its ends and keeps what falls within it:
+// a passage at a piece's edge is found by both pieces, to the same digit,
+// and kept by one.
+constexpr double kEdgeDays = 1;
 
 // An angle that moves with time (radians, any turn), NaN where unknown.
 using AngleCourse = std::function<double(double)>;
@@ -74,13 +78,14 @@ std::vector<Passage> Passages(const AngleCourse& angle, const std::vector<double
     return found;
 }
 
-// Moments from t0 to t1 every dblStep at the most, both ends included.
+// t0, the whole multiples of dblStep between t0 and t1, and t1: the same
+// moments for every search that covers them, so that a passage is narrowed
+// down from the same two samples whichever span found it.
 std::vector<double> Samples(double t0, double t1, double dblStep)
 {
-    std::vector<double> samples;
-    const int n = std::max(1, static_cast<int>(std::ceil((t1 - t0) / dblStep)));
-    for (int i = 0; i < n; ++i)
-        samples.push_back(t0 + (t1 - t0) * i / n);
+    std::vector<double> samples { t0 };
+    for (double k = std::floor(t0 / dblStep) + 1; k * dblStep < t1; ++k)
+        samples.push_back(k * dblStep);
     samples.push_back(t1);
     return samples;
 }
@@ -193,7 +198,7 @@ std::vector<SkyEvent> StationsOf(const LongitudeSource& source, int b, double t0
     };
     const int intPlanet = EphemerisPlanetNumber(b);
     const auto speed = [intPlanet](double t) { return platform::LongitudeSpeed(intPlanet, t); };
-    const std::vector<double> samples = Samples(t0, t1, 1.0);
+    const std::vector<double> samples = Samples(t0 - kEdgeDays, t1 + kEdgeDays, 1.0);
     double a = samples.front(), ma = motion(a);
     for (size_t i = 1; i < samples.size(); ++i) {
         const double c = samples[i], mc = motion(c);
@@ -279,9 +284,10 @@ void SkyEventSearch::AddIngresses(double p0, double p1, std::vector<SkyEvent>& e
         if (!(m_query.intIngressBodies & (1u << b)))
             continue;
         const std::vector<double> samples
-            = b == intMoon ? Samples(p0, p1, 0.5) : IngressSamples(m_source, b, p0, p1);
+            = b == intMoon ? Samples(p0 - kEdgeDays, p1 + kEdgeDays, 0.5)
+                           : IngressSamples(m_source, b, p0 - kEdgeDays, p1 + kEdgeDays);
         for (const Passage& p : Passages(LongitudeCourse(m_source, b), SignCusps(), samples)) {
-            if (p.dblMoment >= p1)
+            if (p.dblMoment < p0 || p.dblMoment >= p1)
                 continue;
             SkyEvent ingress;
             ingress.dblMoment = p.dblMoment;
@@ -306,8 +312,9 @@ void SkyEventSearch::AddStations(double p0, double p1, std::vector<SkyEvent>& ev
 void SkyEventSearch::AddLunations(double p0, double p1, std::vector<SkyEvent>& events)
 {
     static const std::vector<double> phases = { 0, dblPi / 2, dblPi, 3 * dblPi / 2 };
-    for (const Passage& p : Passages(Separation(m_source, intSun, intMoon), phases, Samples(p0, p1, 1.0))) {
-        if (p.dblMoment >= p1 || p.blnBackward)
+    const std::vector<double> samples = Samples(p0 - kEdgeDays, p1 + kEdgeDays, 1.0);
+    for (const Passage& p : Passages(Separation(m_source, intSun, intMoon), phases, samples)) {
+        if (p.dblMoment < p0 || p.dblMoment >= p1 || p.blnBackward)
             continue;
         SkyEvent lunation;
         lunation.dblMoment = p.dblMoment;
@@ -403,9 +410,9 @@ void SkyEventSearch::AddReturns(double p0, double p1, std::vector<SkyEvent>& eve
         const double dblNatal = m_source(b, *m_query.dblNatalMoment);
         if (dblNatal < 0)
             continue;
-        const std::vector<double> samples = Samples(p0, p1, b == intMoon ? 0.5 : 1.0);
+        const std::vector<double> samples = Samples(p0 - kEdgeDays, p1 + kEdgeDays, b == intMoon ? 0.5 : 1.0);
         for (const Passage& p : Passages(LongitudeCourse(m_source, b), { dblNatal }, samples)) {
-            if (p.dblMoment >= p1 || p.blnBackward)
+            if (p.dblMoment < p0 || p.dblMoment >= p1 || p.blnBackward)
                 continue;
             SkyEvent back;
             back.dblMoment = p.dblMoment;

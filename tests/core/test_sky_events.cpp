@@ -293,17 +293,27 @@ TEST(SkyEvents, ReturnsToTheNatalSunAndMoonAndPiecesThatAddUpToTheWhole)
     ASSERT_TRUE(previousLunar);
     EXPECT_NEAR(*previousLunar, lunar[0].dblMoment, kSecond);
 
-    // A span searched in two parts gives what it gives whole.
-    const double middle = Jd(2021, 3, 17, 5.5);
-    std::vector<SkyEvent> whole = EventsOf(kAllSkyEvents, t0, Jd(2021, 6, 1), natal);
-    std::vector<SkyEvent> parts = EventsOf(kAllSkyEvents, t0, middle, natal);
-    const std::vector<SkyEvent> second = EventsOf(kAllSkyEvents, middle, Jd(2021, 6, 1), natal);
-    parts.insert(parts.end(), second.begin(), second.end());
-    ASSERT_EQ(whole.size(), parts.size());
-    for (size_t i = 0; i < whole.size(); ++i) {
-        EXPECT_NEAR(whole[i].dblMoment, parts[i].dblMoment, kSecond);
-        EXPECT_EQ(whole[i].kind, parts[i].kind);
-        EXPECT_EQ(whole[i].intBody, parts[i].intBody);
+    // A span searched in two parts gives what it gives whole, also when the
+    // parts meet at the very moment of an event (each kind once).
+    const double t2 = Jd(2021, 6, 1);
+    const std::vector<SkyEvent> whole = EventsOf(kAllSkyEvents, t0, t2, natal);
+    std::vector<double> splits = { Jd(2021, 3, 17, 5.5) };
+    for (const SkyEventKind kind : { SkyEventKind::Ingress, SkyEventKind::Station, SkyEventKind::Lunation,
+             SkyEventKind::VoidBegins, SkyEventKind::Return }) {
+        const auto e = std::find_if(whole.begin() + 20, whole.end(), [&](const SkyEvent& x) { return x.kind == kind; });
+        ASSERT_NE(e, whole.end());
+        splits.push_back(e->dblMoment);
+    }
+    for (const double middle : splits) {
+        std::vector<SkyEvent> parts = EventsOf(kAllSkyEvents, t0, middle, natal);
+        const std::vector<SkyEvent> second = EventsOf(kAllSkyEvents, middle, t2, natal);
+        parts.insert(parts.end(), second.begin(), second.end());
+        ASSERT_EQ(whole.size(), parts.size()) << "split at JD " << middle;
+        for (size_t i = 0; i < whole.size(); ++i) {
+            EXPECT_EQ(whole[i].dblMoment, parts[i].dblMoment) << static_cast<int>(whole[i].kind) << " body " << whole[i].intBody << " diff s " << (whole[i].dblMoment - parts[i].dblMoment) * 86400;
+            EXPECT_EQ(whole[i].kind, parts[i].kind);
+            EXPECT_EQ(whole[i].intBody, parts[i].intBody);
+        }
     }
 }
 
