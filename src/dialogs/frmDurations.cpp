@@ -95,6 +95,7 @@ frmDurations::frmDurations(QWidget* owner)
     connect(chkExactMoments, &QCheckBox::clicked, this, [this] { chkExactMoments_Click(); });
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
     connect(cmdSaveCalendar, &QPushButton::clicked, this, [this] { cmdSaveCalendar_Click(); });
+    connect(chkSkyEvents, &QCheckBox::clicked, this, [this] { StoreCalendarSkyEventsSwitch(chkSkyEvents->isChecked()); });
     connect(cmdTimeMap, &QPushButton::clicked, this, [this] { cmdTimeMap_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(jobProgress, &ui::JobProgress::finished, this, [this] { CoursesWorkedOut(); });
@@ -176,6 +177,7 @@ void frmDurations::Form_Activate()
     cmdSaveCalendar->setText(GetText(TextId::SaveAsCalendar));
     cmdSaveCalendar->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     chkSkyEvents->setText(GetText(TextId::WithSkyEvents));
+    chkSkyEvents->setChecked(ReadCalendarSkyEventsSwitch());
     chkSkyEvents->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);
     cmdTimeMap->setText(GetText(TextId::TimeMap));
     cmdTimeMap->setVisible(RuleOfMode(m_content.inputs.intMode).blnMoving);

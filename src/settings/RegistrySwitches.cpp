@@ -133,4 +133,14 @@ void StoreExactMomentsSwitch(bool blnOn)
     Write("ExactMoments", Digit(blnOn));
 }
 
+bool ReadCalendarSkyEventsSwitch()
+{
+    return ReadSwitch("CalendarSkyEvents", QStringLiteral("0"), QStringLiteral("0"));
+}
+
+void StoreCalendarSkyEventsSwitch(bool blnOn)
+{
+    Write("CalendarSkyEvents", Digit(blnOn));
+}
+
 } // namespace qal

@@ -45,6 +45,11 @@ bool StoreSwitches(const ConfigurationSettings& config);
 bool ReadExactMomentsSwitch();
 void StoreExactMomentsSwitch(bool blnOn);
 
+// Whether the durations window's calendar carries the sky's events
+// ("CalendarSkyEvents"; off unless stored as "1").
+bool ReadCalendarSkyEventsSwitch();
+void StoreCalendarSkyEventsSwitch(bool blnOn);
+
 // The "TZDisp" default when nothing usable is stored: "1" on a computer
 // between UTC−10:00 and UTC−2:30 (both included), else "0".
 QString DefaultTZDisp(int intComputerMinutes);

@@ -549,7 +549,9 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
     // Moon, the returns to this birth chart and the rest among them.
     QCheckBox* sky = Durations<QCheckBox>("chkSkyEvents");
     ASSERT_TRUE(sky->isVisible());
+    EXPECT_FALSE(sky->isChecked());
     sky->click();
+    EXPECT_TRUE(ReadCalendarSkyEventsSwitch()); // remembered for the next time
     ui::QueueFileName(dir.filePath(QStringLiteral("with-sky.ics")));
     Durations<QPushButton>("cmdSaveCalendar")->click();
     ui::TakeMessageLog();
@@ -561,6 +563,7 @@ TEST_F(Dialogs, PersonalTransitsNatalSummariesAndNothingToReport)
         EXPECT_TRUE(strWithSky.contains(QLatin1String(strSummary))) << strSummary;
     EXPECT_GT(strWithSky.count(QStringLiteral("BEGIN:VEVENT")), strCalendar.count(QStringLiteral("BEGIN:VEVENT")) + 100);
     sky->click();
+    EXPECT_FALSE(ReadCalendarSkyEventsSwitch());
     const QString strMissing = dir.filePath(QStringLiteral("missing/transits.ics"));
     ui::QueueFileName(strMissing);
     Durations<QPushButton>("cmdSaveCalendar")->click();
