@@ -127,17 +127,31 @@ int SignEntered(const Passage& p)
     return p.blnBackward ? (intCusp + intNumSigns - 1) % intNumSigns : intCusp;
 }
 
-// The samples of a body's ingress search: a day apart, and its stations,
-// between which it moves one way only.
-std::vector<double> IngressSamples(const LongitudeSource& source, int b, double t0, double t1)
+// The passages in the piece [p0, p1), looked for from a day before it to a
+// day after it on samples dblStep apart and at the moments in turns (where
+// the angle turns back): a passage at the meeting of two pieces is found by
+// both, to the same digit, and kept by one.
+std::vector<Passage> PassagesInPiece(const AngleCourse& angle, const std::vector<double>& targets, double p0,
+    double p1, double dblStep, const std::vector<double>& turns = {})
 {
-    std::vector<double> samples = Samples(t0, t1, 1.0);
-    if (b != intSun && b != intMoon) {
-        for (const SkyEvent& station : StationsOf(source, b, t0, t1))
-            samples.push_back(station.dblMoment);
-        std::sort(samples.begin(), samples.end());
-    }
-    return samples;
+    std::vector<double> samples = Samples(p0 - kEdgeDays, p1 + kEdgeDays, dblStep);
+    samples.insert(samples.end(), turns.begin(), turns.end());
+    std::sort(samples.begin(), samples.end());
+    std::vector<Passage> found = Passages(angle, targets, samples);
+    std::erase_if(found, [&](const Passage& p) { return p.dblMoment < p0 || p.dblMoment >= p1; });
+    return found;
+}
+
+// The event of a body at a moment, standing at dblLongitude (in its sign).
+SkyEvent EventAt(double t, SkyEventKind kind, int b, double dblLongitude)
+{
+    SkyEvent e;
+    e.dblMoment = t;
+    e.kind = kind;
+    e.intBody = b;
+    e.dblLongitude = dblLongitude;
+    e.intSign = SignOf(dblLongitude);
+    return e;
 }
 
 std::vector<Passage> MoonIngresses(const LongitudeSource& source, double t0, double t1)
@@ -211,12 +225,9 @@ std::vector<SkyEvent> StationsOf(const LongitudeSource& source, int b, double t0
                 slo = speed(lo), shi = speed(hi);
             }
             if (std::isfinite(slo) && std::isfinite(shi) && (slo < 0) != (shi < 0)) {
-                SkyEvent station;
-                station.dblMoment = Bisect(speed, lo, hi, slo);
-                station.kind = SkyEventKind::Station;
-                station.intBody = b;
+                const double t = Bisect(speed, lo, hi, slo);
+                SkyEvent station = EventAt(t, SkyEventKind::Station, b, source(b, t));
                 station.blnRetrograde = ma > 0;
-                station.dblLongitude = source(b, station.dblMoment);
                 if (station.dblMoment >= t0 && station.dblMoment < t1 && station.dblLongitude >= 0)
                     stations.push_back(station);
             }
@@ -283,17 +294,13 @@ void SkyEventSearch::AddIngresses(double p0, double p1, std::vector<SkyEvent>& e
     for (int b = 1; b <= intMaxBodies; ++b) {
         if (!(m_query.intIngressBodies & (1u << b)))
             continue;
-        const std::vector<double> samples
-            = b == intMoon ? Samples(p0 - kEdgeDays, p1 + kEdgeDays, 0.5)
-                           : IngressSamples(m_source, b, p0 - kEdgeDays, p1 + kEdgeDays);
-        for (const Passage& p : Passages(LongitudeCourse(m_source, b), SignCusps(), samples)) {
-            if (p.dblMoment < p0 || p.dblMoment >= p1)
-                continue;
-            SkyEvent ingress;
-            ingress.dblMoment = p.dblMoment;
-            ingress.kind = SkyEventKind::Ingress;
-            ingress.intBody = b;
-            ingress.dblLongitude = p.dblTarget;
+        // Between its stations a planet moves one way only: each is a sample too.
+        std::vector<double> turns;
+        for (const SkyEvent& station : StationsOf(m_source, b, p0 - kEdgeDays, p1 + kEdgeDays))
+            turns.push_back(station.dblMoment);
+        const double dblStep = b == intMoon ? 0.5 : 1.0;
+        for (const Passage& p : PassagesInPiece(LongitudeCourse(m_source, b), SignCusps(), p0, p1, dblStep, turns)) {
+            SkyEvent ingress = EventAt(p.dblMoment, SkyEventKind::Ingress, b, p.dblTarget);
             ingress.intSign = SignEntered(p);
             ingress.blnRetrograde = p.blnBackward;
             events.push_back(ingress);
@@ -312,17 +319,11 @@ void SkyEventSearch::AddStations(double p0, double p1, std::vector<SkyEvent>& ev
 void SkyEventSearch::AddLunations(double p0, double p1, std::vector<SkyEvent>& events)
 {
     static const std::vector<double> phases = { 0, dblPi / 2, dblPi, 3 * dblPi / 2 };
-    const std::vector<double> samples = Samples(p0 - kEdgeDays, p1 + kEdgeDays, 1.0);
-    for (const Passage& p : Passages(Separation(m_source, intSun, intMoon), phases, samples)) {
-        if (p.dblMoment < p0 || p.dblMoment >= p1 || p.blnBackward)
+    for (const Passage& p : PassagesInPiece(Separation(m_source, intSun, intMoon), phases, p0, p1, 1.0)) {
+        if (p.blnBackward)
             continue;
-        SkyEvent lunation;
-        lunation.dblMoment = p.dblMoment;
-        lunation.kind = SkyEventKind::Lunation;
-        lunation.intBody = intMoon;
+        SkyEvent lunation = EventAt(p.dblMoment, SkyEventKind::Lunation, intMoon, m_source(intMoon, p.dblMoment));
         lunation.intPhase = static_cast<int>(std::lround(p.dblTarget / (dblPi / 2))) % 4;
-        lunation.dblLongitude = m_source(intMoon, p.dblMoment);
-        lunation.intSign = SignOf(lunation.dblLongitude);
         events.push_back(lunation);
     }
 }
@@ -410,17 +411,10 @@ void SkyEventSearch::AddReturns(double p0, double p1, std::vector<SkyEvent>& eve
         const double dblNatal = m_source(b, *m_query.dblNatalMoment);
         if (dblNatal < 0)
             continue;
-        const std::vector<double> samples = Samples(p0 - kEdgeDays, p1 + kEdgeDays, b == intMoon ? 0.5 : 1.0);
-        for (const Passage& p : Passages(LongitudeCourse(m_source, b), { dblNatal }, samples)) {
-            if (p.dblMoment < p0 || p.dblMoment >= p1 || p.blnBackward)
-                continue;
-            SkyEvent back;
-            back.dblMoment = p.dblMoment;
-            back.kind = SkyEventKind::Return;
-            back.intBody = b;
-            back.dblLongitude = dblNatal;
-            back.intSign = SignOf(dblNatal);
-            events.push_back(back);
+        const double dblStep = b == intMoon ? 0.5 : 1.0;
+        for (const Passage& p : PassagesInPiece(LongitudeCourse(m_source, b), { dblNatal }, p0, p1, dblStep)) {
+            if (!p.blnBackward)
+                events.push_back(EventAt(p.dblMoment, SkyEventKind::Return, b, dblNatal));
         }
     }
 }

@@ -120,6 +120,7 @@ TEST(SkyEvents, MercuryStandsStillSixTimesIn2021AtTheZeroOfTheEphemerisSpeed)
         EXPECT_EQ(dblBefore > 0, e.blnRetrograde) << "body " << e.intBody << " at JD " << e.dblMoment;
         EXPECT_EQ(dblAfter < 0, e.blnRetrograde) << "body " << e.intBody << " at JD " << e.dblMoment;
         EXPECT_NEAR(Past(e.dblLongitude, Direct(e.intBody, e.dblMoment)), 0, 1e-8);
+        EXPECT_EQ(e.intSign, static_cast<int>(e.dblLongitude / (dblPi / 6))); // the sign it stands still in
     }
     // Each of Jupiter to Pluto turns once or twice a year; the Sun and the Moon never.
     for (int b = intJupiter; b <= intPluto; ++b) {
