@@ -90,28 +90,6 @@ QString EventLines(
     return strLine + QLatin1Char('\n');
 }
 
-QString AspectsHead(const Options& o)
-{
-    switch (o.format) {
-    case Format::Csv: return CsvLine(AspectColumns(o));
-    case Format::Json:
-        return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("aspects") },
-                                   { QStringLiteral("from"),
-                                       IsoMoment(o.udtMoment.dblJD, ZoneMinutesAt(o, o.udtMoment.dblJD)) },
-                                   { QStringLiteral("to"), IsoMoment(o.udtUntil->dblJD, ZoneMinutesAt(o, o.udtUntil->dblJD)) } },
-            QStringLiteral("events"));
-    case Format::Ics: return platform::CalendarBegin(GetText(TextId::AppTitle));
-    default: return {};
-    }
-}
-
-QString AspectsTail(const Options& o)
-{
-    if (o.format == Format::Json)
-        return JsonListClosing();
-    return o.format == Format::Ics ? platform::CalendarEnd() : QString();
-}
-
 // The sky's events found as far as the aspects have been, kept until the
 // aspects' search has passed them so that both are written in time order.
 class SkyEventsAlongside {
@@ -174,37 +152,32 @@ int RunAspects(const Options& o, Output& out, QString& err)
     const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
 
     AspectCalendar search(query, FastSource(config.blnSidereal));
-    const double dblYears = (query.dblUntil - query.dblFrom) / 365.25;
-    long long intEvents = 0;
     bool blnFirst = true;
-    if (!out.Write(AspectsHead(o)))
-        return intExitOk;
     std::optional<SkyEventsAlongside> sky;
     if (o.blnWithEvents)
         sky.emplace(o, calendar, stamp);
     AspectCalendarPiece piece;
-    while (search.NextPiece(piece)) {
-        QString strLines;
+    const auto next = [&](QString& strLines, long long& intFound, double& dblSearched) {
+        if (!search.NextPiece(piece))
+            return false;
         if (o.format == Format::Ics && o.blnIcsStretches) {
             for (const auto& aspect : piece.stretches)
                 strLines += platform::CalendarEventText(StretchEvent(*aspect, calendar), stamp);
         }
         for (const AspectEvent& e : piece.events) {
             if (sky)
-                strLines += sky->LinesBefore(e.dblMoment, blnFirst, intEvents);
+                strLines += sky->LinesBefore(e.dblMoment, blnFirst, intFound);
             strLines += EventLines(o, e, calendar, stamp, blnFirst);
         }
         if (sky)
-            strLines += sky->LinesBefore(search.SearchedUntil(), blnFirst, intEvents);
-        intEvents += static_cast<long long>(piece.events.size());
-        if (!out.Write(strLines))
-            return intExitOk; // nobody reads on
-        if (out.StopRequested())
-            return intExitStopped;
-        if (!o.blnQuiet)
-            out.Progress((search.SearchedUntil() - query.dblFrom) / 365.25, dblYears, intEvents, "events");
-    }
-    return out.Write(AspectsTail(o)), intExitOk;
+            strLines += sky->LinesBefore(search.SearchedUntil(), blnFirst, intFound);
+        intFound += static_cast<long long>(piece.events.size());
+        dblSearched = search.SearchedUntil();
+        return true;
+    };
+    const auto moment = [&](double t) { return IsoMoment(t, ZoneMinutesAt(o, t)); };
+    return StreamSearch(
+        o, out, QStringLiteral("aspects"), AspectColumns(o), moment(query.dblFrom), moment(query.dblUntil), next);
 }
 
 } // namespace qal::cli

@@ -4,9 +4,12 @@
 
 #include "astro/AstroTables.h"
 #include "astro/PlutoTable.h"
+#include "platform/CalendarFile.h"
 #include "settings/Configuration.h"
 #include "text/Texts.h"
 #include "util/Version.h"
+
+#include <utility>
 
 namespace qal::cli {
 
@@ -59,6 +62,41 @@ QString RangeNote(const Options& o, double dblFrom, double dblUntil)
                        .arg(o.command == Command::Events ? QStringLiteral("its lunar returns are")
                                                          : QStringLiteral("the transits to its Moon and Pluto are"));
     return strNote;
+}
+
+int StreamSearch(const Options& o, Output& out, const QString& strCommand, const QStringList& csvColumns,
+    const QString& strFrom, const QString& strTo, const NextStreamPiece& next)
+{
+    QString strHead;
+    if (o.format == Format::Csv)
+        strHead = CsvLine(csvColumns);
+    else if (o.format == Format::Json)
+        strHead = JsonListOpening({ { QStringLiteral("command"), strCommand }, { QStringLiteral("from"), strFrom },
+                                      { QStringLiteral("to"), strTo } },
+            QStringLiteral("events"));
+    else if (o.format == Format::Ics)
+        strHead = platform::CalendarBegin(GetText(TextId::AppTitle));
+    if (!out.Write(strHead))
+        return intExitOk; // nobody reads
+    const double dblFrom = o.udtMoment.dblJD, dblYears = (o.udtUntil->dblJD - dblFrom) / 365.25;
+    long long intFound = 0;
+    double dblSearched = dblFrom;
+    QString strLines;
+    while (next(strLines, intFound, dblSearched)) {
+        if (!out.Write(std::exchange(strLines, QString())))
+            return intExitOk; // nobody reads on
+        if (out.StopRequested())
+            return intExitStopped;
+        if (!o.blnQuiet)
+            out.Progress((dblSearched - dblFrom) / 365.25, dblYears, intFound, "events");
+    }
+    if (out.StopRequested())
+        return intExitStopped;
+    if (o.format == Format::Json)
+        out.Write(JsonListClosing());
+    else if (o.format == Format::Ics)
+        out.Write(platform::CalendarEnd());
+    return intExitOk;
 }
 
 namespace {

@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace qal {
 struct ConfigurationSettings;
 struct OrbTable;
@@ -38,6 +40,17 @@ int RunEvents(const Options& o, Output& out, QString& err);
 int RunFind(const Options& o, Output& out, QString& err);
 int RunTimeMap(const Options& o, Output& out, QString& err); // needs a QGuiApplication for its fonts
 int RunPlaces(const Options& o, Output& out, QString& err);
+
+// A span's results streamed as they are found (aspects, events): the head
+// of the format (CSV's column line, a JSON document's opening with the
+// command and its span, a calendar's opening), then each piece next gives,
+// written whole, with Ctrl-C heard and the progress line shown after each,
+// then the tail (closing a JSON document or a calendar). next fills in its
+// lines, adds to the number found and says up to where the span is
+// searched; it gives false when the span is done. Returns the exit status.
+using NextStreamPiece = std::function<bool(QString& strLines, long long& intFound, double& dblSearchedUntil)>;
+int StreamSearch(const Options& o, Output& out, const QString& strCommand, const QStringList& csvColumns,
+    const QString& strFrom, const QString& strTo, const NextStreamPiece& next);
 
 // The configuration the options ask for: the default one with their orbs
 // and zodiac.

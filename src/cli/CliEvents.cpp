@@ -34,20 +34,6 @@ QString IsoUtcSeconds(double t)
     return QDateTime::fromSecsSinceEpoch(intSeconds, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
-QString EventsHead(const Options& o)
-{
-    switch (o.format) {
-    case Format::Csv: return CsvLine(EventColumns());
-    case Format::Json:
-        return JsonListOpening({ { QStringLiteral("command"), QStringLiteral("events") },
-                                   { QStringLiteral("from"), IsoUtcSeconds(o.udtMoment.dblJD) },
-                                   { QStringLiteral("to"), IsoUtcSeconds(o.udtUntil->dblJD) } },
-            QStringLiteral("events"));
-    case Format::Ics: return platform::CalendarBegin(GetText(TextId::AppTitle));
-    default: return {};
-    }
-}
-
 } // namespace
 
 SkyEventQuery SkyEventQueryOf(const Options& o, SkyEventSet kinds)
@@ -142,31 +128,19 @@ int RunEvents(const Options& o, Output& out, QString& err)
     const CalendarSource calendar { query.dblNatalMoment, query.blnSidereal, ZoneMinutesAt(o, query.dblFrom) };
     const QDateTime stamp = platform::ClockNowUtc(); // when the calendar was made
     SkyEventSearch search(query, FastSource(query.blnSidereal));
-    const double dblYears = (query.dblUntil - query.dblFrom) / 365.25;
-    long long intEvents = 0;
     bool blnFirst = true;
-    if (!out.Write(EventsHead(o)))
-        return intExitOk;
     std::vector<SkyEvent> piece;
-    while (search.NextPiece(piece)) {
-        QString strLines;
+    const auto next = [&](QString& strLines, long long& intFound, double& dblSearched) {
+        if (!search.NextPiece(piece))
+            return false;
         for (const SkyEvent& e : piece)
             strLines += SkyEventLines(o, e, IsoUtcSeconds(e.dblMoment), EventColumns(), calendar, stamp, blnFirst);
-        intEvents += static_cast<long long>(piece.size());
-        if (!out.Write(strLines))
-            return intExitOk; // nobody reads on
-        if (out.StopRequested())
-            return intExitStopped;
-        if (!o.blnQuiet)
-            out.Progress((search.SearchedUntil() - query.dblFrom) / 365.25, dblYears, intEvents, "events");
-    }
-    if (search.Stopped())
-        return intExitStopped;
-    if (o.format == Format::Json)
-        out.Write(JsonListClosing());
-    else if (o.format == Format::Ics)
-        out.Write(platform::CalendarEnd());
-    return intExitOk;
+        intFound += static_cast<long long>(piece.size());
+        dblSearched = search.SearchedUntil();
+        return true;
+    };
+    return StreamSearch(o, out, QStringLiteral("events"), EventColumns(), IsoUtcSeconds(query.dblFrom),
+        IsoUtcSeconds(query.dblUntil), next);
 }
 
 } // namespace qal::cli
