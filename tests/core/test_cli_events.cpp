@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // qal-cli events and aspects --with-events: every kind in every format,
 // the calendar read back, the merge in time order, stopping and bad input.
+#include "CliTests.h"
 #include "TestSupport.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
@@ -13,48 +14,16 @@
 #include <QSet>
 
 #include <gtest/gtest.h>
-#include <libical/ical.h>
 
 using namespace qal;
 using namespace qal::cli;
+using namespace qal::clitest;
 
 namespace {
 
-class CliSkyEvents : public ::testing::Test {
-protected:
-    int Run(const QString& strLine)
-    {
-        out.clear();
-        err.clear();
-        return RunCli(strLine.split(QLatin1Char(' '), Qt::SkipEmptyParts), out, err);
-    }
-    std::vector<QJsonObject> JsonLines(const QString& strLine)
-    {
-        EXPECT_EQ(Run(strLine + QStringLiteral(" --format jsonl")), intExitOk) << err.toStdString();
-        std::vector<QJsonObject> records;
-        for (const QString& strRecord : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            records.push_back(QJsonDocument::fromJson(strRecord.toUtf8()).object());
-        return records;
-    }
-    QString out, err;
-};
-
-// Output that asks to stop after its first write.
-class StopAfterOneWrite : public Output {
-public:
-    bool Write(const QString& strLines) override
-    {
-        if (!strLines.isEmpty())
-            writes << strLines;
-        return true;
-    }
-    bool StopRequested() const override { return !writes.isEmpty(); }
-    QStringList writes;
-};
-
 const QString kApril2024 = QStringLiteral("events 2024-04-01 2024-05-01 --natal 1970-06-15 08:00 +01:00");
 
-TEST_F(CliSkyEvents, EveryKindWithTheFieldsItNeedsInEveryFormat)
+TEST_F(Cli, EveryKindWithTheFieldsItNeedsInEveryFormat)
 {
     const std::vector<QJsonObject> records = JsonLines(kApril2024);
     static const QRegularExpression utcSeconds(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"));
@@ -131,7 +100,8 @@ TEST_F(CliSkyEvents, EveryKindWithTheFieldsItNeedsInEveryFormat)
         const QString strEvent = r[QStringLiteral("event")].toString();
         EXPECT_TRUE(strEvent == QLatin1String("station") || strEvent == QLatin1String("eclipse"));
     }
-    StopAfterOneWrite stopping;
+    ScriptedOutput stopping;
+    stopping.intWritesBeforeStop = 1;
     EXPECT_EQ(RunCli(QStringLiteral("events 2024-01-01 2025-01-01 --format jsonl").split(QLatin1Char(' ')), stopping, err),
         intExitStopped);
     ASSERT_EQ(stopping.writes.size(), 1);
@@ -139,31 +109,14 @@ TEST_F(CliSkyEvents, EveryKindWithTheFieldsItNeedsInEveryFormat)
     EXPECT_LT(stopping.writes.back().count(QLatin1Char('\n')), 120); // a month's events, not the year's
 }
 
-// The events of a calendar file read back: uid → summary and whether it has an end.
-QMap<QString, QPair<QString, bool>> SkyCalendar(const QString& strText)
-{
-    QMap<QString, QPair<QString, bool>> events;
-    icalcomponent* calendar = icalparser_parse_string(strText.toUtf8().constData());
-    EXPECT_NE(calendar, nullptr);
-    if (!calendar)
-        return events;
-    EXPECT_EQ(icalcomponent_count_errors(calendar), 0);
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-        events.insert(QString::fromUtf8(icalcomponent_get_uid(e)),
-            { QString::fromUtf8(icalcomponent_get_summary(e)),
-                icalcomponent_get_first_property(e, ICAL_DTEND_PROPERTY) != nullptr });
-    }
-    icalcomponent_free(calendar);
-    return events;
-}
-
-TEST_F(CliSkyEvents, CalendarFilesWithSpansAndUidsThatStay)
+TEST_F(Cli, CalendarFilesWithSpansAndUidsThatStay)
 {
     ASSERT_EQ(Run(kApril2024 + QStringLiteral(" --format ics")), intExitOk);
-    const auto april = SkyCalendar(out);
+    const auto april = ParseCalendar(out);
     int intVoid = 0, intEclipses = 0, intMoments = 0;
-    for (const auto& [strSummary, blnSpan] : april) {
+    for (const ParsedEvent& e : april) {
+        const QString& strSummary = e.strSummary;
+        const bool blnSpan = e.blnHasEnd;
         if (strSummary == QLatin1String("Moon void of course"))
             intVoid += blnSpan;
         else if (strSummary.contains(QLatin1String("eclipse")))
@@ -175,16 +128,17 @@ TEST_F(CliSkyEvents, CalendarFilesWithSpansAndUidsThatStay)
     EXPECT_EQ(intEclipses, 1);
     EXPECT_EQ(intMoments + intVoid + intEclipses, static_cast<int>(april.size()));
     EXPECT_TRUE(std::any_of(april.begin(), april.end(),
-        [](const auto& e) { return e.first == QLatin1String("Solar eclipse (total) in Aries"); }));
+        [](const ParsedEvent& e) { return e.strSummary == QLatin1String("Solar eclipse (total) in Aries"); }));
     // A wider span keeps the UIDs of the same events.
     ASSERT_EQ(Run(QStringLiteral("events 2024-03-15 2024-05-15 --natal 1970-06-15 08:00 +01:00 --format ics")),
         intExitOk);
-    const auto wider = SkyCalendar(out);
+    const auto wider = ParseCalendar(out);
     for (const QString& strUid : april.keys())
-        EXPECT_EQ(wider.value(strUid).first, april.value(strUid).first) << april.value(strUid).first.toStdString();
+        EXPECT_EQ(wider.value(strUid).strSummary, april.value(strUid).strSummary)
+            << april.value(strUid).strSummary.toStdString();
 }
 
-TEST_F(CliSkyEvents, AspectsWithTheSkysEventsInTimeOrderAndBadInput)
+TEST_F(Cli, AspectsWithTheSkysEventsInTimeOrderAndBadInput)
 {
     const QString strAspects = QStringLiteral("aspects 2024-04-01 2024-04-20 --orbs 0,0,6,0,0,0,0");
     const std::vector<QJsonObject> merged = JsonLines(strAspects + QStringLiteral(" --with-events"));
