@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 QAL maintainers
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // The time map: fifteen months of transits to a natal chart and a year of the
-// sky, computed and drawn as the window does; ten years of the sky with the
+// sky, computed with the events of their strip and drawn as the window does; ten years of the sky with the
 // Moon computed on the work pool as the window has it done, and how soon such
 // a computation stops when cancelled half-way; and a repaint of a drawn map
 // (what scrolling and pointing cost).
@@ -43,11 +43,11 @@ TimeMapRequest Request(int intMode, int intMonths, bool blnMoon = false)
 
 // The map's rows computed as a job on the work pool, as the window has them
 // computed while its own thread only looks in now and then.
-Job<std::vector<TimeMapRow>> StartMapJob(const TimeMapRequest& request)
+Job<TimeMapComputed> StartMapJob(const TimeMapRequest& request)
 {
-    return StartJob<std::vector<TimeMapRow>>([request](JobControl& control) {
+    return StartJob<TimeMapComputed>([request](JobControl& control) {
         const ConfigurationSettings config;
-        return ComputeTimeMap(request, config, OrbTableFor(config), WatchOf(control));
+        return ComputeTimeMapWithEvents(request, config, OrbTableFor(config), WatchOf(control));
     });
 }
 
@@ -61,13 +61,8 @@ TimeMapDrawing Compute(int intMode, int intMonths)
 {
     const TimeMapRequest request = Request(intMode, intMonths);
     const ConfigurationSettings config;
-    TimeMapDrawing drawing;
-    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
-    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
-    drawing.dblFrom = request.dblFrom;
-    drawing.dblUntil = request.dblUntil;
-    drawing.dblNow = kDecember2026;
-    return drawing;
+    return MakeTimeMapDrawing(request, ComputeTimeMapWithEvents(request, config, OrbTableFor(config)), config,
+        kDecember2026, QString(), false);
 }
 
 void BM_TimeMapOfTransits(benchmark::State& state)
@@ -95,9 +90,9 @@ void BM_TimeMapTenYearsWithTheMoonOnThePool(benchmark::State& state)
     bench::EnsureTables();
     std::size_t intRows = 0;
     for (auto _ : state) {
-        Job<std::vector<TimeMapRow>> job = StartMapJob(Request(modePlanetary, 120, true));
+        Job<TimeMapComputed> job = StartMapJob(Request(modePlanetary, 120, true));
         WaitUntil([&] { return job.Ready(); });
-        intRows = job.Take().size();
+        intRows = job.Take().rows.size();
     }
     state.counters["rows"] = static_cast<double>(intRows);
     state.counters["workers"] = WorkPoolWorkers();
@@ -109,7 +104,7 @@ void BM_TimeMapCancelLatency(benchmark::State& state)
 {
     bench::EnsureTables();
     for (auto _ : state) {
-        Job<std::vector<TimeMapRow>> job = StartMapJob(Request(modePlanetary, 120, true));
+        Job<TimeMapComputed> job = StartMapJob(Request(modePlanetary, 120, true));
         WaitUntil([&] { return job.Ready() || job.Control().Progress() >= 1.0 / 3; });
         const auto asked = std::chrono::steady_clock::now();
         job.Control().RequestStop();

@@ -49,6 +49,35 @@ double Bisect(const std::function<double(double)>& f, double a, double c, double
     return (static_cast<double>(lo) + 0.5) * kRootGrid;
 }
 
+// The zero of a smooth f in [a, c], where f(a) = fa and f(c) = fc differ in
+// sign: regula falsi with the Illinois step (each endpoint kept twice
+// halves its value), to a twentieth of a second; a handful of calls where
+// bisection takes twenty.
+double SmoothRoot(const std::function<double(double)>& f, double a, double c, double fa, double fc)
+{
+    double m = a, dblLast = c;
+    int intSide = 0;
+    for (int i = 0; i < 60 && std::fabs(m - dblLast) > kRootGrid / 4; ++i) {
+        dblLast = m;
+        m = (a * fc - c * fa) / (fc - fa);
+        const double fm = f(m);
+        if (!std::isfinite(fm) || fm == 0)
+            break;
+        if ((fm < 0) == (fa < 0)) {
+            a = m, fa = fm;
+            if (intSide == -1)
+                fc /= 2;
+            intSide = -1;
+        } else {
+            c = m, fc = fm;
+            if (intSide == 1)
+                fa /= 2;
+            intSide = 1;
+        }
+    }
+    return m;
+}
+
 // The moments in [samples.front(), samples.back()) at which angle passes one
 // of the targets (radians in [0, 2π)). Between two samples the angle must
 // move less than the least gap between targets and less than half a turn.
@@ -225,7 +254,7 @@ std::vector<SkyEvent> StationsOf(const LongitudeSource& source, int b, double t0
                 slo = speed(lo), shi = speed(hi);
             }
             if (std::isfinite(slo) && std::isfinite(shi) && (slo < 0) != (shi < 0)) {
-                const double t = Bisect(speed, lo, hi, slo);
+                const double t = SmoothRoot(speed, lo, hi, slo, shi);
                 SkyEvent station = EventAt(t, SkyEventKind::Station, b, source(b, t));
                 station.blnRetrograde = ma > 0;
                 if (station.dblMoment >= t0 && station.dblMoment < t1 && station.dblLongitude >= 0)
@@ -264,6 +293,8 @@ bool SkyEventSearch::NextPiece(std::vector<SkyEvent>& events)
     if (m_blnStopped || !(m_dblDone < m_query.dblUntil))
         return false;
     const double p0 = m_dblDone, p1 = std::min(m_query.dblUntil, p0 + kPieceDays);
+    for (auto& stations : m_stations)
+        stations.reset();
     using Adder = void (SkyEventSearch::*)(double, double, std::vector<SkyEvent>&);
     static const std::pair<SkyEventSet, Adder> kAdders[] = {
         { kIngresses, &SkyEventSearch::AddIngresses },
@@ -289,6 +320,14 @@ bool SkyEventSearch::NextPiece(std::vector<SkyEvent>& events)
     return true;
 }
 
+const std::vector<SkyEvent>& SkyEventSearch::StationsAbout(int b, double p0, double p1)
+{
+    std::optional<std::vector<SkyEvent>>& stations = m_stations[b];
+    if (!stations)
+        stations = StationsOf(m_source, b, p0 - kEdgeDays, p1 + kEdgeDays);
+    return *stations;
+}
+
 void SkyEventSearch::AddIngresses(double p0, double p1, std::vector<SkyEvent>& events)
 {
     for (int b = 1; b <= intMaxBodies; ++b) {
@@ -296,7 +335,7 @@ void SkyEventSearch::AddIngresses(double p0, double p1, std::vector<SkyEvent>& e
             continue;
         // Between its stations a planet moves one way only: each is a sample too.
         std::vector<double> turns;
-        for (const SkyEvent& station : StationsOf(m_source, b, p0 - kEdgeDays, p1 + kEdgeDays))
+        for (const SkyEvent& station : StationsAbout(b, p0, p1))
             turns.push_back(station.dblMoment);
         const double dblStep = b == intMoon ? 0.5 : 1.0;
         for (const Passage& p : PassagesInPiece(LongitudeCourse(m_source, b), SignCusps(), p0, p1, dblStep, turns)) {
@@ -311,8 +350,10 @@ void SkyEventSearch::AddIngresses(double p0, double p1, std::vector<SkyEvent>& e
 void SkyEventSearch::AddStations(double p0, double p1, std::vector<SkyEvent>& events)
 {
     for (int b = intMercury; b <= intPluto; ++b) {
-        const std::vector<SkyEvent> stations = StationsOf(m_source, b, p0, p1);
-        events.insert(events.end(), stations.begin(), stations.end());
+        for (const SkyEvent& station : StationsAbout(b, p0, p1)) {
+            if (station.dblMoment >= p0 && station.dblMoment < p1)
+                events.push_back(station);
+        }
     }
 }
 

@@ -15,6 +15,7 @@
 // span at a time, so that a century can be written as it is found.
 #pragma once
 
+#include "astro/ChartState.h"
 #include "astro/Longitudes.h"
 
 #include <functional>
@@ -99,6 +100,10 @@ private:
     void AddVoidMoon(double p0, double p1, std::vector<SkyEvent>& events);
     void AddReturns(double p0, double p1, std::vector<SkyEvent>& events);
 
+    // The stations of body b about the piece (a day beyond either end),
+    // found once a piece for the stations and the ingresses.
+    const std::vector<SkyEvent>& StationsAbout(int b, double p0, double p1);
+
     SkyEventQuery m_query;
     LongitudeSource m_source;
     double m_dblDone = 0;
@@ -108,6 +113,7 @@ private:
         bool blnFound = false;
         SkyEvent event;
     } m_nextEclipse[2]; // solar, lunar: the next one not yet given
+    std::optional<std::vector<SkyEvent>> m_stations[intMaxBodies + 1]; // of the piece under way
 };
 
 // Every event of the query's span at once.

@@ -128,6 +128,15 @@ std::vector<SkyEvent> ComputeTimeMapEvents(const TimeMapRequest& request, const 
     return SkyEventsBetween(query, FastSource(request.chart.blnSidereal));
 }
 
+TimeMapComputed ComputeTimeMapWithEvents(const TimeMapRequest& request, const ConfigurationSettings& config,
+    const OrbTable& udtOrbs, const WorkWatch& watch)
+{
+    TimeMapComputed map;
+    map.rows = ComputeTimeMap(request, config, udtOrbs, watch);
+    map.skyEvents = ComputeTimeMapEvents(request, watch);
+    return map;
+}
+
 QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes)
 {
     const auto day = [&](double t) {

@@ -63,11 +63,15 @@ std::vector<TimeMapRow> ComputeTimeMap(const TimeMapRequest& request, const Conf
 // events are then not to be used).
 std::vector<SkyEvent> ComputeTimeMapEvents(const TimeMapRequest& request, const WorkWatch& watch = {});
 
-// What the time map shows: its rows and the events of its strip.
+// What the time map shows: its rows and the events of its strip, computed
+// one after the other as the window and qal-cli show them (both not to be
+// used after a request to stop).
 struct TimeMapComputed {
     std::vector<TimeMapRow> rows;
     std::vector<SkyEvent> skyEvents;
 };
+TimeMapComputed ComputeTimeMapWithEvents(const TimeMapRequest& request, const ConfigurationSettings& config,
+    const OrbTable& udtOrbs, const WorkWatch& watch = {});
 
 // "March 5, 2018 to March 5, 2019": the span's first and last local days.
 QString TimeMapSpanText(double dblFrom, double dblUntil, int intZoneMinutes);

@@ -70,9 +70,7 @@ int RunTimeMap(const Options& o, Output& out, QString& err)
         if (!o.blnQuiet)
             out.Progress(dblDone * dblYears, dblYears, 0, "rows");
     };
-    TimeMapComputed map;
-    map.rows = ComputeTimeMap(request, config, orbs, watch);
-    map.skyEvents = ComputeTimeMapEvents(request, watch);
+    TimeMapComputed map = ComputeTimeMapWithEvents(request, config, orbs, watch);
     if (out.StopRequested())
         return intExitStopped;
     const double dblNow = kUnixEpoch + platform::ClockNowUtc().toMSecsSinceEpoch() / 86400000.0;

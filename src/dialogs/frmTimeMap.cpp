@@ -173,12 +173,10 @@ void frmTimeMap::Recompute()
     request.blnMovingMoon = chkMovingMoon->isChecked();
     request.blnSlowOnly = chkSlowOnly->isChecked();
     m_jobRequest = request;
-    m_job = StartJob<TimeMapComputed>([request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
-        TimeMapComputed map;
-        map.rows = ComputeTimeMap(request, config, orbs, WatchOf(control));
-        map.skyEvents = ComputeTimeMapEvents(request, WatchOf(control));
-        return map;
-    });
+    m_job = StartJob<TimeMapComputed>(
+        [request, config = m_content.config, orbs = m_content.orbs](JobControl& control) {
+            return ComputeTimeMapWithEvents(request, config, orbs, WatchOf(control));
+        });
     jobProgress->Watch(m_job);
 }
 

@@ -190,16 +190,13 @@ TEST(TimeMapFiles, TitleDatesAndDaysStandWholeInTheirPlaces)
     request.chart.dblChartJD[0] = 2461381.0;
     request.chart.dblChartJD[1] = 2440753.79; // 15 June 1970, 07:00 UT
     TimeMapSpan(request.chart.dblChartJD[0], 13, 60, request.dblFrom, request.dblUntil);
+    request.chart.intTimezoneMinutes = 60;
     const ConfigurationSettings config;
-    TimeMapDrawing drawing;
-    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
-    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 60);
-    drawing.dblFrom = request.dblFrom;
-    drawing.dblUntil = request.dblUntil;
-    drawing.intZoneMinutes = 60;
-    drawing.strTitle = QStringLiteral("QAL - Quick Aspect Lookup - Personal transits to natal chart 1  Orbs: 1°20' "
-                                      "to 3°20'  Birth: 1970-06-15 08:00+01:00  Tropical zodiac  November 6, 2026 to "
-                                      "December 6, 2027");
+    const TimeMapDrawing drawing = MakeTimeMapDrawing(request, { ComputeTimeMap(request, config, OrbTableFor(config)), {} },
+        config, 0,
+        QStringLiteral("QAL - Quick Aspect Lookup - Personal transits to natal chart 1  Orbs: 1°20' to 3°20'  Birth: "
+                       "1970-06-15 08:00+01:00  Tropical zodiac"),
+        false);
     const TimeMapLayout layout = LayOutTimeMap(drawing, 700 * intTwipsPerPixel);
     const auto picture = PaintTimeMap(drawing, layout);
     ASSERT_GE(layout.titleLines.size(), 2);
@@ -231,11 +228,8 @@ TEST(TimeMapFiles, TheSkysEventsStandInTheirStripAboveTheRows)
     request.chart.intMode = modePlanetary;
     request.dblFrom = 2460310.5; // 1 January 2024
     request.dblUntil = 2460676.5; // 1 January 2025
-    TimeMapDrawing drawing;
-    drawing.skyEvents = ComputeTimeMapEvents(request);
-    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
-    drawing.dblFrom = request.dblFrom;
-    drawing.dblUntil = request.dblUntil;
+    const ConfigurationSettings config;
+    const TimeMapDrawing drawing = MakeTimeMapDrawing(request, { {}, ComputeTimeMapEvents(request) }, config, 0, {}, false);
     TimeMapDrawing without = drawing;
     without.skyEvents.clear();
     const TimeMapLayout plain = LayOutTimeMap(without, 1400 * intTwipsPerPixel);
@@ -287,11 +281,8 @@ TEST(TimeMapFiles, TenYearsWithTheMoonStayUnderFiveMegabytesAsSvg)
     request.dblUntil = request.dblFrom + 3652;
     request.blnMovingMoon = true;
     const ConfigurationSettings config;
-    TimeMapDrawing drawing;
-    drawing.rows = ComputeTimeMap(request, config, OrbTableFor(config));
-    drawing.ticks = TimeMapTicks(request.dblFrom, request.dblUntil, 0);
-    drawing.dblFrom = request.dblFrom;
-    drawing.dblUntil = request.dblUntil;
+    const TimeMapDrawing drawing = MakeTimeMapDrawing(
+        request, { ComputeTimeMap(request, config, OrbTableFor(config)), {} }, config, 0, QStringLiteral("map"), false);
     const TimeMapLayout layout = LayOutTimeMap(drawing, 1400 * intTwipsPerPixel);
     const auto picture = PaintTimeMap(drawing, layout);
     size_t intStretches = 0;
