@@ -73,24 +73,6 @@ QString TrendWord(int intTrend)
     return intTrend > 0 ? QStringLiteral("separating") : (intTrend < 0 ? QStringLiteral("applying") : QString());
 }
 
-// The local day number and the clock time (seconds) of a moment at an offset.
-std::pair<int, int> LocalDayAndClock(double dblMoment, int intOffsetSeconds)
-{
-    const long long intSeconds = std::llround((dblMoment + 0.5) * 86400) + intOffsetSeconds;
-    const long long intDay = intSeconds >= 0 ? intSeconds / 86400 : -((-intSeconds + 86399) / 86400);
-    return { static_cast<int>(intDay), static_cast<int>(intSeconds - intDay * 86400) };
-}
-
-// "1879-03-14T10:50:02Z": the moment in UT to the second.
-QString UtText(double dblMoment)
-{
-    const auto [intDay, intClock] = LocalDayAndClock(dblMoment, 0);
-    platform::EuroDate date { 0, 0, 0, platform::kGregorian, intDay, 0 };
-    platform::JdnToEuroDate(date);
-    return IsoDateText(date) + QLatin1Char('T') + ClockText(intClock - intClock % 60) + QStringLiteral(":")
-        + QStringLiteral("%1").arg(intClock % 60, 2, 10, QLatin1Char('0')) + QLatin1Char('Z');
-}
-
 // "March 5, 2018, 14:30 (UTC+01:00)"; with a zone of the database its name,
 // its clock and the place: "March 14, 1879, 11:30 (Europe/Berlin, GMT+0:39:58
 // LMT, Ulm, Baden-Württemberg, Germany)"; a Julian date says so.
@@ -122,7 +104,7 @@ QString MomentText(const Moment& m)
 // The date set of a chart as JSON: its moment in UT, its zone, its place and its calendar.
 void AddMomentFields(const Moment& m, QJsonObject& chart)
 {
-    chart[QStringLiteral("moment_ut")] = UtText(m.dblJD);
+    chart[QStringLiteral("moment_ut")] = IsoUtcMoment(m.dblJD);
     chart[QStringLiteral("zone")] = QJsonObject { { QStringLiteral("name"), m.strZoneName },
         { QStringLiteral("abbreviation"), m.strAbbreviation }, { QStringLiteral("offset_seconds"), m.intOffsetSeconds } };
     const DateSetPlace& place = m.place;

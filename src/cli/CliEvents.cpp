@@ -12,8 +12,6 @@
 #include "platform/Clock.h"
 #include "text/Texts.h"
 
-#include <QTimeZone>
-
 #include <cmath>
 
 namespace qal::cli {
@@ -25,13 +23,6 @@ const QStringList& EventColumns()
                                            QStringLiteral("event"), QStringLiteral("body") }
         + SkyEventColumns();
     return columns;
-}
-
-// "2021-03-20T09:37:27Z".
-QString IsoUtcSeconds(double t)
-{
-    const long long intSeconds = std::llround((t - 2440587.5) * 86400);
-    return QDateTime::fromSecsSinceEpoch(intSeconds, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
 } // namespace
@@ -70,8 +61,8 @@ QJsonObject SkyEventRecord(const SkyEvent& e, const QString& strMoment)
         record[QStringLiteral("kind")] = EclipseKindWord(e.eclipse);
     }
     if (e.kind == SkyEventKind::Eclipse || e.kind == SkyEventKind::VoidBegins || e.kind == SkyEventKind::VoidEnds) {
-        record[QStringLiteral("begins")] = IsoUtcSeconds(e.dblSpanBegin);
-        record[QStringLiteral("ends")] = IsoUtcSeconds(e.dblSpanEnd);
+        record[QStringLiteral("begins")] = IsoUtcMoment(e.dblSpanBegin);
+        record[QStringLiteral("ends")] = IsoUtcMoment(e.dblSpanEnd);
     }
     if (e.kind == SkyEventKind::VoidBegins || e.kind == SkyEventKind::VoidEnds) {
         record[QStringLiteral("last_aspect")] = udtAspectText[e.intAspectKind].Name;
@@ -134,13 +125,13 @@ int RunEvents(const Options& o, Output& out, QString& err)
         if (!search.NextPiece(piece))
             return false;
         for (const SkyEvent& e : piece)
-            strLines += SkyEventLines(o, e, IsoUtcSeconds(e.dblMoment), EventColumns(), calendar, stamp, blnFirst);
+            strLines += SkyEventLines(o, e, IsoUtcMoment(e.dblMoment), EventColumns(), calendar, stamp, blnFirst);
         intFound += static_cast<long long>(piece.size());
         dblSearched = search.SearchedUntil();
         return true;
     };
-    return StreamSearch(o, out, QStringLiteral("events"), EventColumns(), IsoUtcSeconds(query.dblFrom),
-        IsoUtcSeconds(query.dblUntil), next);
+    return StreamSearch(o, out, QStringLiteral("events"), EventColumns(), IsoUtcMoment(query.dblFrom),
+        IsoUtcMoment(query.dblUntil), next);
 }
 
 } // namespace qal::cli

@@ -33,6 +33,22 @@ QString IsoMoment(double dblMoment, int intZoneMinutes)
         + UtcOffsetText(intZoneMinutes);
 }
 
+std::pair<int, int> LocalDayAndClock(double dblMoment, int intOffsetSeconds)
+{
+    const long long intSeconds = std::llround((dblMoment + 0.5) * 86400) + intOffsetSeconds;
+    const long long intDay = intSeconds >= 0 ? intSeconds / 86400 : -((-intSeconds + 86399) / 86400);
+    return { static_cast<int>(intDay), static_cast<int>(intSeconds - intDay * 86400) };
+}
+
+QString IsoUtcMoment(double dblMoment)
+{
+    const auto [intDay, intClock] = LocalDayAndClock(dblMoment, 0);
+    platform::EuroDate date { 0, 0, 0, platform::kGregorian, intDay, 0 };
+    platform::JdnToEuroDate(date);
+    return IsoDateText(date) + QLatin1Char('T') + ClockText(intClock - intClock % 60) + QStringLiteral(":")
+        + QStringLiteral("%1").arg(intClock % 60, 2, 10, QLatin1Char('0')) + QLatin1Char('Z');
+}
+
 QString Degrees(double dblRadians)
 {
     return QString::number(RadToDeg(dblRadians), 'f', 4);

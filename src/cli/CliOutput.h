@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace qal::cli {
 
 // Where a command writes. Commands write complete lines only.
@@ -50,6 +52,13 @@ QString CsvLine(const QStringList& fields);
 
 // "2018-03-05T14:30+01:00": a moment in the zone, to the minute.
 QString IsoMoment(double dblMoment, int intZoneMinutes);
+
+// The local day number and the clock time (seconds) of a moment (UT) at an
+// offset (seconds east).
+std::pair<int, int> LocalDayAndClock(double dblMoment, int intOffsetSeconds);
+
+// "1879-03-14T10:50:02Z": a moment in UT to the second.
+QString IsoUtcMoment(double dblMoment);
 
 // Radians as degrees with four decimals: "344.9194".
 QString Degrees(double dblRadians);
