@@ -27,6 +27,7 @@ void frmMain::EnableStepping(bool blnEnabled)
     cmdForwardBack[0]->setEnabled(blnEnabled);
     cmdForwardBack[1]->setEnabled(blnEnabled);
     cboForwardBack->setEnabled(blnEnabled);
+    cmdReturns->setEnabled(blnEnabled); // a return moves the current moment as a step does
 }
 
 void frmMain::cboForwardBack_Click()

@@ -167,6 +167,14 @@ TEST_F(WindowMoves, ReturnsTakeTheCurrentMomentToTheSunsAndTheMoonsReturn)
     choose("mnuPreviousSolarReturn");
     EXPECT_NEAR(form->ShownDurationInputs().dblChartJD[0], dblSolar - 365.25, 0.1);
 
+    // As Forward and Back, only with a complete current moment.
+    txbYearCE(0)->clear();
+    form->Timer1_Timer();
+    EXPECT_FALSE(returns->isEnabled());
+    txbYearCE(0)->setText(QStringLiteral("2021"));
+    form->Timer1_Timer();
+    EXPECT_TRUE(returns->isEnabled());
+
     // A birth chart before the Moon is known: said so, nothing moves.
     FillDateSet(1, "1500", 6, 15, "08:00", "GMT+1:00");
     const double dblBefore = form->ShownDurationInputs().dblChartJD[0];
