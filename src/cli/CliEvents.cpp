@@ -25,27 +25,10 @@ const QStringList& EventColumns()
     return columns;
 }
 
-} // namespace
-
-SkyEventQuery SkyEventQueryOf(const Options& o, SkyEventSet kinds)
-{
-    SkyEventQuery query;
-    query.dblFrom = o.udtMoment.dblJD;
-    query.dblUntil = o.udtUntil->dblJD;
-    query.kinds = kinds & kAllSkyEvents;
-    query.blnSidereal = o.blnSidereal;
-    if (o.udtNatal)
-        query.dblNatalMoment = o.udtNatal->dblJD;
-    return query;
-}
-
-QStringList SkyEventColumns()
-{
-    return { QStringLiteral("sign"), QStringLiteral("direction"), QStringLiteral("phase"), QStringLiteral("eclipse"),
-        QStringLiteral("kind"), QStringLiteral("longitude"), QStringLiteral("begins"), QStringLiteral("ends"),
-        QStringLiteral("last_aspect"), QStringLiteral("last_other") };
-}
-
+// The event as a record: strMoment, its Julian day, what happens and the
+// fields that event has (sign, direction, phase, eclipse and kind, the
+// stretch of an eclipse or of the void Moon, the void Moon's last aspect),
+// and the longitude in degrees.
 QJsonObject SkyEventRecord(const SkyEvent& e, const QString& strMoment)
 {
     QJsonObject record { { QStringLiteral("moment"), strMoment }, { QStringLiteral("jd_ut"), e.dblMoment },
@@ -71,6 +54,33 @@ QJsonObject SkyEventRecord(const SkyEvent& e, const QString& strMoment)
     return record;
 }
 
+// "2021-03-20 10:37  Sun enters Aries": the local moment and the event in words.
+QString SkyEventTextLine(const SkyEvent& e, int intZoneMinutes)
+{
+    return IsoLocalMomentText(e.dblMoment, intZoneMinutes) + QStringLiteral("  ") + SkyEventName(e) + QLatin1Char('\n');
+}
+
+} // namespace
+
+SkyEventQuery SkyEventQueryOf(const Options& o, SkyEventSet kinds)
+{
+    SkyEventQuery query;
+    query.dblFrom = o.udtMoment.dblJD;
+    query.dblUntil = o.udtUntil->dblJD;
+    query.kinds = kinds & kAllSkyEvents;
+    query.blnSidereal = o.blnSidereal;
+    if (o.udtNatal)
+        query.dblNatalMoment = o.udtNatal->dblJD;
+    return query;
+}
+
+QStringList SkyEventColumns()
+{
+    return { QStringLiteral("sign"), QStringLiteral("direction"), QStringLiteral("phase"), QStringLiteral("eclipse"),
+        QStringLiteral("kind"), QStringLiteral("longitude"), QStringLiteral("begins"), QStringLiteral("ends"),
+        QStringLiteral("last_aspect"), QStringLiteral("last_other") };
+}
+
 QString CsvRecord(const QJsonObject& record, const QStringList& columns)
 {
     QStringList fields;
@@ -88,11 +98,6 @@ QString CsvRecord(const QJsonObject& record, const QStringList& columns)
             fields << v.toString();
     }
     return CsvLine(fields);
-}
-
-QString SkyEventTextLine(const SkyEvent& e, int intZoneMinutes)
-{
-    return IsoLocalMomentText(e.dblMoment, intZoneMinutes) + QStringLiteral("  ") + SkyEventName(e) + QLatin1Char('\n');
 }
 
 QString SkyEventLines(const Options& o, const SkyEvent& e, const QString& strMoment, const QStringList& csvColumns,

@@ -22,21 +22,12 @@ namespace qal::cli {
 // The search of the options' span, zodiac and birth chart for those kinds.
 SkyEventQuery SkyEventQueryOf(const Options& o, SkyEventSet kinds);
 
-// The event as a record: strMoment, its Julian day, what happens and the
-// fields that event has (sign, direction, phase, eclipse and kind, the
-// stretch of an eclipse or of the void Moon, the void Moon's last aspect),
-// and the longitude in degrees.
-QJsonObject SkyEventRecord(const SkyEvent& e, const QString& strMoment);
-
 // The CSV columns of the sky's events beyond moment, jd_ut, event and body.
 QStringList SkyEventColumns();
 
 // A record's fields in the order of the columns, as a CSV line: the Julian
 // day with six decimals, a longitude with four, a missing field empty.
 QString CsvRecord(const QJsonObject& record, const QStringList& columns);
-
-// "2021-03-20 10:37  Sun enters Aries": the local moment and the event in words.
-QString SkyEventTextLine(const SkyEvent& e, int intZoneMinutes);
 
 // The event in the format asked for; its record's moment in strMoment.
 // blnFirst tracks the first item of a JSON list.
